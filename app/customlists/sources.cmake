@@ -1,0 +1,1 @@
+target_sources(pantrex_gui PRIVATE customlists / customlistchooser.cpp customlists / customlistchooser.h)

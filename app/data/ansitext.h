@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace pantrex {
+
+// Data files keep their text in Windows-1252, one byte per character. Text is converted only
+// where it meets a widget; everything in between stays bytes.
+
+// Encodes text for a data file. A character that Windows-1252 cannot hold becomes "?".
+QByteArray toAnsi(const QString& text);
+
+// Decodes bytes from a data file. Bytes that Windows-1252 leaves undefined map to the control
+// characters of the same code, so that nothing read is ever lost.
+QString fromAnsi(QByteArrayView bytes);
+
+} // namespace pantrex

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "recordfile.h"
+
+#include <QDir>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace pantrex {
+
+// The numbered channels on which the program keeps its data files open.
+enum Channel : int {
+    ProductChannel = 1,
+    ShoppingChannel = 2,
+    MergeChannel = 3,
+    CustomListChannel = 5,
+    PrintNotesChannel = 6,
+    PrintSettingsChannel = 7,
+    NameFileChannel = 8,
+    NotesChannel = 9,
+};
+
+// The working folder and the table of file channels 1 to 9. Every data file name is a bare file
+// name resolved in the working folder; nothing outside it is ever opened, copied or removed.
+class FileChannels {
+public:
+    explicit FileChannels(const QString& folder);
+
+    const QDir& folder() const { return m_folder; }
+    // Absolute path of a bare file name in the working folder.
+    QString pathOf(const QString& name) const;
+
+    // Opens name on the channel, closing what the channel had open; a missing file is created
+    // empty. Returns nullptr (and sets errorString) when the name is not a bare file name or the
+    // file cannot be opened.
+    RecordFile* open(int channel, const QString& name, int recordLength);
+    // The file open on the channel, or nullptr.
+    RecordFile* file(int channel) const;
+    void close(int channel);
+    void closeAll();
+
+    // Whole-file operations in the working folder.
+    bool exists(const QString& name) const;
+    // Copies from over to, replacing an older copy atomically; the copy is left writable.
+    [[nodiscard]] bool copy(const QString& from, const QString& to);
+    // Removes a file; a missing file counts as removed.
+    [[nodiscard]] bool remove(const QString& name);
+    // Bytes in the file; 0 when missing.
+    qint64 size(const QString& name) const;
+
+    QString errorString() const { return m_error; }
+
+private:
+    static constexpr int ChannelCount = 9;
+    bool validName(const QString& name);
+
+    QDir m_folder;
+    std::array<std::unique_ptr<RecordFile>, ChannelCount + 1> m_channels;
+    QString m_error;
+};
+
+} // namespace pantrex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace pantrex {
+
+// Prices, line costs, totals and quantities are kept as text. These read and write them.
+
+// Reads a number leniently: blanks are skipped, the longest leading run that forms a decimal
+// number (optional sign, digits, one ".") is taken, and text without one reads as 0.
+double numberValue(QByteArrayView text);
+
+// The leading-blank form: " " for zero or more ("-" when negative), at most 15 significant
+// digits, no trailing zeros, no 0 before the point below 1. One half gives " .5".
+QByteArray leadingBlankForm(double value);
+
+// The plain form: as above without the leading blank and with a 0 before the point: "0.5".
+QByteArray plainForm(double value);
+
+// The display pattern "###.00": integer part without leading zeros, ".", two decimals, rounded
+// half away from zero. 8.97 -> "8.97", 0.5 -> ".50", 12 -> "12.00". An empty (or all-blank)
+// text stays empty; any other text is formatted by its numeric value.
+QByteArray formatMoney(double value);
+QByteArray formatMoney(QByteArrayView text);
+
+} // namespace pantrex

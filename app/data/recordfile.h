@@ -1,0 +1,53 @@
+#pragma once
+
+#include "records.h"
+
+#include <QFile>
+#include <QList>
+#include <QString>
+
+namespace pantrex {
+
+// A file of equal-length records, numbered from 1, with no header. A trailing partial record
+// (a length that is not a multiple of the record length) is not counted and never read; the
+// next append writes over it, and a rewrite drops it.
+class RecordFile {
+public:
+    RecordFile(const QString& path, int recordLength);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens for reading and writing; a missing file is created empty.
+    [[nodiscard]] bool open();
+    void close();
+    bool isOpen() const;
+
+    const QString& path() const { return m_path; }
+    int recordLength() const { return m_recordLength; }
+    // Whole records in the file: its length divided by the record length.
+    qint64 count() const;
+
+    // Record n (1 to count). Outside that range, or on a read failure, an all-zero record.
+    Record read(qint64 n) const;
+    // Writes record n (1 to count + 1) and flushes it to disk.
+    [[nodiscard]] bool write(qint64 n, const Record& record);
+    // Writes the record as number count + 1.
+    [[nodiscard]] bool append(const Record& record);
+    // Replaces the whole content with these records, atomically: the new content goes to a
+    // temporary file beside the old one, which is renamed over it only once it is on disk.
+    // On any failure the old content stays whole and the file stays open on it.
+    [[nodiscard]] bool rewrite(const QList<Record>& records);
+
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& what, const QString& why);
+
+    QString m_path;
+    int m_recordLength;
+    mutable QFile m_file;
+    QString m_error;
+};
+
+} // namespace pantrex

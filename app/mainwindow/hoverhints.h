@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace pantrex {
+
+class HoverButton;
+struct PANTMOD;
+
+// The hint line and hover look of the main window. Resting the pointer on a registered button shows
+// its hint and may give it the hover look (and neighbours the normal look); moving over a quiet area
+// blanks the hint; moving over the window background also ends every hover look.
+class HoverHints : public QObject {
+    Q_OBJECT
+
+public:
+    HoverHints(PANTMOD& pantmod, QLabel* infolbl, QObject* parent = nullptr);
+
+    // A button that shows a hint. With takesHoverLook it gets the hover look and the buttons in
+    // normalLook get the normal look.
+    void addButton(HoverButton* button, const QString& hint, bool takesHoverLook = false,
+                   const QList<HoverButton*>& normalLook = {});
+    // A control over which the hint line is blanked.
+    void addQuiet(QWidget* widget);
+    // The window background: blanks the hint and ends the hover looks of these buttons.
+    void addBackground(QWidget* widget);
+    void setBackgroundButtons(const QList<HoverButton*>& buttons);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ButtonHint {
+        QPointer<HoverButton> button;
+        QString hint;
+        bool takesHoverLook;
+        QList<QPointer<HoverButton>> normalLook;
+    };
+
+    void pointerOnButton(const ButtonHint& entry);
+    void pointerOnBackground();
+
+    PANTMOD& m_pantmod;
+    QLabel* m_infolbl;
+    QList<ButtonHint> m_buttons;
+    QList<QObject*> m_quiet;
+    QList<QObject*> m_background;
+    QList<QPointer<HoverButton>> m_backgroundButtons;
+};
+
+} // namespace pantrex

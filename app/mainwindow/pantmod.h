@@ -1,0 +1,60 @@
+#pragma once
+
+#include "data/filechannels.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace pantrex {
+
+// The values every window of the program shares for the whole run: the open files and their
+// counts, the filters, the mode flags and the tables that tie list rows to records. main() owns
+// one; each window gets a reference. Row tables are indexed by list row position (row 0 first).
+struct PANTMOD {
+    explicit PANTMOD(const QString& workingFolder) : files(workingFolder) {}
+
+    // The file channels 1 to 9 in the working folder.
+    FileChannels files;
+
+    // The open shopping list (channel 2) and its record count.
+    QString shoppath = QStringLiteral("grocery.lst");
+    qint64 shopcount = 0;
+    // The open product list (channel 1) and its record count.
+    QString prodpath = QStringLiteral("grocery.dat");
+    qint64 prodcount = 0;
+    // The merge file of the open product list: its base name followed by ".mrg".
+    QString mergepath;
+
+    int loaded = 0;      // 1 once the first load of the main window has finished
+    int newlistflag = 0; // 1 after a new list was created, until the next activation
+    int addflag = 0;     // 1 while the product entry dialog adds a product
+    int editflag = 0;    // 1 while the product entry dialog changes a product
+    int defwarned = 0;   // 1 once the warning about the default product list was given
+
+    // Product view filters: "ALL" or a category in upper case; "1" or empty.
+    QString catfilter;
+    QString fatfilter;
+    QString carbfilter;
+
+    // The product view's rows: record number, trimmed item name and formatted price.
+    QList<qint64> recmap;
+    QList<QByteArray> prodnames;
+    QList<QByteArray> prodprices;
+    // Rows of List1 and Combo1 to reselect after a rebuild (-1 or 0: none / "All").
+    int prodrow = 0;
+    int catrow = 0;
+    int catfilling = 0;
+    // The distinct categories, and the category last chosen in Combo1 as shown.
+    QList<QByteArray> cattable;
+    QByteArray curcategory;
+
+    // The last caption given to the shopping list heading, restored after others borrow it.
+    QString savedcaption;
+    int hoverflag = 0;        // 1 while some button has the hover look
+    bool searchfocus = false; // set while the search box has (or was clicked into) the focus
+    int helptopic = 1;        // 1 program help, 2 import/export help, 3 custom lists help
+    QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
+};
+
+} // namespace pantrex

@@ -1,0 +1,227 @@
+#include "pantrex1.h"
+
+#include "customlists/customlistchooser.h"
+#include "mainwindow/hoverhints.h"
+#include "mainwindow/pantmod.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/hoverbutton.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace pantrex {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    return action;
+}
+
+// The little shopping basket beside the hint line.
+QPixmap basketPicture(int size, qreal ratio) {
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    painter.setPen(QPen(QColor(90, 60, 30), s / 16.0, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(s * 0.25, s * 0.08, s * 0.5, s * 0.6), 0, 180 * 16);
+    QPainterPath basket;
+    basket.moveTo(s * 0.08, s * 0.4);
+    basket.lineTo(s * 0.92, s * 0.4);
+    basket.lineTo(s * 0.8, s * 0.9);
+    basket.lineTo(s * 0.2, s * 0.9);
+    basket.closeSubpath();
+    painter.setBrush(QColor(200, 150, 80));
+    painter.drawPath(basket);
+    painter.setPen(QPen(QColor(90, 60, 30), s / 24.0));
+    for (qreal x : {0.35, 0.5, 0.65})
+        painter.drawLine(QPointF(s * x, s * 0.45), QPointF(s * x, s * 0.85));
+    return pixmap;
+}
+
+} // namespace
+
+pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_pantmod(pantmod), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("pantrex1"));
+    setWindowTitle(QString());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("background"));
+    m_productView = new ProductView(m_pantmod, central);
+    m_shoppingList = new ShoppingListPanel(m_pantmod, central);
+    m_chooser = new CustomListChooser(central);
+    m_shoppingList->setChooser(m_chooser);
+
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(m_productView, 5);
+    panels->addWidget(m_shoppingList, 4);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(panels, 1);
+    layout->addWidget(buildFooter());
+    setCentralWidget(central);
+
+    buildMenus();
+    buildHints();
+    connect(quitcmd, &QPushButton::clicked, this, &pantrex1::quit);
+    connect(exitcmd, &QAction::triggered, this, &pantrex1::quit);
+    qApp->installEventFilter(this);
+    resize(800, 600);
+}
+
+pantrex1::~pantrex1() {
+    qApp->removeEventFilter(this);
+}
+
+QWidget* pantrex1::buildFooter() {
+    auto* footer = new QWidget(centralWidget());
+    footer->setObjectName(QStringLiteral("footer"));
+    Image1 = new QLabel(footer);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Pantrex"));
+    Image1->setPixmap(basketPicture(32, devicePixelRatio()));
+    infolbl = new QLabel(footer);
+    infolbl->setObjectName(QStringLiteral("infolbl"));
+    infolbl->setAccessibleDescription(QStringLiteral("Hint"));
+    infolbl->setMinimumWidth(200);
+    quitcmd = new HoverButton(QStringLiteral("&Quit"), footer);
+    quitcmd->setObjectName(QStringLiteral("quitcmd"));
+    quitcmd->setAccessibleName(QStringLiteral("Quit"));
+
+    auto* layout = new QHBoxLayout(footer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Image1);
+    layout->addWidget(infolbl, 1);
+    layout->addWidget(quitcmd);
+    return footer;
+}
+
+void pantrex1::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("filemenu"));
+    openfilecmd = addItem(file, QStringLiteral("openfilecmd"), QStringLiteral("Open..."));
+    newfilecmd = addItem(file, QStringLiteral("newfilecmd"), QStringLiteral("New..."));
+    notescmd = addItem(file, QStringLiteral("notescmd"), QStringLiteral("Notes"));
+    exitcmd = addItem(file, QStringLiteral("exitcmd"), QStringLiteral("Exit program"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("helpmenu"));
+    helpcmd = addItem(help, QStringLiteral("helpcmd"), QStringLiteral("Program help"));
+    aboutcmd = addItem(help, QStringLiteral("aboutcmd"), QStringLiteral("About"));
+
+    QMenu* merge = menuBar()->addMenu(QStringLiteral("&Import/export "));
+    merge->setObjectName(QStringLiteral("mergemenu"));
+    mergecmd = addItem(merge, QStringLiteral("mergecmd"), QStringLiteral("Import"));
+    mergecmd->setEnabled(false);
+    exportcmd = addItem(merge, QStringLiteral("exportcmd"), QStringLiteral("Export"));
+    mergehelpcmd = addItem(merge, QStringLiteral("mergehelpcmd"), QStringLiteral("Help"));
+
+    recipemenu = menuBar()->addMenu(QStringLiteral("&Custom lists"));
+    recipemenu->setObjectName(QStringLiteral("recipemenu"));
+    addItem(recipemenu, QStringLiteral("recmakecmd"), QStringLiteral("CREATE a list"));
+    addItem(recipemenu, QStringLiteral("recaddcmd"), QStringLiteral("ADD to a list"));
+    addItem(recipemenu, QStringLiteral("receditcmd"), QStringLiteral("REMOVE item(s) from a list"));
+    addItem(recipemenu, QStringLiteral("recpreview"), QStringLiteral("PREVIEW a list"));
+    addItem(recipemenu, QStringLiteral("recgetcmd"), QStringLiteral("GET custom item(s) for shopping list"));
+    addItem(recipemenu, QStringLiteral("recdelete"), QStringLiteral("DELETE a list"));
+    addItem(recipemenu, QStringLiteral("saveshopcmd"), QStringLiteral("SAVE current shopping list as custom"));
+    addItem(recipemenu, QStringLiteral("rechelpcmd"), QStringLiteral("Help"));
+
+    QMenu* filters = menuBar()->addMenu(QStringLiteral("Filters"));
+    filters->setObjectName(QStringLiteral("filtersmenu"));
+    lofatcmd = addItem(filters, QStringLiteral("lofatcmd"), QStringLiteral("Fats"));
+    lofatcmd->setCheckable(true);
+    locarbcmd = addItem(filters, QStringLiteral("locarbcmd"), QStringLiteral("Carbohydrates"));
+    locarbcmd->setCheckable(true);
+}
+
+void pantrex1::buildHints() {
+    ProductView* view = m_productView;
+    ShoppingListPanel* list = m_shoppingList;
+    m_hints = new HoverHints(m_pantmod, infolbl, this);
+    m_hints->addButton(quitcmd, QStringLiteral("Close the program."), true,
+                       {view->addfoodcmd, view->delfoodcmd, view->editfoodcmd});
+    m_hints->addButton(view->allcmd, QStringLiteral("Returns product window to the full list of products."), true);
+    m_hints->addButton(m_chooser->recdelcmd, QStringLiteral("Perform the chosen action on the selected items above."));
+    for (QWidget* quiet : std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->list2, list->costlbl,
+                                                          view->pricelbl, m_chooser->List3, m_chooser->List4})
+        m_hints->addQuiet(quiet);
+    QWidget* footer = centralWidget()->findChild<QWidget*>(QStringLiteral("footer"));
+    for (QWidget* background :
+         std::initializer_list<QWidget*>{centralWidget(), view, list, view->productlist, list->shoppinglist, footer})
+        m_hints->addBackground(background);
+    m_hints->setBackgroundButtons({view->addfoodcmd, view->delfoodcmd, view->editfoodcmd, quitcmd, list->foodoncmd,
+                                   list->foodoffcmd, view->allcmd, view->printmastercmd});
+}
+
+bool pantrex1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        activated();
+    return QMainWindow::event(event);
+}
+
+// The window sees key presses before its controls: F1 opens the help, F2 adds the selected
+// products and lets the control have the key too, Esc quits.
+bool pantrex1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    // A key travels up from the focus widget through its parents; act on its first delivery only.
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (widget != target || widget->window() != this || !isEnabled())
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_F1:
+        showProgramHelp();
+        return true;
+    case Qt::Key_F2:
+        addSelectedProducts();
+        return false;
+    case Qt::Key_Escape:
+        quit();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The close box runs Quit instead; closes for other reasons (the session ending) go through.
+void pantrex1::closeEvent(QCloseEvent* event) {
+    if (m_finished || !event->spontaneous()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    quit();
+}
+
+void pantrex1::addSelectedProducts() {
+    m_pantmod.addmode.clear();
+    // Adding products to the shopping list comes with the shopping list's own operations.
+}
+
+void pantrex1::showProgramHelp() {
+    m_pantmod.helptopic = 1;
+    // The help window comes with the help topics.
+}
+
+} // namespace pantrex

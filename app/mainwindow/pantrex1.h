@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace pantrex {
+
+class CustomListChooser;
+class Dialogs;
+class HoverButton;
+class HoverHints;
+class ProductView;
+class ShoppingListPanel;
+struct PANTMOD;
+
+// The main window: the product view on the left, the shopping list on the right, the hint line
+// and the menus. It opens the files at load, rebuilds its views when a dialog hands back to it,
+// and on Quit remembers the open list or removes an empty one.
+class pantrex1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~pantrex1() override;
+
+    // Shows the window and opens the shopping list and product list of the last run.
+    void load();
+    // Chooses and opens the product list that belongs to the open shopping list.
+    void pickproductlist();
+    // Remembers the open list (or removes an empty one), closes all files and finishes.
+    void quit();
+
+    ProductView* productView() const { return m_productView; }
+    ShoppingListPanel* shoppingList() const { return m_shoppingList; }
+    CustomListChooser* chooser() const { return m_chooser; }
+
+    QLabel* infolbl;
+    QLabel* Image1;
+    HoverButton* quitcmd;
+
+    QAction* openfilecmd;
+    QAction* newfilecmd;
+    QAction* notescmd;
+    QAction* exitcmd;
+    QAction* helpcmd;
+    QAction* aboutcmd;
+    QAction* mergecmd;
+    QAction* exportcmd;
+    QAction* mergehelpcmd;
+    QMenu* recipemenu;
+    QAction* lofatcmd;
+    QAction* locarbcmd;
+
+Q_SIGNALS:
+    // The program has quit: every file is closed and the event loop may end.
+    void finished();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildHints();
+    QWidget* buildFooter();
+    void activated();
+    // Runs the add operation of the shopping list (F2).
+    void addSelectedProducts();
+    // Opens the program help (F1).
+    void showProgramHelp();
+    void openShoppingList();
+    void openMergeProbe();
+    void backUpProducts();
+    void takeOverOldList();
+    void readListName();
+    bool eliminateEmptyList();
+    void rememberListName();
+    // Tells the user that a file could not be used, with the reason the file layer gave.
+    void reportFileError(const QString& what);
+
+    PANTMOD& m_pantmod;
+    Dialogs& m_dialogs;
+    ProductView* m_productView;
+    ShoppingListPanel* m_shoppingList;
+    CustomListChooser* m_chooser;
+    HoverHints* m_hints = nullptr;
+    bool m_finished = false;
+};
+
+} // namespace pantrex

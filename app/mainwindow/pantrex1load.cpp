@@ -1,0 +1,251 @@
+// The main window's start-up, activation and quit: which files it opens, and what it leaves behind.
+#include "pantrex1.h"
+
+#include "data/ansitext.h"
+#include "data/filenames.h"
+#include "mainwindow/pantmod.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/dialogs.h"
+#include "platform/hoverbutton.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace pantrex {
+
+namespace {
+
+const QString DefaultList = QStringLiteral("grocery.lst");
+const QString DefaultProducts = QStringLiteral("grocery.dat");
+const QString ProductBackup = QStringLiteral("grocery.bak");
+const QString OldEditionList = QStringLiteral("pantlist.dat");
+const QString NameFile = QStringLiteral("namefile.dat");
+
+// A list name from the name file is used only when it names a shopping list in the working folder;
+// anything else (a folder part, "..", zero bytes, another data file) falls back to the default list.
+bool isListName(const QString& name) {
+    return isBareFileName(name) && name.endsWith(QStringLiteral(".lst"), Qt::CaseInsensitive);
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void pantrex1::load() {
+    show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    if (m_pantmod.loaded == 0)
+        m_pantmod.shoppath = DefaultList;
+    if (RecordFile* products = m_pantmod.files.open(ProductChannel, DefaultProducts, ProductRecord::Length))
+        m_pantmod.prodcount = products->count();
+    else
+        reportFileError(DefaultProducts);
+    m_pantmod.files.close(ProductChannel);
+    if (m_pantmod.prodcount > 0 && m_pantmod.loaded == 0)
+        backUpProducts();
+    if (m_pantmod.loaded == 0)
+        takeOverOldList();
+
+    openShoppingList();
+    pickproductlist();
+    m_shoppingList->setCaptionFromTotal();
+    openMergeProbe();
+
+    m_pantmod.addflag = 0;
+    m_pantmod.editflag = 0;
+    if (m_pantmod.catfilter.isEmpty()) {
+        m_pantmod.catfilter = QStringLiteral("ALL");
+        m_productView->allcmd->setEnabled(false);
+    }
+    if (m_pantmod.prodcount > 0)
+        m_productView->fillproductlist();
+    if (m_pantmod.shopcount == 0)
+        m_shoppingList->showEmptyList();
+    else
+        m_shoppingList->fillshoplist();
+    if (m_pantmod.prodcount > 0)
+        m_productView->fillcatlist();
+    if (m_pantmod.prodcount != 0)
+        m_productView->showCurrentPrice();
+    if (m_pantmod.shopcount != 0)
+        m_shoppingList->showCurrentCost();
+    m_pantmod.loaded = 1;
+}
+
+// Keep a copy of the default product list from the start of each run.
+void pantrex1::backUpProducts() {
+    if (!m_pantmod.files.copy(DefaultProducts, ProductBackup))
+        reportFileError(ProductBackup);
+}
+
+// A shopping list left by an older edition replaces the default list, once.
+void pantrex1::takeOverOldList() {
+    qint64 oldCount = 0;
+    if (RecordFile* old = m_pantmod.files.open(ShoppingChannel, OldEditionList, ShoppingRecord::Length))
+        oldCount = old->count();
+    m_pantmod.files.close(ShoppingChannel);
+    if (oldCount > 0) {
+        // The old list goes away only once its copy is safely on disk.
+        if (m_pantmod.files.copy(OldEditionList, DefaultList)) {
+            if (!m_pantmod.files.remove(OldEditionList))
+                reportFileError(OldEditionList);
+        } else {
+            reportFileError(DefaultList);
+        }
+        m_pantmod.shoppath = DefaultList;
+        return;
+    }
+    readListName();
+}
+
+void pantrex1::readListName() {
+    RecordFile* nameFile = m_pantmod.files.open(NameFileChannel, NameFile, NameFileRecord::Length);
+    if (nameFile && nameFile->count() >= 1) {
+        const Record record = nameFile->read(1);
+        const QString name = fromAnsi(record.raw(NameFileRecord::ListFileName)).trimmed();
+        if (!name.isEmpty())
+            m_pantmod.shoppath = isListName(name) ? name : DefaultList;
+    }
+    m_pantmod.files.close(NameFileChannel);
+}
+
+void pantrex1::openShoppingList() {
+    m_pantmod.shopcount = 0;
+    if (RecordFile* list = m_pantmod.files.open(ShoppingChannel, m_pantmod.shoppath, ShoppingRecord::Length))
+        m_pantmod.shopcount = list->count();
+    else
+        reportFileError(m_pantmod.shoppath);
+}
+
+void pantrex1::pickproductlist() {
+    auto openProducts = [this] {
+        m_pantmod.prodcount = 0;
+        if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
+            m_pantmod.prodcount = products->count();
+        else
+            reportFileError(m_pantmod.prodpath);
+    };
+    if (m_pantmod.shoppath == DefaultList) {
+        m_pantmod.prodpath = DefaultProducts;
+        openProducts();
+        return;
+    }
+    m_pantmod.prodpath = baseName(m_pantmod.shoppath) + QStringLiteral(".dat");
+    openProducts();
+    if (m_pantmod.prodcount == 0) {
+        // The list has no products of its own and shares the default product list.
+        m_pantmod.prodpath = DefaultProducts;
+        openProducts();
+    }
+    m_productView->fillproductlist();
+    m_productView->fillcatlist();
+}
+
+// Import is offered only while a merge file with products lies beside the product list.
+void pantrex1::openMergeProbe() {
+    m_pantmod.mergepath = baseName(m_pantmod.prodpath) + QStringLiteral(".mrg");
+    qint64 count = 0;
+    if (RecordFile* merge = m_pantmod.files.open(MergeChannel, m_pantmod.mergepath, ProductRecord::Length))
+        count = merge->count();
+    m_pantmod.files.close(MergeChannel);
+    if (count > 0) {
+        mergecmd->setEnabled(true);
+    } else if (!m_pantmod.files.remove(m_pantmod.mergepath)) {
+        reportFileError(m_pantmod.mergepath);
+    }
+}
+
+void pantrex1::activated() {
+    if (m_pantmod.newlistflag == 1) {
+        m_pantmod.newlistflag = 0;
+        m_shoppingList->list2->clear();
+        m_shoppingList->listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($0.00)"));
+        m_pantmod.savedcaption = m_shoppingList->listlbl->text();
+        m_shoppingList->showChooser(false);
+        m_pantmod.prodcount = 0;
+        if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
+            m_pantmod.prodcount = products->count();
+        else
+            reportFileError(m_pantmod.prodpath);
+        m_productView->List1->clear();
+        m_productView->fillcatlist();
+        m_productView->fillproductlist();
+        m_shoppingList->fillshoplist();
+    }
+    if (m_pantmod.addflag == 1 || m_pantmod.editflag == 1) {
+        m_productView->fillcatlist();
+        m_productView->fillproductlist();
+        m_shoppingList->fillshoplist();
+        m_pantmod.addflag = 0;
+        m_pantmod.editflag = 0;
+    }
+}
+
+void pantrex1::quit() {
+    if (m_finished)
+        return;
+    const bool listShown = m_productView->List1->count() > 0 || m_shoppingList->list2->count() > 0;
+    // Never eliminate a list whose file still holds items, whatever the views show.
+    const bool listEmpty = !listShown && m_pantmod.shopcount == 0;
+    if (listEmpty && m_pantmod.shoppath.toLower() != DefaultList) {
+        if (!eliminateEmptyList())
+            return;
+    } else {
+        rememberListName();
+    }
+    m_pantmod.files.closeAll();
+    m_finished = true;
+    close();
+    Q_EMIT finished();
+}
+
+// Asks before an empty list goes; on OK removes it, its own empty product list and the name file,
+// so that the next start opens the default list. Returns false when the user cancels.
+bool pantrex1::eliminateEmptyList() {
+    Dialogs::Message box;
+    box.text = m_pantmod.shoppath + QStringLiteral(" is empty and will be eliminated.");
+    box.title = QString();
+    box.buttons = Dialogs::Buttons::OkCancel;
+    box.icon = Dialogs::Icon::Exclamation;
+    if (m_dialogs.message(box) != Dialogs::Answer::Ok)
+        return false;
+    m_pantmod.files.closeAll();
+    if (!m_pantmod.files.remove(m_pantmod.shoppath))
+        reportFileError(m_pantmod.shoppath);
+    // The list's own product file goes only while it holds no products; grocery.dat always stays.
+    const QString ownProducts = baseName(m_pantmod.shoppath) + QStringLiteral(".dat");
+    if (!sameName(ownProducts, DefaultProducts) && m_pantmod.files.exists(ownProducts) &&
+        m_pantmod.files.size(ownProducts) < ProductRecord::Length && !m_pantmod.files.remove(ownProducts))
+        reportFileError(ownProducts);
+    if (!m_pantmod.files.remove(NameFile))
+        reportFileError(NameFile);
+    return true;
+}
+
+void pantrex1::rememberListName() {
+    Record record(NameFileRecord::Length);
+    record.set(NameFileRecord::ListFileName, toAnsi(m_pantmod.shoppath));
+    RecordFile* nameFile = m_pantmod.files.open(NameFileChannel, NameFile, NameFileRecord::Length);
+    if (!nameFile || !nameFile->write(1, record))
+        reportFileError(NameFile);
+    m_pantmod.files.close(NameFileChannel);
+}
+
+void pantrex1::reportFileError(const QString& what) {
+    Dialogs::Message box;
+    const QString why = m_pantmod.files.errorString();
+    box.text = QStringLiteral("Pantrex could not use the file %1.").arg(what);
+    if (!why.isEmpty())
+        box.text += QStringLiteral("\n\n") + why;
+    box.icon = Dialogs::Icon::Critical;
+    m_dialogs.message(box);
+}
+
+} // namespace pantrex

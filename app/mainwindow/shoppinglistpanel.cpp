@@ -1,0 +1,131 @@
+#include "shoppinglistpanel.h"
+
+#include "data/filenames.h"
+#include "mainwindow/pantmod.h"
+#include "platform/hoverbutton.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace pantrex {
+
+namespace {
+
+HoverButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* button = new HoverButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+HoverButton* makePictureButton(const QString& objectName, QStyle::StandardPixmap picture, const QString& name,
+                               QWidget* parent) {
+    auto* button = new HoverButton(parent->style()->standardIcon(picture), parent);
+    button->setObjectName(objectName);
+    button->setAccessibleName(name);
+    button->setToolTip(name);
+    button->setIconSize(QSize(24, 24));
+    return button;
+}
+
+} // namespace
+
+ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidget(parent), m_pantmod(pantmod) {
+    foodoncmd = makeButton(QStringLiteral("foodoncmd"), QStringLiteral("Add {F2} >"), this);
+    foodoffcmd = makeButton(QStringLiteral("foodoffcmd"), QStringLiteral("< Remove "), this);
+    auto* moveButtons = new QVBoxLayout;
+    moveButtons->addStretch(1);
+    moveButtons->addWidget(foodoncmd);
+    moveButtons->addWidget(foodoffcmd);
+    moveButtons->addStretch(1);
+
+    shoppinglist = new QGroupBox(QStringLiteral("Shopping List"), this);
+    shoppinglist->setObjectName(QStringLiteral("shoppinglist"));
+    listlbl = new QLabel(shoppinglist);
+    listlbl->setObjectName(QStringLiteral("listlbl"));
+    listlbl->setAccessibleDescription(QStringLiteral("Shopping list caption"));
+    list2 = new QListWidget(shoppinglist);
+    list2->setObjectName(QStringLiteral("list2"));
+    list2->setAccessibleName(QStringLiteral("Shopping List"));
+    costlbl = new QLabel(shoppinglist);
+    costlbl->setObjectName(QStringLiteral("costlbl"));
+    costlbl->setAccessibleDescription(QStringLiteral("Cost of selected item"));
+    tabtxt = new QLineEdit(shoppinglist);
+    tabtxt->setObjectName(QStringLiteral("tabtxt"));
+    tabtxt->setAccessibleName(QStringLiteral("Total"));
+    tabtxt->setReadOnly(true);
+    tabtxt->setFocusPolicy(Qt::NoFocus);
+    tabtxt->setMaximumWidth(tabtxt->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
+    clearlistcmd = makePictureButton(QStringLiteral("clearlistcmd"), QStyle::SP_TrashIcon,
+                                     QStringLiteral("Erase shopping list"), shoppinglist);
+    printlistcmd = makePictureButton(QStringLiteral("printlistcmd"), QStyle::SP_FileDialogDetailedView,
+                                     QStringLiteral("Print shopping list"), shoppinglist);
+
+    auto* listPage = new QWidget(shoppinglist);
+    auto* listPageLayout = new QVBoxLayout(listPage);
+    listPageLayout->setContentsMargins(0, 0, 0, 0);
+    listPageLayout->addWidget(list2);
+    m_stack = new QStackedLayout;
+    m_stack->addWidget(listPage);
+
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(costlbl);
+    footer->addStretch(1);
+    footer->addWidget(clearlistcmd);
+    footer->addWidget(printlistcmd);
+    footer->addWidget(tabtxt);
+
+    auto* panelLayout = new QVBoxLayout(shoppinglist);
+    panelLayout->addWidget(listlbl);
+    panelLayout->addLayout(m_stack, 1);
+    panelLayout->addLayout(footer);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(moveButtons);
+    layout->addWidget(shoppinglist, 1);
+}
+
+void ShoppingListPanel::fillshoplist() {
+    // The rows, the running total and the caption are built by the shopping list's own
+    // procedures (still to come); until then the caption shows the list with its current total.
+    setCaptionFromTotal();
+}
+
+void ShoppingListPanel::showEmptyList() {
+    clearlistcmd->setEnabled(false);
+    printlistcmd->setEnabled(false);
+    foodoffcmd->setEnabled(false);
+    costlbl->clear();
+    list2->clear();
+    tabtxt->clear();
+    setCaptionFromTotal();
+}
+
+void ShoppingListPanel::setCaptionFromTotal() {
+    listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($") + tabtxt->text().trimmed() +
+                     QStringLiteral(")"));
+    m_pantmod.savedcaption = listlbl->text();
+}
+
+void ShoppingListPanel::showCurrentCost() {
+    // The row tables of the shopping list come with its own procedures; no row has a cost yet.
+}
+
+void ShoppingListPanel::setChooser(QWidget* chooser) {
+    m_chooser = chooser;
+    m_stack->addWidget(chooser);
+}
+
+void ShoppingListPanel::showChooser(bool shown) {
+    m_stack->setCurrentWidget(shown && m_chooser ? m_chooser : m_stack->widget(0));
+}
+
+} // namespace pantrex

@@ -1,0 +1,9 @@
+#include "dialogs.h"
+
+namespace pantrex {
+
+QString Dialogs::programTitle() {
+    return QStringLiteral("Pantrex");
+}
+
+} // namespace pantrex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace pantrex {
+
+// A push button with the program's hover look: raised and highlighted while the pointer rests on
+// it, flat otherwise. Who turns the look on and off is up to the window (its hint rules).
+class HoverButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(bool hoverLook READ hoverLook WRITE setHoverLook)
+
+public:
+    explicit HoverButton(const QString& caption, QWidget* parent = nullptr);
+    HoverButton(const QIcon& picture, QWidget* parent = nullptr);
+
+    bool hoverLook() const { return m_hoverLook; }
+    void setHoverLook(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_hoverLook = false;
+};
+
+} // namespace pantrex

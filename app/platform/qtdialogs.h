@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace pantrex {
+
+// The real boxes: QMessageBox and QInputDialog, modal over the given parent window.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    Answer message(const Message& box) override;
+    QString input(const Input& box) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace pantrex
