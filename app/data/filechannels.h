@@ -43,9 +43,11 @@ public:
 
     // Whole-file operations in the working folder.
     bool exists(const QString& name) const;
-    // Copies from over to, replacing an older copy atomically; the copy is left writable.
+    // Copies from over to, replacing an older copy atomically; the copy is left writable. Refuses
+    // when to is open on a channel.
     [[nodiscard]] bool copy(const QString& from, const QString& to);
-    // Removes a file; a missing file counts as removed.
+    // Removes a file; a missing file counts as removed. Refuses when the file is open on a channel
+    // (close it first).
     [[nodiscard]] bool remove(const QString& name);
     // Bytes in the file; 0 when missing.
     qint64 size(const QString& name) const;

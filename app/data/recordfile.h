@@ -18,7 +18,9 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    // Opens for reading and writing; a missing file is created empty.
+    // Opens for reading and writing; a missing file is created empty. A file that may not be
+    // written (marked read-only) is opened for reading only: it can be counted and read, and
+    // every write, append or rewrite fails with an error saying so.
     [[nodiscard]] bool open();
     void close();
     bool isOpen() const;

@@ -1,0 +1,139 @@
+#include "filechannels.h"
+
+#include "filenames.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pantrex {
+
+namespace {
+
+template <typename Channels> bool isOpenOn(const Channels& channels, const QString& path) {
+    const QFileInfo target(path);
+    for (const auto& file : channels) {
+        if (file && QFileInfo(file->path()) == target)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+FileChannels::FileChannels(const QString& folder) : m_folder(folder) {}
+
+QString FileChannels::pathOf(const QString& name) const {
+    return m_folder.absoluteFilePath(name);
+}
+
+RecordFile* FileChannels::open(int channel, const QString& name, int recordLength) {
+    if (channel < 1 || channel > ChannelCount) {
+        m_error = QStringLiteral("There is no file channel %1").arg(channel);
+        return nullptr;
+    }
+    if (!validName(name))
+        return nullptr;
+    close(channel);
+    auto file = std::make_unique<RecordFile>(pathOf(name), recordLength);
+    if (!file->open()) {
+        m_error = file->errorString();
+        return nullptr;
+    }
+    m_channels[channel] = std::move(file);
+    return m_channels[channel].get();
+}
+
+RecordFile* FileChannels::file(int channel) const {
+    if (channel < 1 || channel > ChannelCount)
+        return nullptr;
+    return m_channels[channel].get();
+}
+
+void FileChannels::close(int channel) {
+    if (channel >= 1 && channel <= ChannelCount)
+        m_channels[channel].reset();
+}
+
+void FileChannels::closeAll() {
+    for (auto& file : m_channels)
+        file.reset();
+}
+
+bool FileChannels::exists(const QString& name) const {
+    return isBareFileName(name) && QFileInfo::exists(pathOf(name));
+}
+
+bool FileChannels::copy(const QString& from, const QString& to) {
+    if (!validName(from) || !validName(to))
+        return false;
+    const QString what = QStringLiteral("Could not copy %1 to %2").arg(from, to);
+    if (isOpenOn(m_channels, pathOf(to))) {
+        m_error = what + QStringLiteral(": %1 is open").arg(to);
+        return false;
+    }
+    QFile source(pathOf(from));
+    if (!source.open(QIODevice::ReadOnly)) {
+        m_error = what + QStringLiteral(": ") + source.errorString();
+        return false;
+    }
+    QSaveFile target(pathOf(to));
+    if (!target.open(QIODevice::WriteOnly)) {
+        m_error = what + QStringLiteral(": ") + target.errorString();
+        return false;
+    }
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(64 * 1024);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
+            m_error = what + QStringLiteral(": ") + source.errorString();
+            return false;
+        }
+        if (target.write(chunk) != chunk.size()) {
+            m_error = what + QStringLiteral(": ") + target.errorString();
+            return false;
+        }
+    }
+    if (!target.commit()) {
+        m_error = what + QStringLiteral(": ") + target.errorString();
+        return false;
+    }
+    // Whatever the original was marked, the copy is an ordinary file the user can change.
+    QFile copied(pathOf(to));
+    copied.setPermissions(copied.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                          QFileDevice::ReadUser | QFileDevice::WriteUser);
+    return true;
+}
+
+bool FileChannels::remove(const QString& name) {
+    if (!validName(name))
+        return false;
+    const QString path = pathOf(name);
+    if (isOpenOn(m_channels, path)) {
+        m_error = QStringLiteral("Could not remove %1: it is still open").arg(name);
+        return false;
+    }
+    QFile doomed(path);
+    if (!doomed.exists())
+        return true;
+    if (!doomed.remove()) {
+        m_error = QStringLiteral("Could not remove %1: %2").arg(name, doomed.errorString());
+        return false;
+    }
+    return true;
+}
+
+qint64 FileChannels::size(const QString& name) const {
+    if (!isBareFileName(name))
+        return 0;
+    const QFileInfo info(pathOf(name));
+    return info.isFile() ? info.size() : 0;
+}
+
+bool FileChannels::validName(const QString& name) {
+    if (isBareFileName(name))
+        return true;
+    m_error = QStringLiteral("\"%1\" is not the name of a file in the working folder").arg(name);
+    return false;
+}
+
+} // namespace pantrex

@@ -1,0 +1,24 @@
+#include "filenames.h"
+
+namespace pantrex {
+
+bool isBareFileName(const QString& name) {
+    bool onlyDotsAndBlanks = true;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == u'/' || u == u'\\' || u == u':')
+            return false;
+        if (u != u'.' && u != u' ')
+            onlyDotsAndBlanks = false;
+    }
+    // Empty, ".", ".." and anything a system that drops trailing dots and blanks could read as
+    // one of those.
+    return !onlyDotsAndBlanks;
+}
+
+QString baseName(const QString& fileName) {
+    const qsizetype dot = fileName.indexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+} // namespace pantrex

@@ -1,0 +1,154 @@
+#include "numbertext.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace pantrex {
+
+namespace {
+
+constexpr int SignificantDigits = 15;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A value as decimal digits and exponent, rounded to 15 significant digits: value is
+// 0.digits * 10^(exponent + 1), so for 2.49 digits is "249000000000000" and exponent 0.
+struct Decimal {
+    bool negative = false;
+    QByteArray digits;
+    int exponent = 0;
+};
+
+Decimal toDecimal(double value) {
+    Decimal d;
+    if (!std::isfinite(value) || value == 0) {
+        d.digits = QByteArray(SignificantDigits, '0');
+        return d;
+    }
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, std::fabs(value));
+    const QByteArray text(buffer);
+    const qsizetype e = text.indexOf('e');
+    d.negative = value < 0;
+    d.digits = text.left(e).replace('.', QByteArray());
+    d.exponent = text.mid(e + 1).toInt();
+    return d;
+}
+
+QByteArray numberForm(double value, bool leadingBlank) {
+    const Decimal d = toDecimal(value);
+    QByteArray digits = d.digits;
+    while (digits.size() > 1 && digits.endsWith('0'))
+        digits.chop(1);
+    QByteArray out = d.negative ? "-" : (leadingBlank ? " " : "");
+    if (digits == "0")
+        return out + '0';
+
+    if (d.exponent >= SignificantDigits || d.exponent < -4) {
+        out += digits.left(1);
+        if (digits.size() > 1)
+            out += '.' + digits.mid(1);
+        out += d.exponent < 0 ? "E-" : "E+";
+        return out + QByteArray::number(std::abs(d.exponent)).rightJustified(2, '0');
+    }
+    if (d.exponent < 0) {
+        if (!leadingBlank)
+            out += '0';
+        return out + '.' + QByteArray(-d.exponent - 1, '0') + digits;
+    }
+    const qsizetype whole = d.exponent + 1;
+    if (digits.size() <= whole)
+        return out + digits + QByteArray(whole - digits.size(), '0');
+    return out + digits.left(whole) + '.' + digits.mid(whole);
+}
+
+// Adds one to a string of decimal digits.
+void increment(QByteArray& digits) {
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.prepend('1');
+}
+
+} // namespace
+
+double numberValue(QByteArrayView text) {
+    QByteArray number;
+    bool point = false;
+    bool anyDigit = false;
+    for (const char c : text) {
+        if (c == '\0')
+            break;
+        if (isBlank(c))
+            continue;
+        if ((c == '-' || c == '+') && number.isEmpty()) {
+            number += c;
+        } else if (c >= '0' && c <= '9') {
+            number += c;
+            anyDigit = true;
+        } else if (c == '.' && !point) {
+            number += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+QByteArray leadingBlankForm(double value) {
+    return numberForm(value, true);
+}
+
+QByteArray plainForm(double value) {
+    return numberForm(value, false);
+}
+
+// Rounds on the value's 15-digit decimal form rather than on the binary double, so that 2.675
+// gives 2.68 as anyone would expect.
+QByteArray formatMoney(double value) {
+    const Decimal d = toDecimal(value);
+    // Digits that lie at or above the hundredths.
+    const qsizetype keep = qsizetype(d.exponent) + 3;
+    QByteArray cents;
+    if (keep >= d.digits.size()) {
+        cents = d.digits + QByteArray(keep - d.digits.size(), '0');
+    } else if (keep >= 0) {
+        cents = d.digits.left(keep);
+        if (d.digits.at(keep) >= '5')
+            increment(cents);
+    }
+    cents = cents.rightJustified(2, '0');
+    const qsizetype wholeLength = cents.size() - 2;
+    qsizetype firstDigit = 0;
+    while (firstDigit < wholeLength && cents.at(firstDigit) == '0')
+        ++firstDigit;
+    const bool zero = firstDigit == wholeLength && cents.endsWith("00");
+    QByteArray out = d.negative && !zero ? "-" : "";
+    return out + cents.mid(firstDigit, wholeLength - firstDigit) + '.' + cents.right(2);
+}
+
+QByteArray formatMoney(QByteArrayView text) {
+    bool blank = true;
+    for (const char c : text) {
+        if (c == '\0')
+            break;
+        if (!isBlank(c)) {
+            blank = false;
+            break;
+        }
+    }
+    return blank ? QByteArray() : formatMoney(numberValue(text));
+}
+
+} // namespace pantrex

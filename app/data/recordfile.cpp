@@ -1,0 +1,120 @@
+#include "recordfile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pantrex {
+
+namespace {
+
+QString displayName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+RecordFile::RecordFile(const QString& path, int recordLength)
+    : m_path(path), m_recordLength(recordLength), m_file(path) {}
+
+RecordFile::~RecordFile() = default;
+
+// A file the user has marked read-only is still opened, read-only, so that it can be listed and
+// printed; every write then fails with a message saying why.
+bool RecordFile::open() {
+    const QString name = displayName(m_path);
+    if (m_recordLength < 1)
+        return fail(QStringLiteral("Could not open %1").arg(name), QStringLiteral("the record length is not valid"));
+    if (m_file.isOpen())
+        return true;
+    if (m_file.open(QIODevice::ReadWrite))
+        return true;
+    const QString why = m_file.errorString();
+    if (QFileInfo(m_path).isFile() && m_file.open(QIODevice::ReadOnly))
+        return true;
+    return fail(QStringLiteral("Could not open %1").arg(name), why);
+}
+
+void RecordFile::close() {
+    m_file.close();
+}
+
+bool RecordFile::isOpen() const {
+    return m_file.isOpen();
+}
+
+qint64 RecordFile::count() const {
+    if (!m_file.isOpen() || m_recordLength < 1)
+        return 0;
+    return m_file.size() / m_recordLength;
+}
+
+Record RecordFile::read(qint64 n) const {
+    Record record(m_recordLength);
+    if (n < 1 || n > count() || !m_file.seek((n - 1) * m_recordLength))
+        return record;
+    const QByteArray bytes = m_file.read(m_recordLength);
+    if (bytes.size() != m_recordLength)
+        return record;
+    return Record(m_recordLength, bytes);
+}
+
+bool RecordFile::write(qint64 n, const Record& record) {
+    const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
+    if (!m_file.isOpen())
+        return fail(what, QStringLiteral("the file is not open"));
+    if (!m_file.isWritable())
+        return fail(what, QStringLiteral("the file is read-only"));
+    if (record.length() != m_recordLength)
+        return fail(what, QStringLiteral("the record does not fit this file"));
+    if (n < 1 || n > count() + 1)
+        return fail(what, QStringLiteral("there is no record %1").arg(n));
+    if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength || !m_file.flush())
+        return fail(what, m_file.errorString());
+    return true;
+}
+
+bool RecordFile::append(const Record& record) {
+    return write(count() + 1, record);
+}
+
+bool RecordFile::rewrite(const QList<Record>& records) {
+    const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
+    if (!m_file.isOpen())
+        return fail(what, QStringLiteral("the file is not open"));
+    if (!m_file.isWritable())
+        return fail(what, QStringLiteral("the file is read-only"));
+    for (const Record& record : records) {
+        if (record.length() != m_recordLength)
+            return fail(what, QStringLiteral("a record does not fit this file"));
+    }
+
+    // The new content goes to a temporary file beside the old one; the old one is not touched
+    // until the new one is completely on disk.
+    QSaveFile save(m_path);
+    if (!save.open(QIODevice::WriteOnly))
+        return fail(what, save.errorString());
+    for (const Record& record : records) {
+        if (save.write(record.bytes()) != m_recordLength)
+            return fail(what, save.errorString());
+    }
+    // Some systems will not rename over a file that is open, so let go of it for the moment.
+    m_file.close();
+    const bool saved = save.commit();
+    const QString why = save.errorString();
+    if (!m_file.open(QIODevice::ReadWrite)) {
+        const QString reopenWhy = m_file.errorString();
+        if (saved)
+            return fail(QStringLiteral("Saved %1 but could not open it again").arg(displayName(m_path)), reopenWhy);
+        return fail(what, why);
+    }
+    if (!saved)
+        return fail(what, why);
+    return true;
+}
+
+bool RecordFile::fail(const QString& what, const QString& why) {
+    m_error = what + QStringLiteral(": ") + why;
+    return false;
+}
+
+} // namespace pantrex
