@@ -1,0 +1,328 @@
+#include "data/filechannels.h"
+#include "data/filenames.h"
+#include "data/recordfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+using namespace pantrex;
+
+namespace {
+
+// The mode bits on disk; the "User" flags only say what the current user may do.
+constexpr auto ModeBits = QFileDevice::Permissions::fromInt(0x7077);
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Bytes that differ from their neighbours, so that every position in a file can be told apart.
+QByteArray pattern(int size, int seed = 3) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i * 7 + seed);
+    return bytes;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// Rights that ignore permissions make the read-only cases moot.
+bool permissionsApply(const QString& path) {
+    QFile probe(path);
+    return !probe.open(QIODevice::ReadWrite | QIODevice::Append);
+}
+
+#ifdef Q_OS_LINUX
+// Root passes every permission check through two capabilities; while this lives they are off for
+// this thread (still permitted, so they come back afterwards).
+class PermissionsEnforced {
+public:
+    PermissionsEnforced() {
+        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
+    }
+    ~PermissionsEnforced() {
+        if (m_dropped)
+            syscall(SYS_capset, &m_header, m_saved);
+    }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+    bool m_dropped = false;
+};
+#else
+struct PermissionsEnforced {};
+#endif
+
+} // namespace
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void layouts_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QByteArray>("expected");
+        const auto blanks = [](int n) { return QByteArray(n, ' '); };
+        const auto zeros = [](int n) { return QByteArray(n, '\0'); };
+
+        Record product(ProductRecord::Length);
+        product.set(ProductRecord::ItemName, "Milk");
+        product.set(ProductRecord::Price, "2.49");
+        product.set(ProductRecord::HighFat, "Yes");
+        product.set(ProductRecord::Category, "Dairy");
+        QTest::newRow("product") << product.bytes()
+                                 << "Milk" + blanks(36) + "2.49  Y" + zeros(1 + 30 + 43) + "Dairy" + blanks(20);
+        Record shopping(ShoppingRecord::Length);
+        shopping.set(ShoppingRecord::ItemText, QByteArray(38, 'x') + "yzw");
+        shopping.set(ShoppingRecord::LineCost, "12.5");
+        shopping.set(ShoppingRecord::Quantity, "1234");
+        shopping.set(ShoppingRecord::Category, "");
+        QTest::newRow("shopping") << shopping.bytes() << QByteArray(38, 'x') + "yz12.5  123" + blanks(25) + zeros(75);
+        Record custom(CustomListRecord::Length);
+        custom.set(CustomListRecord::ListName, "Weekly");
+        custom.set(CustomListRecord::ItemText, "Bread");
+        custom.set(CustomListRecord::Amount, "1");
+        custom.setRaw(CustomListRecord::Category, "Bakery" + zeros(1) + QByteArray(18, 'q'));
+        QTest::newRow("custom list") << custom.bytes()
+                                     << "Weekly" + blanks(24) + "Bread" + blanks(35) + "1" + blanks(5) + "Bakery" +
+                                            zeros(1) + QByteArray(18, 'q') + zeros(150);
+        Record name(NameFileRecord::Length);
+        name.set(NameFileRecord::ListFileName, "grocery.lst");
+        QTest::newRow("name file") << name.bytes() << QByteArray("grocery.lst ");
+    }
+    // Each layout, appended to a record file, lies on disk byte for byte as expected.
+    void layouts() {
+        QFETCH(QByteArray, record);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.dat"));
+        RecordFile file(path, int(expected.size()));
+        QVERIFY(file.open());
+        QVERIFY(file.append(Record(int(expected.size()), record)));
+        QCOMPARE(contents(path), expected);
+        QCOMPARE(file.read(1).bytes(), expected);
+    }
+
+    void fieldText_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("blanks around") << QByteArray("  Milk  ") << QByteArray("Milk");
+        QTest::newRow("zero ends it") << QByteArray("Eggs \0ab", 8) << QByteArray("Eggs");
+        QTest::newRow("tabs are kept") << QByteArray("\tTea\t ") << QByteArray("\tTea\t");
+        QTest::newRow("short input is zero-filled") << QByteArray(" a") << QByteArray("a");
+        QTest::newRow("long input is cut") << QByteArray("abcdefghij") << QByteArray("abcdefgh");
+    }
+    void fieldText() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, text);
+        const Record record(8, stored);
+        QCOMPARE(record.length(), 8);
+        QCOMPARE(record.text({0, 8}), text);
+    }
+
+    void partialTailIsIgnoredThenOverwritten() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("grocery.dat"));
+        const QByteArray old = pattern(146 * 2 + 17);
+        put(path, old);
+        RecordFile file(path, 146);
+        QVERIFY(file.open());
+        QCOMPARE(file.count(), 2);
+        QCOMPARE(file.read(2).bytes(), old.mid(146, 146));
+        QCOMPARE(file.read(3).bytes(), QByteArray(146, '\0'));
+
+        const Record third(146, pattern(146, 5));
+        QVERIFY(file.append(third));
+        QCOMPARE(contents(path), old.left(146 * 2) + third.bytes());
+        QVERIFY(!file.write(5, third));
+        QVERIFY(!file.write(0, third));
+        QVERIFY(!file.write(1, Record(145)));
+        QVERIFY(file.write(1, third));
+        QCOMPARE(contents(path), third.bytes() + old.mid(146, 146) + third.bytes());
+    }
+
+    void rewrite_data() {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<int>("records");
+        QTest::newRow("to nothing") << pattern(12 * 3) << 0;
+        QTest::newRow("drops a partial tail") << pattern(12 + 5) << 2;
+        QTest::newRow("missing file") << QByteArray() << 3;
+    }
+    void rewrite() {
+        QFETCH(QByteArray, old);
+        QFETCH(int, records);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("namefile.dat"));
+        const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        if (!old.isNull()) {
+            put(path, old);
+            QVERIFY(QFile::setPermissions(path, mode));
+        }
+        RecordFile file(path, 12);
+        QVERIFY(file.open());
+        QCOMPARE(file.count(), old.size() / 12);
+        QCOMPARE(contents(path), old);
+
+        QList<Record> list;
+        QByteArray expected;
+        for (int i = 0; i < records; ++i) {
+            list.append(Record(12, pattern(12, i)));
+            expected += list.last().bytes();
+        }
+        QVERIFY2(file.rewrite(list), qPrintable(file.errorString()));
+        QCOMPARE(contents(path), expected);
+        if (!old.isNull())
+            QCOMPARE(QFile::permissions(path) & ModeBits, mode);
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("namefile.dat")});
+        // Still open, now on the new content.
+        QCOMPARE(file.count(), records);
+        QVERIFY(file.append(Record(12, "zzzzzzzzzzzz")));
+        QCOMPARE(contents(path), expected + "zzzzzzzzzzzz");
+    }
+
+    void readOnly_data() {
+        QTest::addColumn<bool>("wholeFolder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    // A read-only file is opened read-only so that it can still be listed; a save that cannot
+    // be done leaves the old file whole, open, and alone in its folder.
+    void readOnly() {
+        QFETCH(bool, wholeFolder);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("grocery.dat"));
+        const QByteArray old = pattern(146 * 2);
+        put(path, old);
+        const PermissionsEnforced enforced;
+        const QString locked = wholeFolder ? dir.path() : path;
+        const auto mode = QFile::permissions(locked);
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        RecordFile file(path, 146);
+        const bool opened = file.open();
+        const bool rewritten = file.rewrite({Record(146)});
+        const QString error = file.errorString();
+        const bool appended = file.append(Record(146));
+        const bool apply = permissionsApply(wholeFolder ? dir.filePath(QStringLiteral("new")) : path);
+        QFile::setPermissions(locked, mode);
+        if (!apply)
+            QSKIP("File permissions do not apply to this user");
+
+        QVERIFY(opened);
+        QVERIFY(!rewritten);
+        QVERIFY2(error.startsWith(QStringLiteral("Could not save grocery.dat: ")), qPrintable(error));
+        QCOMPARE(appended, wholeFolder);
+        QCOMPARE(contents(path).left(146 * 2), old);
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("grocery.dat")});
+        QCOMPARE(file.read(2).bytes(), old.mid(146));
+    }
+
+    void channels() {
+        QTemporaryDir dir;
+        FileChannels channels(dir.path());
+        QVERIFY(channels.open(ShoppingChannel, QStringLiteral("a.lst"), 12));
+        RecordFile* b = channels.open(ShoppingChannel, QStringLiteral("b.lst"), 12);
+        QVERIFY(b);
+        QCOMPARE(channels.file(ShoppingChannel), b);
+        QVERIFY(!channels.open(10, QStringLiteral("c.lst"), 12));
+        QVERIFY(!channels.open(ShoppingChannel, QStringLiteral("../c.lst"), 12));
+        QCOMPARE(channels.file(ShoppingChannel), b);
+
+        QVERIFY(!channels.copy(QStringLiteral("a.lst"), QStringLiteral("b.lst")));
+        QVERIFY(channels.remove(QStringLiteral("never.lst")));
+        QVERIFY(!channels.remove(QStringLiteral("b.lst")));
+        QVERIFY(channels.exists(QStringLiteral("b.lst")));
+        QVERIFY(channels.remove(QStringLiteral("a.lst")));
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("b.lst")});
+
+        // Where the open files can be listed, a.lst must not be among them.
+        QStringList open;
+        for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System))
+            open << fd.symLinkTarget();
+        if (open.isEmpty())
+            QSKIP("No way to list open files here");
+        QVERIFY(open.contains(dir.filePath(QStringLiteral("b.lst"))));
+        QVERIFY(!open.contains(dir.filePath(QStringLiteral("a.lst"))) &&
+                !open.contains(dir.filePath(QStringLiteral("a.lst (deleted)"))));
+    }
+
+    void names_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("list") << QStringLiteral("my list.lst") << QStringLiteral("my list");
+        QTest::newRow("no extension") << QStringLiteral("grocery") << QStringLiteral("grocery");
+        QTest::newRow("extension only") << QStringLiteral(".lst") << QString();
+        QTest::newRow("two dots") << QStringLiteral("a.b.c") << QStringLiteral("a");
+        for (const char* refused : {"../x.dat", "a/b", "a\\b", "c:x.dat", "", ".", "..", ".. ", "   ", "x\t"})
+            QTest::newRow(refused) << QString::fromLatin1(refused) << QStringLiteral("<refused>");
+        QTest::newRow("zero") << QString::fromLatin1("x\0.dat", 6) << QStringLiteral("<refused>");
+    }
+    // A refused name touches nothing, not even the file it would reach outside the folder.
+    void names() {
+        QFETCH(QString, name);
+        QFETCH(QString, base);
+        const bool bare = base != QStringLiteral("<refused>");
+        QCOMPARE(isBareFileName(name), bare);
+        if (bare) {
+            QCOMPARE(baseName(name), base);
+            return;
+        }
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("work")));
+        put(dir.filePath(QStringLiteral("x.dat")), "outside");
+        put(dir.filePath(QStringLiteral("work/grocery.dat")), "inside");
+        FileChannels channels(dir.filePath(QStringLiteral("work")));
+        QVERIFY(!channels.open(ProductChannel, name, 146));
+        QVERIFY(!channels.errorString().isEmpty());
+        QVERIFY(!channels.copy(QStringLiteral("grocery.dat"), name));
+        QVERIFY(!channels.copy(name, QStringLiteral("grocery.bak")));
+        QVERIFY(!channels.remove(name));
+        QVERIFY(!channels.exists(name));
+        QCOMPARE(channels.size(name), 0);
+        QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("work"), QStringLiteral("x.dat")}));
+        QCOMPARE(filesIn(channels.folder().path()), QStringList{QStringLiteral("grocery.dat")});
+        QCOMPARE(contents(dir.filePath(QStringLiteral("x.dat"))), QByteArray("outside"));
+    }
+
+    void copyReplacesAndLeavesWritable() {
+        QTemporaryDir dir;
+        FileChannels channels(dir.path());
+        const QString from = channels.pathOf(QStringLiteral("grocery.dat"));
+        const QString to = channels.pathOf(QStringLiteral("grocery.bak"));
+        put(from, pattern(146 * 3));
+        put(to, "an older backup");
+        QVERIFY(QFile::setPermissions(from, QFileDevice::ReadOwner));
+        QVERIFY2(channels.copy(QStringLiteral("grocery.dat"), QStringLiteral("grocery.bak")),
+                 qPrintable(channels.errorString()));
+        QCOMPARE(contents(to), pattern(146 * 3));
+        QVERIFY(QFile::permissions(to).testFlag(QFileDevice::WriteOwner));
+        QCOMPARE(QFile::permissions(from) & ModeBits, QFileDevice::ReadOwner);
+
+        QVERIFY(!channels.copy(QStringLiteral("missing.dat"), QStringLiteral("new.bak")));
+        QVERIFY(channels.errorString().startsWith(QStringLiteral("Could not copy missing.dat to new.bak: ")));
+        QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("grocery.bak"), QStringLiteral("grocery.dat")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "test_data_files.moc"
