@@ -1,1 +1,3 @@
-target_sources(pantrex_gui PRIVATE customlists / customlistchooser.cpp customlists / customlistchooser.h)
+target_sources(pantrex_gui PRIVATE
+    customlists/customlistchooser.cpp customlists/customlistchooser.h
+)

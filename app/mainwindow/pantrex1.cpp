@@ -204,14 +204,12 @@ bool pantrex1::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-// The close box runs Quit instead; closes for other reasons (the session ending) go through.
+// Any close request (the close box, the window menu, the session ending) runs Quit instead, so
+// the open list is always remembered; Quit then closes the window for good.
 void pantrex1::closeEvent(QCloseEvent* event) {
-    if (m_finished || !event->spontaneous()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    quit();
+    if (!m_finished)
+        finishRun();
+    event->setAccepted(m_finished);
 }
 
 void pantrex1::addSelectedProducts() {

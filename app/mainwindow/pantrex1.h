@@ -77,6 +77,8 @@ private:
     void backUpProducts();
     void takeOverOldList();
     void readListName();
+    // Quit without closing the window: true once the program has finished.
+    bool finishRun();
     bool eliminateEmptyList();
     void rememberListName();
     // Tells the user that a file could not be used, with the reason the file layer gave.

@@ -189,21 +189,24 @@ void pantrex1::activated() {
 }
 
 void pantrex1::quit() {
-    if (m_finished)
-        return;
+    if (!m_finished && finishRun())
+        close();
+}
+
+bool pantrex1::finishRun() {
     const bool listShown = m_productView->List1->count() > 0 || m_shoppingList->list2->count() > 0;
     // Never eliminate a list whose file still holds items, whatever the views show.
     const bool listEmpty = !listShown && m_pantmod.shopcount == 0;
     if (listEmpty && m_pantmod.shoppath.toLower() != DefaultList) {
         if (!eliminateEmptyList())
-            return;
+            return false;
     } else {
         rememberListName();
     }
     m_pantmod.files.closeAll();
     m_finished = true;
-    close();
     Q_EMIT finished();
+    return true;
 }
 
 // Asks before an empty list goes; on OK removes it, its own empty product list and the name file,

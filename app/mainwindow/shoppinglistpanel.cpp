@@ -94,8 +94,11 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidge
 }
 
 void ShoppingListPanel::fillshoplist() {
-    // The rows, the running total and the caption are built by the shopping list's own
-    // procedures (still to come); until then the caption shows the list with its current total.
+    // An empty file leaves the list as it is; the operations that empty it clear it themselves.
+    if (m_pantmod.shopcount == 0)
+        return;
+    // The rows and the running total are built by the shopping list's own procedures (still to
+    // come); until then the caption shows the list with its current total.
     setCaptionFromTotal();
 }
 

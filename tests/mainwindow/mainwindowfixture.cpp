@@ -1,0 +1,24 @@
+#include "mainwindowfixture.h"
+
+namespace pantrex::testing {
+
+namespace {
+
+QByteArray padded(QByteArray value, int width) {
+    return value.leftJustified(width, ' ', true);
+}
+
+} // namespace
+
+QByteArray productBytes(const QByteArray& name, const QByteArray& price, const QByteArray& category) {
+    return recordBytes(
+        146, {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
+}
+
+QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost, const QByteArray& quantity,
+                         const QByteArray& category) {
+    return recordBytes(
+        149, {{0, padded(item, 40)}, {40, padded(cost, 6)}, {46, padded(quantity, 3)}, {49, padded(category, 25)}});
+}
+
+} // namespace pantrex::testing

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "mainwindow/pantmod.h"
+#include "mainwindow/pantrex1.h"
+#include "support/scripteddialogs.h"
+#include "support/testfolder.h"
+
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace pantrex::testing {
+
+// A main window over a fresh working folder, with scripted boxes. Lay the files down first, then load().
+struct MainWindowFixture {
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<PANTMOD> pantmod;
+    std::unique_ptr<pantrex1> window;
+    std::unique_ptr<QSignalSpy> finished;
+
+    void load() {
+        pantmod = std::make_unique<PANTMOD>(folder.path());
+        window = std::make_unique<pantrex1>(*pantmod, dialogs);
+        finished = std::make_unique<QSignalSpy>(window.get(), &pantrex1::finished);
+        window->load();
+    }
+};
+
+// Product and shopping records as the program writes them.
+QByteArray productBytes(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy");
+QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost = " 2", const QByteArray& quantity = "2",
+                         const QByteArray& category = "Dairy");
+
+} // namespace pantrex::testing

@@ -1,0 +1,193 @@
+// The main window as a user and a screen reader meet it: names, captions, menus and hints.
+#include "mainwindowfixture.h"
+
+#include "mainwindow/productview.h"
+#include "platform/hoverbutton.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+
+class MainWindowControlsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accessibleNames_data();
+    void accessibleNames();
+    void labelsAreDescribed_data();
+    void labelsAreDescribed();
+    void menus();
+    void panelCaptions();
+    void hoverHints();
+    void f1IsNotPassedOn();
+
+private:
+    MainWindowFixture m_fixture;
+};
+
+static QString accessibleText(QWidget* widget, QAccessible::Text which) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(which) : QString();
+}
+
+void MainWindowControlsTest::accessibleNames_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("name");
+    const QList<std::pair<const char*, const char*>> names = {
+        {"quitcmd", "Quit"},
+        {"addfoodcmd", "New"},
+        {"editfoodcmd", "Edit"},
+        {"delfoodcmd", "Delete"},
+        {"printmastercmd", "Print product list"},
+        {"foodoncmd", "Add {F2} >"},
+        {"foodoffcmd", "< Remove "},
+        {"clearlistcmd", "Erase shopping list"},
+        {"printlistcmd", "Print shopping list"},
+        {"clearsrchcmd", "Clear"},
+        {"allcmd", "ALL"},
+        {"recdelcmd", "Proceed"},
+        {"List1", "Products"},
+        {"Combo1", "Category"},
+        {"searchtxt", "Product Search"},
+        {"list2", "Shopping List"},
+        {"List3", "Custom lists"},
+        {"List4", "Custom list items"},
+        {"tabtxt", "Total"},
+    };
+    for (const auto& [objectName, name] : names)
+        QTest::newRow(objectName) << QString::fromLatin1(objectName) << QString::fromLatin1(name);
+}
+
+void MainWindowControlsTest::accessibleNames() {
+    QFETCH(QString, objectName);
+    QFETCH(QString, name);
+    if (!m_fixture.window)
+        m_fixture.load();
+    auto* widget = m_fixture.window->findChild<QWidget*>(objectName);
+    QVERIFY2(widget, qPrintable(objectName));
+    QCOMPARE(accessibleText(widget, QAccessible::Name), name);
+}
+
+void MainWindowControlsTest::labelsAreDescribed_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("listlbl") << "listlbl"
+                             << "Shopping list caption";
+    QTest::newRow("costlbl") << "costlbl"
+                             << "Cost of selected item";
+    QTest::newRow("pricelbl") << "pricelbl"
+                              << "Price of selected product";
+    QTest::newRow("selectedlbl") << "selectedlbl"
+                                 << "Selected products";
+    QTest::newRow("infolbl") << "infolbl"
+                             << "Hint";
+}
+
+void MainWindowControlsTest::labelsAreDescribed() {
+    QFETCH(QString, objectName);
+    QFETCH(QString, description);
+    if (!m_fixture.window)
+        m_fixture.load();
+    auto* label = m_fixture.window->findChild<QLabel*>(objectName);
+    QVERIFY(label);
+    QCOMPARE(accessibleText(label, QAccessible::Description), description);
+    label->setText(QStringLiteral("12.50"));
+    QCOMPARE(accessibleText(label, QAccessible::Name), QStringLiteral("12.50"));
+}
+
+void MainWindowControlsTest::menus() {
+    MainWindowFixture f;
+    f.load();
+    QStringList titles;
+    for (QAction* menu : f.window->menuBar()->actions())
+        titles << menu->text();
+    QCOMPARE(titles, QStringList({"File", "Help", "&Import/export ", "&Custom lists", "Filters"}));
+
+    auto itemsOf = [&](int index) {
+        QStringList items;
+        for (QAction* item : f.window->menuBar()->actions().at(index)->menu()->actions())
+            items << item->objectName() + '=' + item->text();
+        return items;
+    };
+    QCOMPARE(itemsOf(0),
+             QStringList({"openfilecmd=Open...", "newfilecmd=New...", "notescmd=Notes", "exitcmd=Exit program"}));
+    QCOMPARE(itemsOf(1), QStringList({"helpcmd=Program help", "aboutcmd=About"}));
+    QCOMPARE(itemsOf(2), QStringList({"mergecmd=Import", "exportcmd=Export", "mergehelpcmd=Help"}));
+    QCOMPARE(itemsOf(3).size(), 8);
+    QCOMPARE(itemsOf(4), QStringList({"lofatcmd=Fats", "locarbcmd=Carbohydrates"}));
+    QVERIFY(f.window->lofatcmd->isCheckable() && !f.window->lofatcmd->isChecked());
+    QVERIFY(f.window->locarbcmd->isCheckable() && !f.window->locarbcmd->isChecked());
+    QCOMPARE(f.window->windowTitle(), QString());
+
+    f.window->exitcmd->trigger();
+    QCOMPARE(f.finished->count(), 1);
+}
+
+void MainWindowControlsTest::panelCaptions() {
+    MainWindowFixture f;
+    f.load();
+    QStringList captions;
+    for (QGroupBox* panel : f.window->findChildren<QGroupBox*>())
+        captions << panel->title();
+    captions.sort();
+    QCOMPARE(captions, QStringList({"Category", "Product List", "Product Search", "Shopping List"}));
+    QCOMPARE(f.window->findChild<QWidget*>("List3")->isVisible(), false);
+    QCOMPARE(f.window->findChild<QWidget*>("recdelcmd")->isVisible(), false);
+}
+
+void MainWindowControlsTest::hoverHints() {
+    MainWindowFixture f;
+    f.load();
+    ProductView* view = f.window->productView();
+    auto enter = [](QWidget* widget) {
+        QEvent event(QEvent::Enter);
+        QCoreApplication::sendEvent(widget, &event);
+    };
+
+    view->addfoodcmd->setHoverLook(true);
+    enter(f.window->quitcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Close the program."));
+    QVERIFY(f.window->quitcmd->hoverLook());
+    QVERIFY(!view->addfoodcmd->hoverLook());
+    QCOMPARE(f.pantmod->hoverflag, 1);
+
+    enter(view->List1);
+    QCOMPARE(f.window->infolbl->text(), QString());
+    QVERIFY(f.window->quitcmd->hoverLook());
+
+    enter(view->allcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Returns product window to the full list of products."));
+    QVERIFY(view->allcmd->hoverLook());
+
+    enter(f.window->findChild<QWidget*>("recdelcmd"));
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Perform the chosen action on the selected items above."));
+
+    enter(f.window->centralWidget());
+    QCOMPARE(f.window->infolbl->text(), QString());
+    QCOMPARE(f.pantmod->hoverflag, 0);
+    QVERIFY(!f.window->quitcmd->hoverLook());
+    QVERIFY(!view->allcmd->hoverLook());
+}
+
+void MainWindowControlsTest::f1IsNotPassedOn() {
+    MainWindowFixture f;
+    f.load();
+    f.pantmod->helptopic = 3;
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->productView()->searchtxt->setFocus();
+    QTest::keyClick(f.window->productView()->searchtxt, Qt::Key_F1);
+    QCOMPARE(f.pantmod->helptopic, 1);
+    QCOMPARE(f.finished->count(), 0);
+}
+
+QTEST_MAIN(MainWindowControlsTest)
+#include "test_mainwindow_controls.moc"

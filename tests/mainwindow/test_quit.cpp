@@ -1,0 +1,159 @@
+// Quitting: the name of the open list is remembered, or an empty list is removed.
+#include "mainwindowfixture.h"
+
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/hoverbutton.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+
+class QuitTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void remembersOpenList_data();
+    void remembersOpenList();
+    void eliminatesEmptyListOnOk();
+    void keepsEverythingOnCancel();
+    void keepsProductFilesThatHoldProducts();
+    void neverEliminatesListWithItems();
+    void escapeInSearchBoxQuits();
+    void closeBoxRunsQuit();
+};
+
+void QuitTest::remembersOpenList_data() {
+    QTest::addColumn<QByteArray>("nameRecord");
+    QTest::addColumn<QByteArray>("listBytes");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("default list, empty") << QByteArray() << QByteArray() << QByteArray("grocery.lst ");
+    QTest::newRow("other list with items")
+        << QByteArray("party.lst   ") << shoppingBytes("Cake") << QByteArray("party.lst   ");
+    QTest::newRow("full twelve characters")
+        << QByteArray("abcdefgh.lst") << shoppingBytes("Cake") << QByteArray("abcdefgh.lst");
+}
+
+void QuitTest::remembersOpenList() {
+    QFETCH(QByteArray, nameRecord);
+    QFETCH(QByteArray, listBytes);
+    QFETCH(QByteArray, written);
+
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", nameRecord);
+    f.folder.write(QString::fromLatin1(written.trimmed()), listBytes);
+    f.load();
+    f.window->quitcmd->click();
+    QCOMPARE(f.finished->count(), 1);
+    QCOMPARE(f.folder.read("namefile.dat"), written);
+    QCOMPARE(f.folder.read(QString::fromLatin1(written.trimmed())), listBytes);
+    QVERIFY(f.dialogs.shown().isEmpty());
+    // Every channel is closed.
+    for (int channel = 1; channel <= 9; ++channel)
+        QVERIFY(!f.pantmod->files.file(channel));
+}
+
+void QuitTest::eliminatesEmptyListOnOk() {
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.load();
+    QVERIFY(f.folder.exists("party.lst"));
+    QVERIFY(f.folder.exists("party.dat"));
+    f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
+    f.window->quitcmd->click();
+    QVERIFY(f.dialogs.done());
+    const Dialogs::Message& box = f.dialogs.shown().constFirst().message;
+    QCOMPARE(box.title, QString());
+    QCOMPARE(box.buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(box.icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(f.finished->count(), 1);
+    QCOMPARE(f.folder.files(), QStringList({"grocery.bak", "grocery.dat", "pantlist.dat"}));
+    QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
+}
+
+void QuitTest::keepsEverythingOnCancel() {
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.load();
+    const QStringList before = f.folder.files();
+    f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Cancel);
+    f.window->quitcmd->click();
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.finished->count(), 0);
+    QCOMPARE(f.folder.files(), before);
+    QCOMPARE(f.folder.read("namefile.dat"), QByteArray("party.lst   "));
+    // The program goes on with its files open.
+    QVERIFY(f.pantmod->files.file(ShoppingChannel));
+    QVERIFY(f.pantmod->files.file(ProductChannel));
+}
+
+void QuitTest::keepsProductFilesThatHoldProducts() {
+    // A search that matches nothing empties the view although the list's own product file holds
+    // products: the empty shopping list goes, its products stay.
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.folder.write("party.dat", productBytes("Cake"));
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.load();
+    f.window->productView()->List1->clear();
+    f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
+    f.window->quitcmd->click();
+    QVERIFY(!f.folder.exists("party.lst"));
+    QCOMPARE(f.folder.read("party.dat"), productBytes("Cake"));
+    QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
+    QVERIFY(!f.folder.exists("namefile.dat"));
+}
+
+void QuitTest::neverEliminatesListWithItems() {
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.folder.write("party.lst", shoppingBytes("Cake"));
+    f.load();
+    f.window->shoppingList()->list2->clear();
+    f.window->quitcmd->click();
+    QVERIFY(f.dialogs.shown().isEmpty());
+    QCOMPARE(f.folder.read("party.lst"), shoppingBytes("Cake"));
+    QCOMPARE(f.folder.read("namefile.dat"), QByteArray("party.lst   "));
+}
+
+void QuitTest::escapeInSearchBoxQuits() {
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.load();
+    QLineEdit* search = f.window->productView()->searchtxt;
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    search->setFocus();
+    QTest::keyClicks(search, "zz");
+    f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
+    QTest::keyClick(search, Qt::Key_Escape);
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.finished->count(), 1);
+    QVERIFY(!f.folder.exists("party.lst"));
+    QVERIFY(!f.folder.exists("namefile.dat"));
+}
+
+void QuitTest::closeBoxRunsQuit() {
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.load();
+    f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Cancel);
+    QVERIFY(!f.window->close());
+    QCOMPARE(f.finished->count(), 0);
+    QVERIFY(f.window->isVisible());
+
+    f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
+    QVERIFY(f.window->close());
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.finished->count(), 1);
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(!f.folder.exists("party.lst"));
+}
+
+QTEST_MAIN(QuitTest)
+#include "test_quit.moc"

@@ -1,0 +1,227 @@
+// What the main window opens and leaves on disk when it starts.
+#include "mainwindowfixture.h"
+
+#include "mainwindow/shoppinglistpanel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstRunInEmptyFolder();
+    void takesOverListOfOlderEdition();
+    void backsUpDefaultProducts();
+    void opensListNamedInNameFile_data();
+    void opensListNamedInNameFile();
+    void refusesUnsafeListNames_data();
+    void refusesUnsafeListNames();
+    void offersImportOnlyWithMergeRecords_data();
+    void offersImportOnlyWithMergeRecords();
+    void countsOnlyWholeRecords();
+    void activationAfterDialogs();
+};
+
+void StartupTest::firstRunInEmptyFolder() {
+    MainWindowFixture f;
+    f.load();
+    QCOMPARE(f.pantmod->shoppath, QStringLiteral("grocery.lst"));
+    QCOMPARE(f.pantmod->prodpath, QStringLiteral("grocery.dat"));
+    QCOMPARE(f.pantmod->prodcount, 0);
+    QCOMPARE(f.pantmod->shopcount, 0);
+    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("grocery ($)"));
+    QCOMPARE(f.pantmod->savedcaption, QStringLiteral("grocery ($)"));
+    QCOMPARE(f.pantmod->catfilter, QStringLiteral("ALL"));
+    QCOMPARE(f.pantmod->loaded, 1);
+    QVERIFY(!f.window->mergecmd->isEnabled());
+    // The probes leave their files behind empty; the merge probe and the backup leave nothing.
+    QCOMPARE(f.folder.files(), QStringList({"grocery.dat", "grocery.lst", "namefile.dat", "pantlist.dat"}));
+    for (const QString& name : f.folder.files())
+        QCOMPARE(f.folder.read(name), QByteArray());
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void StartupTest::takesOverListOfOlderEdition() {
+    MainWindowFixture f;
+    const QByteArray old = shoppingBytes("Milk") + shoppingBytes("Bread");
+    f.folder.write("pantlist.dat", old);
+    f.folder.write("grocery.lst", shoppingBytes("Eggs"));
+    f.folder.write("namefile.dat", "party.lst   ");
+    f.load();
+    QCOMPARE(f.folder.read("grocery.lst"), old);
+    QVERIFY(!f.folder.exists("pantlist.dat"));
+    QCOMPARE(f.pantmod->shoppath, QStringLiteral("grocery.lst"));
+    QCOMPARE(f.pantmod->shopcount, 2);
+    QVERIFY(!f.folder.exists("party.lst"));
+}
+
+void StartupTest::backsUpDefaultProducts() {
+    MainWindowFixture f;
+    const QByteArray products = productBytes("Milk") + productBytes("Bread");
+    f.folder.write("grocery.dat", products);
+    f.folder.write("grocery.bak", "an older copy that is longer than the products are");
+    QFile::setPermissions(f.folder.filePath("grocery.dat"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser);
+    f.load();
+    QCOMPARE(f.folder.read("grocery.bak"), products);
+    QCOMPARE(f.folder.read("grocery.dat"), products);
+    QVERIFY(QFileInfo(f.folder.filePath("grocery.bak")).permissions() & QFile::WriteOwner);
+    QCOMPARE(f.pantmod->prodcount, 2);
+}
+
+void StartupTest::opensListNamedInNameFile_data() {
+    QTest::addColumn<QByteArray>("nameRecord");
+    QTest::addColumn<QByteArray>("ownProducts");
+    QTest::addColumn<QString>("shoppath");
+    QTest::addColumn<QString>("prodpath");
+    QTest::addColumn<qint64>("prodcount");
+
+    QTest::newRow("list with no products of its own") << QByteArray("party.lst   ") << QByteArray() << "party.lst"
+                                                      << "grocery.dat" << qint64(1);
+    QTest::newRow("list with its own products")
+        << QByteArray("party.lst   ") << productBytes("Cake") + productBytes("Candles") << "party.lst"
+        << "party.dat" << qint64(2);
+    QTest::newRow("surrounding blanks") << QByteArray("  shop.lst  ") << QByteArray() << "shop.lst"
+                                        << "grocery.dat" << qint64(1);
+    QTest::newRow("empty name keeps the default") << QByteArray(12, ' ') << QByteArray() << "grocery.lst"
+                                                  << "grocery.dat" << qint64(1);
+}
+
+void StartupTest::opensListNamedInNameFile() {
+    QFETCH(QByteArray, nameRecord);
+    QFETCH(QByteArray, ownProducts);
+    QFETCH(QString, shoppath);
+    QFETCH(QString, prodpath);
+    QFETCH(qint64, prodcount);
+
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.folder.write("namefile.dat", nameRecord);
+    const QString ownName = QString(shoppath).replace(QStringLiteral(".lst"), QStringLiteral(".dat"));
+    if (!ownProducts.isEmpty())
+        f.folder.write(ownName, ownProducts);
+    f.load();
+    QCOMPARE(f.pantmod->shoppath, shoppath);
+    QCOMPARE(f.pantmod->prodpath, prodpath);
+    QCOMPARE(f.pantmod->prodcount, prodcount);
+    // A list that no longer exists opens as a new, empty list of that name.
+    QVERIFY(f.folder.exists(shoppath));
+    QCOMPARE(f.folder.read(shoppath), QByteArray());
+    QCOMPARE(f.window->shoppingList()->listlbl->text(), shoppath.section(QLatin1Char('.'), 0, 0) + " ($)");
+    if (shoppath != QStringLiteral("grocery.lst"))
+        QCOMPARE(f.folder.read(ownName), ownProducts);
+}
+
+void StartupTest::refusesUnsafeListNames_data() {
+    QTest::addColumn<QByteArray>("nameRecord");
+    QTest::newRow("parent folder") << QByteArray("../x.lst    ");
+    QTest::newRow("folder part") << QByteArray("sub/x.lst   ");
+    QTest::newRow("absolute") << QByteArray("/tmp/x.lst  ");
+    QTest::newRow("backslash") << QByteArray("..\\x.lst    ");
+    QTest::newRow("drive") << QByteArray("c:x.lst     ");
+    QTest::newRow("dot dot") << QByteArray("..          ");
+    QTest::newRow("zero bytes") << QByteArray("x.lst\0\0\0\0\0\0\0", 12);
+    QTest::newRow("product file") << QByteArray("grocery.dat ");
+    QTest::newRow("name file itself") << QByteArray("namefile.dat");
+}
+
+void StartupTest::refusesUnsafeListNames() {
+    QFETCH(QByteArray, nameRecord);
+    TestFolder outside;
+    MainWindowFixture f;
+    QDir(f.folder.path()).mkdir("sub");
+    f.folder.write("namefile.dat", nameRecord);
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.load();
+    QCOMPARE(f.pantmod->shoppath, QStringLiteral("grocery.lst"));
+    QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
+    QCOMPARE(f.folder.read("namefile.dat"), nameRecord);
+    QVERIFY(QDir(f.folder.filePath("sub")).isEmpty());
+    QVERIFY(!QFile::exists(f.folder.filePath("../x.lst")));
+    QVERIFY(!QFile::exists(QStringLiteral("/tmp/x.lst")));
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void StartupTest::offersImportOnlyWithMergeRecords_data() {
+    QTest::addColumn<QByteArray>("nameRecord");
+    QTest::addColumn<QString>("ownProducts");
+    QTest::addColumn<QString>("mergeFile");
+    QTest::addColumn<QByteArray>("mergeBytes");
+    QTest::addColumn<bool>("offered");
+
+    QTest::newRow("default list, merge file with products")
+        << QByteArray() << QString() << "grocery.mrg" << productBytes("Tea") << true;
+    QTest::newRow("default list, empty merge file")
+        << QByteArray() << QString() << "grocery.mrg" << QByteArray() << false;
+    QTest::newRow("own product list") << QByteArray("party.lst   ") << "party.dat"
+                                      << "party.mrg" << productBytes("Tea") << true;
+    QTest::newRow("merge file of another list")
+        << QByteArray("party.lst   ") << QString() << "party.mrg" << productBytes("Tea") << false;
+}
+
+void StartupTest::offersImportOnlyWithMergeRecords() {
+    QFETCH(QByteArray, nameRecord);
+    QFETCH(QString, ownProducts);
+    QFETCH(QString, mergeFile);
+    QFETCH(QByteArray, mergeBytes);
+    QFETCH(bool, offered);
+
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", nameRecord);
+    if (!ownProducts.isEmpty())
+        f.folder.write(ownProducts, productBytes("Cake"));
+    f.folder.write(mergeFile, mergeBytes);
+    f.load();
+    QCOMPARE(f.window->mergecmd->isEnabled(), offered);
+    // An empty merge file made by the probe is removed; one with products stays untouched.
+    QCOMPARE(f.folder.exists(f.pantmod->mergepath), offered);
+    if (!mergeBytes.isEmpty())
+        QCOMPARE(f.folder.read(mergeFile), mergeBytes);
+}
+
+void StartupTest::countsOnlyWholeRecords() {
+    MainWindowFixture f;
+    const QByteArray products = productBytes("Milk") + productBytes("Tea") + QByteArray("partial");
+    f.folder.write("grocery.dat", products);
+    f.folder.write("grocery.lst", shoppingBytes("Milk") + QByteArray(100, 'x'));
+    f.load();
+    QCOMPARE(f.pantmod->prodcount, 2);
+    QCOMPARE(f.pantmod->shopcount, 1);
+    QCOMPARE(f.folder.read("grocery.dat"), products);
+}
+
+void StartupTest::activationAfterDialogs() {
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.load();
+
+    f.pantmod->addflag = 1;
+    f.pantmod->editflag = 1;
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(f.window.get(), &activate);
+    QCOMPARE(f.pantmod->addflag, 0);
+    QCOMPARE(f.pantmod->editflag, 0);
+
+    // A list just created with a product list of its own: the window shows it, and the product
+    // file comes into being on the first open.
+    f.folder.write("party.lst", QByteArray());
+    f.pantmod->shoppath = QStringLiteral("party.lst");
+    f.pantmod->prodpath = QStringLiteral("party.dat");
+    QVERIFY(f.pantmod->files.open(ShoppingChannel, "party.lst", ShoppingRecord::Length));
+    f.pantmod->shopcount = 0;
+    f.pantmod->newlistflag = 1;
+    QCoreApplication::sendEvent(f.window.get(), &activate);
+    QCOMPARE(f.pantmod->newlistflag, 0);
+    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("party ($0.00)"));
+    QCOMPARE(f.pantmod->savedcaption, QStringLiteral("party ($0.00)"));
+    QCOMPARE(f.pantmod->prodcount, 0);
+    QVERIFY(f.folder.exists("party.dat"));
+    QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
+}
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
