@@ -81,8 +81,8 @@ private:
     bool finishRun();
     bool eliminateEmptyList();
     void rememberListName();
-    // Tells the user that a file could not be used, with the reason the file layer gave.
-    void reportFileError(const QString& what);
+    // Tells the user that a file could not be used, in the file layer's words.
+    void reportFileError(const QString& error);
 
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;

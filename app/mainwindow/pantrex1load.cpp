@@ -46,7 +46,7 @@ void pantrex1::load() {
     if (RecordFile* products = m_pantmod.files.open(ProductChannel, DefaultProducts, ProductRecord::Length))
         m_pantmod.prodcount = products->count();
     else
-        reportFileError(DefaultProducts);
+        reportFileError(m_pantmod.files.errorString());
     m_pantmod.files.close(ProductChannel);
     if (m_pantmod.prodcount > 0 && m_pantmod.loaded == 0)
         backUpProducts();
@@ -82,7 +82,7 @@ void pantrex1::load() {
 // Keep a copy of the default product list from the start of each run.
 void pantrex1::backUpProducts() {
     if (!m_pantmod.files.copy(DefaultProducts, ProductBackup))
-        reportFileError(ProductBackup);
+        reportFileError(m_pantmod.files.errorString());
 }
 
 // A shopping list left by an older edition replaces the default list, once.
@@ -95,9 +95,9 @@ void pantrex1::takeOverOldList() {
         // The old list goes away only once its copy is safely on disk.
         if (m_pantmod.files.copy(OldEditionList, DefaultList)) {
             if (!m_pantmod.files.remove(OldEditionList))
-                reportFileError(OldEditionList);
+                reportFileError(m_pantmod.files.errorString());
         } else {
-            reportFileError(DefaultList);
+            reportFileError(m_pantmod.files.errorString());
         }
         m_pantmod.shoppath = DefaultList;
         return;
@@ -121,7 +121,7 @@ void pantrex1::openShoppingList() {
     if (RecordFile* list = m_pantmod.files.open(ShoppingChannel, m_pantmod.shoppath, ShoppingRecord::Length))
         m_pantmod.shopcount = list->count();
     else
-        reportFileError(m_pantmod.shoppath);
+        reportFileError(m_pantmod.files.errorString());
 }
 
 void pantrex1::pickproductlist() {
@@ -130,7 +130,7 @@ void pantrex1::pickproductlist() {
         if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
             m_pantmod.prodcount = products->count();
         else
-            reportFileError(m_pantmod.prodpath);
+            reportFileError(m_pantmod.files.errorString());
     };
     if (m_pantmod.shoppath == DefaultList) {
         m_pantmod.prodpath = DefaultProducts;
@@ -158,7 +158,7 @@ void pantrex1::openMergeProbe() {
     if (count > 0) {
         mergecmd->setEnabled(true);
     } else if (!m_pantmod.files.remove(m_pantmod.mergepath)) {
-        reportFileError(m_pantmod.mergepath);
+        reportFileError(m_pantmod.files.errorString());
     }
 }
 
@@ -173,7 +173,7 @@ void pantrex1::activated() {
         if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
             m_pantmod.prodcount = products->count();
         else
-            reportFileError(m_pantmod.prodpath);
+            reportFileError(m_pantmod.files.errorString());
         m_productView->List1->clear();
         m_productView->fillcatlist();
         m_productView->fillproductlist();
@@ -221,14 +221,14 @@ bool pantrex1::eliminateEmptyList() {
         return false;
     m_pantmod.files.closeAll();
     if (!m_pantmod.files.remove(m_pantmod.shoppath))
-        reportFileError(m_pantmod.shoppath);
+        reportFileError(m_pantmod.files.errorString());
     // The list's own product file goes only while it holds no products; grocery.dat always stays.
     const QString ownProducts = baseName(m_pantmod.shoppath) + QStringLiteral(".dat");
     if (!sameName(ownProducts, DefaultProducts) && m_pantmod.files.exists(ownProducts) &&
         m_pantmod.files.size(ownProducts) < ProductRecord::Length && !m_pantmod.files.remove(ownProducts))
-        reportFileError(ownProducts);
+        reportFileError(m_pantmod.files.errorString());
     if (!m_pantmod.files.remove(NameFile))
-        reportFileError(NameFile);
+        reportFileError(m_pantmod.files.errorString());
     return true;
 }
 
@@ -236,17 +236,16 @@ void pantrex1::rememberListName() {
     Record record(NameFileRecord::Length);
     record.set(NameFileRecord::ListFileName, toAnsi(m_pantmod.shoppath));
     RecordFile* nameFile = m_pantmod.files.open(NameFileChannel, NameFile, NameFileRecord::Length);
-    if (!nameFile || !nameFile->write(1, record))
-        reportFileError(NameFile);
+    if (!nameFile)
+        reportFileError(m_pantmod.files.errorString());
+    else if (!nameFile->write(1, record))
+        reportFileError(nameFile->errorString());
     m_pantmod.files.close(NameFileChannel);
 }
 
-void pantrex1::reportFileError(const QString& what) {
+void pantrex1::reportFileError(const QString& error) {
     Dialogs::Message box;
-    const QString why = m_pantmod.files.errorString();
-    box.text = QStringLiteral("Pantrex could not use the file %1.").arg(what);
-    if (!why.isEmpty())
-        box.text += QStringLiteral("\n\n") + why;
+    box.text = error;
     box.icon = Dialogs::Icon::Critical;
     m_dialogs.message(box);
 }

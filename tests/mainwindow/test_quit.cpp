@@ -4,6 +4,7 @@
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
+#include "support/permissions.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void neverEliminatesListWithItems();
     void escapeInSearchBoxQuits();
     void closeBoxRunsQuit();
+    void nameFileThatCannotBeWritten();
 };
 
 void QuitTest::remembersOpenList_data() {
@@ -153,6 +155,21 @@ void QuitTest::closeBoxRunsQuit() {
     QCOMPARE(f.finished->count(), 1);
     QVERIFY(!f.window->isVisible());
     QVERIFY(!f.folder.exists("party.lst"));
+}
+
+void QuitTest::nameFileThatCannotBeWritten() {
+    MainWindowFixture f;
+    f.folder.write("namefile.dat", "shop.lst    ");
+    f.folder.write("shop.lst", shoppingBytes("Tea"));
+    QFile::setPermissions(f.folder.filePath("namefile.dat"), QFile::ReadOwner);
+    PermissionsEnforced enforced;
+    f.load();
+    f.dialogs.expectMessage("Could not write to namefile.dat: the file is read-only");
+    f.window->quitcmd->click();
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.finished->count(), 1);
+    QCOMPARE(f.folder.read("namefile.dat"), QByteArray("shop.lst    "));
+    QCOMPARE(f.folder.read("shop.lst"), shoppingBytes("Tea"));
 }
 
 QTEST_MAIN(QuitTest)

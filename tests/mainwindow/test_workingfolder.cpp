@@ -1,5 +1,6 @@
 // Claiming the working folder: one Pantrex per folder, and a folder it may write to.
 #include "mainwindow/workingfolder.h"
+#include "support/permissions.h"
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
 
@@ -13,15 +14,10 @@ class WorkingFolderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void createsMissingFolder();
     void secondClaimIsRefused();
     void readOnlyFolderIsRefused();
 };
-
-void WorkingFolderTest::initTestCase() {
-    QVERIFY(dropRootPrivileges());
-}
 
 void WorkingFolderTest::createsMissingFolder() {
     TestFolder parent;
@@ -55,6 +51,7 @@ void WorkingFolderTest::readOnlyFolderIsRefused() {
     TestFolder data;
     data.write("grocery.dat", "products");
     QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::ExeOwner);
+    PermissionsEnforced enforced;
     ScriptedDialogs dialogs;
     WorkingFolder folder(data.path());
     dialogs.expectMessage(QStringLiteral("Pantrex cannot write to its data folder %1.\n\n"

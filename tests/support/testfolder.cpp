@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <unistd.h>
-
 namespace pantrex::testing {
 
 TestFolder::TestFolder() {
@@ -30,13 +28,6 @@ bool TestFolder::exists(const QString& name) const {
 
 QStringList TestFolder::files() const {
     return QDir(path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-bool dropRootPrivileges() {
-    if (geteuid() != 0)
-        return true;
-    const uid_t nobody = 65534;
-    return setgid(nobody) == 0 && setuid(nobody) == 0 && geteuid() == nobody;
 }
 
 QByteArray recordBytes(int length, std::initializer_list<std::pair<int, QByteArray>> fields) {

@@ -23,10 +23,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Tests of failure paths need the file permissions to hold; root ignores them, so a test process
-// running as root gives up root for good before it makes its folders. Returns false when it cannot.
-bool dropRootPrivileges();
-
 // A record of the given length: the fields as bytes, each placed at its offset, zeros elsewhere.
 QByteArray recordBytes(int length, std::initializer_list<std::pair<int, QByteArray>> fields);
 
