@@ -1,7 +1,7 @@
 #include "numbertext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace pantrex {
 
@@ -27,9 +27,11 @@ Decimal toDecimal(double value) {
         d.digits = QByteArray(SignificantDigits, '0');
         return d;
     }
+    // to_chars, unlike printf, ignores the user's locale: the point is always ".".
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, std::fabs(value));
-    const QByteArray text(buffer);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                      SignificantDigits - 1);
+    const QByteArray text(buffer, result.ptr - buffer);
     const qsizetype e = text.indexOf('e');
     d.negative = value < 0;
     d.digits = text.left(e).replace('.', QByteArray());
