@@ -1,0 +1,234 @@
+#include "frmmsgbox.h"
+
+#include "buttongroups.h"
+#include "gradient.h"
+#include "imagelist.h"
+#include "module1.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace Notiva {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int ButtonTop = 1560;
+constexpr int ButtonWidth = 1035;
+constexpr int ButtonHeight = 375;
+constexpr int FirstButtonLeft = 120;
+constexpr int ButtonPitch = 1080;
+
+constexpr QRectF PictureTwips(120, 120, 820, 820);
+constexpr QRectF MessageTwips(105, 120, 5355, 1335);
+constexpr QRectF ShadowTwips(120, 120, 5295, 1335);
+constexpr double TextLeftWithoutPicture = 100;
+constexpr double TextWidthWithoutPicture = 5355;
+constexpr double TextLeftWithPicture = 1065;
+constexpr double TextWidthWithPicture = 4390;
+
+QLabel* makeTransparentLabel(QWidget* parent, const QString& name, const QRectF& twips) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    Twips::Place(label, twips);
+    return label;
+}
+
+Qt::WindowFlags windowFlagsFor(bool allowClose) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (allowClose)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    return flags;
+}
+
+} // namespace
+
+frmMsgBox::frmMsgBox(QWidget* parent) : QDialog(parent), m_allowClose(Module1::AllowClose) {
+    setObjectName(u"frmMsgBox"_s);
+    setWindowFlags(windowFlagsFor(m_allowClose));
+    setModal(true);
+    setFixedSize(Twips::ToPixels(InnerWidthTwips), Twips::ToPixels(InnerHeightTwips));
+    setWindowTitle(QString());
+
+    // Created in tab order, so the leftmost visible button takes the focus when the box opens.
+    for (int i = 0; i < CommandButtonCount; ++i) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(u"Command%1"_s.arg(i + 1));
+        Twips::Place(button, QRectF(FirstButtonLeft + i * ButtonPitch, ButtonTop, ButtonWidth, ButtonHeight));
+        button->hide();
+        connect(button, &QPushButton::clicked, this, [this, i] { CommandClicked(i); });
+        m_commands[i] = button;
+    }
+
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(u"Picture1"_s);
+    m_picture->setAlignment(Qt::AlignCenter);
+    Twips::Place(m_picture, PictureTwips);
+    m_picture->hide();
+
+    // The shadow is created first so the message is drawn over it and stays whole.
+    m_shadow = makeTransparentLabel(this, u"lblShadow"_s, ShadowTwips);
+    m_shadow->setAccessibleName(u"Shadow"_s);
+    m_shadow->hide();
+    m_message = makeTransparentLabel(this, u"lblMessage"_s, MessageTwips);
+}
+
+void frmMsgBox::setBackColor(uint colour) {
+    m_backColor = colour;
+    update();
+}
+
+void frmMsgBox::SetMessage(const QString& text, Qt::Alignment alignment, uint foreColor, const QFont& font) {
+    for (QLabel* label : {m_message, m_shadow}) {
+        label->setAlignment(alignment | Qt::AlignTop);
+        label->setFont(font);
+        label->setText(text);
+    }
+    QPalette palette = m_message->palette();
+    palette.setColor(QPalette::WindowText, Module1::ColorOf(Module1::TranslateColor(foreColor)));
+    m_message->setPalette(palette);
+    m_message->setAccessibleName(text);
+}
+
+void frmMsgBox::ShowPicture(int icon) {
+    const QPixmap picture = ImageList1::Picture(icon, devicePixelRatioF());
+    const bool withPicture = !picture.isNull();
+    const double width = withPicture ? TextWidthWithPicture : TextWidthWithoutPicture;
+    Twips::SetLeft(m_message, withPicture ? TextLeftWithPicture : TextLeftWithoutPicture);
+    Twips::SetWidth(m_message, width);
+    Twips::SetWidth(m_shadow, width);
+    m_picture->setPixmap(picture);
+    m_picture->setVisible(withPicture);
+    if (withPicture) {
+        const QString key = ImageList1::ResourcePath(icon).section(u'/', -1).section(u'.', 0, 0);
+        m_picture->setAccessibleName(key);
+    }
+}
+
+void frmMsgBox::ShowShadow() {
+    double points = m_message->font().pointSizeF();
+    if (points <= 0)
+        points = QFontInfo(m_message->font()).pointSizeF();
+    const double offset = std::trunc(points) * 1.5;
+    const QRectF message = Twips::Geometry(m_message);
+    Twips::SetLeft(m_shadow, message.left() + offset);
+    Twips::SetTop(m_shadow, message.top() + offset);
+    m_shadow->show();
+}
+
+void frmMsgBox::ShowButtonGroup(int buttonGroup) {
+    setMyButtonGroup(buttonGroup);
+    const QList<ButtonSpec> buttons = ButtonsOfGroup(buttonGroup);
+    const int firstUsed = CommandButtonCount - static_cast<int>(buttons.size());
+    for (int i = 0; i < buttons.size(); ++i) {
+        QPushButton* button = m_commands[firstUsed + i];
+        button->setText(buttons[i].caption);
+        button->show();
+    }
+}
+
+QPushButton* frmMsgBox::Command(int number) const {
+    return number >= 1 && number <= CommandButtonCount ? m_commands[number - 1] : nullptr;
+}
+
+void frmMsgBox::CommandClicked(int index) {
+    const QList<ButtonSpec> buttons = ButtonsOfGroup(m_buttonGroup);
+    const int position = index - (CommandButtonCount - static_cast<int>(buttons.size()));
+    if (position < 0 || position >= buttons.size())
+        return;
+    m_buttonPressed = buttons[position].result;
+    accept();
+}
+
+void frmMsgBox::LayOutButtons() {
+    int first = 0;
+    while (first < CommandButtonCount && m_commands[first]->isHidden())
+        ++first;
+    if (first == CommandButtonCount)
+        return;
+    const QList<int> lefts = ButtonLefts(CommandButtonCount - first, !m_picture->isHidden());
+    for (int i = 0; i < lefts.size(); ++i)
+        Twips::SetLeft(m_commands[first + i], lefts[i]);
+}
+
+void frmMsgBox::PaintGradient(uint startColour, uint endColour) {
+    const int widthTwips = RoundHalfEven(width() * Twips::PerPixel);
+    const QList<GradientBand> bands = GradientBands(Module1::TranslateColor(startColour),
+                                                    Module1::TranslateColor(endColour), height() * Twips::PerPixel);
+    const qreal ratio = devicePixelRatioF();
+    m_persistentImage = QPixmap(size() * ratio);
+    m_persistentImage.setDevicePixelRatio(ratio);
+    m_persistentImage.fill(Module1::ColorOf(Module1::TranslateColor(startColour)));
+    QPainter painter(&m_persistentImage);
+    painter.scale(1.0 / Twips::PerPixel, 1.0 / Twips::PerPixel);
+    for (const GradientBand& band : bands) {
+        const QRectF twips(QPointF(-1, band.y - 1), QPointF(widthTwips, band.y + GradientBandSpacing));
+        painter.fillRect(twips, Module1::ColorOf(band.rgb));
+    }
+    update();
+}
+
+void frmMsgBox::SetShadowColor(uint backColour) {
+    QPalette palette = m_shadow->palette();
+    palette.setColor(QPalette::WindowText,
+                     Module1::ColorOf(ShadowRgb(Module1::TranslateColor(backColour), m_doGradient)));
+    m_shadow->setPalette(palette);
+}
+
+void frmMsgBox::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LayOutButtons();
+    if (m_doGradient)
+        PaintGradient(m_backColor, m_doGradientColor);
+    else
+        m_persistentImage = QPixmap();
+    if (m_doTheShadow)
+        SetShadowColor(m_backColor);
+}
+
+void frmMsgBox::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event)
+    QPainter painter(this);
+    if (!m_persistentImage.isNull())
+        painter.drawPixmap(0, 0, m_persistentImage);
+    else
+        painter.fillRect(rect(), Module1::ColorOf(Module1::TranslateColor(m_backColor)));
+}
+
+void frmMsgBox::closeEvent(QCloseEvent* event) {
+    // Without the close command only a button ends the box; ButtonPressed stays -1 otherwise.
+    if (!m_allowClose) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmMsgBox::keyPressEvent(QKeyEvent* event) {
+    // No button is the cancel button, so Escape does not end the box.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmMsgBox::done(int result) {
+    for (QPushButton* button : m_commands)
+        button->hide();
+    m_shadow->hide();
+    QDialog::done(result);
+}
+
+} // namespace Notiva

@@ -1,0 +1,86 @@
+// MsgBox::Show: fills the thread's message form from the arguments and the control's properties,
+// shows it modally and returns the answer.
+
+#include "notiva/msgbox.h"
+
+#include "frmmsgbox.h"
+#include "module1.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QThread>
+
+namespace Notiva {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One message form per thread: Show does not return before its box is answered, so a second box
+// could only come from a nested event loop, and is refused.
+thread_local bool formOpen = false;
+
+Qt::Alignment alignmentOf(int alignment) {
+    switch (alignment) {
+    case vbRightJustify:
+        return Qt::AlignRight;
+    case vbCenter:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+// Why Show cannot put up a box with these arguments, or an empty string when it can. A box is
+// never shown that its user could not answer or that would not show what the host asked for.
+QString refusalReason(int buttonGroup, int icon, int alignment) {
+    if (buttonGroup < 0 || buttonGroup >= ButtonGroupCount)
+        return u"ButtonGroup %1 is not a button group (0 to 15)"_s.arg(buttonGroup);
+    if (icon < 0 || icon > PictureCount)
+        return u"Icon %1 is not a picture (0 to 30)"_s.arg(icon);
+    if (alignment < vbLeftJustify || alignment > vbCenter)
+        return u"Alignment %1 is not 0 (left), 1 (right) or 2 (centred)"_s.arg(alignment);
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
+        QThread::currentThread() != QCoreApplication::instance()->thread())
+        return u"message boxes can only be shown on the GUI thread of a QApplication"_s;
+    if (formOpen)
+        return u"a message box is already open on this thread"_s;
+    return {};
+}
+
+} // namespace
+
+int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& MessageTitle, int Icon, int Alignment,
+                 bool CloseButton) {
+    const QString refusal = refusalReason(ButtonGroup, Icon, Alignment);
+    if (!refusal.isEmpty()) {
+        qWarning("Notiva: MsgBox::Show refused: %s", qUtf8Printable(refusal));
+        return mbeRefused;
+    }
+    formOpen = true;
+
+    Module1::AllowClose = CloseButton;
+    QWidget* host = window() != this ? window() : nullptr;
+    QPointer<frmMsgBox> form = new frmMsgBox(host);
+    form->setBackColor(m_backColor);
+    form->SetMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
+    if (!MessageTitle.isEmpty())
+        form->setWindowTitle(MessageTitle);
+    form->ShowPicture(Icon);
+    if (m_shadow)
+        form->ShowShadow();
+    form->ShowButtonGroup(ButtonGroup);
+    form->setDoGradient(m_gradient);
+    form->setDoGradientColor(m_gradientEndColor);
+    form->setDoTheShadow(m_shadow);
+
+    // The host may tear its window down while the box is open; neither this control nor the form
+    // is touched once they are gone.
+    form->exec();
+    const int answer = form ? form->ButtonPressed() : mbeClosed;
+    delete form;
+    formOpen = false;
+    return answer;
+}
+
+} // namespace Notiva
