@@ -9,6 +9,7 @@ namespace pantrex {
 
 CustomListChooser::CustomListChooser(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("customlistchooser"));
+    setAccessibleName(QStringLiteral("Custom list chooser"));
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
     List3->setAccessibleName(QStringLiteral("Custom lists"));

@@ -83,8 +83,11 @@ QWidget* ProductView::buildProductPanel() {
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(QStringLiteral("Products"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    pricelbl = makeInfoLabel(QStringLiteral("pricelbl"), QStringLiteral("Price of selected product"), productlist);
-    selectedlbl = makeInfoLabel(QStringLiteral("selectedlbl"), QStringLiteral("Selected products"), productlist);
+    // The labels sit in a row of their own: a screen reader would otherwise name an empty label
+    // after the panel around it.
+    auto* labelRow = new QWidget(productlist);
+    pricelbl = makeInfoLabel(QStringLiteral("pricelbl"), QStringLiteral("Price of selected product"), labelRow);
+    selectedlbl = makeInfoLabel(QStringLiteral("selectedlbl"), QStringLiteral("Selected products"), labelRow);
 
     addfoodcmd = makeButton(QStringLiteral("addfoodcmd"), QStringLiteral("&New"), productlist);
     editfoodcmd = makeButton(QStringLiteral("editfoodcmd"), QStringLiteral("&Edit"), productlist);
@@ -95,7 +98,8 @@ QWidget* ProductView::buildProductPanel() {
     editfoodcmd->setEnabled(false);
     delfoodcmd->setEnabled(false);
 
-    auto* labels = new QHBoxLayout;
+    auto* labels = new QHBoxLayout(labelRow);
+    labels->setContentsMargins(0, 0, 0, 0);
     labels->addWidget(pricelbl);
     labels->addStretch(1);
     labels->addWidget(selectedlbl);
@@ -108,7 +112,7 @@ QWidget* ProductView::buildProductPanel() {
 
     auto* layout = new QVBoxLayout(productlist);
     layout->addWidget(List1, 1);
-    layout->addLayout(labels);
+    layout->addWidget(labelRow);
     layout->addLayout(buttons);
     return productlist;
 }

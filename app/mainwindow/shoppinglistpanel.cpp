@@ -54,28 +54,28 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidge
     list2 = new QListWidget(shoppinglist);
     list2->setObjectName(QStringLiteral("list2"));
     list2->setAccessibleName(QStringLiteral("Shopping List"));
-    costlbl = new QLabel(shoppinglist);
+    // The footer is a row of its own: a screen reader would otherwise name the empty cost label
+    // after the panel around it.
+    auto* footerRow = new QWidget(shoppinglist);
+    costlbl = new QLabel(footerRow);
     costlbl->setObjectName(QStringLiteral("costlbl"));
     costlbl->setAccessibleDescription(QStringLiteral("Cost of selected item"));
-    tabtxt = new QLineEdit(shoppinglist);
+    tabtxt = new QLineEdit(footerRow);
     tabtxt->setObjectName(QStringLiteral("tabtxt"));
     tabtxt->setAccessibleName(QStringLiteral("Total"));
     tabtxt->setReadOnly(true);
     tabtxt->setFocusPolicy(Qt::NoFocus);
     tabtxt->setMaximumWidth(tabtxt->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
     clearlistcmd = makePictureButton(QStringLiteral("clearlistcmd"), QStyle::SP_TrashIcon,
-                                     QStringLiteral("Erase shopping list"), shoppinglist);
+                                     QStringLiteral("Erase shopping list"), footerRow);
     printlistcmd = makePictureButton(QStringLiteral("printlistcmd"), QStyle::SP_FileDialogDetailedView,
-                                     QStringLiteral("Print shopping list"), shoppinglist);
+                                     QStringLiteral("Print shopping list"), footerRow);
 
-    auto* listPage = new QWidget(shoppinglist);
-    auto* listPageLayout = new QVBoxLayout(listPage);
-    listPageLayout->setContentsMargins(0, 0, 0, 0);
-    listPageLayout->addWidget(list2);
     m_stack = new QStackedLayout;
-    m_stack->addWidget(listPage);
+    m_stack->addWidget(list2);
 
-    auto* footer = new QHBoxLayout;
+    auto* footer = new QHBoxLayout(footerRow);
+    footer->setContentsMargins(0, 0, 0, 0);
     footer->addWidget(costlbl);
     footer->addStretch(1);
     footer->addWidget(clearlistcmd);
@@ -85,7 +85,7 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidge
     auto* panelLayout = new QVBoxLayout(shoppinglist);
     panelLayout->addWidget(listlbl);
     panelLayout->addLayout(m_stack, 1);
-    panelLayout->addLayout(footer);
+    panelLayout->addWidget(footerRow);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

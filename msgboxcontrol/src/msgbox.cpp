@@ -2,6 +2,7 @@
 
 #include "notiva/propertybag.h"
 
+#include "imagelist.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -67,6 +68,11 @@ MsgBox::~MsgBox() {
 
 int MsgBox::LiveInstances() {
     return liveInstances;
+}
+
+QPixmap MsgBox::Picture(int icon)
+{
+    return ImageList1::Picture(icon);
 }
 
 void MsgBox::setBackColor(uint New_BackColor) {

@@ -99,6 +99,7 @@ void MainWindowControlsTest::labelsAreDescribed() {
     auto* label = m_fixture.window->findChild<QLabel*>(objectName);
     QVERIFY(label);
     QCOMPARE(accessibleText(label, QAccessible::Description), description);
+    QCOMPARE(accessibleText(label, QAccessible::Name), label->text());
     label->setText(QStringLiteral("12.50"));
     QCOMPARE(accessibleText(label, QAccessible::Name), QStringLiteral("12.50"));
 }

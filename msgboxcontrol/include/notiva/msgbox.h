@@ -67,6 +67,8 @@ public:
 
     // How many MsgBox controls are alive in this process.
     static int LiveInstances();
+    // The box's picture for an IconConstants value, 53 by 53 pixels; null for icnNone or a number past 30.
+    static QPixmap Picture(int icon);
 
 Q_SIGNALS:
     // A property was written; the container marks its form as changed.
