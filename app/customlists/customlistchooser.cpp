@@ -17,9 +17,7 @@ CustomListChooser::CustomListChooser(QWidget* parent) : QWidget(parent) {
     List4->setObjectName(QStringLiteral("List4"));
     List4->setAccessibleName(QStringLiteral("Custom list items"));
     List4->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    recdelcmd = new HoverButton(QStringLiteral("Proceed"), this);
-    recdelcmd->setObjectName(QStringLiteral("recdelcmd"));
-    recdelcmd->setAccessibleName(QStringLiteral("Proceed"));
+    recdelcmd = new HoverButton(QStringLiteral("recdelcmd"), QStringLiteral("Proceed"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -6,6 +6,7 @@
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
+#include "platform/pictures.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,8 +16,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 namespace pantrex {
@@ -27,31 +26,6 @@ QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
     QAction* action = menu->addAction(caption);
     action->setObjectName(objectName);
     return action;
-}
-
-// The little shopping basket beside the hint line.
-QPixmap basketPicture(int size, qreal ratio) {
-    QPixmap pixmap(QSize(size, size) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    painter.setPen(QPen(QColor(90, 60, 30), s / 16.0, Qt::SolidLine, Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(s * 0.25, s * 0.08, s * 0.5, s * 0.6), 0, 180 * 16);
-    QPainterPath basket;
-    basket.moveTo(s * 0.08, s * 0.4);
-    basket.lineTo(s * 0.92, s * 0.4);
-    basket.lineTo(s * 0.8, s * 0.9);
-    basket.lineTo(s * 0.2, s * 0.9);
-    basket.closeSubpath();
-    painter.setBrush(QColor(200, 150, 80));
-    painter.drawPath(basket);
-    painter.setPen(QPen(QColor(90, 60, 30), s / 24.0));
-    for (qreal x : {0.35, 0.5, 0.65})
-        painter.drawLine(QPointF(s * x, s * 0.45), QPointF(s * x, s * 0.85));
-    return pixmap;
 }
 
 } // namespace
@@ -98,14 +72,12 @@ QWidget* pantrex1::buildFooter() {
     Image1 = new QLabel(footer);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Pantrex"));
-    Image1->setPixmap(basketPicture(32, devicePixelRatio()));
+    Image1->setPixmap(basketPicture().pixmap(QSize(32, 32), devicePixelRatio()));
     infolbl = new QLabel(footer);
     infolbl->setObjectName(QStringLiteral("infolbl"));
     infolbl->setAccessibleDescription(QStringLiteral("Hint"));
     infolbl->setMinimumWidth(200);
-    quitcmd = new HoverButton(QStringLiteral("&Quit"), footer);
-    quitcmd->setObjectName(QStringLiteral("quitcmd"));
-    quitcmd->setAccessibleName(QStringLiteral("Quit"));
+    quitcmd = new HoverButton(QStringLiteral("quitcmd"), QStringLiteral("&Quit"), footer);
 
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -16,13 +16,6 @@ namespace pantrex {
 
 namespace {
 
-HoverButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* button = new HoverButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
-}
-
 // A label whose text is its accessible name, described for screen readers by its role.
 QLabel* makeInfoLabel(const QString& objectName, const QString& description, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -52,7 +45,7 @@ QWidget* ProductView::buildCategoryPanel() {
     Combo1->setAccessibleName(QStringLiteral("Category"));
     Combo1->addItem(QStringLiteral("All"));
     Combo1->setCurrentRow(0);
-    allcmd = makeButton(QStringLiteral("allcmd"), QStringLiteral("ALL"), panel);
+    allcmd = new HoverButton(QStringLiteral("allcmd"), QStringLiteral("ALL"), panel);
     allcmd->setEnabled(false);
 
     auto* layout = new QVBoxLayout(panel);
@@ -68,7 +61,7 @@ QWidget* ProductView::buildSearchPanel() {
     searchtxt->setObjectName(QStringLiteral("searchtxt"));
     searchtxt->setAccessibleName(QStringLiteral("Product Search"));
     searchtxt->setMaxLength(30);
-    clearsrchcmd = makeButton(QStringLiteral("clearsrchcmd"), QStringLiteral("Clear"), panel);
+    clearsrchcmd = new HoverButton(QStringLiteral("clearsrchcmd"), QStringLiteral("Clear"), panel);
 
     auto* layout = new QHBoxLayout(panel);
     layout->addWidget(searchtxt, 1);
@@ -89,10 +82,10 @@ QWidget* ProductView::buildProductPanel() {
     pricelbl = makeInfoLabel(QStringLiteral("pricelbl"), QStringLiteral("Price of selected product"), labelRow);
     selectedlbl = makeInfoLabel(QStringLiteral("selectedlbl"), QStringLiteral("Selected products"), labelRow);
 
-    addfoodcmd = makeButton(QStringLiteral("addfoodcmd"), QStringLiteral("&New"), productlist);
-    editfoodcmd = makeButton(QStringLiteral("editfoodcmd"), QStringLiteral("&Edit"), productlist);
-    delfoodcmd = makeButton(QStringLiteral("delfoodcmd"), QStringLiteral("&Delete"), productlist);
-    printmastercmd = makeButton(QStringLiteral("printmastercmd"), QStringLiteral("&Print"), productlist);
+    addfoodcmd = new HoverButton(QStringLiteral("addfoodcmd"), QStringLiteral("&New"), productlist);
+    editfoodcmd = new HoverButton(QStringLiteral("editfoodcmd"), QStringLiteral("&Edit"), productlist);
+    delfoodcmd = new HoverButton(QStringLiteral("delfoodcmd"), QStringLiteral("&Delete"), productlist);
+    printmastercmd = new HoverButton(QStringLiteral("printmastercmd"), QStringLiteral("&Print"), productlist);
     printmastercmd->setAccessibleName(QStringLiteral("Print product list"));
     // Until the view holds rows there is nothing to change, delete or add to the list.
     editfoodcmd->setEnabled(false);

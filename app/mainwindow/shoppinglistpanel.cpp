@@ -3,6 +3,7 @@
 #include "data/filenames.h"
 #include "mainwindow/pantmod.h"
 #include "platform/hoverbutton.h"
+#include "platform/pictures.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,30 +17,9 @@
 
 namespace pantrex {
 
-namespace {
-
-HoverButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* button = new HoverButton(caption, parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
-}
-
-HoverButton* makePictureButton(const QString& objectName, QStyle::StandardPixmap picture, const QString& name,
-                               QWidget* parent) {
-    auto* button = new HoverButton(parent->style()->standardIcon(picture), parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(name);
-    button->setToolTip(name);
-    button->setIconSize(QSize(24, 24));
-    return button;
-}
-
-} // namespace
-
 ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidget(parent), m_pantmod(pantmod) {
-    foodoncmd = makeButton(QStringLiteral("foodoncmd"), QStringLiteral("Add {F2} >"), this);
-    foodoffcmd = makeButton(QStringLiteral("foodoffcmd"), QStringLiteral("< Remove "), this);
+    foodoncmd = new HoverButton(QStringLiteral("foodoncmd"), QStringLiteral("Add {F2} >"), this);
+    foodoffcmd = new HoverButton(QStringLiteral("foodoffcmd"), QStringLiteral("< Remove "), this);
     auto* moveButtons = new QVBoxLayout;
     moveButtons->addStretch(1);
     moveButtons->addWidget(foodoncmd);
@@ -66,10 +46,10 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidge
     tabtxt->setReadOnly(true);
     tabtxt->setFocusPolicy(Qt::NoFocus);
     tabtxt->setMaximumWidth(tabtxt->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
-    clearlistcmd = makePictureButton(QStringLiteral("clearlistcmd"), QStyle::SP_TrashIcon,
-                                     QStringLiteral("Erase shopping list"), footerRow);
-    printlistcmd = makePictureButton(QStringLiteral("printlistcmd"), QStyle::SP_FileDialogDetailedView,
-                                     QStringLiteral("Print shopping list"), footerRow);
+    clearlistcmd = new HoverButton(QStringLiteral("clearlistcmd"), erasePicture(),
+                                   QStringLiteral("Erase shopping list"), footerRow);
+    printlistcmd = new HoverButton(QStringLiteral("printlistcmd"), printerPicture(),
+                                   QStringLiteral("Print shopping list"), footerRow);
 
     m_stack = new QStackedLayout;
     m_stack->addWidget(list2);

@@ -6,11 +6,19 @@
 
 namespace pantrex {
 
-HoverButton::HoverButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+HoverButton::HoverButton(const QString& objectName, const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    setObjectName(objectName);
+    setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     setAutoDefault(false);
 }
 
-HoverButton::HoverButton(const QIcon& picture, QWidget* parent) : QPushButton(picture, QString(), parent) {
+HoverButton::HoverButton(const QString& objectName, const QIcon& picture, const QString& name, QWidget* parent)
+    : QPushButton(picture, QString(), parent) {
+    setObjectName(objectName);
+    setAccessibleName(name);
+    setToolTip(name);
+    setIconSize(QSize(24, 24));
     setAutoDefault(false);
 }
 

@@ -11,8 +11,10 @@ class HoverButton : public QPushButton {
     Q_PROPERTY(bool hoverLook READ hoverLook WRITE setHoverLook)
 
 public:
-    explicit HoverButton(const QString& caption, QWidget* parent = nullptr);
-    HoverButton(const QIcon& picture, QWidget* parent = nullptr);
+    // A captioned button; screen readers call it by its caption without the access-key "&".
+    HoverButton(const QString& objectName, const QString& caption, QWidget* parent);
+    // A picture button, named for screen readers and in its tooltip.
+    HoverButton(const QString& objectName, const QIcon& picture, const QString& name, QWidget* parent);
 
     bool hoverLook() const { return m_hoverLook; }
     void setHoverLook(bool on);
