@@ -70,8 +70,7 @@ int MsgBox::LiveInstances() {
     return liveInstances;
 }
 
-QPixmap MsgBox::Picture(int icon)
-{
+QPixmap MsgBox::Picture(int icon) {
     return ImageList1::Picture(icon);
 }
 

@@ -4,6 +4,7 @@
 #include "notiva/notivaglobal.h"
 
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
 
 #include <optional>
