@@ -49,6 +49,20 @@ struct PANTMOD {
     QList<QByteArray> cattable;
     QByteArray curcategory;
 
+    // The shopping list's rows in display order: item text (40 characters), category, formatted
+    // line cost, record number in the shopping list file and quantity prefix.
+    QList<QByteArray> shopnames;
+    QList<QByteArray> shopcats;
+    QList<QByteArray> shopcosts;
+    QList<qint64> shoprecnos;
+    QList<QByteArray> shopprefix;
+    // What the print dialog prints: the number of shopping list rows and the running total.
+    int printrows = 0;
+    QString printtotal;
+
+    // The record number of the product the entry dialog is changing.
+    qint64 editrecno = 0;
+
     // The last caption given to the shopping list heading, restored after others borrow it.
     QString savedcaption;
     int hoverflag = 0;        // 1 while some button has the hover look

@@ -77,20 +77,10 @@ QWidget* DemoWindow::BuildPropertiesPanel() {
     auto* form = new QFormLayout(panel);
     form->addRow(tr("Control:"), m_control);
 
-    m_backColor = new ColourField(u"BackColor"_s, panel);
-    m_backColor->SetValue(m_control->BackColor());
-    connect(m_backColor, &ColourField::ValueChanged, m_control, &MsgBox::setBackColor);
-    form->addRow(u"BackColor:"_s, m_backColor);
-
-    m_foreColor = new ColourField(u"ForeColor"_s, panel);
-    m_foreColor->SetValue(m_control->ForeColor());
-    connect(m_foreColor, &ColourField::ValueChanged, m_control, &MsgBox::setForeColor);
-    form->addRow(u"ForeColor:"_s, m_foreColor);
-
-    m_gradientEndColor = new ColourField(u"GradientEndColor"_s, panel);
-    m_gradientEndColor->SetValue(m_control->GradientEndColor());
-    connect(m_gradientEndColor, &ColourField::ValueChanged, m_control, &MsgBox::setGradientEndColor);
-    form->addRow(u"GradientEndColor:"_s, m_gradientEndColor);
+    m_backColor = AddColourRow(form, u"BackColor"_s, m_control->BackColor(), &MsgBox::setBackColor);
+    m_foreColor = AddColourRow(form, u"ForeColor"_s, m_control->ForeColor(), &MsgBox::setForeColor);
+    m_gradientEndColor =
+        AddColourRow(form, u"GradientEndColor"_s, m_control->GradientEndColor(), &MsgBox::setGradientEndColor);
 
     m_font = new QPushButton(describeFont(m_control->Font()), panel);
     m_font->setAccessibleName(u"Font"_s);
@@ -108,6 +98,15 @@ QWidget* DemoWindow::BuildPropertiesPanel() {
     m_saved->setObjectName(u"saved"_s);
     form->addRow(tr("Saved with the form:"), m_saved);
     return panel;
+}
+
+ColourField* DemoWindow::AddColourRow(QFormLayout* form, const QString& name, uint value,
+                                      void (MsgBox::*setter)(uint)) {
+    auto* field = new ColourField(name, form->parentWidget());
+    field->SetValue(value);
+    connect(field, &ColourField::ValueChanged, m_control, setter);
+    form->addRow(name + u':', field);
+    return field;
 }
 
 QWidget* DemoWindow::BuildShowPanel() {

@@ -5,6 +5,7 @@
 class ColourField;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,6 +29,7 @@ public:
 private:
     QWidget* BuildPropertiesPanel();
     QWidget* BuildShowPanel();
+    ColourField* AddColourRow(QFormLayout* form, const QString& name, uint value, void (Notiva::MsgBox::*setter)(uint));
     void ChooseFont();
     void ShowBox();
     void ShowSavedProperties();

@@ -110,10 +110,7 @@ void frmMsgBox::ShowPicture(int icon) {
     Twips::SetWidth(m_shadow, width);
     m_picture->setPixmap(picture);
     m_picture->setVisible(withPicture);
-    if (withPicture) {
-        const QString key = ImageList1::ResourcePath(icon).section(u'/', -1).section(u'.', 0, 0);
-        m_picture->setAccessibleName(key);
-    }
+    m_picture->setAccessibleName(ImageList1::Description(icon));
 }
 
 void frmMsgBox::ShowShadow() {

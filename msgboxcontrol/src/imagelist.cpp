@@ -10,12 +10,26 @@ namespace Notiva::ImageList1 {
 
 using namespace Qt::StringLiterals;
 
-QString ResourcePath(int icon) {
+namespace {
+
+// "icnQuestion1" -> "Question1"
+QString nameOf(int icon) {
     if (icon < 1 || icon > PictureCount)
         return {};
-    // "icnQuestion1" -> "question1"
-    const QString key = QString::fromLatin1(QMetaEnum::fromType<IconConstants>().valueToKey(icon));
-    return u":/notiva/pictures/"_s + key.mid(3).toLower() + u".svg"_s;
+    return QString::fromLatin1(QMetaEnum::fromType<IconConstants>().valueToKey(icon)).mid(3);
+}
+
+} // namespace
+
+QString ResourcePath(int icon) {
+    const QString name = nameOf(icon);
+    return name.isEmpty() ? QString() : u":/notiva/pictures/"_s + name.toLower() + u".svg"_s;
+}
+
+QString Description(int icon) {
+    QString name = nameOf(icon);
+    name.chop(1); // the variant's digit
+    return name;
 }
 
 QPixmap Picture(int icon, qreal devicePixelRatio) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QSvgRenderer>
 
 #include <atomic>
 #include <limits>
@@ -72,6 +73,15 @@ int MsgBox::LiveInstances() {
 
 QPixmap MsgBox::Picture(int icon) {
     return ImageList1::Picture(icon);
+}
+
+QPixmap MsgBox::ToolboxPicture() {
+    QSvgRenderer renderer(u":/notiva/toolbox.svg"_s);
+    QPixmap pixmap(16, 15);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
 }
 
 void MsgBox::setBackColor(uint New_BackColor) {

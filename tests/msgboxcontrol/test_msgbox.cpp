@@ -61,6 +61,7 @@ private Q_SLOTS:
     void faceKeepsItsSize_data();
     void faceKeepsItsSize();
     void countsLiveInstances();
+    void toolboxPicture();
 };
 
 void TestMsgBox::newControlHasDefaults() {
@@ -244,6 +245,12 @@ void TestMsgBox::countsLiveInstances() {
         QCOMPARE(MsgBox::LiveInstances(), before + 2);
     }
     QCOMPARE(MsgBox::LiveInstances(), before);
+}
+
+void TestMsgBox::toolboxPicture() {
+    const QImage picture = MsgBox::ToolboxPicture().toImage();
+    QCOMPARE(picture.size(), QSize(16, 15));
+    QCOMPARE(qAlpha(picture.pixel(8, 7)), 255);
 }
 
 QTEST_MAIN(TestMsgBox)

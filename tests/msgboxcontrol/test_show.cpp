@@ -121,6 +121,7 @@ void TestShow::pictureMovesTextAndButtons() {
         QLabel* picture = label(box, u"Picture1"_s);
         QVERIFY(picture->isVisible());
         QCOMPARE(picture->pixmap().size(), QSize(53, 53));
+        QCOMPARE(picture->accessibleName(), u"Question"_s);
         QCOMPARE(picture->pixmap().toImage(), ImageList1::Picture(icnQuestion1).toImage());
         QCOMPARE(Twips::Geometry(picture).topLeft(), QPointF(120, 120));
         QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).left(), 1065.0);

@@ -70,6 +70,8 @@ public:
     static int LiveInstances();
     // The box's picture for an IconConstants value, 53 by 53 pixels; null for icnNone or a number past 30.
     static QPixmap Picture(int icon);
+    // The control's 16 by 15 pixel picture for a designer's toolbox.
+    static QPixmap ToolboxPicture();
 
 Q_SIGNALS:
     // A property was written; the container marks its form as changed.
