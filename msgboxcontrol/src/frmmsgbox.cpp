@@ -39,7 +39,6 @@ QLabel* makeTransparentLabel(QWidget* parent, const QString& name, const QRectF&
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     Twips::Place(label, twips);
     return label;
