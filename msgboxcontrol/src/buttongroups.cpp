@@ -8,28 +8,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const ButtonSpec OK{"&OK"_L1, mbeOK};
-const ButtonSpec Cancel{"&Cancel"_L1, mbeCancel};
-const ButtonSpec Abort{"&Abort"_L1, mbeAbort};
-const ButtonSpec Retry{"&Retry"_L1, mbeRetry};
-const ButtonSpec Ignore{"&Ignore"_L1, mbeIgnore};
-const ButtonSpec Yes{"&Yes"_L1, mbeYes};
-const ButtonSpec No{"&No"_L1, mbeNo};
-const ButtonSpec YesToAll{"Yes to &All"_L1, mbeYesToAll};
-const ButtonSpec NoToAll{"No to &All"_L1, mbeNoToAll};
-const ButtonSpec Remove{"&Remove"_L1, mbeRemove};
-const ButtonSpec Keep{"&Keep"_L1, mbeKeep};
-const ButtonSpec RemoveAll{"Remove &All"_L1, mbeRemoveAll};
-const ButtonSpec KeepAll{"Keep &All"_L1, mbeKeepAll};
+const GroupButton OK{"&OK"_L1, mbeOK};
+const GroupButton Cancel{"&Cancel"_L1, mbeCancel};
+const GroupButton Abort{"&Abort"_L1, mbeAbort};
+const GroupButton Retry{"&Retry"_L1, mbeRetry};
+const GroupButton Ignore{"&Ignore"_L1, mbeIgnore};
+const GroupButton Yes{"&Yes"_L1, mbeYes};
+const GroupButton No{"&No"_L1, mbeNo};
+const GroupButton YesToAll{"Yes to &All"_L1, mbeYesToAll};
+const GroupButton NoToAll{"No to &All"_L1, mbeNoToAll};
+const GroupButton Remove{"&Remove"_L1, mbeRemove};
+const GroupButton Keep{"&Keep"_L1, mbeKeep};
+const GroupButton RemoveAll{"Remove &All"_L1, mbeRemoveAll};
+const GroupButton KeepAll{"Keep &All"_L1, mbeKeepAll};
 // Where a group has two "All" buttons, one access key could not serve both, so neither has one.
-const ButtonSpec YesToAllPlain{"Yes to All"_L1, mbeYesToAll};
-const ButtonSpec NoToAllPlain{"No to All"_L1, mbeNoToAll};
-const ButtonSpec RemoveAllPlain{"Remove All"_L1, mbeRemoveAll};
-const ButtonSpec KeepAllPlain{"Keep All"_L1, mbeKeepAll};
+const GroupButton YesToAllPlain{"Yes to All"_L1, mbeYesToAll};
+const GroupButton NoToAllPlain{"No to All"_L1, mbeNoToAll};
+const GroupButton RemoveAllPlain{"Remove All"_L1, mbeRemoveAll};
+const GroupButton KeepAllPlain{"Keep All"_L1, mbeKeepAll};
 
 } // namespace
 
-QList<ButtonSpec> ButtonsOfGroup(int buttonGroup) {
+QList<GroupButton> ButtonsOfGroup(int buttonGroup) {
     switch (buttonGroup) {
     case btnOKOnly:
         return {OK};

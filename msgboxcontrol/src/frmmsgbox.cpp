@@ -125,7 +125,7 @@ void frmMsgBox::ShowShadow() {
 
 void frmMsgBox::ShowButtonGroup(int buttonGroup) {
     setMyButtonGroup(buttonGroup);
-    const QList<ButtonSpec> buttons = ButtonsOfGroup(buttonGroup);
+    const QList<GroupButton> buttons = ButtonsOfGroup(buttonGroup);
     const int firstUsed = CommandButtonCount - static_cast<int>(buttons.size());
     for (int i = 0; i < buttons.size(); ++i) {
         QPushButton* button = m_commands[firstUsed + i];
@@ -139,7 +139,7 @@ QPushButton* frmMsgBox::Command(int number) const {
 }
 
 void frmMsgBox::CommandClicked(int index) {
-    const QList<ButtonSpec> buttons = ButtonsOfGroup(m_buttonGroup);
+    const QList<GroupButton> buttons = ButtonsOfGroup(m_buttonGroup);
     const int position = index - (CommandButtonCount - static_cast<int>(buttons.size()));
     if (position < 0 || position >= buttons.size())
         return;
