@@ -1,61 +1,87 @@
 #include "ansitext.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <array>
 
 namespace pantrex {
 
 namespace {
 
-constexpr auto Codepage = "windows-1252";
+// Windows-1252 maps each byte to one character. The tables are taken once from Qt's converter;
+// the five bytes the code page leaves open stand for the control characters of the same code,
+// so that every byte read comes back unchanged when written.
+struct CodePage {
+    std::array<char16_t, 256> toUnicode{};
+    QHash<char16_t, char> fromUnicode;
+    std::array<char, 256> lower{};
+    std::array<char, 256> upper{};
 
-// The converter marks a character it cannot hold with 0x1A, which is also a real character of the
-// code page. So when it reports trouble, go through the text again one character at a time.
-QByteArray encodeEachCharacter(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype length = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            length = 2;
-        QStringEncoder encoder(Codepage);
-        const QByteArray one = encoder(QStringView(text).mid(i, length));
-        if (encoder.hasError() || one.size() != 1)
-            out.append('?');
-        else
-            out.append(one);
-        i += length - 1;
+    CodePage() {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            QStringDecoder decoder("windows-1252");
+            const QString decoded = decoder(QByteArrayView(&c, 1));
+            const bool defined =
+                !decoder.hasError() && decoded.size() == 1 && decoded.at(0) != QChar::ReplacementCharacter;
+            toUnicode[byte] = defined ? decoded.at(0).unicode() : char16_t(byte);
+            fromUnicode.insert(toUnicode[byte], c);
+        }
+        for (int byte = 0; byte < 256; ++byte) {
+            const QChar character(toUnicode[byte]);
+            lower[byte] = fromUnicode.value(character.toLower().unicode(), char(byte));
+            upper[byte] = fromUnicode.value(character.toUpper().unicode(), char(byte));
+        }
     }
+};
+
+const CodePage& codePage() {
+    static const CodePage table;
+    return table;
+}
+
+QByteArray mapped(QByteArrayView bytes, const std::array<char, 256>& table) {
+    QByteArray out(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = table[uchar(bytes[i])];
     return out;
 }
 
 } // namespace
 
 QByteArray toAnsi(const QString& text) {
-    QStringEncoder encoder(Codepage);
-    QByteArray out = encoder(text);
-    if (encoder.hasError() || out.size() != text.size())
-        return encodeEachCharacter(text);
+    const CodePage& page = codePage();
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A character outside the basic plane is one character, however many code units it takes.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out.append('?');
+            ++i;
+            continue;
+        }
+        out.append(page.fromUnicode.value(c.unicode(), '?'));
+    }
     return out;
 }
 
 QString fromAnsi(QByteArrayView bytes) {
-    QStringDecoder decoder(Codepage);
-    QString out = decoder(bytes);
-    if (!decoder.hasError() && out.size() == bytes.size())
-        return out;
-    // Some converters refuse the five bytes the code page leaves open; those stand for themselves.
-    out.clear();
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        QStringDecoder one(Codepage);
-        const QString decoded = one(QByteArrayView(&byte, 1));
-        if (one.hasError() || decoded.size() != 1 || decoded.at(0) == QChar::ReplacementCharacter)
-            out.append(QChar(char16_t(uchar(byte))));
-        else
-            out.append(decoded);
-    }
+    const CodePage& page = codePage();
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* data = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        data[i] = QChar(page.toUnicode[uchar(bytes[i])]);
     return out;
+}
+
+QByteArray ansiLower(QByteArrayView bytes) {
+    return mapped(bytes, codePage().lower);
+}
+
+QByteArray ansiUpper(QByteArrayView bytes) {
+    return mapped(bytes, codePage().upper);
 }
 
 } // namespace pantrex

@@ -16,4 +16,8 @@ QByteArray toAnsi(const QString& text);
 // characters of the same code, so that nothing read is ever lost.
 QString fromAnsi(QByteArrayView bytes);
 
+// Case mapping within the code page; a letter whose other case the code page lacks stays as it is.
+QByteArray ansiLower(QByteArrayView bytes);
+QByteArray ansiUpper(QByteArrayView bytes);
+
 } // namespace pantrex

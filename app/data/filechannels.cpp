@@ -36,6 +36,7 @@ RecordFile* FileChannels::open(int channel, const QString& name, int recordLengt
         return nullptr;
     close(channel);
     auto file = std::make_unique<RecordFile>(pathOf(name), recordLength);
+    file->setRevisionCounter(revisionCounter(name));
     if (!file->open()) {
         m_error = file->errorString();
         return nullptr;
@@ -93,6 +94,7 @@ bool FileChannels::copy(const QString& from, const QString& to) {
             return false;
         }
     }
+    ++*revisionCounter(to);
     if (!target.commit()) {
         m_error = what + QStringLiteral(": ") + target.errorString();
         return false;
@@ -115,6 +117,7 @@ bool FileChannels::remove(const QString& name) {
     QFile doomed(path);
     if (!doomed.exists())
         return true;
+    ++*revisionCounter(name);
     if (!doomed.remove()) {
         m_error = QStringLiteral("Could not remove %1: %2").arg(name, doomed.errorString());
         return false;
@@ -127,6 +130,15 @@ qint64 FileChannels::size(const QString& name) const {
         return 0;
     const QFileInfo info(pathOf(name));
     return info.isFile() ? info.size() : 0;
+}
+
+quint64* FileChannels::revisionCounter(const QString& name) {
+    return &m_revisions[QFileInfo(pathOf(name)).absoluteFilePath()];
+}
+
+quint64 FileChannels::revision(const QString& name) const {
+    const auto found = m_revisions.find(QFileInfo(pathOf(name)).absoluteFilePath());
+    return found == m_revisions.end() ? 0 : found->second;
 }
 
 bool FileChannels::validName(const QString& name) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <map>
 #include <memory>
 
 namespace pantrex {
@@ -54,13 +55,21 @@ public:
 
     QString errorString() const { return m_error; }
 
+    // Goes up whenever the program writes, copies over or removes the file: a copy of its content
+    // taken at an equal revision (and an unchanged size and time on disk) is still current.
+    quint64 revision(const QString& name) const;
+
 private:
+    quint64* revisionCounter(const QString& name);
+
     static constexpr int ChannelCount = 9;
     bool validName(const QString& name);
 
     QDir m_folder;
     std::array<std::unique_ptr<RecordFile>, ChannelCount + 1> m_channels;
     QString m_error;
+    // Node-based, so the counters handed to open files never move.
+    std::map<QString, quint64> m_revisions;
 };
 
 } // namespace pantrex

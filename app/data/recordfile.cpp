@@ -58,6 +58,18 @@ Record RecordFile::read(qint64 n) const {
     return Record(m_recordLength, bytes);
 }
 
+QList<Record> RecordFile::readAll() const {
+    QList<Record> records;
+    const qint64 n = count();
+    if (n == 0 || !m_file.seek(0))
+        return records;
+    const QByteArray bytes = m_file.read(n * m_recordLength);
+    records.reserve(bytes.size() / m_recordLength);
+    for (qsizetype offset = 0; offset + m_recordLength <= bytes.size(); offset += m_recordLength)
+        records.append(Record(m_recordLength, QByteArrayView(bytes).sliced(offset, m_recordLength)));
+    return records;
+}
+
 bool RecordFile::write(qint64 n, const Record& record) {
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
     if (!m_file.isOpen())
@@ -68,6 +80,7 @@ bool RecordFile::write(qint64 n, const Record& record) {
         return fail(what, QStringLiteral("the record does not fit this file"));
     if (n < 1 || n > count() + 1)
         return fail(what, QStringLiteral("there is no record %1").arg(n));
+    changed();
     if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength || !m_file.flush())
         return fail(what, m_file.errorString());
     return true;
@@ -99,6 +112,7 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     }
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
+    changed();
     const bool saved = save.commit();
     const QString why = save.errorString();
     if (!m_file.open(QIODevice::ReadWrite)) {
@@ -110,6 +124,11 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     if (!saved)
         return fail(what, why);
     return true;
+}
+
+void RecordFile::changed() {
+    if (m_revision)
+        ++*m_revision;
 }
 
 bool RecordFile::fail(const QString& what, const QString& why) {

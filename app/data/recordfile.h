@@ -32,6 +32,8 @@ public:
 
     // Record n (1 to count). Outside that range, or on a read failure, an all-zero record.
     Record read(qint64 n) const;
+    // Records 1 to count, in one read.
+    QList<Record> readAll() const;
     // Writes record n (1 to count + 1) and flushes it to disk.
     [[nodiscard]] bool write(qint64 n, const Record& record);
     // Writes the record as number count + 1.
@@ -43,13 +45,20 @@ public:
 
     QString errorString() const { return m_error; }
 
+    // A counter this file bumps on every write, so that whoever keeps a copy of the content can
+    // tell that it is out of date. The counter must outlive the file.
+    void setRevisionCounter(quint64* counter) { m_revision = counter; }
+
 private:
+    void changed();
+
     bool fail(const QString& what, const QString& why);
 
     QString m_path;
     int m_recordLength;
     mutable QFile m_file;
     QString m_error;
+    quint64* m_revision = nullptr;
 };
 
 } // namespace pantrex

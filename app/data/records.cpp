@@ -15,18 +15,21 @@ QByteArray Record::raw(Field field) const {
     return m_bytes.mid(field.offset, field.width);
 }
 
-QByteArray Record::text(Field field) const {
-    QByteArray value = raw(field);
-    const qsizetype zero = value.indexOf('\0');
+QByteArrayView fieldText(QByteArrayView raw) {
+    const qsizetype zero = raw.indexOf('\0');
     if (zero >= 0)
-        value.truncate(zero);
+        raw.truncate(zero);
     qsizetype begin = 0;
-    qsizetype end = value.size();
-    while (begin < end && value.at(begin) == ' ')
+    qsizetype end = raw.size();
+    while (begin < end && raw.at(begin) == ' ')
         ++begin;
-    while (end > begin && value.at(end - 1) == ' ')
+    while (end > begin && raw.at(end - 1) == ' ')
         --end;
-    return value.mid(begin, end - begin);
+    return raw.sliced(begin, end - begin);
+}
+
+QByteArray Record::text(Field field) const {
+    return fieldText(QByteArrayView(m_bytes).sliced(field.offset, field.width)).toByteArray();
 }
 
 void Record::set(Field field, QByteArrayView value) {

@@ -11,6 +11,9 @@ struct Field {
     int width;
 };
 
+// A stored field read as text: cut at its first zero byte, surrounding blanks removed.
+QByteArrayView fieldText(QByteArrayView raw);
+
 // A fixed-length record as it lies on disk. A new record is all zero bytes, so a field that is
 // never assigned is written as zeros; an assigned field is cut or blank-padded to its width.
 class Record {

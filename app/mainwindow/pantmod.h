@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/filechannels.h"
+#include "data/numbertext.h"
+#include "data/productcatalog.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,10 +39,13 @@ struct PANTMOD {
     QString fatfilter;
     QString carbfilter;
 
-    // The product view's rows: record number, trimmed item name and formatted price.
+    // The open product file in memory, read again only when it changes.
+    ProductCatalog catalog;
+    // The product view's rows: the record number of each row. A row's name and price are its
+    // record's, so they are read from the catalog rather than kept twice.
     QList<qint64> recmap;
-    QList<QByteArray> prodnames;
-    QList<QByteArray> prodprices;
+    QByteArray prodname(int row) const { return catalog.name(recmap.at(row)).toByteArray(); }
+    QByteArray prodprice(int row) const { return formatMoney(catalog.price(recmap.at(row))); }
     // Rows of List1 and Combo1 to reselect after a rebuild (-1 or 0: none / "All").
     int prodrow = 0;
     int catrow = 0;

@@ -41,8 +41,8 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("background"));
-    m_productView = new ProductView(m_pantmod, central);
-    m_shoppingList = new ShoppingListPanel(m_pantmod, central);
+    m_productView = new ProductView(m_pantmod, m_dialogs, central);
+    m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
     m_chooser = new CustomListChooser(central);
     m_shoppingList->setChooser(m_chooser);
 
@@ -56,8 +56,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
 
     buildMenus();
     buildHints();
-    connect(quitcmd, &QPushButton::clicked, this, &pantrex1::quit);
-    connect(exitcmd, &QAction::triggered, this, &pantrex1::quit);
+    connectActions();
     qApp->installEventFilter(this);
     resize(800, 600);
 }
@@ -126,6 +125,18 @@ void pantrex1::buildMenus() {
     locarbcmd->setCheckable(true);
 }
 
+void pantrex1::connectActions() {
+    connect(quitcmd, &QPushButton::clicked, this, &pantrex1::quit);
+    connect(exitcmd, &QAction::triggered, this, &pantrex1::quit);
+    connect(m_productView, &ProductView::rowsShown, m_shoppingList->foodoncmd, &QWidget::setEnabled);
+    connect(m_productView, &ProductView::productDoubleClicked, this, [this] {
+        m_pantmod.addmode = QStringLiteral("1");
+        m_shoppingList->foodoncmdClick();
+    });
+    connect(lofatcmd, &QAction::triggered, this, [this] { lofatcmd->setChecked(m_productView->toggleFatFilter()); });
+    connect(locarbcmd, &QAction::triggered, this, [this] { locarbcmd->setChecked(m_productView->toggleCarbFilter()); });
+}
+
 void pantrex1::buildHints() {
     ProductView* view = m_productView;
     ShoppingListPanel* list = m_shoppingList;
@@ -133,6 +144,12 @@ void pantrex1::buildHints() {
     m_hints->addButton(quitcmd, QStringLiteral("Close the program."), true,
                        {view->addfoodcmd, view->delfoodcmd, view->editfoodcmd});
     m_hints->addButton(view->allcmd, QStringLiteral("Returns product window to the full list of products."), true);
+    m_hints->addButton(list->foodoncmd, QStringLiteral("Add the selected product(s) to shopping list."), true,
+                       {list->foodoffcmd});
+    m_hints->addButton(list->foodoffcmd, QStringLiteral("Remove the selected item from the shopping list."), true,
+                       {list->foodoncmd});
+    m_hints->addButton(list->clearlistcmd, QStringLiteral("Erase your shopping list."));
+    m_hints->addButton(list->printlistcmd, QStringLiteral("Print your shopping list."));
     m_hints->addButton(m_chooser->recdelcmd, QStringLiteral("Perform the chosen action on the selected items above."));
     for (QWidget* quiet : std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->list2, list->costlbl,
                                                           view->pricelbl, m_chooser->List3, m_chooser->List4})
@@ -186,7 +203,7 @@ void pantrex1::closeEvent(QCloseEvent* event) {
 
 void pantrex1::addSelectedProducts() {
     m_pantmod.addmode.clear();
-    // Adding products to the shopping list comes with the shopping list's own operations.
+    m_shoppingList->foodoncmdClick();
 }
 
 void pantrex1::showProgramHelp() {

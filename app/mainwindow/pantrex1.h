@@ -66,6 +66,7 @@ protected:
 private:
     void buildMenus();
     void buildHints();
+    void connectActions();
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace pantrex {
 
@@ -74,8 +73,8 @@ void pantrex1::load() {
         m_productView->fillcatlist();
     if (m_pantmod.prodcount != 0)
         m_productView->showCurrentPrice();
-    if (m_pantmod.shopcount != 0)
-        m_shoppingList->showCurrentCost();
+    if (m_pantmod.shopcount != 0 && m_shoppingList->currentRow() >= 0)
+        m_shoppingList->list2Click();
     m_pantmod.loaded = 1;
 }
 
@@ -165,7 +164,7 @@ void pantrex1::openMergeProbe() {
 void pantrex1::activated() {
     if (m_pantmod.newlistflag == 1) {
         m_pantmod.newlistflag = 0;
-        m_shoppingList->list2->clear();
+        m_shoppingList->showEmptyList();
         m_shoppingList->listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($0.00)"));
         m_pantmod.savedcaption = m_shoppingList->listlbl->text();
         m_shoppingList->showChooser(false);
@@ -174,7 +173,7 @@ void pantrex1::activated() {
             m_pantmod.prodcount = products->count();
         else
             reportFileError(m_pantmod.files.errorString());
-        m_productView->List1->clear();
+        m_productView->emptyList();
         m_productView->fillcatlist();
         m_productView->fillproductlist();
         m_shoppingList->fillshoplist();
@@ -194,7 +193,7 @@ void pantrex1::quit() {
 }
 
 bool pantrex1::finishRun() {
-    const bool listShown = m_productView->List1->count() > 0 || m_shoppingList->list2->count() > 0;
+    const bool listShown = m_productView->rowCount() > 0 || m_shoppingList->rowCount() > 0;
     // Never eliminate a list whose file still holds items, whatever the views show.
     const bool listEmpty = !listShown && m_pantmod.shopcount == 0;
     if (listEmpty && m_pantmod.shoppath.toLower() != DefaultList) {

@@ -2,19 +2,25 @@
 
 #include "data/ansitext.h"
 #include "mainwindow/pantmod.h"
+#include "mainwindow/rowtextmodel.h"
+#include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 namespace pantrex {
 
 namespace {
+
+const QString All = QStringLiteral("ALL");
 
 // A label whose text is its accessible name, described for screen readers by its role.
 QLabel* makeInfoLabel(const QString& objectName, const QString& description, QWidget* parent) {
@@ -24,9 +30,15 @@ QLabel* makeInfoLabel(const QString& objectName, const QString& description, QWi
     return label;
 }
 
+// Categories are matched ignoring case, in the code page's own upper case.
+QString upperCategory(const QString& category) {
+    return fromAnsi(ansiUpper(toAnsi(category)));
+}
+
 } // namespace
 
-ProductView::ProductView(PANTMOD& pantmod, QWidget* parent) : QWidget(parent), m_pantmod(pantmod) {
+ProductView::ProductView(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs) {
     auto* left = new QVBoxLayout;
     left->addWidget(buildCategoryPanel(), 1);
     left->addWidget(buildSearchPanel());
@@ -35,6 +47,15 @@ ProductView::ProductView(PANTMOD& pantmod, QWidget* parent) : QWidget(parent), m
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(left, 2);
     layout->addWidget(buildProductPanel(), 3);
+
+    connect(Combo1, &QListWidget::currentRowChanged, this, &ProductView::Combo1Click);
+    connect(allcmd, &QPushButton::clicked, this, &ProductView::allcmdClick);
+    connect(searchtxt, &QLineEdit::textChanged, this, &ProductView::searchChanged);
+    connect(clearsrchcmd, &QPushButton::clicked, searchtxt, &QLineEdit::clear);
+    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ProductView::List1Click);
+    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &ProductView::List1Click);
+    connect(List1, &QListView::doubleClicked, this, &ProductView::productDoubleClicked);
+    searchtxt->installEventFilter(this);
 }
 
 QWidget* ProductView::buildCategoryPanel() {
@@ -72,10 +93,14 @@ QWidget* ProductView::buildSearchPanel() {
 QWidget* ProductView::buildProductPanel() {
     productlist = new QGroupBox(QStringLiteral("Product List"), this);
     productlist->setObjectName(QStringLiteral("productlist"));
-    List1 = new QListWidget(productlist);
+    List1 = new QListView(productlist);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(QStringLiteral("Products"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1->setUniformItemSizes(true);
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_rows = new RowTextModel(List1);
+    List1->setModel(m_rows);
     // The labels sit in a row of their own: a screen reader would otherwise name an empty label
     // after the panel around it.
     auto* labelRow = new QWidget(productlist);
@@ -111,23 +136,185 @@ QWidget* ProductView::buildProductPanel() {
 }
 
 void ProductView::fillproductlist() {
-    // The filtered, sorted view is built by the product view's own procedures (still to come).
+    m_pantmod.prodcount = 0;
+    if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
+        m_pantmod.prodcount = products->count();
+    if (m_pantmod.prodcount == 0)
+        return;
+    m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+
+    const QByteArray search = ansiLower(toAnsi(searchtxt->text().trimmed()));
+    if (!search.isEmpty())
+        searchtxt->setFocus();
+    const bool allCategories = m_pantmod.catfilter == All;
+    const int categoryKey =
+        allCategories ? -1 : m_pantmod.catalog.keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
+    m_pantmod.recmap.clear();
+    if (allCategories || categoryKey >= 0) {
+        for (const qint32 record : m_pantmod.catalog.byName()) {
+            // The file may have grown past the count taken when it was opened; show what was counted.
+            if (record <= m_pantmod.prodcount && passesFilters(record, search, allCategories ? -1 : categoryKey))
+                m_pantmod.recmap.append(record);
+        }
+    }
+    showRows();
+}
+
+bool ProductView::passesFilters(qint64 record, QByteArrayView search, int categoryKey) const {
+    const ProductCatalog& catalog = m_pantmod.catalog;
+    if (!search.isEmpty() && !catalog.nameStartsWith(record, search))
+        return false;
+    if (m_pantmod.fatfilter == QLatin1String("1") && catalog.highFat(record))
+        return false;
+    if (m_pantmod.carbfilter == QLatin1String("1") && catalog.highCarb(record))
+        return false;
+    return categoryKey < 0 || catalog.categoryKey(record) == categoryKey;
+}
+
+void ProductView::showRows() {
+    const ProductCatalog& catalog = m_pantmod.catalog;
+    const QList<qint64>& recmap = m_pantmod.recmap;
+    m_rows->reset(int(recmap.size()), [&catalog, &recmap](int row) { return fromAnsi(catalog.name(recmap.at(row))); });
+
+    const QString count = QString::number(recmap.size());
+    if (m_pantmod.catfilter == All) {
+        productlist->setTitle(QStringLiteral("Product List (") + count + QStringLiteral(")"));
+        allcmd->setEnabled(false);
+    } else {
+        productlist->setTitle(m_pantmod.catfilter + QStringLiteral(" (") + count + QStringLiteral(")"));
+        allcmd->setEnabled(true);
+    }
+    const bool hasRows = !recmap.isEmpty();
+    editfoodcmd->setEnabled(hasRows);
+    delfoodcmd->setEnabled(hasRows);
+    Q_EMIT rowsShown(hasRows);
+    if (m_pantmod.prodrow > -1 && m_pantmod.prodrow < recmap.size()) {
+        setCurrentRow(m_pantmod.prodrow);
+        List1->setFocus();
+        List1Click();
+    }
+}
+
+void ProductView::emptyList() {
+    m_pantmod.recmap.clear();
+    m_rows->reset(0, {});
 }
 
 void ProductView::fillcatlist() {
-    // The category list is built by the product view's own procedures (still to come).
+    m_pantmod.catfilling = 1;
+    Combo1->clear();
+    m_pantmod.cattable.clear();
+    Combo1->addItem(QStringLiteral("All"));
+    if (m_pantmod.prodcount > 0) {
+        m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+        m_pantmod.cattable = m_pantmod.catalog.categories();
+        for (const QByteArray& category : std::as_const(m_pantmod.cattable))
+            Combo1->addItem(fromAnsi(category));
+    }
+    Combo1->setCurrentRow(m_pantmod.catrow > 0 && m_pantmod.catrow < Combo1->count() ? m_pantmod.catrow : 0);
+    m_pantmod.catfilling = 0;
+}
+
+void ProductView::Combo1Click() {
+    if (m_pantmod.catfilling == 1 || !Combo1->currentItem())
+        return;
+    const QString chosen = Combo1->currentItem()->text();
+    m_pantmod.catfilter = upperCategory(chosen);
+    if (m_pantmod.catfilter != All) {
+        m_pantmod.curcategory = toAnsi(chosen);
+        m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+        if (m_pantmod.catalog.keyOfUpperCategory(toAnsi(m_pantmod.catfilter)) < 0) {
+            fillcatlist();
+            Dialogs::Message box;
+            box.text = QStringLiteral("Empty category.  List updated.");
+            m_dialogs.message(box);
+            m_pantmod.catfilter = All;
+        }
+    }
+    fillproductlist();
+    if (rowCount() > 0)
+        setCurrentRow(0);
+}
+
+void ProductView::allcmdClick() {
+    if (m_pantmod.prodcount == 0)
+        return;
+    m_pantmod.catfilter = All;
+    fillproductlist();
+    m_pantmod.catfilling = 1;
+    Combo1->setCurrentRow(0);
+    m_pantmod.catfilling = 0;
+    Combo1->scrollToTop();
+    if (rowCount() > 0)
+        setCurrentRow(0);
+    allcmd->setEnabled(false);
+}
+
+void ProductView::searchChanged() {
+    fillproductlist();
+    searchtxt->setFocus();
+}
+
+bool ProductView::toggleFatFilter() {
+    m_pantmod.fatfilter = m_pantmod.fatfilter == QLatin1String("1") ? QString() : QStringLiteral("1");
+    fillproductlist();
+    return !m_pantmod.fatfilter.isEmpty();
+}
+
+bool ProductView::toggleCarbFilter() {
+    m_pantmod.carbfilter = m_pantmod.carbfilter == QLatin1String("1") ? QString() : QStringLiteral("1");
+    fillproductlist();
+    return !m_pantmod.carbfilter.isEmpty();
+}
+
+int ProductView::rowCount() const {
+    return m_rows->rowCount();
+}
+
+int ProductView::currentRow() const {
+    const QModelIndex current = List1->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QList<int> ProductView::selectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : List1->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ProductView::setCurrentRow(int row) {
+    List1->setCurrentIndex(m_rows->index(row));
 }
 
 void ProductView::showCurrentPrice() {
-    const int row = List1->currentRow();
+    const int row = currentRow();
     if (row < 0 || row >= m_pantmod.recmap.size()) {
         pricelbl->hide();
         return;
     }
-    RecordFile* products = m_pantmod.files.file(ProductChannel);
-    const Record record = products ? products->read(m_pantmod.recmap[row]) : Record(ProductRecord::Length);
-    pricelbl->setText(fromAnsi(record.raw(ProductRecord::Price)));
+    QString price = fromAnsi(m_pantmod.catalog.price(m_pantmod.recmap.at(row)));
+    pricelbl->setText(price.replace(QChar(0), QLatin1Char(' ')));
     pricelbl->show();
+}
+
+void ProductView::List1Click() {
+    if (currentRow() >= 0)
+        showCurrentPrice();
+    const qsizetype selected = List1->selectionModel()->selectedIndexes().size();
+    selectedlbl->setText(selected > 0 ? QStringLiteral(" %1 selected").arg(selected) : QString());
+}
+
+// Clicking into the search box or giving it the focus marks that the user is searching.
+bool ProductView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == searchtxt) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress)
+            m_pantmod.searchfocus = true;
+        else if (event->type() == QEvent::FocusOut)
+            m_pantmod.searchfocus = false;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace pantrex

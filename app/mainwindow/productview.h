@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 
 namespace pantrex {
 
+class Dialogs;
 class HoverButton;
+class RowTextModel;
 struct PANTMOD;
 
 // The left half of the main window: the category list, the product search, and the product list
@@ -18,13 +22,27 @@ class ProductView : public QWidget {
     Q_OBJECT
 
 public:
-    ProductView(PANTMOD& pantmod, QWidget* parent = nullptr);
+    ProductView(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Rebuilds List1 and its row tables from the product file.
+    // Rebuilds List1 and its row table from the product file, through the four filters.
     void fillproductlist();
     // Rebuilds Combo1 and the category table from the product file.
     void fillcatlist();
-    // The price field of the current row's product, as stored; hides pricelbl without a row.
+    // Shows no products at all.
+    void emptyList();
+
+    // The filters of the Filters menu; each returns whether its filter is now on.
+    bool toggleFatFilter();
+    bool toggleCarbFilter();
+
+    // List1's rows: the number shown, the current row (-1 for none) and the selected rows in order.
+    int rowCount() const;
+    int currentRow() const;
+    QList<int> selectedRows() const;
+    void setCurrentRow(int row);
+    // What a click on List1 shows: the current product's price and the number selected.
+    void List1Click();
+    // The current product's price field as stored; no current product hides the label.
     void showCurrentPrice();
 
     QListWidget* Combo1;
@@ -32,7 +50,7 @@ public:
     HoverButton* clearsrchcmd;
     HoverButton* allcmd;
     QGroupBox* productlist;
-    QListWidget* List1;
+    QListView* List1;
     QLabel* pricelbl;
     QLabel* selectedlbl;
     HoverButton* addfoodcmd;
@@ -40,12 +58,28 @@ public:
     HoverButton* delfoodcmd;
     HoverButton* printmastercmd;
 
+Q_SIGNALS:
+    // A double-click on a product: put it on the shopping list.
+    void productDoubleClicked();
+    // The view was rebuilt; hasRows tells whether it shows any product.
+    void rowsShown(bool hasRows);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildCategoryPanel();
     QWidget* buildSearchPanel();
     QWidget* buildProductPanel();
+    void Combo1Click();
+    void allcmdClick();
+    void searchChanged();
+    void showRows();
+    bool passesFilters(qint64 record, QByteArrayView search, int categoryKey) const;
 
     PANTMOD& m_pantmod;
+    Dialogs& m_dialogs;
+    RowTextModel* m_rows;
 };
 
 } // namespace pantrex

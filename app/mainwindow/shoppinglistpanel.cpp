@@ -1,23 +1,29 @@
 #include "shoppinglistpanel.h"
 
+#include "data/ansitext.h"
+#include "data/displaysort.h"
 #include "data/filenames.h"
+#include "data/numbertext.h"
 #include "mainwindow/pantmod.h"
+#include "mainwindow/rowtextmodel.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
 
-#include <QGridLayout>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QStackedLayout>
-#include <QStyle>
 #include <QVBoxLayout>
+
+#include <numeric>
 
 namespace pantrex {
 
-ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidget(parent), m_pantmod(pantmod) {
+ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent)
+    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products) {
     foodoncmd = new HoverButton(QStringLiteral("foodoncmd"), QStringLiteral("Add {F2} >"), this);
     foodoffcmd = new HoverButton(QStringLiteral("foodoffcmd"), QStringLiteral("< Remove "), this);
     auto* moveButtons = new QVBoxLayout;
@@ -31,9 +37,15 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidge
     listlbl = new QLabel(shoppinglist);
     listlbl->setObjectName(QStringLiteral("listlbl"));
     listlbl->setAccessibleDescription(QStringLiteral("Shopping list caption"));
-    list2 = new QListWidget(shoppinglist);
+    list2 = new QListView(shoppinglist);
     list2->setObjectName(QStringLiteral("list2"));
     list2->setAccessibleName(QStringLiteral("Shopping List"));
+    list2->setUniformItemSizes(true);
+    list2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The rows line up by their quantity prefix, so they are shown in a fixed-width font.
+    list2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_rows = new RowTextModel(list2);
+    list2->setModel(m_rows);
     // The footer is a row of its own: a screen reader would otherwise name the empty cost label
     // after the panel around it.
     auto* footerRow = new QWidget(shoppinglist);
@@ -71,15 +83,60 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, QWidget* parent) : QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(moveButtons);
     layout->addWidget(shoppinglist, 1);
+
+    connect(list2->selectionModel(), &QItemSelectionModel::currentChanged, this, &ShoppingListPanel::list2Click);
+    connect(list2, &QListView::doubleClicked, this, [this] {
+        m_pantmod.addmode = QStringLiteral("2");
+        foodoncmdClick();
+    });
+    connect(foodoncmd, &QPushButton::clicked, this, [this] {
+        m_pantmod.addmode.clear();
+        foodoncmdClick();
+    });
+    connect(foodoffcmd, &QPushButton::clicked, this, &ShoppingListPanel::foodoffcmdClick);
+    connect(clearlistcmd, &QPushButton::clicked, this, &ShoppingListPanel::clearlistcmdClick);
+    connect(printlistcmd, &QPushButton::clicked, this, &ShoppingListPanel::printlistcmdClick);
 }
 
 void ShoppingListPanel::fillshoplist() {
     // An empty file leaves the list as it is; the operations that empty it clear it themselves.
     if (m_pantmod.shopcount == 0)
         return;
-    // The rows and the running total are built by the shopping list's own procedures (still to
-    // come); until then the caption shows the list with its current total.
+    RecordFile* file = m_pantmod.files.file(ShoppingChannel);
+    QList<Record> records = file ? file->readAll() : QList<Record>();
+    if (records.size() > m_pantmod.shopcount)
+        records.remove(m_pantmod.shopcount, records.size() - m_pantmod.shopcount);
+
+    QByteArray total;
+    std::vector<qint64> order(size_t(records.size()));
+    std::iota(order.begin(), order.end(), 1);
+    for (const Record& record : std::as_const(records))
+        total = formatMoney(numberValue(total) + numberValue(record.text(ShoppingRecord::LineCost)));
+    displaySort(order, [&records](qint64 n) { return QByteArrayView(records.at(n - 1).bytes()).first(40); });
+
+    m_pantmod.shopnames.clear();
+    m_pantmod.shopcats.clear();
+    m_pantmod.shopcosts.clear();
+    m_pantmod.shoprecnos.clear();
+    m_pantmod.shopprefix.clear();
+    for (const qint64 n : order) {
+        const Record& record = records.at(n - 1);
+        const QByteArray quantity = record.text(ShoppingRecord::Quantity);
+        m_pantmod.shopnames.append(record.raw(ShoppingRecord::ItemText));
+        m_pantmod.shopcats.append(record.raw(ShoppingRecord::Category));
+        m_pantmod.shopcosts.append(formatMoney(record.text(ShoppingRecord::LineCost)));
+        m_pantmod.shoprecnos.append(n);
+        m_pantmod.shopprefix.append(numberValue(quantity) == 1 ? QByteArray(5, ' ') : "(" + quantity + ") ");
+    }
+    const PANTMOD& pantmod = m_pantmod;
+    m_rows->reset(int(order.size()), [&pantmod](int row) {
+        return fromAnsi(pantmod.shopprefix.at(row) + pantmod.shopnames.at(row)).replace(QChar(0), QLatin1Char(' '));
+    });
+    tabtxt->setText(fromAnsi(total));
     setCaptionFromTotal();
+    clearlistcmd->setEnabled(true);
+    printlistcmd->setEnabled(true);
+    foodoffcmd->setEnabled(true);
 }
 
 void ShoppingListPanel::showEmptyList() {
@@ -87,7 +144,7 @@ void ShoppingListPanel::showEmptyList() {
     printlistcmd->setEnabled(false);
     foodoffcmd->setEnabled(false);
     costlbl->clear();
-    list2->clear();
+    m_rows->reset(0, {});
     tabtxt->clear();
     setCaptionFromTotal();
 }
@@ -98,8 +155,26 @@ void ShoppingListPanel::setCaptionFromTotal() {
     m_pantmod.savedcaption = listlbl->text();
 }
 
-void ShoppingListPanel::showCurrentCost() {
-    // The row tables of the shopping list come with its own procedures; no row has a cost yet.
+void ShoppingListPanel::list2Click() {
+    const int row = currentRow();
+    if (row < 0 || row >= m_pantmod.shopcosts.size())
+        return;
+    costlbl->setText(fromAnsi(m_pantmod.shopcosts.at(row)));
+    foodoffcmd->setEnabled(true);
+}
+
+int ShoppingListPanel::rowCount() const {
+    return m_rows->rowCount();
+}
+
+int ShoppingListPanel::currentRow() const {
+    const QModelIndex current = list2->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ShoppingListPanel::setCurrentRow(int row) {
+    list2->setCurrentIndex(m_rows->index(row));
+    list2Click();
 }
 
 void ShoppingListPanel::setChooser(QWidget* chooser) {
@@ -108,7 +183,7 @@ void ShoppingListPanel::setChooser(QWidget* chooser) {
 }
 
 void ShoppingListPanel::showChooser(bool shown) {
-    m_stack->setCurrentWidget(shown && m_chooser ? m_chooser : m_stack->widget(0));
+    m_stack->setCurrentWidget(shown && m_chooser ? m_chooser : list2);
 }
 
 } // namespace pantrex

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QStackedLayout;
 
 namespace pantrex {
 
+class Dialogs;
 class HoverButton;
+class ProductView;
+class Record;
+class RowTextModel;
 struct PANTMOD;
 
 // The right half of the main window: the open shopping list with its caption, the selected line's
@@ -20,7 +25,7 @@ class ShoppingListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    ShoppingListPanel(PANTMOD& pantmod, QWidget* parent = nullptr);
+    ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent = nullptr);
 
     // Reloads list2, its row tables, the total and the caption from the shopping list file.
     void fillshoplist();
@@ -29,7 +34,20 @@ public:
     // Sets the caption to the list's base name and the trimmed total, and remembers it.
     void setCaptionFromTotal();
     // The current row's formatted cost in costlbl, when there is a current row.
-    void showCurrentCost();
+    void list2Click();
+
+    // The add operation: the selected products go on the list (or, from a double-click on a
+    // shopping row, that row is changed). How it was started is in PANTMOD's addmode.
+    void foodoncmdClick();
+    // Removes the current row's item; erases the whole list after asking.
+    void foodoffcmdClick();
+    void clearlistcmdClick();
+    // Remembers what the print dialog prints.
+    void printlistcmdClick();
+
+    int rowCount() const;
+    int currentRow() const;
+    void setCurrentRow(int row);
 
     // Puts the chooser in the list's place (true) or the list back (false).
     void setChooser(QWidget* chooser);
@@ -37,7 +55,7 @@ public:
 
     QGroupBox* shoppinglist;
     QLabel* listlbl;
-    QListWidget* list2;
+    QListView* list2;
     QLabel* costlbl;
     QLineEdit* tabtxt;
     HoverButton* foodoncmd;
@@ -46,7 +64,14 @@ public:
     HoverButton* printlistcmd;
 
 private:
+    void modifyRow();
+    bool replaceList(const QList<Record>& records);
+    void reportFileError(const QString& error);
+
     PANTMOD& m_pantmod;
+    Dialogs& m_dialogs;
+    const ProductView& m_products;
+    RowTextModel* m_rows;
     QStackedLayout* m_stack = nullptr;
     QWidget* m_chooser = nullptr;
 };

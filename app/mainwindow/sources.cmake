@@ -4,6 +4,8 @@ target_sources(pantrex_gui PRIVATE
     mainwindow/pantrex1.cpp mainwindow/pantrex1.h
     mainwindow/pantrex1load.cpp
     mainwindow/productview.cpp mainwindow/productview.h
+    mainwindow/rowtextmodel.cpp mainwindow/rowtextmodel.h
+    mainwindow/shoppinglistops.cpp
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h
     mainwindow/workingfolder.cpp mainwindow/workingfolder.h
 )

@@ -1,0 +1,24 @@
+#include "rowtextmodel.h"
+
+namespace pantrex {
+
+void RowTextModel::reset(int rows, TextOf textOf) {
+    beginResetModel();
+    m_rows = rows;
+    m_textOf = std::move(textOf);
+    endResetModel();
+}
+
+int RowTextModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+QVariant RowTextModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_rows || !m_textOf)
+        return QVariant();
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return m_textOf(index.row());
+    return QVariant();
+}
+
+} // namespace pantrex

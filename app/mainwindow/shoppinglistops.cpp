@@ -1,0 +1,169 @@
+// The shopping list's operations: adding products, changing, removing and erasing rows.
+#include "shoppinglistpanel.h"
+
+#include "data/ansitext.h"
+#include "data/numbertext.h"
+#include "mainwindow/pantmod.h"
+#include "mainwindow/productview.h"
+#include "platform/dialogs.h"
+#include "platform/hoverbutton.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace pantrex {
+
+namespace {
+
+Dialogs::Message okBox(const QString& text, const QString& title) {
+    Dialogs::Message box;
+    box.text = text;
+    box.title = title;
+    return box;
+}
+
+} // namespace
+
+void ShoppingListPanel::foodoncmdClick() {
+    if (m_pantmod.addmode == QLatin1String("2")) {
+        modifyRow();
+        return;
+    }
+    if (m_products.currentRow() < 0) {
+        m_dialogs.message(okBox(QStringLiteral("Select an item!"), QStringLiteral("Add...")));
+        m_pantmod.addmode.clear();
+        return;
+    }
+    QByteArray quantity = "1";
+    if (m_pantmod.addmode == QLatin1String("1")) {
+        Dialogs::Input box;
+        box.prompt = QStringLiteral("Enter a quantity...");
+        box.defaultText = QStringLiteral("2");
+        quantity = toAnsi(m_dialogs.input(box));
+        if (quantity.isEmpty()) {
+            m_pantmod.addmode.clear();
+            return;
+        }
+    }
+    const double amount = numberValue(quantity);
+    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    for (const int row : m_products.selectedRows()) {
+        const QByteArrayView product = m_pantmod.catalog.record(m_pantmod.recmap.at(row));
+        const Record from(ProductRecord::Length, product);
+        Record item(ShoppingRecord::Length);
+        item.set(ShoppingRecord::ItemText, from.raw(ProductRecord::ItemName));
+        item.set(ShoppingRecord::Quantity, quantity);
+        item.set(ShoppingRecord::LineCost, leadingBlankForm(amount * numberValue(m_pantmod.prodprice(row))));
+        item.set(ShoppingRecord::Category, from.raw(ProductRecord::Category));
+        if (!list || !list->append(item)) {
+            reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+            break;
+        }
+        m_pantmod.shopcount += 1;
+    }
+    fillshoplist();
+    m_pantmod.addmode.clear();
+}
+
+// Changes the quantity and text of the double-clicked row; the cost keeps its unit price.
+void ShoppingListPanel::modifyRow() {
+    m_pantmod.addmode.clear();
+    const int row = currentRow();
+    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    if (row < 0 || row >= m_pantmod.shoprecnos.size() || !list)
+        return;
+    const qint64 recordNumber = m_pantmod.shoprecnos.at(row);
+    Record record = list->read(recordNumber);
+
+    Dialogs::Input askQuantity;
+    askQuantity.prompt = QStringLiteral("Enter a NEW quantity for ") + fromAnsi(record.raw(ShoppingRecord::ItemText));
+    askQuantity.defaultText = fromAnsi(record.raw(ShoppingRecord::Quantity));
+    const QByteArray quantity = toAnsi(m_dialogs.input(askQuantity));
+    if (quantity.isEmpty())
+        return;
+    const double oldQuantity = numberValue(record.text(ShoppingRecord::Quantity));
+    const double oldCost = numberValue(record.text(ShoppingRecord::LineCost));
+    // A quantity that reads as nothing leaves no unit price to take; the line cost stands for it.
+    const double unitPrice = oldQuantity == 0 ? oldCost : oldCost / oldQuantity;
+    record.set(ShoppingRecord::Quantity, quantity);
+    record.set(ShoppingRecord::LineCost, plainForm(unitPrice * numberValue(quantity)));
+
+    const QByteArray itemText = record.text(ShoppingRecord::ItemText);
+    Dialogs::Input askText;
+    askText.prompt = QStringLiteral("Modify the item information for ") + fromAnsi(itemText);
+    askText.defaultText = fromAnsi(itemText);
+    const QByteArray newText = toAnsi(m_dialogs.input(askText));
+    if (!newText.isEmpty())
+        record.set(ShoppingRecord::ItemText, newText);
+
+    if (!list->write(recordNumber, record))
+        reportFileError(list->errorString());
+    fillshoplist();
+}
+
+void ShoppingListPanel::foodoffcmdClick() {
+    const int row = currentRow();
+    if (row < 0) {
+        m_dialogs.message(okBox(QStringLiteral("Select an item"), QStringLiteral("Remove...")));
+        return;
+    }
+    if (rowCount() == 1) {
+        if (replaceList({}))
+            showEmptyList();
+        return;
+    }
+    // Of several items with the same text (ignoring case), the first in the file goes.
+    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    const QByteArray removed = ansiLower(m_pantmod.shopnames.at(row));
+    QList<Record> kept = list ? list->readAll() : QList<Record>();
+    if (kept.size() > m_pantmod.shopcount)
+        kept.remove(m_pantmod.shopcount, kept.size() - m_pantmod.shopcount);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        if (ansiLower(kept.at(i).raw(ShoppingRecord::ItemText)) == removed) {
+            kept.removeAt(i);
+            break;
+        }
+    }
+    if (!replaceList(kept))
+        return;
+    fillshoplist();
+    setCurrentRow(row < rowCount() ? row : 0);
+}
+
+void ShoppingListPanel::clearlistcmdClick() {
+    Dialogs::Message box;
+    box.text = QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?");
+    box.title = QStringLiteral("Confirm");
+    box.buttons = Dialogs::Buttons::YesNo;
+    box.icon = Dialogs::Icon::Question;
+    if (m_dialogs.message(box) != Dialogs::Answer::Yes)
+        return;
+    if (replaceList({}))
+        showEmptyList();
+}
+
+void ShoppingListPanel::printlistcmdClick() {
+    m_pantmod.printrows = rowCount();
+    m_pantmod.printtotal = tabtxt->text();
+    // The print dialog takes it from here.
+}
+
+// Writes the list anew with these records; on failure the old list stays as it was.
+bool ShoppingListPanel::replaceList(const QList<Record>& records) {
+    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    if (!list || !list->rewrite(records)) {
+        reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+        return false;
+    }
+    m_pantmod.shopcount = list->count();
+    return true;
+}
+
+void ShoppingListPanel::reportFileError(const QString& error) {
+    Dialogs::Message box;
+    box.text = error;
+    box.icon = Dialogs::Icon::Critical;
+    m_dialogs.message(box);
+}
+
+} // namespace pantrex

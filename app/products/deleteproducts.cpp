@@ -1,0 +1,115 @@
+#include "deleteproducts.h"
+
+#include "data/ansitext.h"
+#include "mainwindow/pantmod.h"
+#include "platform/dialogs.h"
+#include "products/productfiles.h"
+
+#include <QSet>
+
+namespace pantrex {
+
+namespace {
+
+using Answer = Dialogs::Answer;
+using Buttons = Dialogs::Buttons;
+using Icon = Dialogs::Icon;
+
+Answer ask(Dialogs& dialogs, const QString& text, const QString& title, Buttons buttons, Icon icon) {
+    Dialogs::Message box;
+    box.text = text;
+    box.title = title;
+    box.buttons = buttons;
+    box.icon = icon;
+    return dialogs.message(box);
+}
+
+// Other shopping lists without products of their own share the default list, so the first
+// deletion from it after a list was opened asks first. Returns false when the user declines.
+bool passDefaultListWarning(PANTMOD& pantmod, Dialogs& dialogs) {
+    if (pantmod.defwarned != 0 || pantmod.prodpath.toLower() != QStringLiteral("grocery.dat"))
+        return true;
+    const Answer answer = ask(dialogs,
+                              QStringLiteral("This is the default master list and is used for any shopping lists that "
+                                             "do not have their own master list.  Deletions here may affect other "
+                                             "lists, now and in the future.  Do you wish to proceed??"),
+                              QStringLiteral("WARNING!"), Buttons::YesNo, Icon::Exclamation);
+    pantmod.defwarned = 1;
+    return answer == Answer::Yes;
+}
+
+enum class Confirmation { Stop, AllAtOnce, OneByOne };
+
+Confirmation confirm(Dialogs& dialogs, qsizetype selected, qint64 count) {
+    if (selected == count &&
+        ask(dialogs,
+            QStringLiteral("This will wipe out this ENTIRE master product list.  Is that what you want to do??"),
+            QStringLiteral("Confirm"), Buttons::YesNo, Icon::Exclamation) != Answer::Yes)
+        return Confirmation::Stop;
+    if (selected > 1) {
+        const Answer answer = ask(dialogs, QStringLiteral("Do you wish to confirm each item for deletion?"),
+                                  QStringLiteral("?"), Buttons::YesNoCancel, Icon::Question);
+        if (answer == Answer::Yes)
+            return Confirmation::OneByOne;
+        if (answer != Answer::No)
+            return Confirmation::Stop;
+    }
+    if (ask(dialogs, QStringLiteral("Delete selected item(s)?"), QStringLiteral("Confirm"), Buttons::YesNo,
+            Icon::Question) != Answer::Yes)
+        return Confirmation::Stop;
+    return Confirmation::AllAtOnce;
+}
+
+bool confirmOne(Dialogs& dialogs, const Record& record) {
+    const QString name = fromAnsi(record.text(ProductRecord::ItemName));
+    return ask(dialogs, QStringLiteral("Delete %1?").arg(name), QStringLiteral("Confirm"), Buttons::YesNo,
+               Icon::Question) == Answer::Yes;
+}
+
+} // namespace
+
+AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords) {
+    if (pantmod.prodcount == 0)
+        return AfterDeletion::Nothing;
+    if (selectedRecords.isEmpty()) {
+        Dialogs::Message box;
+        box.text = QStringLiteral("No item selected.");
+        box.title = QStringLiteral("Oops!");
+        dialogs.message(box);
+        return AfterDeletion::Nothing;
+    }
+    if (!passDefaultListWarning(pantmod, dialogs))
+        return AfterDeletion::Nothing;
+    RecordFile* products = openProductFile(pantmod, dialogs);
+    if (!products)
+        return AfterDeletion::Nothing;
+
+    // The file itself says how many products there are; the rows on screen may be older.
+    const qint64 count = products->count();
+    const QSet<qint64> toDelete(selectedRecords.cbegin(), selectedRecords.cend());
+    const Confirmation confirmation = confirm(dialogs, toDelete.size(), count);
+    if (confirmation == Confirmation::Stop)
+        return AfterDeletion::Nothing;
+
+    // Kept records go back exactly as they were read, reserved fields included.
+    QList<Record> kept;
+    for (qint64 n = 1; n <= count; ++n) {
+        const Record record = products->read(n);
+        const bool drop = toDelete.contains(n) &&
+                          (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
+        if (!drop)
+            kept.append(record);
+    }
+    if (kept.size() == count) {
+        pantmod.prodcount = count;
+        return AfterDeletion::RebuildProductView;
+    }
+    if (!products->rewrite(kept)) {
+        reportFileError(dialogs, products->errorString());
+        return AfterDeletion::Nothing;
+    }
+    pantmod.prodcount = products->count();
+    return pantmod.prodcount == 0 ? AfterDeletion::EmptyProductView : AfterDeletion::RebuildProductView;
+}
+
+} // namespace pantrex

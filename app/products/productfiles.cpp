@@ -1,0 +1,36 @@
+#include "productfiles.h"
+
+#include "mainwindow/pantmod.h"
+#include "platform/dialogs.h"
+
+namespace pantrex {
+
+namespace {
+
+RecordFile* openChannel(PANTMOD& pantmod, Dialogs& dialogs, int channel, const QString& name, int recordLength) {
+    if (RecordFile* file = pantmod.files.file(channel))
+        return file;
+    RecordFile* file = pantmod.files.open(channel, name, recordLength);
+    if (!file)
+        reportFileError(dialogs, pantmod.files.errorString());
+    return file;
+}
+
+} // namespace
+
+RecordFile* openProductFile(PANTMOD& pantmod, Dialogs& dialogs) {
+    return openChannel(pantmod, dialogs, ProductChannel, pantmod.prodpath, ProductRecord::Length);
+}
+
+RecordFile* openShoppingFile(PANTMOD& pantmod, Dialogs& dialogs) {
+    return openChannel(pantmod, dialogs, ShoppingChannel, pantmod.shoppath, ShoppingRecord::Length);
+}
+
+void reportFileError(Dialogs& dialogs, const QString& error) {
+    Dialogs::Message box;
+    box.text = error;
+    box.icon = Dialogs::Icon::Critical;
+    dialogs.message(box);
+}
+
+} // namespace pantrex
