@@ -47,8 +47,8 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     m_shoppingList->setChooser(m_chooser);
 
     auto* panels = new QHBoxLayout;
-    panels->addWidget(m_productView, 5);
-    panels->addWidget(m_shoppingList, 4);
+    panels->addWidget(m_productView, 1);
+    panels->addWidget(m_shoppingList, 1);
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(panels, 1);
     layout->addWidget(buildFooter());

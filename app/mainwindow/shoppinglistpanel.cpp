@@ -9,7 +9,6 @@
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +41,8 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const P
     list2->setAccessibleName(QStringLiteral("Shopping List"));
     list2->setUniformItemSizes(true);
     list2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The rows line up by their quantity prefix, so they are shown in a fixed-width font.
-    list2->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // A row carries its item text's trailing blanks; they need no scroll bar.
+    list2->setTextElideMode(Qt::ElideNone);
     m_rows = new RowTextModel(list2);
     list2->setModel(m_rows);
     // The footer is a row of its own: a screen reader would otherwise name the empty cost label
