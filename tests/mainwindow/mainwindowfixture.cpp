@@ -10,6 +10,13 @@ QByteArray padded(QByteArray value, int width) {
 
 } // namespace
 
+void doubleClick(QAbstractItemView* view, int row) {
+    const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre);
+}
+
 QByteArray productBytes(const QByteArray& name, const QByteArray& price, const QByteArray& category) {
     return recordBytes(
         146, {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});

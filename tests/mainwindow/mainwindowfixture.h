@@ -5,7 +5,9 @@
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
 
+#include <QAbstractItemView>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <memory>
 
@@ -24,8 +26,12 @@ struct MainWindowFixture {
         window = std::make_unique<pantrex1>(*pantmod, dialogs);
         finished = std::make_unique<QSignalSpy>(window.get(), &pantrex1::finished);
         window->load();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 };
+
+// Double-clicks a row of a list as the mouse does: press, release, double-click, release.
+void doubleClick(QAbstractItemView* view, int row);
 
 // Product and shopping records as the program writes them.
 QByteArray productBytes(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy");
