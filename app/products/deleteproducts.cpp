@@ -95,8 +95,8 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
     QList<Record> kept;
     for (qint64 n = 1; n <= count; ++n) {
         const Record record = products->read(n);
-        const bool drop = toDelete.contains(n) &&
-                          (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
+        const bool drop =
+            toDelete.contains(n) && (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
         if (!drop)
             kept.append(record);
     }

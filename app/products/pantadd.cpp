@@ -18,8 +18,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace pantrex {
 
@@ -91,8 +91,8 @@ pantadd::pantadd(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow)
     connect(addmorecmd, &QPushButton::clicked, this, &pantadd::addmorecmdClick);
     connect(quitcmd, &QPushButton::clicked, this, &pantadd::quitcmdClick);
     connect(categorycmd, &QPushButton::clicked, this, &pantadd::categorycmdClick);
-    for (QWidget* field : {static_cast<QWidget*>(itemtxt), static_cast<QWidget*>(pricetxt),
-                           static_cast<QWidget*>(Combo1)})
+    for (QWidget* field :
+         {static_cast<QWidget*>(itemtxt), static_cast<QWidget*>(pricetxt), static_cast<QWidget*>(Combo1)})
         field->installEventFilter(this);
 }
 
@@ -112,8 +112,8 @@ void pantadd::buildControls() {
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(Label2->text().simplified());
     Label2->setBuddy(Combo1);
-    categorycmd = makeButton(QStringLiteral("categorycmd"), QStringLiteral("Click here to change this category name"),
-                             this);
+    categorycmd =
+        makeButton(QStringLiteral("categorycmd"), QStringLiteral("Click here to change this category name"), this);
     Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Mark this as a....."), this);
     fatchk = makeCheckBox(QStringLiteral("fatchk"), QStringLiteral("High-Fat item"), this);
     carbchk = makeCheckBox(QStringLiteral("carbchk"), QStringLiteral("High-Carb item"), this);

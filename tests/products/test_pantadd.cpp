@@ -1,0 +1,515 @@
+// The product entry dialog as the user meets it: its controls, the checks on what is typed, and
+// what lands in the product list and shopping list when a product is saved.
+#include "productsfixture.h"
+
+#include "platform/hoverbutton.h"
+#include "products/pantadd.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+const QString OfferText = QStringLiteral("Add this item to your Shopping List now?");
+
+QString accessibleName(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// Types character by character, as from a keyboard that has every character.
+void type(QWidget* field, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Types into a field and leaves it with Tab, as a user moving on to the next field.
+void typeAndLeave(QWidget* field, const QString& text) {
+    field->setFocus(Qt::OtherFocusReason);
+    type(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+}
+
+} // namespace
+
+class PantaddTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void controls_data();
+    void controls();
+    void openToAddWithoutCurrentCategory();
+    void openToAddWithCurrentCategory();
+    void priceCheckOnLeaving_data();
+    void priceCheckOnLeaving();
+    void refusedPriceIsNotSavedFromTheBox();
+    void namesAreCapitalisedOnLeaving();
+    void savedRecordByteByByte();
+    void blankCategoryIsMiscellaneous();
+    void widthsCutAndForeignCharacters();
+    void missingData_data();
+    void missingData();
+    void addAnotherWithYesAndEmptyQuantity();
+    void addAnotherPutsItOnTheShoppingList();
+    void quantityThatIsNotANumberIsAskedAgain();
+    void quantityIsCutToThreeCharacters();
+    void changingRewritesOnlyItsRecord();
+    void changingBlankCategoryKeepsCurrentCategory_data();
+    void changingBlankCategoryKeepsCurrentCategory();
+
+private:
+    pantadd& openDialog();
+
+    std::unique_ptr<ProductsFixture> m_fixture;
+    std::unique_ptr<pantadd> m_dialog;
+};
+
+void PantaddTest::init() {
+    m_fixture = std::make_unique<ProductsFixture>();
+}
+
+void PantaddTest::cleanup() {
+    if (m_fixture)
+        QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
+    m_dialog.reset();
+    m_fixture.reset();
+}
+
+pantadd& PantaddTest::openDialog() {
+    m_dialog = std::make_unique<pantadd>(*m_fixture->pantmod, m_fixture->dialogs, nullptr);
+    return *m_dialog;
+}
+
+void PantaddTest::controls_data() {
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("accessible");
+    const QString category = QStringLiteral("Category to which this item belongs: (Select a category or type the       "
+                                            "name of a new one)");
+    QTest::newRow("Label1") << "Label1"
+                            << "Enter Item Name and Size "
+                            << "Enter Item Name and Size ";
+    QTest::newRow("itemtxt") << "itemtxt"
+                             << ""
+                             << "Enter Item Name and Size";
+    QTest::newRow("Label3") << "Label3"
+                            << "Enter the Price: "
+                            << "Enter the Price: ";
+    QTest::newRow("pricetxt") << "pricetxt"
+                              << ""
+                              << "Enter the Price:";
+    QTest::newRow("Label2") << "Label2" << category << category;
+    QTest::newRow("Combo1") << "Combo1"
+                            << "" << category.simplified();
+    QTest::newRow("Label4") << "Label4"
+                            << "Mark this as a....."
+                            << "Mark this as a.....";
+    QTest::newRow("fatchk") << "fatchk"
+                            << "High-Fat item"
+                            << "High-Fat item";
+    QTest::newRow("carbchk") << "carbchk"
+                             << "High-Carb item"
+                             << "High-Carb item";
+    QTest::newRow("savecmd") << "savecmd"
+                             << "Save and return"
+                             << "Save and return";
+    QTest::newRow("addmorecmd") << "addmorecmd"
+                                << "Save / Add another"
+                                << "Save / Add another";
+    QTest::newRow("quitcmd") << "quitcmd"
+                             << "Return with no save"
+                             << "Return with no save";
+    QTest::newRow("categorycmd") << "categorycmd"
+                                 << "Click here to change this category name"
+                                 << "Click here to change this category name";
+}
+
+void PantaddTest::controls() {
+    QFETCH(QString, objectName);
+    QFETCH(QString, caption);
+    QFETCH(QString, accessible);
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    QCOMPARE(dialog.objectName(), QStringLiteral("pantadd"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Product List Entry"));
+    QVERIFY(!dialog.isModal());
+    auto* widget = dialog.findChild<QWidget*>(objectName);
+    QVERIFY2(widget, qPrintable(objectName));
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QCOMPARE(button->text(), caption);
+    QCOMPARE(accessibleName(widget), accessible);
+    QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("Panel3D1"))->isAncestorOf(dialog.savecmd));
+}
+
+void PantaddTest::openToAddWithoutCurrentCategory() {
+    m_fixture->open({productBytes("Milk", "1.00", "dairy"), productBytes("Soap", "2.00", ""),
+                     productBytes("Cheese", "3.00", "Dairy"), productBytes("Brie", "4.00", "Dairy"),
+                     productBytes("Bread", "1.50", "Bakery")});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QCOMPARE(m_fixture->pantmod->addflag, 1);
+    QCOMPARE(m_fixture->pantmod->editflag, 0);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.categorycmd->isHidden());
+    QCOMPARE(dialog.Combo1->currentText(), QString());
+    const QStringList entries = {"", "Bakery", "Dairy", "dairy"};
+    QStringList shown;
+    for (int i = 0; i < dialog.Combo1->count(); ++i)
+        shown << dialog.Combo1->itemText(i);
+    QCOMPARE(shown, entries);
+    QVERIFY(!dialog.savecmd->isEnabled());
+    QVERIFY(!dialog.addmorecmd->isEnabled());
+    QCOMPARE(m_fixture->products().size(), 5 * ProductRecord::Length);
+}
+
+void PantaddTest::openToAddWithCurrentCategory() {
+    m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Bread", "1.50", "Bakery")});
+    m_fixture->pantmod->curcategory = "Dairy";
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    QVERIFY(dialog.savecmd->isEnabled());
+    QVERIFY(dialog.addmorecmd->isEnabled());
+}
+
+void PantaddTest::priceCheckOnLeaving_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("whole") << "5"
+                           << "5.00" << false;
+    QTest::newRow("below one") << ".5"
+                               << ".50" << false;
+    QTest::newRow("four digits") << "1234"
+                                 << "1234.00" << false;
+    QTest::newRow("blanks") << " 12 "
+                            << "12.00" << false;
+    QTest::newRow("two points") << "12.5.0"
+                                << "12.5.0" << true;
+    QTest::newRow("minus") << "-3"
+                           << "-3" << true;
+    QTest::newRow("letters") << "abc"
+                             << "abc" << true;
+    QTest::newRow("empty") << ""
+                           << "" << false;
+}
+
+void PantaddTest::priceCheckOnLeaving() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    if (refused)
+        m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
+    typeAndLeave(dialog.pricetxt, typed);
+    QCOMPARE(dialog.pricetxt->text(), shown);
+    if (refused) {
+        QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
+        QCOMPARE(m_fixture->lastBox().message.buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
+        QCOMPARE(dialog.focusWidget(), dialog.pricetxt);
+    } else {
+        QVERIFY(m_fixture->dialogs.shown().isEmpty());
+    }
+}
+
+// A click on a save button while the refused price is still in its box does not store it.
+void PantaddTest::refusedPriceIsNotSavedFromTheBox() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    typeAndLeave(dialog.itemtxt, QStringLiteral("milk"));
+    dialog.pricetxt->setFocus(Qt::OtherFocusReason);
+    type(dialog.pricetxt, QStringLiteral("2,49"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->products(), QByteArray());
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.focusWidget(), dialog.pricetxt);
+}
+
+void PantaddTest::namesAreCapitalisedOnLeaving() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    typeAndLeave(dialog.itemtxt, QStringLiteral("  low fat MILK  "));
+    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Low Fat MILK"));
+    dialog.Combo1->setFocus(Qt::OtherFocusReason);
+    type(dialog.Combo1->lineEdit(), QStringLiteral(" frozen foods "));
+    QTest::keyClick(dialog.Combo1, Qt::Key_Tab);
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral(" Frozen Foods "));
+}
+
+void PantaddTest::savedRecordByteByByte() {
+    const QByteArray old = productBytes("Bread", "1.50", "Bakery", " ", "1", "reserved", "imported");
+    m_fixture->open({old});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    typeAndLeave(dialog.itemtxt, QStringLiteral("low fat milk"));
+    QVERIFY(dialog.savecmd->isEnabled());
+    QVERIFY(dialog.addmorecmd->isEnabled());
+    typeAndLeave(dialog.pricetxt, QStringLiteral("2.5"));
+    dialog.Combo1->setFocus(Qt::OtherFocusReason);
+    type(dialog.Combo1->lineEdit(), QStringLiteral("frozen foods"));
+    dialog.fatchk->setChecked(true);
+    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+
+    const Dialogs::Message& offer = m_fixture->lastBox().message;
+    QCOMPARE(offer.title, QString());
+    QCOMPARE(offer.buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(offer.icon, Dialogs::Icon::Question);
+    QCOMPARE(offer.defaultButton, 1);
+
+    QByteArray expected(ProductRecord::Length, '\0');
+    expected.replace(0, 40, QByteArray("Low Fat Milk").leftJustified(40, ' '));
+    expected.replace(40, 6, "2.50  ");
+    expected.replace(46, 2, "1 ");
+    expected.replace(121, 25, QByteArray("Frozen Foods").leftJustified(25, ' '));
+    QCOMPARE(m_fixture->products(), old + expected);
+    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+    QCOMPARE(m_fixture->shopping(), QByteArray());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(m_fixture->pantmod->addflag, 1);
+    QCOMPARE(m_fixture->pantmod->editflag, 0);
+}
+
+void PantaddTest::blankCategoryIsMiscellaneous() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    dialog.itemtxt->setText(QStringLiteral("Soap"));
+    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    dialog.Combo1->setEditText(QStringLiteral("   "));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+    dialog.itemtxt->setText(QStringLiteral("Salt"));
+    dialog.pricetxt->setText(QStringLiteral(".50"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->product(1), productBytes("Soap", "1.00", "Miscellaneous"));
+    QCOMPARE(m_fixture->product(2), productBytes("Salt", ".50", "Miscellaneous"));
+}
+
+void PantaddTest::widthsCutAndForeignCharacters() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The name box takes 30 characters; a Greek letter has no place in the files and becomes "?".
+    typeAndLeave(dialog.itemtxt, QStringLiteral("\u03a9mega caf\u00e9 beans in a very large tin"));
+    QCOMPARE(dialog.itemtxt->text().size(), 30);
+    typeAndLeave(dialog.pricetxt, QStringLiteral("1234"));
+    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("1234.00"));
+    dialog.Combo1->setEditText(QStringLiteral("Canned And Preserved Vegetables"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->product(1),
+             productBytes("?mega Caf\xe9 Beans In A Very Lar", "1234.0", "Canned And Preserved Vege"));
+}
+
+void PantaddTest::missingData_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<bool>("addAnother");
+    QTest::newRow("no name") << ""
+                             << "1.00" << false;
+    QTest::newRow("blank name") << "   "
+                                << "1.00" << true;
+    QTest::newRow("no price") << "Milk"
+                              << "" << false;
+    QTest::newRow("no price, add another") << "Milk"
+                                           << "" << true;
+}
+
+void PantaddTest::missingData() {
+    QFETCH(QString, name);
+    QFETCH(QString, price);
+    QFETCH(bool, addAnother);
+    const QByteArray old = productBytes("Bread", "1.50", "Bakery");
+    m_fixture->open({old});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    dialog.itemtxt->setText(name);
+    dialog.pricetxt->setText(price);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Missing data.  Each box must be filled."));
+    QTest::mouseClick(addAnother ? dialog.addmorecmd : dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
+    QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
+    QCOMPARE(m_fixture->products(), old);
+    QCOMPARE(m_fixture->pantmod->prodcount, 1);
+    QVERIFY(dialog.isVisible());
+}
+
+void PantaddTest::addAnotherWithYesAndEmptyQuantity() {
+    m_fixture->open({}, {shoppingBytes("Eggs", "2.00", "1", "Dairy")});
+    m_fixture->pantmod->curcategory = "Dairy";
+    m_fixture->folder.write(QStringLiteral("extra"), QByteArray());
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    dialog.Combo1->setEditText(QStringLiteral("Dairy"));
+    dialog.itemtxt->setText(QStringLiteral("Milk"));
+    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    dialog.carbchk->setChecked(true);
+    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QString());
+    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+
+    QCOMPARE(m_fixture->dialogs.shown().at(0).message.defaultButton, 0);
+    const Dialogs::Input& question = m_fixture->lastBox().input;
+    QCOMPARE(question.title, QStringLiteral("Pantrex"));
+    QCOMPARE(question.defaultText, QStringLiteral("1"));
+    QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Dairy", " ", "1"));
+    QCOMPARE(m_fixture->shopping(), shoppingBytes("Eggs", "2.00", "1", "Dairy"));
+    QCOMPARE(m_fixture->pantmod->shopcount, 1);
+    // Ready for the next product, with the same category and marks.
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.itemtxt->text(), QString());
+    QCOMPARE(dialog.pricetxt->text(), QString());
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    QVERIFY(!dialog.fatchk->isChecked());
+    QVERIFY(dialog.carbchk->isChecked());
+    QVERIFY(!dialog.savecmd->isEnabled());
+    QVERIFY(!dialog.addmorecmd->isEnabled());
+    QCOMPARE(dialog.mode(), pantadd::Mode::Adding);
+    QCOMPARE(m_fixture->pantmod->addflag, 1);
+}
+
+void PantaddTest::addAnotherPutsItOnTheShoppingList() {
+    const QByteArray eggs = shoppingBytes("Eggs", "2.00", "1", "Dairy");
+    m_fixture->open({productBytes("Bread", "1.50", "Bakery")}, {eggs});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    dialog.itemtxt->setText(QStringLiteral("Milk"));
+    dialog.pricetxt->setText(QStringLiteral(".99"));
+    dialog.Combo1->setEditText(QStringLiteral("Dairy"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QStringLiteral("2"));
+    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+
+    QByteArray line(ShoppingRecord::Length, '\0');
+    line.replace(0, 40, QByteArray("Milk").leftJustified(40, ' '));
+    line.replace(40, 6, "1.98  ");
+    line.replace(46, 3, "2  ");
+    line.replace(49, 25, QByteArray("Dairy").leftJustified(25, ' '));
+    QCOMPARE(m_fixture->shopping(), eggs + line);
+    QCOMPARE(m_fixture->pantmod->shopcount, 2);
+    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+}
+
+void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    dialog.itemtxt->setText(QStringLiteral("Milk"));
+    dialog.pricetxt->setText(QStringLiteral("1.25"));
+    const QString prompt = QStringLiteral("Enter a quantity for Milk.");
+    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
+    m_fixture->dialogs.expectInput(prompt, QStringLiteral("two"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
+    m_fixture->dialogs.expectInput(prompt, QStringLiteral("2"));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->dialogs.shown().at(2).message.title, QStringLiteral("Error"));
+    QCOMPARE(m_fixture->lastBox().input.defaultText, QStringLiteral("two"));
+    QCOMPARE(m_fixture->shopping(), shoppingBytes("Milk", "2.50", "2", "Miscellaneous"));
+
+    // Giving up after a refused answer puts nothing on the list; the product stays saved.
+    dialog.openToAdd();
+    dialog.itemtxt->setText(QStringLiteral("Salt"));
+    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Salt."), QStringLiteral("a few"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Salt."), QString());
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->pantmod->shopcount, 1);
+    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+    QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
+}
+
+void PantaddTest::quantityIsCutToThreeCharacters() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    dialog.itemtxt->setText(QStringLiteral("Rice"));
+    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Rice."), QStringLiteral("1000"));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->shopping(), shoppingBytes("Rice", "1000.0", "100", "Miscellaneous"));
+}
+
+void PantaddTest::changingRewritesOnlyItsRecord() {
+    const QByteArray bread = productBytes("Bread", "1.50", "Bakery", " ", "1", "r1", "r2");
+    const QByteArray milk = productBytes("milk", "2.49", "Dairy", "1", " ", "reserved one", "reserved two");
+    const QByteArray soap = productBytes("Soap", "3.00", "Household");
+    m_fixture->open({bread, milk, soap});
+    pantadd& dialog = openDialog();
+    dialog.openToChange(2);
+    QCOMPARE(m_fixture->pantmod->editflag, 1);
+    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(m_fixture->pantmod->editrecno, 2);
+    QCOMPARE(m_fixture->pantmod->curcategory, QByteArray("Dairy"));
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.categorycmd->isHidden());
+    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("milk"));
+    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("2.49"));
+    QVERIFY(dialog.fatchk->isChecked());
+    QVERIFY(!dialog.carbchk->isChecked());
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    // Selecting the product's category enables "Save and return"; "Save / Add another" is for adding.
+    QVERIFY(dialog.savecmd->isEnabled());
+    QVERIFY(!dialog.addmorecmd->isEnabled());
+    dialog.pricetxt->setText(QStringLiteral("2.59"));
+    QVERIFY(!dialog.addmorecmd->isEnabled());
+
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->product(1), bread);
+    // The focus starts in the name box, so the click that leaves it capitalises the name.
+    QCOMPARE(m_fixture->product(2), productBytes("Milk", "2.59", "Dairy", "1", " "));
+    QCOMPARE(m_fixture->product(3), soap);
+    QCOMPARE(m_fixture->products().size(), 3 * ProductRecord::Length);
+    QCOMPARE(m_fixture->pantmod->prodcount, 3);
+    QCOMPARE(m_fixture->pantmod->editflag, 1);
+    QVERIFY(!dialog.isVisible());
+}
+
+void PantaddTest::changingBlankCategoryKeepsCurrentCategory_data() {
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("current category in the list") << QByteArray("Dairy") << "Dairy";
+    QTest::newRow("current category not in the list") << QByteArray("Toys") << "";
+    QTest::newRow("no current category") << QByteArray() << "";
+}
+
+void PantaddTest::changingBlankCategoryKeepsCurrentCategory() {
+    QFETCH(QByteArray, current);
+    QFETCH(QString, selected);
+    m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Soap", "2.00", "")});
+    m_fixture->pantmod->curcategory = current;
+    pantadd& dialog = openDialog();
+    dialog.openToChange(2);
+    QCOMPARE(m_fixture->pantmod->curcategory, current);
+    QCOMPARE(dialog.Combo1->currentText(), selected);
+    QCOMPARE(dialog.Combo1->currentIndex(), selected.isEmpty() ? 0 : 1);
+}
+
+QTEST_MAIN(PantaddTest)
+#include "test_pantadd.moc"
