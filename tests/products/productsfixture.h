@@ -6,6 +6,7 @@
 #include "support/testfolder.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QTest>
 
@@ -49,8 +50,16 @@ struct ProductsFixture {
     QString shoppingFile = QStringLiteral("grocery.lst");
 
     void open(const QList<QByteArray>& products, const QList<QByteArray>& shopping = {}) {
+        lay(products, shopping);
+        openChannels();
+    }
+
+    void lay(const QList<QByteArray>& products, const QList<QByteArray>& shopping = {}) {
         folder.write(productFile, products.join());
         folder.write(shoppingFile, shopping.join());
+    }
+
+    void openChannels() {
         pantmod = std::make_unique<PANTMOD>(folder.path());
         pantmod->prodpath = productFile;
         pantmod->shoppath = shoppingFile;
@@ -65,6 +74,11 @@ struct ProductsFixture {
     QByteArray shopping() const { return folder.read(shoppingFile); }
     QByteArray product(int n) const { return recordAt(products(), ProductRecord::Length, n); }
     QByteArray shoppingLine(int n) const { return recordAt(shopping(), ShoppingRecord::Length, n); }
+
+    // Marks a file read-only, as a user or another program may do while Pantrex runs.
+    void makeReadOnly(const QString& name) const {
+        QVERIFY(QFile::setPermissions(folder.filePath(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
 
     // The last box shown, for its title, buttons and icon.
     const ScriptedDialogs::Shown& lastBox() const { return dialogs.shown().constLast(); }

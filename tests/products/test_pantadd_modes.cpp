@@ -1,0 +1,310 @@
+// How the product entry dialog hands back to the main window: the mode it keeps while open, the
+// flags it leaves, the close box, and what it refuses to overwrite.
+#include "productsfixture.h"
+
+#include "platform/hoverbutton.h"
+#include "products/deleteproducts.h"
+#include "products/pantadd.h"
+#include "support/permissions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+const QString OfferText = QStringLiteral("Add this item to your Shopping List now?");
+
+// Stands in for the main window: on each activation it rebuilds when a flag is set and clears
+// both flags, as the real one does. It records the flags it found.
+class MainWindowStandIn : public QWidget {
+public:
+    explicit MainWindowStandIn(PANTMOD& pantmod) : m_pantmod(pantmod) { resize(200, 100); }
+
+    struct Refresh {
+        int addflag;
+        int editflag;
+    };
+    QList<Refresh> refreshes;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && (m_pantmod.addflag == 1 || m_pantmod.editflag == 1)) {
+            refreshes.append({m_pantmod.addflag, m_pantmod.editflag});
+            m_pantmod.addflag = 0;
+            m_pantmod.editflag = 0;
+        }
+        return QWidget::event(event);
+    }
+
+private:
+    PANTMOD& m_pantmod;
+};
+
+} // namespace
+
+class PantaddModesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void savedAfterTheMainWindowClearedTheFlag_data();
+    void savedAfterTheMainWindowClearedTheFlag();
+    void addAnotherAfterTheMainWindowClearedTheFlag();
+    void returnWithNoSaveWritesNothing();
+    void returnAfterAddAnotherShowsTheNewProducts();
+    void closeBoxReturnsWithNoSave();
+    void escapeReturnsWithNoSave();
+    void reopeningStartsAfresh();
+    void productDeletedWhileOpenIsNotOverwritten();
+    void readOnlyProductFile();
+    void readOnlyShoppingList();
+
+private:
+    pantadd& openDialog();
+    void activateMainWindow();
+    void fill(const QString& name, const QString& price);
+
+    std::unique_ptr<ProductsFixture> m_fixture;
+    std::unique_ptr<MainWindowStandIn> m_main;
+    pantadd* m_dialog = nullptr;
+};
+
+void PantaddModesTest::init() {
+    m_fixture = std::make_unique<ProductsFixture>();
+}
+
+void PantaddModesTest::cleanup() {
+    QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
+    m_main.reset();
+    m_dialog = nullptr;
+    m_fixture.reset();
+}
+
+pantadd& PantaddModesTest::openDialog() {
+    m_main = std::make_unique<MainWindowStandIn>(*m_fixture->pantmod);
+    m_main->show();
+    [&] { QVERIFY(QTest::qWaitForWindowActive(m_main.get())); }();
+    m_dialog = new pantadd(*m_fixture->pantmod, m_fixture->dialogs, m_main.get());
+    return *m_dialog;
+}
+
+// The user goes back to the main window while the dialog stays open.
+void PantaddModesTest::activateMainWindow() {
+    // A window counts as active while its dialog is, so wait for the switch itself.
+    m_main->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
+    m_dialog->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), m_dialog);
+}
+
+void PantaddModesTest::fill(const QString& name, const QString& price) {
+    m_dialog->itemtxt->setText(name);
+    m_dialog->pricetxt->setText(price);
+}
+
+void PantaddModesTest::savedAfterTheMainWindowClearedTheFlag_data() {
+    QTest::addColumn<bool>("changing");
+    QTest::newRow("adding") << false;
+    QTest::newRow("changing") << true;
+}
+
+void PantaddModesTest::savedAfterTheMainWindowClearedTheFlag() {
+    QFETCH(bool, changing);
+    const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
+    m_fixture->open({bread});
+    pantadd& dialog = openDialog();
+    if (changing)
+        dialog.openToChange(1);
+    else
+        dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    activateMainWindow();
+    QCOMPARE(m_main->refreshes.size(), 1);
+    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(m_fixture->pantmod->editflag, 0);
+
+    fill(QStringLiteral("Rye Bread"), QStringLiteral("2.00"));
+    if (!changing)
+        m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    const QByteArray rye = productBytes("Rye Bread", "2.00", changing ? "Bakery" : "Miscellaneous");
+    QCOMPARE(m_fixture->products(), changing ? rye : bread + rye);
+    QVERIFY(!dialog.isVisible());
+    // The main window became active with the dialog's flag set, and so rebuilt its views.
+    QTRY_COMPARE(m_main->refreshes.size(), 2);
+    QCOMPARE(m_main->refreshes.at(1).addflag, changing ? 0 : 1);
+    QCOMPARE(m_main->refreshes.at(1).editflag, changing ? 1 : 0);
+}
+
+void PantaddModesTest::addAnotherAfterTheMainWindowClearedTheFlag() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    activateMainWindow();
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->pantmod->prodcount, 1);
+    QCOMPARE(m_fixture->pantmod->addflag, 1);
+    // Going back to the main window now shows the new product there.
+    activateMainWindow();
+    QCOMPARE(m_main->refreshes.size(), 2);
+    QCOMPARE(dialog.mode(), pantadd::Mode::Adding);
+}
+
+void PantaddModesTest::returnWithNoSaveWritesNothing() {
+    const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
+    m_fixture->open({bread});
+    pantadd& dialog = openDialog();
+    dialog.openToChange(1);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    fill(QStringLiteral("Rye"), QStringLiteral("9.00"));
+    QTest::mouseClick(dialog.quitcmd, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.mode(), pantadd::Mode::Closed);
+    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(m_fixture->pantmod->editflag, 0);
+    QCOMPARE(m_fixture->products(), bread);
+    QTest::qWait(20);
+    QCOMPARE(m_main->refreshes.size(), 0);
+}
+
+void PantaddModesTest::returnAfterAddAnotherShowsTheNewProducts() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
+    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+    QTest::mouseClick(dialog.quitcmd, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QTRY_COMPARE(m_main->refreshes.size(), 1);
+    QCOMPARE(m_main->refreshes.at(0).addflag, 1);
+    QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
+}
+
+void PantaddModesTest::closeBoxReturnsWithNoSave() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    // The window system's close request, as from the title bar's close box.
+    QCloseEvent close;
+    QCoreApplication::sendEvent(dialog.windowHandle(), &close);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.mode(), pantadd::Mode::Closed);
+    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(m_fixture->products(), QByteArray());
+    // The dialog is hidden, not gone: it can be opened again.
+    dialog.openToAdd();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.itemtxt->text(), QString());
+}
+
+void PantaddModesTest::escapeReturnsWithNoSave() {
+    m_fixture->open({});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    QTest::keyClick(dialog.itemtxt, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(m_fixture->products(), QByteArray());
+}
+
+void PantaddModesTest::reopeningStartsAfresh() {
+    m_fixture->open({productBytes("Butter", "3.00", "Dairy", "1", "1")});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    dialog.fatchk->setChecked(true);
+    dialog.openToChange(1);
+    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Butter"));
+    QVERIFY(dialog.carbchk->isChecked());
+    QVERIFY(!dialog.categorycmd->isHidden());
+    QCOMPARE(m_fixture->pantmod->editflag, 1);
+    dialog.openToAdd();
+    QCOMPARE(m_fixture->pantmod->addflag, 1);
+    QCOMPARE(m_fixture->pantmod->editflag, 0);
+    QCOMPARE(dialog.itemtxt->text(), QString());
+    QCOMPARE(dialog.pricetxt->text(), QString());
+    QVERIFY(!dialog.fatchk->isChecked());
+    QVERIFY(!dialog.carbchk->isChecked());
+    QVERIFY(dialog.categorycmd->isHidden());
+    // The product last opened for change made its category the current one.
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+}
+
+// The dialog is modeless: products can be deleted in the main window while one is being changed.
+// Saving must not then write over whatever product moved into its place.
+void PantaddModesTest::productDeletedWhileOpenIsNotOverwritten() {
+    m_fixture->productFile = QStringLiteral("shop.dat");
+    m_fixture->open({productBytes("Bread", "1.50", "Bakery"), productBytes("Milk", "1.00", "Dairy"),
+                     productBytes("Soap", "2.00", "Household")});
+    pantadd& dialog = openDialog();
+    dialog.openToChange(2);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Delete selected item(s)?"), Answer::Yes);
+    QCOMPARE(deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, {1}), AfterDeletion::RebuildProductView);
+    const QByteArray afterDeletion = m_fixture->products();
+
+    dialog.pricetxt->setText(QStringLiteral("1.10"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("This product was changed or deleted in the product list while it "
+                                                    "was open here, so it was not saved.  Return and open it again to "
+                                                    "make your changes."));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
+    QCOMPARE(m_fixture->products(), afterDeletion);
+    QVERIFY(dialog.isVisible());
+}
+
+void PantaddModesTest::readOnlyProductFile() {
+    const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
+    PermissionsEnforced enforced;
+    m_fixture->lay({bread});
+    m_fixture->makeReadOnly(m_fixture->productFile);
+    m_fixture->openChannels();
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.dat: the file is read-only"));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
+    QCOMPARE(m_fixture->products(), bread);
+    QCOMPARE(m_fixture->pantmod->prodcount, 1);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Milk"));
+}
+
+void PantaddModesTest::readOnlyShoppingList() {
+    const QByteArray eggs = shoppingBytes("Eggs", "2.00", "1", "Dairy");
+    PermissionsEnforced enforced;
+    m_fixture->lay({}, {eggs});
+    m_fixture->makeReadOnly(m_fixture->shoppingFile);
+    m_fixture->openChannels();
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
+    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QStringLiteral("2"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.lst: the file is read-only"));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    // The product is saved; only the shopping list line could not be.
+    QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
+    QCOMPARE(m_fixture->shopping(), eggs);
+    QCOMPARE(m_fixture->pantmod->shopcount, 1);
+}
+
+QTEST_MAIN(PantaddModesTest)
+#include "test_pantadd_modes.moc"
