@@ -16,11 +16,15 @@ namespace {
 bool renameIn(RecordFile& file, Field category, const QString& oldName, const QByteArray& newName,
               Qt::CaseSensitivity matching, Dialogs& dialogs, bool& changed) {
     const qint64 count = file.count();
+    bool checked = false;
     for (qint64 n = 1; n <= count; ++n) {
         Record record = file.read(n);
         if (fromAnsi(record.text(category)).compare(oldName, matching) != 0)
             continue;
         record.set(category, newName);
+        if (!checked && !stillWritable(file, dialogs, QStringLiteral("Could not write to")))
+            return false;
+        checked = true;
         if (!file.write(n, record)) {
             reportFileError(dialogs, file.errorString());
             return false;

@@ -3,6 +3,9 @@
 #include "mainwindow/pantmod.h"
 #include "platform/dialogs.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace pantrex {
 
 namespace {
@@ -24,6 +27,15 @@ RecordFile* openProductFile(PANTMOD& pantmod, Dialogs& dialogs) {
 
 RecordFile* openShoppingFile(PANTMOD& pantmod, Dialogs& dialogs) {
     return openChannel(pantmod, dialogs, ShoppingChannel, pantmod.shoppath, ShoppingRecord::Length);
+}
+
+bool stillWritable(RecordFile& file, Dialogs& dialogs, const QString& what) {
+    // Opening the file again for writing asks the system itself; it changes nothing in the file.
+    QFile probe(file.path());
+    if (!probe.exists() || probe.open(QIODevice::ReadWrite))
+        return true;
+    reportFileError(dialogs, QStringLiteral("%1 %2: the file is read-only").arg(what, QFileInfo(probe).fileName()));
+    return false;
 }
 
 void reportFileError(Dialogs& dialogs, const QString& error) {

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void escapeReturnsWithNoSave();
     void reopeningStartsAfresh();
     void productDeletedWhileOpenIsNotOverwritten();
+    void readOnlyProductFile_data();
     void readOnlyProductFile();
     void readOnlyShoppingList();
 
@@ -269,14 +270,30 @@ void PantaddModesTest::productDeletedWhileOpenIsNotOverwritten() {
     QVERIFY(dialog.isVisible());
 }
 
+void PantaddModesTest::readOnlyProductFile_data() {
+    QTest::addColumn<bool>("sinceOpening");
+    QTest::addColumn<bool>("changing");
+    QTest::newRow("read-only when opened") << false << false;
+    QTest::newRow("marked read-only while open") << true << false;
+    QTest::newRow("marked read-only while changing") << true << true;
+}
+
 void PantaddModesTest::readOnlyProductFile() {
+    QFETCH(bool, sinceOpening);
+    QFETCH(bool, changing);
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
     PermissionsEnforced enforced;
     m_fixture->lay({bread});
-    m_fixture->makeReadOnly(m_fixture->productFile);
+    if (!sinceOpening)
+        m_fixture->makeReadOnly(m_fixture->productFile);
     m_fixture->openChannels();
     pantadd& dialog = openDialog();
-    dialog.openToAdd();
+    if (changing)
+        dialog.openToChange(1);
+    else
+        dialog.openToAdd();
+    if (sinceOpening)
+        m_fixture->makeReadOnly(m_fixture->productFile);
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.dat: the file is read-only"));
     QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
