@@ -1,0 +1,206 @@
+// Renaming a category from the product entry dialog: the questions, the different matching in the
+// shopping list and the product list, and records rewritten in place.
+#include "productsfixture.h"
+
+#include "platform/hoverbutton.h"
+#include "products/pantadd.h"
+#include "support/permissions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+using Answer = Dialogs::Answer;
+
+class CategoryRenameTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void renamesInBothFiles();
+    void refusalsWriteNothing_data();
+    void refusalsWriteNothing();
+    void blankCategory();
+    void otherEditsWaitForASave();
+    void returnWithNoSaveAfterARenameRefreshes();
+    void readOnlyShoppingList();
+
+private:
+    pantadd& openToChange(qint64 recordNumber);
+    void layDairy();
+
+    std::unique_ptr<ProductsFixture> m_fixture;
+    std::unique_ptr<pantadd> m_dialog;
+};
+
+namespace {
+
+const QByteArray Milk = productBytes("Milk", "1.00", "Dairy", "1", " ", "reserved", "imported");
+const QByteArray Cheese = productBytes("Cheese", "3.00", "DAIRY");
+const QByteArray Bread = productBytes("Bread", "1.50", "Bakery");
+const QByteArray Yogurt = productBytes("Yogurt", ".80", "Dairy");
+const QByteArray MilkLine = shoppingBytes("Milk", "2.00", "2", "Dairy");
+const QByteArray CheeseLine = shoppingBytes("Cheese", "3.00", "1", "DAIRY");
+const QByteArray CreamLine = shoppingBytes("Cream", "1.00", "1", "  dairy ");
+const QByteArray BreadLine = shoppingBytes("Bread", "1.50", "1", "Bakery");
+
+const QString Prompt = QStringLiteral("Type a name to replace Dairy");
+const QString Question = QStringLiteral("Change all Dairy records to Dairy Products?");
+
+// The record with its category field replaced, every other byte as it was.
+QByteArray withCategory(QByteArray record, int offset, const QByteArray& category) {
+    return record.replace(offset, 25, category.leftJustified(25, ' '));
+}
+
+} // namespace
+
+void CategoryRenameTest::init() {
+    m_fixture = std::make_unique<ProductsFixture>();
+}
+
+void CategoryRenameTest::cleanup() {
+    QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
+    m_dialog.reset();
+    m_fixture.reset();
+}
+
+pantadd& CategoryRenameTest::openToChange(qint64 recordNumber) {
+    m_dialog = std::make_unique<pantadd>(*m_fixture->pantmod, m_fixture->dialogs, nullptr);
+    m_dialog->openToChange(recordNumber);
+    return *m_dialog;
+}
+
+void CategoryRenameTest::layDairy() {
+    m_fixture->open({Milk, Cheese, Bread, Yogurt}, {MilkLine, CheeseLine, CreamLine, BreadLine});
+}
+
+void CategoryRenameTest::renamesInBothFiles() {
+    layDairy();
+    pantadd& dialog = openToChange(1);
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    m_fixture->dialogs.expectInput(Prompt, QStringLiteral("dairy products"));
+    m_fixture->dialogs.expectMessage(Question, Answer::Ok);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+
+    const Dialogs::Input& input = m_fixture->dialogs.shown().at(0).input;
+    QCOMPARE(input.title, QStringLiteral("Pantrex"));
+    QCOMPARE(input.defaultText, QStringLiteral("Dairy"));
+    const Dialogs::Message& question = m_fixture->dialogs.shown().at(1).message;
+    QCOMPARE(question.title, QStringLiteral("Confirm..."));
+    QCOMPARE(question.buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(question.icon, Dialogs::Icon::Question);
+    const Dialogs::Message& done = m_fixture->lastBox().message;
+    QCOMPARE(done.title, QString());
+    QCOMPARE(done.buttons, Dialogs::Buttons::Ok);
+    QCOMPARE(done.icon, Dialogs::Icon::None);
+
+    // The shopping list matches in any case, the product list exactly.
+    const QByteArray renamed("Dairy Products");
+    QCOMPARE(m_fixture->shopping(), withCategory(MilkLine, 49, renamed) + withCategory(CheeseLine, 49, renamed) +
+                                        withCategory(CreamLine, 49, renamed) + BreadLine);
+    QCOMPARE(m_fixture->products(),
+             withCategory(Milk, 121, renamed) + Cheese + Bread + withCategory(Yogurt, 121, renamed));
+    QCOMPARE(m_fixture->pantmod->prodcount, 4);
+    QCOMPARE(m_fixture->pantmod->shopcount, 4);
+
+    QStringList entries;
+    for (int i = 0; i < dialog.Combo1->count(); ++i)
+        entries << dialog.Combo1->itemText(i);
+    QCOMPARE(entries, QStringList({"Bakery", "DAIRY", "Dairy Products"}));
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy Products"));
+    QCOMPARE(m_fixture->pantmod->curcategory, renamed);
+    QVERIFY(dialog.isVisible());
+}
+
+void CategoryRenameTest::refusalsWriteNothing_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("empty or cancelled") << "" << false;
+    QTest::newRow("blanks") << "   " << false;
+    QTest::newRow("same name") << "Dairy" << false;
+    QTest::newRow("not confirmed") << "dairy products" << true;
+}
+
+void CategoryRenameTest::refusalsWriteNothing() {
+    QFETCH(QString, answer);
+    QFETCH(bool, asked);
+    layDairy();
+    pantadd& dialog = openToChange(1);
+    m_fixture->dialogs.expectInput(Prompt, answer);
+    if (asked)
+        m_fixture->dialogs.expectMessage(Question, Answer::Cancel);
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->products(), (QList<QByteArray>{Milk, Cheese, Bread, Yogurt}).join());
+    QCOMPARE(m_fixture->shopping(), (QList<QByteArray>{MilkLine, CheeseLine, CreamLine, BreadLine}).join());
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+}
+
+void CategoryRenameTest::blankCategory() {
+    const QByteArray soap = productBytes("Soap", "2.00", "");
+    const QByteArray soapLine = shoppingBytes("Soap", "2.00", "1", "");
+    m_fixture->open({soap, Bread}, {soapLine, BreadLine});
+    pantadd& dialog = openToChange(1);
+    QCOMPARE(dialog.Combo1->currentText(), QString());
+    m_fixture->dialogs.expectInput(QStringLiteral("Type a name to replace "), QStringLiteral("household"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Change all  records to Household?"), Answer::Ok);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->products(), withCategory(soap, 121, "Household") + Bread);
+    QCOMPARE(m_fixture->shopping(), withCategory(soapLine, 49, "Household") + BreadLine);
+}
+
+void CategoryRenameTest::otherEditsWaitForASave() {
+    layDairy();
+    pantadd& dialog = openToChange(1);
+    dialog.pricetxt->setText(QStringLiteral("9.99"));
+    m_fixture->dialogs.expectInput(Prompt, QStringLiteral("Dairy Products"));
+    m_fixture->dialogs.expectMessage(Question, Answer::Ok);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->product(1), withCategory(Milk, 121, "Dairy Products"));
+    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("9.99"));
+
+    // Renaming the product's own category does not stop the change from being saved.
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->product(1), productBytes("Milk", "9.99", "Dairy Products", "1", " "));
+    QCOMPARE(m_fixture->product(4), withCategory(Yogurt, 121, "Dairy Products"));
+}
+
+// The renamed records are in the files at once; the main window must show them.
+void CategoryRenameTest::returnWithNoSaveAfterARenameRefreshes() {
+    layDairy();
+    pantadd& dialog = openToChange(3);
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Bakery"));
+    m_fixture->dialogs.expectInput(QStringLiteral("Type a name to replace Bakery"), QStringLiteral("Bread"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Change all Bakery records to Bread?"), Answer::Ok);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QTest::mouseClick(dialog.quitcmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->pantmod->editflag, 1);
+    QCOMPARE(m_fixture->product(3), withCategory(Bread, 121, "Bread"));
+}
+
+void CategoryRenameTest::readOnlyShoppingList() {
+    PermissionsEnforced enforced;
+    m_fixture->lay({Milk, Cheese, Bread, Yogurt}, {MilkLine, CheeseLine, CreamLine, BreadLine});
+    m_fixture->makeReadOnly(m_fixture->shoppingFile);
+    m_fixture->openChannels();
+    pantadd& dialog = openToChange(1);
+    m_fixture->dialogs.expectInput(Prompt, QStringLiteral("dairy products"));
+    m_fixture->dialogs.expectMessage(Question, Answer::Ok);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.lst: the file is read-only"));
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
+    QCOMPARE(m_fixture->products(), (QList<QByteArray>{Milk, Cheese, Bread, Yogurt}).join());
+    QCOMPARE(m_fixture->shopping(), (QList<QByteArray>{MilkLine, CheeseLine, CreamLine, BreadLine}).join());
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    // Nothing was written, so returning leaves the main window as it is.
+    QTest::mouseClick(dialog.quitcmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->pantmod->editflag, 0);
+}
+
+QTEST_MAIN(CategoryRenameTest)
+#include "test_categoryrename.moc"
