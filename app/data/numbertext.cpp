@@ -1,7 +1,9 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <system_error>
 
 namespace pantrex {
 
@@ -31,11 +33,13 @@ Decimal toDecimal(double value) {
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
                                       SignificantDigits - 1);
-    const QByteArray text(buffer, result.ptr - buffer);
-    const qsizetype e = text.indexOf('e');
+    // "d.dddddddddddddde[+-]xx": the first digit, the fourteen after the point, then the exponent.
+    const char* e = std::find(static_cast<const char*>(buffer), static_cast<const char*>(result.ptr), 'e');
     d.negative = value < 0;
-    d.digits = text.left(e).replace('.', QByteArray());
-    d.exponent = text.mid(e + 1).toInt();
+    d.digits = QByteArray(SignificantDigits, Qt::Uninitialized);
+    d.digits[0] = buffer[0];
+    std::copy(static_cast<const char*>(buffer) + 2, e, d.digits.begin() + 1);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, d.exponent);
     return d;
 }
 
@@ -81,21 +85,25 @@ void increment(QByteArray& digits) {
 } // namespace
 
 double numberValue(QByteArrayView text) {
-    QByteArray number;
+    // The longest leading number, gathered without the blanks; a longer run than any double can
+    // tell apart is cut, which changes nothing that can be stored.
+    char number[64];
+    int length = 0;
     bool point = false;
     bool anyDigit = false;
     for (const char c : text) {
-        if (c == '\0')
+        if (c == '\0' || length == int(sizeof number))
             break;
         if (isBlank(c))
             continue;
-        if ((c == '-' || c == '+') && number.isEmpty()) {
-            number += c;
+        if ((c == '-' || c == '+') && length == 0) {
+            if (c == '-')
+                number[length++] = c;
         } else if (c >= '0' && c <= '9') {
-            number += c;
+            number[length++] = c;
             anyDigit = true;
         } else if (c == '.' && !point) {
-            number += c;
+            number[length++] = c;
             point = true;
         } else {
             break;
@@ -103,9 +111,9 @@ double numberValue(QByteArrayView text) {
     }
     if (!anyDigit)
         return 0;
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
+    double value = 0;
+    const auto result = std::from_chars(number, number + length, value);
+    return result.ec == std::errc() && std::isfinite(value) ? value : 0;
 }
 
 QByteArray leadingBlankForm(double value) {
@@ -118,7 +126,8 @@ QByteArray plainForm(double value) {
 
 // Rounds on the value's 15-digit decimal form rather than on the binary double, so that 2.675
 // gives 2.68 as anyone would expect.
-QByteArray formatMoney(double value) {
+// The general formatting, digit string by digit string, for values too large for whole cents.
+static QByteArray formatLargeMoney(double value) {
     const Decimal d = toDecimal(value);
     // Digits that lie at or above the hundredths.
     const qsizetype keep = qsizetype(d.exponent) + 3;
@@ -138,6 +147,32 @@ QByteArray formatMoney(double value) {
     const bool zero = firstDigit == wholeLength && cents.endsWith("00");
     QByteArray out = d.negative && !zero ? "-" : "";
     return out + cents.mid(firstDigit, wholeLength - firstDigit) + '.' + cents.right(2);
+}
+
+QByteArray formatMoney(double value) {
+    const Decimal d = toDecimal(value);
+    if (d.exponent >= 16)
+        return formatLargeMoney(value);
+    // Whole cents from the 15 significant digits, rounded half away from zero.
+    qint64 cents = 0;
+    const int keep = d.exponent + 3;
+    for (int i = 0; i < keep && i < int(d.digits.size()); ++i)
+        cents = cents * 10 + (d.digits.at(i) - '0');
+    for (int i = int(d.digits.size()); i < keep; ++i)
+        cents *= 10;
+    if (keep >= 0 && keep < d.digits.size() && d.digits.at(keep) >= '5')
+        ++cents;
+    char out[32];
+    char* end = out + sizeof out;
+    char* p = end;
+    *--p = char('0' + cents % 10);
+    *--p = char('0' + cents / 10 % 10);
+    *--p = '.';
+    for (qint64 whole = cents / 100; whole > 0; whole /= 10)
+        *--p = char('0' + whole % 10);
+    if (d.negative && cents != 0)
+        *--p = '-';
+    return QByteArray(p, end - p);
 }
 
 QByteArray formatMoney(QByteArrayView text) {

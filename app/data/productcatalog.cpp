@@ -45,11 +45,16 @@ void ProductCatalog::rebuild() {
     m_count = m_bytes.size() / Length;
     m_lowerNames.resize(m_count * ProductRecord::ItemName.width);
     m_categoryKeys.assign(size_t(m_count), -1);
+    m_nameStart.resize(size_t(m_count));
+    m_nameLength.resize(size_t(m_count));
     m_upperCategories.clear();
     QHash<QByteArray, int> upperKeys;
     QSet<QByteArray> exact;
     for (qint64 n = 1; n <= m_count; ++n) {
         const QByteArrayView rec = record(n);
+        const QByteArrayView trimmed = fieldText(fieldOf(rec, ProductRecord::ItemName));
+        m_nameStart[size_t(n - 1)] = quint8(trimmed.data() - rec.data());
+        m_nameLength[size_t(n - 1)] = quint8(trimmed.size());
         const QByteArray lower = ansiLower(fieldOf(rec, ProductRecord::ItemName));
         std::copy(lower.begin(), lower.end(), m_lowerNames.begin() + (n - 1) * ProductRecord::ItemName.width);
         const QByteArrayView category = fieldText(fieldOf(rec, ProductRecord::Category));
@@ -75,7 +80,7 @@ QByteArrayView ProductCatalog::record(qint64 n) const {
 }
 
 QByteArrayView ProductCatalog::name(qint64 n) const {
-    return fieldText(fieldOf(record(n), ProductRecord::ItemName));
+    return record(n).sliced(m_nameStart[size_t(n - 1)], m_nameLength[size_t(n - 1)]);
 }
 
 QByteArrayView ProductCatalog::price(qint64 n) const {

@@ -53,6 +53,9 @@ private:
     qint64 m_count = 0;
     std::vector<qint32> m_byName;
     QByteArray m_lowerNames; // 40 bytes a record
+    // Where each record's trimmed name starts within the record, and how long it is.
+    std::vector<quint8> m_nameStart;
+    std::vector<quint8> m_nameLength;
     std::vector<int> m_categoryKeys;
     QList<QByteArray> m_upperCategories;
     QList<QByteArray> m_categories;
