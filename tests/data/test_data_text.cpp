@@ -24,6 +24,15 @@ private Q_SLOTS:
         QCOMPARE(pantrex::toAnsi(text), all);
     }
 
+    void caseWithinTheCodePage() {
+        QCOMPARE(pantrex::ansiLower("Caf\xc9 AU LAIT 12"), QByteArray("caf\xe9 au lait 12"));
+        QCOMPARE(pantrex::ansiUpper("stra\xdf"
+                                    "e \xff \x9a"),
+                 QByteArray("STRA\xdf"
+                            "E \x9f \x8a"));
+        QCOMPARE(pantrex::ansiUpper(QByteArray("\0a", 2)), QByteArray("\0A", 2));
+    }
+
     void toAnsi_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
