@@ -49,6 +49,8 @@ private Q_SLOTS:
     void controls();
     void openToAddWithoutCurrentCategory();
     void openToAddWithCurrentCategory();
+    void pickingACategoryEnablesSaving();
+    void storedPriceTheCheckRefusesIsNotSavedAgain();
     void priceCheckOnLeaving_data();
     void priceCheckOnLeaving();
     void refusedPriceIsNotSavedFromTheBox();
@@ -181,6 +183,31 @@ void PantaddTest::openToAddWithCurrentCategory() {
     QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
     QVERIFY(dialog.savecmd->isEnabled());
     QVERIFY(dialog.addmorecmd->isEnabled());
+}
+
+void PantaddTest::pickingACategoryEnablesSaving() {
+    m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Bread", "1.50", "Bakery")});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(!dialog.savecmd->isEnabled());
+    QTest::keyClick(dialog.Combo1, Qt::Key_Down);
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Bakery"));
+    QVERIFY(dialog.savecmd->isEnabled());
+    QVERIFY(dialog.addmorecmd->isEnabled());
+}
+
+// A price in the file that the check would refuse (written by another program) must be corrected
+// before the product is saved again.
+void PantaddTest::storedPriceTheCheckRefusesIsNotSavedAgain() {
+    const QByteArray milk = productBytes("Milk", "1,50", "Dairy");
+    m_fixture->open({milk});
+    pantadd& dialog = openDialog();
+    dialog.openToChange(1);
+    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("1,50"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->products(), milk);
+    QVERIFY(dialog.isVisible());
 }
 
 void PantaddTest::priceCheckOnLeaving_data() {
