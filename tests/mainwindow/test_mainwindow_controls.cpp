@@ -2,6 +2,7 @@
 #include "mainwindowfixture.h"
 
 #include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
 
 #include <QAccessible>
@@ -168,6 +169,21 @@ void MainWindowControlsTest::hoverHints() {
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Returns product window to the full list of products."));
     QVERIFY(view->allcmd->hoverLook());
 
+    ShoppingListPanel* list = f.window->shoppingList();
+    enter(list->foodoncmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add the selected product(s) to shopping list."));
+    QVERIFY(list->foodoncmd->hoverLook());
+    enter(list->foodoffcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Remove the selected item from the shopping list."));
+    QVERIFY(list->foodoffcmd->hoverLook() && !list->foodoncmd->hoverLook());
+    enter(list->clearlistcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Erase your shopping list."));
+    QVERIFY(!list->clearlistcmd->hoverLook());
+    enter(list->printlistcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Print your shopping list."));
+    enter(list->costlbl);
+    QCOMPARE(f.window->infolbl->text(), QString());
+
     enter(f.window->findChild<QWidget*>("recdelcmd"));
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Perform the chosen action on the selected items above."));
 
@@ -176,6 +192,7 @@ void MainWindowControlsTest::hoverHints() {
     QCOMPARE(f.pantmod->hoverflag, 0);
     QVERIFY(!f.window->quitcmd->hoverLook());
     QVERIFY(!view->allcmd->hoverLook());
+    QVERIFY(!list->foodoffcmd->hoverLook());
 }
 
 void MainWindowControlsTest::f1IsNotPassedOn() {
