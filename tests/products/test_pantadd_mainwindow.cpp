@@ -1,0 +1,52 @@
+// The product entry dialog beside the real main window: the main window's activation shows what
+// the dialog saved.
+#include "mainwindow/mainwindowfixture.h"
+
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/hoverbutton.h"
+#include "products/pantadd.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+using Answer = Dialogs::Answer;
+
+class PantaddMainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void savedProductAppearsAfterActivation();
+};
+
+void PantaddMainWindowTest::savedProductAppearsAfterActivation() {
+    MainWindowFixture fixture;
+    fixture.folder.write(QStringLiteral("grocery.dat"), productBytes("Bread", "1.50", "Bakery"));
+    fixture.load();
+    QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
+    ProductView* view = fixture.window->productView();
+    QCOMPARE(view->List1->model()->rowCount(), 1);
+
+    pantadd dialog(*fixture.pantmod, fixture.dialogs, fixture.window.get());
+    dialog.openToAdd();
+    QTRY_COMPARE(QApplication::activeWindow(), &dialog);
+    dialog.itemtxt->setText(QStringLiteral("Milk"));
+    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    fixture.dialogs.expectMessage(QStringLiteral("Add this item to your Shopping List now?"), Answer::Yes);
+    fixture.dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QStringLiteral("2"));
+    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+
+    QTRY_COMPARE(QApplication::activeWindow(), fixture.window.get());
+    QTRY_COMPARE(view->List1->model()->rowCount(), 2);
+    QCOMPARE(fixture.window->shoppingList()->list2->model()->rowCount(), 1);
+    QCOMPARE(fixture.pantmod->addflag, 0);
+    QCOMPARE(fixture.pantmod->editflag, 0);
+    QVERIFY(fixture.dialogs.done());
+}
+
+QTEST_MAIN(PantaddMainWindowTest)
+#include "test_pantadd_mainwindow.moc"
