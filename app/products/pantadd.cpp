@@ -217,6 +217,7 @@ void pantadd::loadproduct() {
 void pantadd::fillcategories() {
     const QSignalBlocker blocker(Combo1);
     Combo1->clear();
+    Combo1->setEditText(QString());
     m_categories.clear();
     RecordFile* products = openProductFile(m_pantmod, m_dialogs);
     if (!products)

@@ -246,6 +246,15 @@ void PantaddModesTest::reopeningStartsAfresh() {
     QVERIFY(dialog.categorycmd->isHidden());
     // The product last opened for change made its category the current one.
     QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+
+    // A category typed last time is gone when the list has none to offer.
+    dialog.Combo1->setEditText(QStringLiteral("Frozen"));
+    m_fixture->pantmod->files.file(ProductChannel)->close();
+    m_fixture->folder.write(m_fixture->productFile, QByteArray());
+    QVERIFY(m_fixture->pantmod->files.open(ProductChannel, m_fixture->productFile, ProductRecord::Length));
+    dialog.openToAdd();
+    QCOMPARE(dialog.Combo1->count(), 0);
+    QCOMPARE(dialog.Combo1->currentText(), QString());
 }
 
 // The dialog is modeless: products can be deleted in the main window while one is being changed.
