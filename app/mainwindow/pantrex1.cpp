@@ -5,8 +5,11 @@
 #include "mainwindow/pantmod.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
+#include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
+#include "products/deleteproducts.h"
+#include "products/pantadd.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,6 +47,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     m_productView = new ProductView(m_pantmod, m_dialogs, central);
     m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
     m_chooser = new CustomListChooser(central);
+    m_pantadd = new pantadd(m_pantmod, m_dialogs, this);
     m_shoppingList->setChooser(m_chooser);
 
     auto* panels = new QHBoxLayout;
@@ -133,6 +137,13 @@ void pantrex1::connectActions() {
         m_pantmod.addmode = QStringLiteral("1");
         m_shoppingList->foodoncmdClick();
     });
+    ProductView* view = m_productView;
+    connect(view->addfoodcmd, &QPushButton::clicked, this, [this] {
+        rememberRows();
+        m_pantadd->openToAdd();
+    });
+    connect(view->editfoodcmd, &QPushButton::clicked, this, &pantrex1::changeSelectedProduct);
+    connect(view->delfoodcmd, &QPushButton::clicked, this, &pantrex1::deleteSelectedProducts);
     connect(lofatcmd, &QAction::triggered, this, [this] { lofatcmd->setChecked(m_productView->toggleFatFilter()); });
     connect(locarbcmd, &QAction::triggered, this, [this] { locarbcmd->setChecked(m_productView->toggleCarbFilter()); });
 }
@@ -143,6 +154,12 @@ void pantrex1::buildHints() {
     m_hints = new HoverHints(m_pantmod, infolbl, this);
     m_hints->addButton(quitcmd, QStringLiteral("Close the program."), true,
                        {view->addfoodcmd, view->delfoodcmd, view->editfoodcmd});
+    m_hints->addButton(view->addfoodcmd, QStringLiteral("Add a new item to the product list above."), true,
+                       {view->delfoodcmd, view->editfoodcmd});
+    m_hints->addButton(view->editfoodcmd, QStringLiteral("Make changes to the product selected on the above list."),
+                       true, {view->addfoodcmd, view->delfoodcmd, view->printmastercmd});
+    m_hints->addButton(view->delfoodcmd, QStringLiteral("Delete the selected product or products above."), true,
+                       {view->addfoodcmd, view->editfoodcmd, view->printmastercmd});
     m_hints->addButton(view->allcmd, QStringLiteral("Returns product window to the full list of products."), true);
     m_hints->addButton(list->foodoncmd, QStringLiteral("Add the selected product(s) to shopping list."), true,
                        {list->foodoffcmd});
@@ -199,6 +216,44 @@ void pantrex1::closeEvent(QCloseEvent* event) {
     if (!m_finished)
         finishRun();
     event->setAccepted(m_finished);
+}
+
+// The rows to show again when the window comes back from the product entry dialog.
+void pantrex1::rememberRows() {
+    m_pantmod.prodrow = m_productView->currentRow();
+    m_pantmod.catrow = m_productView->Combo1->currentRow();
+}
+
+void pantrex1::changeSelectedProduct() {
+    if (m_pantmod.prodcount == 0)
+        return;
+    const int row = m_productView->currentRow();
+    if (row < 0 || row >= m_pantmod.recmap.size()) {
+        Dialogs::Message box;
+        box.text = QStringLiteral("Select an item.");
+        box.title = QStringLiteral("Inventory");
+        m_dialogs.message(box);
+        return;
+    }
+    rememberRows();
+    m_pantadd->openToChange(m_pantmod.recmap.at(row));
+}
+
+void pantrex1::deleteSelectedProducts() {
+    QList<qint64> records;
+    for (const int row : m_productView->selectedRows())
+        records.append(m_pantmod.recmap.at(row));
+    switch (deleteproducts(m_pantmod, m_dialogs, records)) {
+    case AfterDeletion::Nothing:
+        break;
+    case AfterDeletion::RebuildProductView:
+        m_productView->fillproductlist();
+        break;
+    case AfterDeletion::EmptyProductView:
+        m_productView->emptyList();
+        m_productView->pricelbl->clear();
+        break;
+    }
 }
 
 void pantrex1::addSelectedProducts() {

@@ -14,6 +14,7 @@ class HoverButton;
 class HoverHints;
 class ProductView;
 class ShoppingListPanel;
+class pantadd;
 struct PANTMOD;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -71,6 +72,9 @@ private:
     void activated();
     // Runs the add operation of the shopping list (F2).
     void addSelectedProducts();
+    void rememberRows();
+    void changeSelectedProduct();
+    void deleteSelectedProducts();
     // Opens the program help (F1).
     void showProgramHelp();
     void openShoppingList();
@@ -91,6 +95,7 @@ private:
     ShoppingListPanel* m_shoppingList;
     CustomListChooser* m_chooser;
     HoverHints* m_hints = nullptr;
+    pantadd* m_pantadd = nullptr;
     bool m_finished = false;
 };
 

@@ -72,7 +72,7 @@ void MainWindowControlsTest::accessibleNames() {
     QFETCH(QString, name);
     if (!m_fixture.window)
         m_fixture.load();
-    auto* widget = m_fixture.window->findChild<QWidget*>(objectName);
+    auto* widget = m_fixture.window->centralWidget()->findChild<QWidget*>(objectName);
     QVERIFY2(widget, qPrintable(objectName));
     QCOMPARE(accessibleText(widget, QAccessible::Name), name);
 }
@@ -97,7 +97,7 @@ void MainWindowControlsTest::labelsAreDescribed() {
     QFETCH(QString, description);
     if (!m_fixture.window)
         m_fixture.load();
-    auto* label = m_fixture.window->findChild<QLabel*>(objectName);
+    auto* label = m_fixture.window->centralWidget()->findChild<QLabel*>(objectName);
     QVERIFY(label);
     QCOMPARE(accessibleText(label, QAccessible::Description), description);
     QCOMPARE(accessibleText(label, QAccessible::Name), label->text());

@@ -1,0 +1,129 @@
+// The product buttons of the main window: the entry dialog opens, and deleting goes through the view.
+#include "mainwindowfixture.h"
+
+#include "mainwindow/productview.h"
+#include "platform/hoverbutton.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QTest>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+
+namespace {
+
+const QString DefaultListWarning = QStringLiteral(
+    "This is the default master list and is used for any shopping lists that do not have their own master list.  "
+    "Deletions here may affect other lists, now and in the future.  Do you wish to proceed??");
+
+} // namespace
+
+class ProductButtonsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newAndEditOpenTheEntryDialog();
+    void editNeedsCurrentProduct();
+    void deletesSelectedProducts();
+    void deletingEveryProductEmptiesTheView();
+    void hints();
+};
+
+void ProductButtonsTest::newAndEditOpenTheEntryDialog() {
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Tea", "2.00", "Drinks") + productBytes("Bread", "1.00", "Bakery"));
+    f.load();
+    ProductView* view = f.window->productView();
+    auto* dialog = f.window->findChild<QDialog*>("pantadd");
+    QVERIFY(dialog);
+    view->setCurrentRow(1);
+    view->addfoodcmd->click();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Product List Entry"));
+    QCOMPARE(f.pantmod->addflag, 1);
+    QCOMPARE(f.pantmod->prodrow, 1);
+    QCOMPARE(f.pantmod->catrow, 0);
+    dialog->hide();
+
+    f.pantmod->addflag = 0;
+    view->setCurrentRow(1); // Tea, the first record
+    view->editfoodcmd->click();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(f.pantmod->editflag, 1);
+    QCOMPARE(f.pantmod->editrecno, 1);
+}
+
+void ProductButtonsTest::editNeedsCurrentProduct() {
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Tea"));
+    f.load();
+    ProductView* view = f.window->productView();
+    view->List1->setCurrentIndex(QModelIndex());
+    f.dialogs.expectMessage("Select an item.");
+    view->editfoodcmd->click();
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Inventory"));
+    QCOMPARE(f.pantmod->editflag, 0);
+    QVERIFY(!f.window->findChild<QDialog*>("pantadd")->isVisible());
+}
+
+void ProductButtonsTest::deletesSelectedProducts() {
+    MainWindowFixture f;
+    const QByteArray tea = productBytes("Tea");
+    const QByteArray milk = productBytes("Milk");
+    const QByteArray bread = productBytes("Bread");
+    f.folder.write("grocery.dat", tea + milk + bread);
+    f.load();
+    ProductView* view = f.window->productView();
+    view->setCurrentRow(1); // Milk
+    f.dialogs.expectMessage(DefaultListWarning, Dialogs::Answer::Yes);
+    f.dialogs.expectMessage("Delete selected item(s)?", Dialogs::Answer::Yes);
+    view->delfoodcmd->click();
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.folder.read("grocery.dat"), tea + bread);
+    QCOMPARE(view->rowCount(), 2);
+    QCOMPARE(view->productlist->title(), QStringLiteral("Product List (2)"));
+}
+
+void ProductButtonsTest::deletingEveryProductEmptiesTheView() {
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Tea"));
+    f.load();
+    ProductView* view = f.window->productView();
+    f.dialogs.expectMessage(DefaultListWarning, Dialogs::Answer::Yes);
+    f.dialogs.expectMessage("This will wipe out this ENTIRE master product list.  Is that what you want to do??",
+                            Dialogs::Answer::Yes);
+    f.dialogs.expectMessage("Delete selected item(s)?", Dialogs::Answer::Yes);
+    view->delfoodcmd->click();
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.folder.read("grocery.dat"), QByteArray());
+    QCOMPARE(view->rowCount(), 0);
+    QCOMPARE(view->pricelbl->text(), QString());
+}
+
+void ProductButtonsTest::hints() {
+    MainWindowFixture f;
+    f.load();
+    ProductView* view = f.window->productView();
+    auto enter = [](QWidget* widget) {
+        QEvent event(QEvent::Enter);
+        QCoreApplication::sendEvent(widget, &event);
+    };
+    enter(view->addfoodcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add a new item to the product list above."));
+    QVERIFY(view->addfoodcmd->hoverLook());
+    enter(view->editfoodcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Make changes to the product selected on the above list."));
+    QVERIFY(view->editfoodcmd->hoverLook() && !view->addfoodcmd->hoverLook());
+    enter(view->delfoodcmd);
+    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Delete the selected product or products above."));
+    QVERIFY(view->delfoodcmd->hoverLook() && !view->editfoodcmd->hoverLook());
+    QCOMPARE(f.pantmod->hoverflag, 1);
+}
+
+QTEST_MAIN(ProductButtonsTest)
+#include "test_productbuttons.moc"
