@@ -10,6 +10,11 @@ QByteArray padded(QByteArray value, int width) {
 
 } // namespace
 
+void pointerEnters(QWidget* widget) {
+    QEvent event(QEvent::Enter);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
 void doubleClick(QAbstractItemView* view, int row) {
     const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);

@@ -30,6 +30,9 @@ struct MainWindowFixture {
     }
 };
 
+// The pointer moves onto the widget.
+void pointerEnters(QWidget* widget);
+
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.
 void doubleClick(QAbstractItemView* view, int row);
 

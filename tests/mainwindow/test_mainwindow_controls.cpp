@@ -149,45 +149,41 @@ void MainWindowControlsTest::hoverHints() {
     MainWindowFixture f;
     f.load();
     ProductView* view = f.window->productView();
-    auto enter = [](QWidget* widget) {
-        QEvent event(QEvent::Enter);
-        QCoreApplication::sendEvent(widget, &event);
-    };
 
     view->addfoodcmd->setHoverLook(true);
-    enter(f.window->quitcmd);
+    pointerEnters(f.window->quitcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Close the program."));
     QVERIFY(f.window->quitcmd->hoverLook());
     QVERIFY(!view->addfoodcmd->hoverLook());
     QCOMPARE(f.pantmod->hoverflag, 1);
 
-    enter(view->List1);
+    pointerEnters(view->List1);
     QCOMPARE(f.window->infolbl->text(), QString());
     QVERIFY(f.window->quitcmd->hoverLook());
 
-    enter(view->allcmd);
+    pointerEnters(view->allcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Returns product window to the full list of products."));
     QVERIFY(view->allcmd->hoverLook());
 
     ShoppingListPanel* list = f.window->shoppingList();
-    enter(list->foodoncmd);
+    pointerEnters(list->foodoncmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add the selected product(s) to shopping list."));
     QVERIFY(list->foodoncmd->hoverLook());
-    enter(list->foodoffcmd);
+    pointerEnters(list->foodoffcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Remove the selected item from the shopping list."));
     QVERIFY(list->foodoffcmd->hoverLook() && !list->foodoncmd->hoverLook());
-    enter(list->clearlistcmd);
+    pointerEnters(list->clearlistcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Erase your shopping list."));
     QVERIFY(!list->clearlistcmd->hoverLook());
-    enter(list->printlistcmd);
+    pointerEnters(list->printlistcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Print your shopping list."));
-    enter(list->costlbl);
+    pointerEnters(list->costlbl);
     QCOMPARE(f.window->infolbl->text(), QString());
 
-    enter(f.window->findChild<QWidget*>("recdelcmd"));
+    pointerEnters(f.window->findChild<QWidget*>("recdelcmd"));
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Perform the chosen action on the selected items above."));
 
-    enter(f.window->centralWidget());
+    pointerEnters(f.window->centralWidget());
     QCOMPARE(f.window->infolbl->text(), QString());
     QCOMPARE(f.pantmod->hoverflag, 0);
     QVERIFY(!f.window->quitcmd->hoverLook());

@@ -109,17 +109,13 @@ void ProductButtonsTest::hints() {
     MainWindowFixture f;
     f.load();
     ProductView* view = f.window->productView();
-    auto enter = [](QWidget* widget) {
-        QEvent event(QEvent::Enter);
-        QCoreApplication::sendEvent(widget, &event);
-    };
-    enter(view->addfoodcmd);
+    pointerEnters(view->addfoodcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add a new item to the product list above."));
     QVERIFY(view->addfoodcmd->hoverLook());
-    enter(view->editfoodcmd);
+    pointerEnters(view->editfoodcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Make changes to the product selected on the above list."));
     QVERIFY(view->editfoodcmd->hoverLook() && !view->addfoodcmd->hoverLook());
-    enter(view->delfoodcmd);
+    pointerEnters(view->delfoodcmd);
     QCOMPARE(f.window->infolbl->text(), QStringLiteral("Delete the selected product or products above."));
     QVERIFY(view->delfoodcmd->hoverLook() && !view->editfoodcmd->hoverLook());
     QCOMPARE(f.pantmod->hoverflag, 1);
