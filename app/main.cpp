@@ -8,47 +8,63 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
 
-struct Options {
-    QString dataDir;
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption dataDir{QStringLiteral("data-dir"),
+                               QStringLiteral("Keep the data files in <folder> (default: the current folder)."),
+                               QStringLiteral("folder")};
+
+    CommandLine() {
+        parser.setApplicationDescription(QStringLiteral("Pantrex keeps a household's grocery shopping lists."));
+        parser.addOption(dataDir);
+    }
 };
 
-// Reads the command line; prints help or the version and returns nothing when that is all to do.
-std::optional<Options> parseCommandLine(int argc, char** argv, int& exitCode) {
-    QCoreApplication probe(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pantrex keeps a household's grocery shopping lists."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption dataDirOption(
-        QStringLiteral("data-dir"), QStringLiteral("Keep the data files in <folder> (default: the current folder)."),
-        QStringLiteral("folder"));
-    parser.addOption(dataDirOption);
-    if (!parser.parse(probe.arguments())) {
-        std::fprintf(stderr, "pantrex: %s\nTry 'pantrex --help'.\n", qPrintable(parser.errorText()));
+// Help and version need no display, so they are answered before the window system is reached.
+bool asksOnlyForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Reads the command line (the application has already taken Qt's own options out of it). Returns
+// the working folder, or nothing with exitCode set when the program is not to run.
+std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode) {
+    CommandLine line;
+    if (!line.parser.parse(arguments)) {
+        std::fprintf(stderr, "pantrex: %s\nTry 'pantrex --help'.\n", qPrintable(line.parser.errorText()));
         exitCode = 2;
         return std::nullopt;
     }
-    if (parser.isSet(helpOption)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (line.parser.isSet(line.help) || line.parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(line.parser.helpText()), stdout);
         exitCode = 0;
         return std::nullopt;
     }
-    if (parser.isSet(versionOption)) {
+    if (line.parser.isSet(line.version)) {
         std::printf("pantrex %s\n", PANTREX_VERSION);
         exitCode = 0;
         return std::nullopt;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!line.parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "pantrex: unexpected argument '%s'\nTry 'pantrex --help'.\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+                     qPrintable(line.parser.positionalArguments().constFirst()));
         exitCode = 2;
         return std::nullopt;
     }
-    return Options{parser.isSet(dataDirOption) ? parser.value(dataDirOption) : QDir::currentPath()};
+    return line.parser.isSet(line.dataDir) ? line.parser.value(line.dataDir) : QDir::currentPath();
 }
 
 } // namespace
@@ -57,13 +73,18 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Pantrex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PANTREX_VERSION));
     int exitCode = 0;
-    const std::optional<Options> options = parseCommandLine(argc, argv, exitCode);
-    if (!options)
+    if (asksOnlyForInformation(argc, argv)) {
+        QCoreApplication information(argc, argv);
+        workingFolder(information.arguments(), exitCode);
         return exitCode;
+    }
 
     QApplication app(argc, argv);
+    const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode);
+    if (!folderName)
+        return exitCode;
     pantrex::QtDialogs dialogs;
-    pantrex::WorkingFolder folder(options->dataDir);
+    pantrex::WorkingFolder folder(*folderName);
     if (!folder.claim(dialogs))
         return 1;
 

@@ -1,5 +1,7 @@
 #include "filenames.h"
 
+#include <QStringList>
+
 namespace pantrex {
 
 bool isBareFileName(const QString& name) {
@@ -19,6 +21,21 @@ bool isBareFileName(const QString& name) {
 QString baseName(const QString& fileName) {
     const qsizetype dot = fileName.indexOf(u'.');
     return dot < 0 ? fileName : fileName.left(dot);
+}
+
+bool isProgramFile(const QString& name) {
+    static const QStringList programFiles = {
+        QStringLiteral("grocery.dat"),  QStringLiteral("grocery.bak"),  QStringLiteral("grocery.old"),
+        QStringLiteral("namefile.dat"), QStringLiteral("pantlist.dat"), QStringLiteral("pantrecp.dat"),
+        QStringLiteral("pantrecp.bak"), QStringLiteral("pantnote.dat"), QStringLiteral("pantnotes.dat"),
+        QStringLiteral("pantlpt.cfg"),
+    };
+    return programFiles.contains(name, Qt::CaseInsensitive);
+}
+
+QString ownProductList(const QString& shoppingList) {
+    const QString own = baseName(shoppingList) + QStringLiteral(".dat");
+    return isProgramFile(own) ? QString() : own;
 }
 
 } // namespace pantrex

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
+#include "platform/qtdialogs.h"
 #include "products/deleteproducts.h"
 #include "products/pantadd.h"
 
@@ -63,6 +64,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     connectActions();
     qApp->installEventFilter(this);
     resize(800, 600);
+    keepTitleEmpty(*this, windowTitle());
 }
 
 pantrex1::~pantrex1() {

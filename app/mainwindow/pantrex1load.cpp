@@ -30,10 +30,6 @@ bool isListName(const QString& name) {
     return isBareFileName(name) && name.endsWith(QStringLiteral(".lst"), Qt::CaseInsensitive);
 }
 
-bool sameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 void pantrex1::load() {
@@ -136,8 +132,11 @@ void pantrex1::pickproductlist() {
         openProducts();
         return;
     }
-    m_pantmod.prodpath = baseName(m_pantmod.shoppath) + QStringLiteral(".dat");
-    openProducts();
+    // A list whose own product file would be one of the program's files shares the default list.
+    m_pantmod.prodpath = ownProductList(m_pantmod.shoppath);
+    m_pantmod.prodcount = 0;
+    if (!m_pantmod.prodpath.isEmpty())
+        openProducts();
     if (m_pantmod.prodcount == 0) {
         // The list has no products of its own and shares the default product list.
         m_pantmod.prodpath = DefaultProducts;
@@ -151,14 +150,18 @@ void pantrex1::pickproductlist() {
 void pantrex1::openMergeProbe() {
     m_pantmod.mergepath = baseName(m_pantmod.prodpath) + QStringLiteral(".mrg");
     qint64 count = 0;
-    if (RecordFile* merge = m_pantmod.files.open(MergeChannel, m_pantmod.mergepath, ProductRecord::Length))
+    RecordFile* merge = m_pantmod.files.open(MergeChannel, m_pantmod.mergepath, ProductRecord::Length);
+    if (merge)
         count = merge->count();
-    m_pantmod.files.close(MergeChannel);
-    if (count > 0) {
-        mergecmd->setEnabled(true);
-    } else if (!m_pantmod.files.remove(m_pantmod.mergepath)) {
+    else
         reportFileError(m_pantmod.files.errorString());
-    }
+    m_pantmod.files.close(MergeChannel);
+    if (count > 0)
+        mergecmd->setEnabled(true);
+    // Only the empty file the probe made goes again; a file that could not be read, or holds
+    // anything at all, stays.
+    else if (merge && m_pantmod.files.size(m_pantmod.mergepath) == 0 && !m_pantmod.files.remove(m_pantmod.mergepath))
+        reportFileError(m_pantmod.files.errorString());
 }
 
 void pantrex1::activated() {
@@ -221,10 +224,10 @@ bool pantrex1::eliminateEmptyList() {
     m_pantmod.files.closeAll();
     if (!m_pantmod.files.remove(m_pantmod.shoppath))
         reportFileError(m_pantmod.files.errorString());
-    // The list's own product file goes only while it holds no products; grocery.dat always stays.
-    const QString ownProducts = baseName(m_pantmod.shoppath) + QStringLiteral(".dat");
-    if (!sameName(ownProducts, DefaultProducts) && m_pantmod.files.exists(ownProducts) &&
-        m_pantmod.files.size(ownProducts) < ProductRecord::Length && !m_pantmod.files.remove(ownProducts))
+    // The list's own product file goes only while it is empty; the program's own files always stay.
+    const QString ownProducts = ownProductList(m_pantmod.shoppath);
+    if (!ownProducts.isEmpty() && m_pantmod.files.exists(ownProducts) && m_pantmod.files.size(ownProducts) == 0 &&
+        !m_pantmod.files.remove(ownProducts))
         reportFileError(m_pantmod.files.errorString());
     if (!m_pantmod.files.remove(NameFile))
         reportFileError(m_pantmod.files.errorString());

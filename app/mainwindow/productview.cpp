@@ -174,7 +174,12 @@ bool ProductView::passesFilters(qint64 record, QByteArrayView search, int catego
 void ProductView::showRows() {
     const ProductCatalog& catalog = m_pantmod.catalog;
     const QList<qint64>& recmap = m_pantmod.recmap;
-    m_rows->reset(int(recmap.size()), [&catalog, &recmap](int row) { return fromAnsi(catalog.name(recmap.at(row))); });
+    // The row texts are read when the view paints; a catalog that changed before the next rebuild
+    // gives blank rows rather than reading past its end.
+    m_rows->reset(int(recmap.size()), [&catalog, &recmap](int row) {
+        const bool valid = row < recmap.size() && recmap.at(row) <= catalog.count();
+        return valid ? fromAnsi(catalog.name(recmap.at(row))) : QString();
+    });
 
     const QString count = QString::number(recmap.size());
     if (m_pantmod.catfilter == All) {
@@ -284,8 +289,9 @@ QList<int> ProductView::selectedRows() const {
     return rows;
 }
 
+// The row becomes current and the only one selected, whatever keys are held at the moment.
 void ProductView::setCurrentRow(int row) {
-    List1->setCurrentIndex(m_rows->index(row));
+    List1->selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 void ProductView::showCurrentPrice() {
@@ -294,7 +300,8 @@ void ProductView::showCurrentPrice() {
         pricelbl->hide();
         return;
     }
-    QString price = fromAnsi(m_pantmod.catalog.price(m_pantmod.recmap.at(row)));
+    const qint64 record = m_pantmod.recmap.at(row);
+    QString price = record <= m_pantmod.catalog.count() ? fromAnsi(m_pantmod.catalog.price(record)) : QString();
     pricelbl->setText(price.replace(QChar(0), QLatin1Char(' ')));
     pricelbl->show();
 }

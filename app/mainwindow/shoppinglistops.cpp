@@ -15,6 +15,11 @@ namespace pantrex {
 
 namespace {
 
+// A stored field as the user sees it: zero bytes, which no box can show, as blanks.
+QString shownText(const QByteArray& field) {
+    return fromAnsi(field).replace(QChar(0), QLatin1Char(' '));
+}
+
 Dialogs::Message okBox(const QString& text, const QString& title) {
     Dialogs::Message box;
     box.text = text;
@@ -76,8 +81,8 @@ void ShoppingListPanel::modifyRow() {
     Record record = list->read(recordNumber);
 
     Dialogs::Input askQuantity;
-    askQuantity.prompt = QStringLiteral("Enter a NEW quantity for ") + fromAnsi(record.raw(ShoppingRecord::ItemText));
-    askQuantity.defaultText = fromAnsi(record.raw(ShoppingRecord::Quantity));
+    askQuantity.prompt = QStringLiteral("Enter a NEW quantity for ") + shownText(record.raw(ShoppingRecord::ItemText));
+    askQuantity.defaultText = shownText(record.raw(ShoppingRecord::Quantity));
     const QByteArray quantity = toAnsi(m_dialogs.input(askQuantity));
     if (quantity.isEmpty())
         return;

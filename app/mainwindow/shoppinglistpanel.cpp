@@ -172,7 +172,7 @@ int ShoppingListPanel::currentRow() const {
 }
 
 void ShoppingListPanel::setCurrentRow(int row) {
-    list2->setCurrentIndex(m_rows->index(row));
+    list2->selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
     list2Click();
 }
 

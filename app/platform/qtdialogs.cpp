@@ -1,8 +1,10 @@
 #include "qtdialogs.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 
 #include <utility>
 #include <vector>
@@ -50,8 +52,22 @@ QMessageBox::Icon iconOf(Dialogs::Icon icon) {
 
 } // namespace
 
+void keepTitleEmpty(QWidget& window, const QString& title) {
+    if (!title.isEmpty())
+        return;
+    // The window system shows the program's name for a window without a title; a blank title bar
+    // keeps "no title" apart from "Pantrex". The widget's own title, which screen readers get,
+    // stays empty.
+    window.winId();
+    if (QWindow* handle = window.windowHandle())
+        handle->setTitle(QStringLiteral(" "));
+}
+
 Dialogs::Answer QtDialogs::message(const Message& box) {
     QMessageBox dialog(iconOf(box.icon), box.title, box.text, QMessageBox::NoButton, m_parent);
+    // Texts carry product names, which are never markup.
+    dialog.setTextFormat(Qt::PlainText);
+    keepTitleEmpty(dialog, box.title);
     const auto buttons = buttonsOf(box.buttons);
     for (const auto& [button, answer] : buttons)
         dialog.addButton(button);
@@ -80,6 +96,9 @@ QString QtDialogs::input(const Input& box) {
     dialog.setLabelText(box.prompt);
     dialog.setTextValue(box.defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    keepTitleEmpty(dialog, box.title);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

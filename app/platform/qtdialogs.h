@@ -7,6 +7,9 @@
 
 namespace pantrex {
 
+// Gives a window whose title is empty a blank title bar instead of the program's name.
+void keepTitleEmpty(QWidget& window, const QString& title);
+
 // The real boxes: QMessageBox and QInputDialog, modal over the given parent window.
 class QtDialogs : public Dialogs {
 public:

@@ -1,10 +1,14 @@
 // What the main window opens and leaves on disk when it starts.
 #include "mainwindowfixture.h"
 
+#include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
+#include "platform/hoverbutton.h"
+#include "support/permissions.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace pantrex;
@@ -24,6 +28,8 @@ private Q_SLOTS:
     void offersImportOnlyWithMergeRecords_data();
     void offersImportOnlyWithMergeRecords();
     void countsOnlyWholeRecords();
+    void keepsMergeFileItCannotRead();
+    void listNamedLikeProgramFileSharesDefaultProducts();
     void activationAfterDialogs();
 };
 
@@ -192,6 +198,36 @@ void StartupTest::countsOnlyWholeRecords() {
     QCOMPARE(f.pantmod->prodcount, 2);
     QCOMPARE(f.pantmod->shopcount, 1);
     QCOMPARE(f.folder.read("grocery.dat"), products);
+}
+
+void StartupTest::keepsMergeFileItCannotRead() {
+    MainWindowFixture f;
+    f.folder.write("grocery.mrg", productBytes("Tea"));
+    QFile::setPermissions(f.folder.filePath("grocery.mrg"), QFileDevice::Permissions());
+    PermissionsEnforced enforced;
+    f.dialogs.expectMessage(QStringLiteral("Could not open grocery.mrg: Permission denied"));
+    f.load();
+    QVERIFY(f.dialogs.done());
+    QVERIFY(!f.window->mergecmd->isEnabled());
+    QFile::setPermissions(f.folder.filePath("grocery.mrg"), QFileDevice::ReadOwner);
+    QCOMPARE(f.folder.read("grocery.mrg"), productBytes("Tea"));
+}
+
+void StartupTest::listNamedLikeProgramFileSharesDefaultProducts() {
+    // "pantnote.dat" holds the print dialog's notes: three 60-byte lines, more than one product's length.
+    MainWindowFixture f;
+    const QByteArray notes = QByteArray(180, 'n');
+    f.folder.write("pantnote.dat", notes);
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.folder.write("namefile.dat", "pantnote.lst");
+    f.load();
+    QCOMPARE(f.pantmod->shoppath, QStringLiteral("pantnote.lst"));
+    QCOMPARE(f.pantmod->prodpath, QStringLiteral("grocery.dat"));
+    f.window->productView()->searchtxt->setText(QStringLiteral("zz"));
+    f.dialogs.expectMessage("pantnote.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
+    f.window->quitcmd->click();
+    QCOMPARE(f.folder.read("pantnote.dat"), notes);
+    QVERIFY(!f.folder.exists("pantnote.lst"));
 }
 
 void StartupTest::activationAfterDialogs() {
