@@ -39,6 +39,8 @@ QLabel* makeTransparentLabel(QWidget* parent, const QString& name, const QRectF&
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
+    // A message is shown as written: "<b>" in it is text, not markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(false);
     Twips::Place(label, twips);
     return label;

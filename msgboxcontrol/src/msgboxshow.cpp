@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QThread>
+#include <QWindow>
 
 namespace Notiva {
 
@@ -58,14 +60,22 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
         return mbeRefused;
     }
     formOpen = true;
+    const auto formClosed = qScopeGuard([] { formOpen = false; });
 
     Module1::AllowClose = CloseButton;
     QWidget* host = window() != this ? window() : nullptr;
     QPointer<frmMsgBox> form = new frmMsgBox(host);
     form->setBackColor(m_backColor);
     form->SetMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
-    if (!MessageTitle.isEmpty())
-        form->setWindowTitle(MessageTitle);
+    if (!MessageTitle.isEmpty()) {
+        // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as written.
+        form->setWindowTitle(QString(MessageTitle).replace(u"[*]"_s, u"[*][*]"_s));
+    } else {
+        // The window system would show the program's name for an empty title; a blank keeps it empty.
+        form->winId();
+        if (QWindow* handle = form->windowHandle())
+            handle->setTitle(u" "_s);
+    }
     form->ShowPicture(Icon);
     if (m_shadow)
         form->ShowShadow();
@@ -79,7 +89,6 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
     form->exec();
     const int answer = form ? form->ButtonPressed() : mbeClosed;
     delete form;
-    formOpen = false;
     return answer;
 }
 

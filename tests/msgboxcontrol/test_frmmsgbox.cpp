@@ -56,6 +56,7 @@ private Q_SLOTS:
     void buttonLefts();
     void unknownGroupShowsNoButton();
     void leftmostButtonHasFocus();
+    void messageIsShownAsWritten();
     void withoutAllowCloseRefusesToClose();
     void withAllowCloseClosesWithoutAnswer();
     void escapeDoesNotClose();
@@ -190,6 +191,18 @@ void TestFrmMsgBox::unknownGroupShowsNoButton() {
     QVERIFY(prepared.visibleButtons().isEmpty());
     for (int n = 1; n <= 5; ++n)
         QCOMPARE(Twips::Geometry(prepared.form->Command(n)).left(), 120.0 + (n - 1) * 1080);
+}
+
+void TestFrmMsgBox::messageIsShownAsWritten() {
+    PreparedForm prepared(0);
+    const QString text = QStringLiteral("Delete <b>all</b> & <p>?");
+    prepared.form->SetMessage(text, Qt::AlignLeft, 0, QFont());
+    for (const char* name : {"lblMessage", "lblShadow"}) {
+        auto* label = prepared.form->findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY(label);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+    QCOMPARE(prepared.form->findChild<QLabel*>(QStringLiteral("lblMessage"))->text(), text);
 }
 
 void TestFrmMsgBox::leftmostButtonHasFocus() {
