@@ -230,7 +230,7 @@ void pantrex1::changeSelectedProduct() {
     if (m_pantmod.prodcount == 0)
         return;
     const int row = m_productView->currentRow();
-    if (row < 0 || row >= m_pantmod.recmap.size()) {
+    if (row < 0 || row >= m_pantmod.recmap.size() || !m_productView->selectedRows().contains(row)) {
         Dialogs::Message box;
         box.text = QStringLiteral("Select an item.");
         box.title = QStringLiteral("Inventory");

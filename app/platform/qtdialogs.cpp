@@ -1,5 +1,6 @@
 #include "qtdialogs.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -63,8 +64,15 @@ void keepTitleEmpty(QWidget& window, const QString& title) {
         handle->setTitle(QStringLiteral(" "));
 }
 
+// A box belongs to the window the user is working in (a dialog, say), so that it is centred on it
+// and hands the focus back to it when it closes.
+QWidget* QtDialogs::owner() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : m_parent.data();
+}
+
 Dialogs::Answer QtDialogs::message(const Message& box) {
-    QMessageBox dialog(iconOf(box.icon), box.title, box.text, QMessageBox::NoButton, m_parent);
+    QMessageBox dialog(iconOf(box.icon), box.title, box.text, QMessageBox::NoButton, owner());
     // Texts carry product names, which are never markup.
     dialog.setTextFormat(Qt::PlainText);
     keepTitleEmpty(dialog, box.title);
@@ -91,7 +99,7 @@ Dialogs::Answer QtDialogs::message(const Message& box) {
 }
 
 QString QtDialogs::input(const Input& box) {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(box.title);
     dialog.setLabelText(box.prompt);
     dialog.setTextValue(box.defaultText);

@@ -20,6 +20,8 @@ public:
     QString input(const Input& box) override;
 
 private:
+    QWidget* owner() const;
+
     QPointer<QWidget> m_parent;
 };
 

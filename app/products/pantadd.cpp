@@ -110,6 +110,9 @@ void pantadd::buildControls() {
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // A typed category stays as typed: no completion to a longer entry or to one of another case
+    // ("dairy" and "Dairy" are two categories).
+    Combo1->setCompleter(nullptr);
     Combo1->setAccessibleName(Label2->text().simplified());
     Label2->setBuddy(Combo1);
     categorycmd =

@@ -69,6 +69,14 @@ void ProductButtonsTest::editNeedsCurrentProduct() {
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Inventory"));
     QCOMPARE(f.pantmod->editflag, 0);
     QVERIFY(!f.window->findChild<QDialog*>("pantadd")->isVisible());
+
+    // A current row that Ctrl+click has taken out of the selection is not a chosen product either.
+    view->setCurrentRow(0);
+    view->List1->selectionModel()->select(view->List1->currentIndex(), QItemSelectionModel::Deselect);
+    f.dialogs.expectMessage("Select an item.");
+    view->editfoodcmd->click();
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.pantmod->editflag, 0);
 }
 
 void ProductButtonsTest::deletesSelectedProducts() {

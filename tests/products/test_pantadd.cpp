@@ -55,6 +55,8 @@ private Q_SLOTS:
     void priceCheckOnLeaving();
     void refusedPriceIsNotSavedFromTheBox();
     void namesAreCapitalisedOnLeaving();
+    void typedCategoryStaysAsTyped_data();
+    void typedCategoryStaysAsTyped();
     void savedRecordByteByByte();
     void blankCategoryIsMiscellaneous();
     void widthsCutAndForeignCharacters();
@@ -281,6 +283,25 @@ void PantaddTest::namesAreCapitalisedOnLeaving() {
     type(dialog.Combo1->lineEdit(), QStringLiteral(" frozen foods "));
     QTest::keyClick(dialog.Combo1, Qt::Key_Tab);
     QCOMPARE(dialog.Combo1->currentText(), QStringLiteral(" Frozen Foods "));
+}
+
+void PantaddTest::typedCategoryStaysAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("start of a longer category") << "Fish";
+    QTest::newRow("another case of a category") << "Dairy";
+}
+
+void PantaddTest::typedCategoryStaysAsTyped() {
+    QFETCH(QString, typed);
+    m_fixture->open({productBytes("Cod", "4.00", "Fish Sticks"), productBytes("Milk", "1.00", "dairy")});
+    pantadd& dialog = openDialog();
+    dialog.openToAdd();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.Combo1->setFocus(Qt::OtherFocusReason);
+    dialog.Combo1->lineEdit()->clear();
+    type(dialog.Combo1->lineEdit(), typed);
+    QTest::keyClick(dialog.Combo1, Qt::Key_Tab);
+    QCOMPARE(dialog.Combo1->currentText(), typed);
 }
 
 void PantaddTest::savedRecordByteByByte() {
