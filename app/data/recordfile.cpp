@@ -74,7 +74,7 @@ bool RecordFile::write(qint64 n, const Record& record) {
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
-    if (!m_file.isWritable())
+    if (!stillWritable())
         return fail(what, QStringLiteral("the file is read-only"));
     if (record.length() != m_recordLength)
         return fail(what, QStringLiteral("the record does not fit this file"));
@@ -94,7 +94,7 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
-    if (!m_file.isWritable())
+    if (!stillWritable())
         return fail(what, QStringLiteral("the file is read-only"));
     for (const Record& record : records) {
         if (record.length() != m_recordLength)
@@ -124,6 +124,15 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     if (!saved)
         return fail(what, why);
     return true;
+}
+
+// The file may have been marked read-only since it was opened; opening it again for writing asks
+// the system itself, and changes nothing in the file.
+bool RecordFile::stillWritable() const {
+    if (!m_file.isWritable())
+        return false;
+    QFile probe(m_path);
+    return probe.open(QIODevice::ReadWrite);
 }
 
 void RecordFile::changed() {

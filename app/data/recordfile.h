@@ -51,6 +51,7 @@ public:
 
 private:
     void changed();
+    bool stillWritable() const;
 
     bool fail(const QString& what, const QString& why);
 

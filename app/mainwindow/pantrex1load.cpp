@@ -246,10 +246,7 @@ void pantrex1::rememberListName() {
 }
 
 void pantrex1::reportFileError(const QString& error) {
-    Dialogs::Message box;
-    box.text = error;
-    box.icon = Dialogs::Icon::Critical;
-    m_dialogs.message(box);
+    showFileError(m_dialogs, error);
 }
 
 } // namespace pantrex

@@ -165,10 +165,7 @@ bool ShoppingListPanel::replaceList(const QList<Record>& records) {
 }
 
 void ShoppingListPanel::reportFileError(const QString& error) {
-    Dialogs::Message box;
-    box.text = error;
-    box.icon = Dialogs::Icon::Critical;
-    m_dialogs.message(box);
+    showFileError(m_dialogs, error);
 }
 
 } // namespace pantrex

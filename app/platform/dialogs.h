@@ -36,4 +36,7 @@ public:
     virtual QString input(const Input& box) = 0;
 };
 
+// Tells the user that a file could not be used, in the file layer's own words.
+void showFileError(Dialogs& dialogs, const QString& error);
+
 } // namespace pantrex

@@ -39,10 +39,7 @@ bool stillWritable(RecordFile& file, Dialogs& dialogs, const QString& what) {
 }
 
 void reportFileError(Dialogs& dialogs, const QString& error) {
-    Dialogs::Message box;
-    box.text = error;
-    box.icon = Dialogs::Icon::Critical;
-    dialogs.message(box);
+    showFileError(dialogs, error);
 }
 
 } // namespace pantrex

@@ -207,6 +207,29 @@ private Q_SLOTS:
         QCOMPARE(file.read(2).bytes(), old.mid(146));
     }
 
+    void markedReadOnlyWhileOpen() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("grocery.lst"));
+        const QByteArray old = pattern(149 * 2);
+        put(path, old);
+        RecordFile file(path, 149);
+        QVERIFY(file.open());
+        const PermissionsEnforced enforced;
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        const bool written = file.write(1, Record(149));
+        const QString writeError = file.errorString();
+        const bool rewritten = file.rewrite({});
+        const QString rewriteError = file.errorString();
+        const bool apply = permissionsApply(path);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (!apply)
+            QSKIP("File permissions do not apply to this user");
+        QVERIFY(!written && !rewritten);
+        QCOMPARE(writeError, QStringLiteral("Could not write to grocery.lst: the file is read-only"));
+        QCOMPARE(rewriteError, QStringLiteral("Could not save grocery.lst: the file is read-only"));
+        QCOMPARE(contents(path), old);
+    }
+
     void channels() {
         QTemporaryDir dir;
         FileChannels channels(dir.path());
