@@ -1,7 +1,7 @@
-#include "mainwindow/pantmod.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/workingfolder.h"
 #include "platform/qtdialogs.h"
+#include "state/pantmod.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,12 +2,12 @@
 // Each figure is the median of repeated runs through the real window, printed beside the time it
 // takes just to read the product file's bytes.
 #include "data/records.h"
-#include "mainwindow/pantmod.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "state/pantmod.h"
 
 #include <QAction>
 #include <QApplication>

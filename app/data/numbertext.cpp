@@ -188,4 +188,16 @@ QByteArray formatMoney(QByteArrayView text) {
     return blank ? QByteArray() : formatMoney(numberValue(text));
 }
 
+std::optional<QByteArray> fitNumberField(QByteArrayView form, int width) {
+    // A number read back from the field takes no exponent, so one written with it would not survive.
+    if (form.contains('e') || form.contains('E'))
+        return std::nullopt;
+    if (form.size() <= width)
+        return form.toByteArray();
+    const qsizetype point = form.indexOf('.');
+    if (point < 0 || point > width)
+        return std::nullopt;
+    return form.first(width).toByteArray();
+}
+
 } // namespace pantrex

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <optional>
+
 namespace pantrex {
 
 // Prices, line costs, totals and quantities are kept as text. These read and write them.
@@ -23,5 +25,10 @@ QByteArray plainForm(double value);
 // text stays empty; any other text is formatted by its numeric value.
 QByteArray formatMoney(double value);
 QByteArray formatMoney(QByteArrayView text);
+
+// A written number cut to a fixed field of this width, losing decimals only (" 123.45" in 6 bytes
+// is " 123.4"). Nothing when the part before the point would not fit: a value is never stored
+// with whole digits missing.
+std::optional<QByteArray> fitNumberField(QByteArrayView form, int width);
 
 } // namespace pantrex

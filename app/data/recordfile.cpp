@@ -48,24 +48,47 @@ qint64 RecordFile::count() const {
     return m_file.size() / m_recordLength;
 }
 
-Record RecordFile::read(qint64 n) const {
-    Record record(m_recordLength);
-    if (n < 1 || n > count() || !m_file.seek((n - 1) * m_recordLength))
-        return record;
-    const QByteArray bytes = m_file.read(m_recordLength);
-    if (bytes.size() != m_recordLength)
-        return record;
-    return Record(m_recordLength, bytes);
+std::optional<Record> RecordFile::read(qint64 n) const {
+    std::optional<QList<Record>> records = readRange(n, 1);
+    if (!records)
+        return std::nullopt;
+    return records->first();
 }
 
-QList<Record> RecordFile::readAll() const {
+std::optional<QList<Record>> RecordFile::readFirst(qint64 n) const {
+    if (n == 0)
+        return QList<Record>();
+    return readRange(1, n);
+}
+
+std::optional<QList<Record>> RecordFile::readAll() const {
+    return readFirst(count());
+}
+
+// Records first to first + n - 1, in one read.
+std::optional<QList<Record>> RecordFile::readRange(qint64 first, qint64 n) const {
+    const QString what = QStringLiteral("Could not read %1").arg(displayName(m_path));
+    if (!m_file.isOpen()) {
+        fail(what, QStringLiteral("the file is not open"));
+        return std::nullopt;
+    }
+    const qint64 last = first + n - 1;
+    if (first < 1 || n < 1 || last > count()) {
+        fail(what,
+             QStringLiteral("it holds %1 records, not %2; another program may have changed it").arg(count()).arg(last));
+        return std::nullopt;
+    }
+    const qint64 length = n * m_recordLength;
+    QByteArray bytes;
+    if (m_file.seek((first - 1) * m_recordLength))
+        bytes = m_file.read(length);
+    if (bytes.size() != length) {
+        fail(what, m_file.errorString());
+        return std::nullopt;
+    }
     QList<Record> records;
-    const qint64 n = count();
-    if (n == 0 || !m_file.seek(0))
-        return records;
-    const QByteArray bytes = m_file.read(n * m_recordLength);
-    records.reserve(bytes.size() / m_recordLength);
-    for (qsizetype offset = 0; offset + m_recordLength <= bytes.size(); offset += m_recordLength)
+    records.reserve(n);
+    for (qsizetype offset = 0; offset < bytes.size(); offset += m_recordLength)
         records.append(Record(m_recordLength, QByteArrayView(bytes).sliced(offset, m_recordLength)));
     return records;
 }
@@ -140,7 +163,7 @@ void RecordFile::changed() {
         ++*m_revision;
 }
 
-bool RecordFile::fail(const QString& what, const QString& why) {
+bool RecordFile::fail(const QString& what, const QString& why) const {
     m_error = what + QStringLiteral(": ") + why;
     return false;
 }

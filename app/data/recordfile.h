@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace pantrex {
 
 // A file of equal-length records, numbered from 1, with no header. A trailing partial record
@@ -30,10 +32,15 @@ public:
     // Whole records in the file: its length divided by the record length.
     qint64 count() const;
 
-    // Record n (1 to count). Outside that range, or on a read failure, an all-zero record.
-    Record read(qint64 n) const;
-    // Records 1 to count, in one read.
-    QList<Record> readAll() const;
+    // Record n (1 to count). Nothing, with errorString saying why, when the file holds no record n
+    // (another program may have shortened it) or it cannot be read: a caller never works on made-up
+    // bytes.
+    [[nodiscard]] std::optional<Record> read(qint64 n) const;
+    // Records 1 to n in one read; nothing when the file holds fewer than n whole records or cannot
+    // be read.
+    [[nodiscard]] std::optional<QList<Record>> readFirst(qint64 n) const;
+    // Every whole record, in one read.
+    [[nodiscard]] std::optional<QList<Record>> readAll() const;
     // Writes record n (1 to count + 1) and flushes it to disk.
     [[nodiscard]] bool write(qint64 n, const Record& record);
     // Writes the record as number count + 1.
@@ -50,15 +57,16 @@ public:
     void setRevisionCounter(quint64* counter) { m_revision = counter; }
 
 private:
+    std::optional<QList<Record>> readRange(qint64 first, qint64 n) const;
     void changed();
     bool stillWritable() const;
 
-    bool fail(const QString& what, const QString& why);
+    bool fail(const QString& what, const QString& why) const;
 
     QString m_path;
     int m_recordLength;
     mutable QFile m_file;
-    QString m_error;
+    mutable QString m_error;
     quint64* m_revision = nullptr;
 };
 

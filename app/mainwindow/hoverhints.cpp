@@ -1,7 +1,7 @@
 #include "hoverhints.h"
 
-#include "mainwindow/pantmod.h"
 #include "platform/hoverbutton.h"
+#include "state/pantmod.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -2,7 +2,6 @@
 
 #include "customlists/customlistchooser.h"
 #include "mainwindow/hoverhints.h"
-#include "mainwindow/pantmod.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
@@ -11,6 +10,7 @@
 #include "platform/qtdialogs.h"
 #include "products/deleteproducts.h"
 #include "products/pantadd.h"
+#include "state/pantmod.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,11 +3,11 @@
 
 #include "data/ansitext.h"
 #include "data/filenames.h"
-#include "mainwindow/pantmod.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "state/pantmod.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -102,9 +102,9 @@ void pantrex1::takeOverOldList() {
 
 void pantrex1::readListName() {
     RecordFile* nameFile = m_pantmod.files.open(NameFileChannel, NameFile, NameFileRecord::Length);
-    if (nameFile && nameFile->count() >= 1) {
-        const Record record = nameFile->read(1);
-        const QString name = fromAnsi(record.raw(NameFileRecord::ListFileName)).trimmed();
+    const std::optional<Record> record = nameFile && nameFile->count() >= 1 ? nameFile->read(1) : std::nullopt;
+    if (record) {
+        const QString name = fromAnsi(record->raw(NameFileRecord::ListFileName)).trimmed();
         if (!name.isEmpty())
             m_pantmod.shoppath = isListName(name) ? name : DefaultList;
     }

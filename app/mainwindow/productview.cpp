@@ -1,10 +1,10 @@
 #include "productview.h"
 
 #include "data/ansitext.h"
-#include "mainwindow/pantmod.h"
 #include "mainwindow/rowtextmodel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "state/pantmod.h"
 
 #include <QEvent>
 #include <QGridLayout>

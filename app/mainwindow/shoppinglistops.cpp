@@ -3,10 +3,10 @@
 
 #include "data/ansitext.h"
 #include "data/numbertext.h"
-#include "mainwindow/pantmod.h"
 #include "mainwindow/productview.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "state/pantmod.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -78,7 +78,12 @@ void ShoppingListPanel::modifyRow() {
     if (row < 0 || row >= m_pantmod.shoprecnos.size() || !list)
         return;
     const qint64 recordNumber = m_pantmod.shoprecnos.at(row);
-    Record record = list->read(recordNumber);
+    std::optional<Record> read = list->read(recordNumber);
+    if (!read) {
+        reportFileError(list->errorString());
+        return;
+    }
+    Record& record = *read;
 
     Dialogs::Input askQuantity;
     askQuantity.prompt = QStringLiteral("Enter a NEW quantity for ") + shownText(record.raw(ShoppingRecord::ItemText));
@@ -120,9 +125,13 @@ void ShoppingListPanel::foodoffcmdClick() {
     // Of several items with the same text (ignoring case), the first in the file goes.
     RecordFile* list = m_pantmod.files.file(ShoppingChannel);
     const QByteArray removed = ansiLower(m_pantmod.shopnames.at(row));
-    QList<Record> kept = list ? list->readAll() : QList<Record>();
-    if (kept.size() > m_pantmod.shopcount)
-        kept.remove(m_pantmod.shopcount, kept.size() - m_pantmod.shopcount);
+    std::optional<QList<Record>> read = list ? list->readFirst(m_pantmod.shopcount) : std::nullopt;
+    if (!read) {
+        // Never write the list again from records that could not be read.
+        reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+        return;
+    }
+    QList<Record>& kept = *read;
     for (qsizetype i = 0; i < kept.size(); ++i) {
         if (ansiLower(kept.at(i).raw(ShoppingRecord::ItemText)) == removed) {
             kept.removeAt(i);

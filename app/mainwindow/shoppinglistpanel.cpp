@@ -4,10 +4,10 @@
 #include "data/displaysort.h"
 #include "data/filenames.h"
 #include "data/numbertext.h"
-#include "mainwindow/pantmod.h"
 #include "mainwindow/rowtextmodel.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
+#include "state/pantmod.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -102,9 +102,12 @@ void ShoppingListPanel::fillshoplist() {
     if (m_pantmod.shopcount == 0)
         return;
     RecordFile* file = m_pantmod.files.file(ShoppingChannel);
-    QList<Record> records = file ? file->readAll() : QList<Record>();
-    if (records.size() > m_pantmod.shopcount)
-        records.remove(m_pantmod.shopcount, records.size() - m_pantmod.shopcount);
+    std::optional<QList<Record>> read = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
+    if (!read) {
+        reportFileError(file ? file->errorString() : m_pantmod.files.errorString());
+        return;
+    }
+    const QList<Record>& records = *read;
 
     QByteArray total;
     std::vector<qint64> order(size_t(records.size()));

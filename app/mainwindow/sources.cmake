@@ -1,6 +1,5 @@
 target_sources(pantrex_gui PRIVATE
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
-    mainwindow/pantmod.h
     mainwindow/pantrex1.cpp mainwindow/pantrex1.h
     mainwindow/pantrex1load.cpp
     mainwindow/productview.cpp mainwindow/productview.h

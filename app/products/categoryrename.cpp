@@ -1,10 +1,10 @@
 #include "categoryrename.h"
 
 #include "data/ansitext.h"
-#include "mainwindow/pantmod.h"
 #include "platform/dialogs.h"
 #include "products/entrytext.h"
 #include "products/productfiles.h"
+#include "state/pantmod.h"
 
 namespace pantrex {
 
@@ -15,10 +15,14 @@ namespace {
 // new name.
 bool renameIn(RecordFile& file, Field category, const QString& oldName, const QByteArray& newName,
               Qt::CaseSensitivity matching, Dialogs& dialogs, bool& changed) {
-    const qint64 count = file.count();
+    std::optional<QList<Record>> records = file.readAll();
+    if (!records) {
+        reportFileError(dialogs, file.errorString());
+        return false;
+    }
     bool checked = false;
-    for (qint64 n = 1; n <= count; ++n) {
-        Record record = file.read(n);
+    for (qint64 n = 1; n <= records->size(); ++n) {
+        Record& record = (*records)[n - 1];
         if (fromAnsi(record.text(category)).compare(oldName, matching) != 0)
             continue;
         record.set(category, newName);

@@ -1,9 +1,9 @@
 #include "deleteproducts.h"
 
 #include "data/ansitext.h"
-#include "mainwindow/pantmod.h"
 #include "platform/dialogs.h"
 #include "products/productfiles.h"
+#include "state/pantmod.h"
 
 #include <QSet>
 
@@ -92,9 +92,14 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         return AfterDeletion::Nothing;
 
     // Kept records go back exactly as they were read, reserved fields included.
+    const std::optional<QList<Record>> records = products->readFirst(count);
+    if (!records) {
+        reportFileError(dialogs, products->errorString());
+        return AfterDeletion::Nothing;
+    }
     QList<Record> kept;
     for (qint64 n = 1; n <= count; ++n) {
-        const Record record = products->read(n);
+        const Record& record = records->at(n - 1);
         const bool drop =
             toDelete.contains(n) && (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
         if (!drop)

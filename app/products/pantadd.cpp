@@ -3,11 +3,11 @@
 
 #include "data/ansitext.h"
 #include "data/displaysort.h"
-#include "mainwindow/pantmod.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "products/entrytext.h"
 #include "products/productfiles.h"
+#include "state/pantmod.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -205,7 +205,10 @@ void pantadd::openAfresh(Mode mode) {
 void pantadd::loadproduct() {
     Record record(ProductRecord::Length);
     if (RecordFile* products = openProductFile(m_pantmod, m_dialogs)) {
-        record = products->read(m_recordNumber);
+        if (std::optional<Record> read = products->read(m_recordNumber))
+            record = *read;
+        else
+            showFileError(m_dialogs, products->errorString());
         m_productFilePath = products->path();
     }
     m_loadedBytes = record.bytes();
@@ -225,14 +228,18 @@ void pantadd::fillcategories() {
     RecordFile* products = openProductFile(m_pantmod, m_dialogs);
     if (!products)
         return;
-    if (m_mode != Mode::Adding) {
-        const QByteArray category = products->read(m_recordNumber).text(ProductRecord::Category);
+    const std::optional<QList<Record>> records = products->readAll();
+    if (!records) {
+        showFileError(m_dialogs, products->errorString());
+        return;
+    }
+    if (m_mode != Mode::Adding && m_recordNumber >= 1 && m_recordNumber <= records->size()) {
+        const QByteArray category = records->at(m_recordNumber - 1).text(ProductRecord::Category);
         if (!category.isEmpty())
             m_pantmod.curcategory = category;
     }
-    const qint64 count = products->count();
-    for (qint64 n = 1; n <= count; ++n) {
-        const QByteArray category = products->read(n).text(ProductRecord::Category);
+    for (const Record& record : *records) {
+        const QByteArray category = record.text(ProductRecord::Category);
         if (!m_categories.contains(category))
             m_categories.append(category);
     }

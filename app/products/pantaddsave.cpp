@@ -4,12 +4,12 @@
 
 #include "data/ansitext.h"
 #include "data/numbertext.h"
-#include "mainwindow/pantmod.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "products/categoryrename.h"
 #include "products/entrytext.h"
 #include "products/productfiles.h"
+#include "state/pantmod.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,8 +73,10 @@ void pantadd::categorycmdClick() {
     m_wroteFiles = m_wroteFiles || rename.filesChanged;
     // The product's own category may have been renamed with the others: that is not a change
     // made behind the dialog's back.
-    if (productWasCurrent && rename.filesChanged)
-        m_loadedBytes = products->read(m_recordNumber).bytes();
+    if (productWasCurrent && rename.filesChanged) {
+        if (const std::optional<Record> record = products->read(m_recordNumber))
+            m_loadedBytes = record->bytes();
+    }
     if (!rename.renamed)
         return;
     Combo1->setEditText(rename.newName);
@@ -158,8 +160,11 @@ bool pantadd::changeProduct(const Record& record) {
 // The dialog writes a changed product over the record it loaded; if that record has moved (a
 // deletion, another list opened) or been changed since, writing would overwrite another product.
 bool pantadd::productUnchangedSinceLoad(RecordFile& products) {
-    return !m_productFilePath.isEmpty() && products.path() == m_productFilePath && m_recordNumber >= 1 &&
-           m_recordNumber <= products.count() && products.read(m_recordNumber).bytes() == m_loadedBytes;
+    if (m_productFilePath.isEmpty() || products.path() != m_productFilePath || m_recordNumber < 1 ||
+        m_recordNumber > products.count())
+        return false;
+    const std::optional<Record> record = products.read(m_recordNumber);
+    return record && record->bytes() == m_loadedBytes;
 }
 
 // After an append: the new product can go on the shopping list at once, with a quantity.

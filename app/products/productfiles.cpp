@@ -1,7 +1,7 @@
 #include "productfiles.h"
 
-#include "mainwindow/pantmod.h"
 #include "platform/dialogs.h"
+#include "state/pantmod.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -91,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(file.open());
         QVERIFY(file.append(Record(int(expected.size()), record)));
         QCOMPARE(contents(path), expected);
-        QCOMPARE(file.read(1).bytes(), expected);
+        QCOMPARE(file.read(1)->bytes(), expected);
     }
 
     void fieldText_data() {
@@ -119,8 +119,8 @@ private Q_SLOTS:
         RecordFile file(path, 146);
         QVERIFY(file.open());
         QCOMPARE(file.count(), 2);
-        QCOMPARE(file.read(2).bytes(), old.mid(146, 146));
-        QCOMPARE(file.read(3).bytes(), QByteArray(146, '\0'));
+        QCOMPARE(file.read(2)->bytes(), old.mid(146, 146));
+        QVERIFY(!file.read(3));
 
         const Record third(146, pattern(146, 5));
         QVERIFY(file.append(third));
@@ -130,6 +130,33 @@ private Q_SLOTS:
         QVERIFY(!file.write(1, Record(145)));
         QVERIFY(file.write(1, third));
         QCOMPARE(contents(path), third.bytes() + old.mid(146, 146) + third.bytes());
+    }
+
+    // Another program shortens the file after it was counted: every read past its new end is an
+    // error, never zero bytes made up for the missing records.
+    void readsOfAFileShortenedUnderneath_data() {
+        QTest::addColumn<int>("keptBytes");
+        QTest::newRow("emptied") << 0;
+        QTest::newRow("one record left") << 146;
+        QTest::newRow("cut inside the second record") << 146 + 60;
+    }
+    void readsOfAFileShortenedUnderneath() {
+        QFETCH(int, keptBytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("grocery.dat"));
+        const QByteArray old = pattern(146 * 3);
+        put(path, old);
+        RecordFile file(path, 146);
+        QVERIFY(file.open());
+        QCOMPARE(file.count(), 3);
+        put(path, old.left(keptBytes));
+
+        QVERIFY(!file.read(2));
+        QVERIFY2(file.errorString().startsWith(QStringLiteral("Could not read grocery.dat: ")),
+                 qPrintable(file.errorString()));
+        QVERIFY(!file.readFirst(3));
+        QCOMPARE(file.read(1).has_value(), keptBytes >= 146);
+        QCOMPARE(file.readAll()->size(), keptBytes / 146);
     }
 
     void rewrite_data() {
@@ -204,7 +231,7 @@ private Q_SLOTS:
         QCOMPARE(appended, wholeFolder);
         QCOMPARE(contents(path).left(146 * 2), old);
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("grocery.dat")});
-        QCOMPARE(file.read(2).bytes(), old.mid(146));
+        QCOMPARE(file.read(2)->bytes(), old.mid(146));
     }
 
     void markedReadOnlyWhileOpen() {

@@ -120,6 +120,27 @@ private Q_SLOTS:
         QCOMPARE(pantrex::formatMoney(QByteArrayView(text)), money);
     }
 
+    // A number goes into a fixed field losing decimals at most; "" means it is refused.
+    void fitNumberField_data() {
+        QTest::addColumn<QByteArray>("form");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("fits") << QByteArray(" 2.49") << QByteArray(" 2.49");
+        QTest::newRow("cents cut") << QByteArray(" 123.45") << QByteArray(" 123.4");
+        QTest::newRow("all decimals cut") << QByteArray(" 1234.5") << QByteArray(" 1234.");
+        QTest::newRow("point cut") << QByteArray("12345.6") << QByteArray("12345.");
+        QTest::newRow("whole six") << QByteArray("999999") << QByteArray("999999");
+        QTest::newRow("whole digits lost") << QByteArray(" 999999") << QByteArray();
+        QTest::newRow("hundred times too small") << QByteArray(" 123450") << QByteArray();
+        QTest::newRow("point past the field") << QByteArray(" 123456.5") << QByteArray();
+        QTest::newRow("exponent") << QByteArray(" 1e+20") << QByteArray();
+        QTest::newRow("exponent cut") << QByteArray(" 1.5e+20") << QByteArray();
+    }
+    void fitNumberField() {
+        QFETCH(QByteArray, form);
+        QFETCH(QByteArray, field);
+        QCOMPARE(pantrex::fitNumberField(form, 6).value_or(QByteArray()), field);
+    }
+
     // The order of the exchange sort the lists always had: passes of neighbour swaps until a
     // pass swaps nothing, comparing unsigned bytes.
     void displaySortMatchesExchangeSort() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/pantmod.h"
 #include "mainwindow/pantrex1.h"
+#include "state/pantmod.h"
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
 
