@@ -1,0 +1,85 @@
+// How fast the main window answers with a hundred thousand products and a long shopping list.
+// Each figure is the median of repeated runs through the real window, printed beside the time it
+// takes just to read the product file's bytes.
+#include "benchkit.h"
+#include "mainwindow/pantrex1.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/dialogs.h"
+#include "platform/hoverbutton.h"
+#include "state/pantmod.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace pantrex;
+using namespace pantrex::bench;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    writeFiles(folder.path());
+    QuietDialogs dialogs;
+    const double floor = readFloor(folder.filePath(QStringLiteral("grocery.dat")));
+    std::printf("%d products in %d categories, %d shopping list items; median of %d runs\n", Products, Categories,
+                ShoppingItems, Runs);
+    std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
+
+    std::vector<double> startTimes;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        PANTMOD pantmod(folder.path());
+        pantrex1 window(pantmod, dialogs);
+        window.load();
+        window.repaint();
+        QApplication::processEvents();
+        startTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
+        window.quit();
+    }
+    report("start-up to a shown window", median(startTimes), floor, 300);
+
+    PANTMOD pantmod(folder.path());
+    pantrex1 window(pantmod, dialogs);
+    window.load();
+    QApplication::processEvents();
+    ProductView* view = window.productView();
+    ShoppingListPanel* list = window.shoppingList();
+
+    report("one keystroke in the search box",
+           measure(&window,
+                   [view](int run) {
+                       if (run % 2 == 0)
+                           QTest::keyClick(view->searchtxt, Qt::Key_Backspace);
+                       else
+                           QTest::keyClick(view->searchtxt, 'B');
+                   }),
+           floor, 16);
+    view->searchtxt->clear();
+    report("choosing a category",
+           measure(&window, [view](int run) { view->Combo1->setCurrentRow(1 + (run + 1) % Categories); }), floor, 16);
+    view->allcmd->click();
+    report("toggling a diet filter", measure(&window, [&window](int) { window.lofatcmd->trigger(); }), floor, 16);
+    report("fillcatlist", measure(&window, [view](int) { view->fillcatlist(); }), floor, 16);
+    report("fillshoplist", measure(&window, [list](int) { list->fillshoplist(); }), floor, 16);
+    view->setCurrentRow(0);
+    report("adding one product to the shopping list", measure(&window, [list](int) { list->foodoncmd->click(); }),
+           floor, 16);
+    std::printf("%-44s %8ld MB\n", "resident memory", residentKilobytes() / 1024);
+    window.quit();
+    return 0;
+}
