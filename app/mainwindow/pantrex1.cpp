@@ -263,6 +263,11 @@ void pantrex1::addSelectedProducts() {
     m_shoppingList->foodoncmdClick();
 }
 
+void pantrex1::leavecustommode() {
+    m_shoppingList->showChooser(false);
+    m_shoppingList->listlbl->setText(m_pantmod.savedcaption);
+}
+
 void pantrex1::showProgramHelp() {
     m_pantmod.helptopic = 1;
     // The help window comes with the help topics.

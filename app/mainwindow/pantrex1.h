@@ -33,6 +33,8 @@ public:
     void pickproductlist();
     // Remembers the open list (or removes an empty one), closes all files and finishes.
     void quit();
+    // Ends custom-list mode: the chooser gives the shopping list its place and heading back.
+    void leavecustommode();
 
     ProductView* productView() const { return m_productView; }
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }

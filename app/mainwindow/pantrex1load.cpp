@@ -170,7 +170,7 @@ void pantrex1::activated() {
         m_shoppingList->showEmptyList();
         m_shoppingList->listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($0.00)"));
         m_pantmod.savedcaption = m_shoppingList->listlbl->text();
-        m_shoppingList->showChooser(false);
+        leavecustommode();
         m_pantmod.prodcount = 0;
         if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
             m_pantmod.prodcount = products->count();
