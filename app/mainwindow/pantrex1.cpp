@@ -62,6 +62,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     buildMenus();
     buildHints();
     connectActions();
+    connectPrinting();
     qApp->installEventFilter(this);
     resize(800, 600);
     keepTitleEmpty(*this, windowTitle());
@@ -266,11 +267,6 @@ void pantrex1::addSelectedProducts() {
 void pantrex1::leavecustommode() {
     m_shoppingList->showChooser(false);
     m_shoppingList->listlbl->setText(m_pantmod.savedcaption);
-}
-
-void pantrex1::showProgramHelp() {
-    m_pantmod.helptopic = 1;
-    // The help window comes with the help topics.
 }
 
 } // namespace pantrex

@@ -12,9 +12,11 @@ class CustomListChooser;
 class Dialogs;
 class HoverButton;
 class HoverHints;
+class LinePrinter;
 class ProductView;
 class ShoppingListPanel;
 class pantadd;
+class PrintWindows;
 struct PANTMOD;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -35,6 +37,9 @@ public:
     void quit();
     // Ends custom-list mode: the chooser gives the shopping list its place and heading back.
     void leavecustommode();
+    // The printer every printout goes to (not owned); without one, the system's printer or PDF
+    // files in the working folder.
+    void setLinePrinter(LinePrinter* printer);
 
     ProductView* productView() const { return m_productView; }
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }
@@ -70,6 +75,8 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // Printing, notes, help and the about box (pantrex1print.cpp).
+    void connectPrinting();
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).
@@ -98,6 +105,7 @@ private:
     CustomListChooser* m_chooser;
     HoverHints* m_hints = nullptr;
     pantadd* m_pantadd = nullptr;
+    PrintWindows* m_printing = nullptr;
     bool m_finished = false;
 };
 

@@ -64,6 +64,7 @@ struct PANTMOD {
     // What the print dialog prints: the number of shopping list rows and the running total.
     int printrows = 0;
     QString printtotal;
+    int printdone = 0; // 1 once a shopping list printout has been started in this run
 
     // The record number of the product the entry dialog is changing.
     qint64 editrecno = 0;
