@@ -53,6 +53,7 @@ struct QtLinePrinter::Document {
     QString where;   // the sentence for the user once it is done
     QFontMetricsF metrics{QFont()};
     qreal columnWidth = 0;
+    qreal blankWidth = 0;
     qreal width = 0;
     qreal height = 0;
     qreal x = 0;
@@ -162,6 +163,7 @@ void QtLinePrinter::applyFont() {
     m_document->painter.setFont(deviceFont);
     m_document->metrics = QFontMetricsF(deviceFont, &m_document->printer);
     m_document->columnWidth = averageCharWidth(m_document->metrics);
+    m_document->blankWidth = m_document->metrics.horizontalAdvance(QLatin1Char(' '));
     m_fontChanged = false;
 }
 
@@ -181,6 +183,16 @@ bool QtLinePrinter::startLine() {
     return true;
 }
 
+// Trailing blanks (fixed-width fields are full of them) are measured, not drawn.
+qreal QtLinePrinter::advanceOf(QStringView text) const {
+    const Document& d = *m_document;
+    qsizetype visible = text.size();
+    while (visible > 0 && text.at(visible - 1) == QLatin1Char(' '))
+        --visible;
+    const qreal blanks = qreal(text.size() - visible) * d.blankWidth;
+    return visible == 0 ? blanks : d.metrics.horizontalAdvance(text.first(visible).toString()) + blanks;
+}
+
 bool QtLinePrinter::drawText(const QString& text) {
     Document& d = *m_document;
     QStringView rest(text);
@@ -189,13 +201,14 @@ bool QtLinePrinter::drawText(const QString& text) {
             return false;
         const qreal room = d.width - d.x;
         QStringView piece = rest;
-        if (d.metrics.horizontalAdvance(rest.toString()) > room) {
+        qreal advance = advanceOf(rest);
+        if (advance > room) {
             // The longest start that fits, broken after its last blank where there is one.
             qsizetype fits = 0;
             qsizetype tooLong = rest.size();
             while (tooLong - fits > 1) {
                 const qsizetype middle = (fits + tooLong) / 2;
-                if (d.metrics.horizontalAdvance(rest.first(middle).toString()) <= room)
+                if (advanceOf(rest.first(middle)) <= room)
                     fits = middle;
                 else
                     tooLong = middle;
@@ -208,12 +221,13 @@ bool QtLinePrinter::drawText(const QString& text) {
             else if (fits == 0)
                 fits = 1; // not even one character fits a whole line: print it all the same
             piece = rest.first(fits);
+            advance = advanceOf(piece);
         }
-        if (!piece.isEmpty()) {
+        if (!piece.isEmpty() && !allBlank(piece)) {
             d.painter.drawText(QPointF(d.x, d.y + d.metrics.ascent()), piece.toString());
-            d.x += d.metrics.horizontalAdvance(piece.toString());
             d.lineHeight = std::max(d.lineHeight, d.metrics.lineSpacing());
         }
+        d.x += advance;
         rest = rest.sliced(piece.size());
         // Blanks that run past the margin are not carried onto a line of their own.
         if (rest.isEmpty() || allBlank(rest))

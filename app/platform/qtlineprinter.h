@@ -42,6 +42,7 @@ private:
     bool beginDocument();
     void applyFont();
     bool startLine();
+    qreal advanceOf(QStringView text) const;
     bool drawText(const QString& text);
     void finishLine();
     void failed(const QString& why);
