@@ -46,9 +46,6 @@ private Q_SLOTS:
     void savedChoices();
     void savedNotes_data();
     void savedNotes();
-    void fontSteps_data();
-    void fontSteps();
-    void tipAndCloseBox();
     void readOnlyFiles();
 };
 
@@ -66,6 +63,12 @@ void PrintDialogTest::savedChoices_data() {
     QTest::newRow("alphabetically unticks separators")
         << QByteArray() << QStringList{"sepopt", "alpha", "bold", "price"} << "12|bold|alpha|-|price"
         << settings("12 11  1");
+    QTest::newRow("> at 18 wraps to 8") << settings("18") << QStringList{"fontupcmd"} << "8|regular|alpha|-|noprice"
+                                        << settings("8 1 1   ");
+    QTest::newRow("< at 8 wraps to 18") << settings("8 ") << QStringList{"fontdowncmd"} << "18|regular|alpha|-|noprice"
+                                        << settings("181 1   ");
+    QTest::newRow("other sizes stay") << settings("9 ") << QStringList{"fontupcmd"} << "9|regular|alpha|-|noprice"
+                                      << settings("9 1 1   ");
     QTest::newRow("short file of odd bytes")
         << QByteArray("7xZZZZZZ") + QByteArray(92, 'r') << QStringList{} << "7x|bold|category|separators|price"
         << QByteArray("7x 1 111") + QByteArray(92, 'r') + QByteArray(408, '\0');
@@ -86,8 +89,12 @@ void PrintDialogTest::savedChoices() {
     for (const QString& name : clicks)
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
     QCOMPARE(shown(dialog), state);
+    // The size box previews the weight, and after a step the size two points smaller.
     QCOMPARE(dialog->fontsizetxt->font().bold(), dialog->bold->isChecked());
-    QTest::mouseClick(dialog->cancelcmd, Qt::LeftButton);
+    if (clicks.contains("fontupcmd") || clicks.contains("fontdowncmd"))
+        QCOMPARE(dialog->fontsizetxt->font().pointSizeF(), dialog->fontsizetxt->text().toDouble() - 2);
+    // The close box is "Not yet".
+    QVERIFY(dialog->close());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(f.folder.read("pantlpt.cfg"), after);
     QVERIFY(f.printer.documents().isEmpty());
@@ -144,65 +151,6 @@ void PrintDialogTest::savedNotes() {
     f.folder.write("pantnote.dat", QByteArray());
     QCOMPARE(openPrintDialog(f), dialog);
     QCOMPARE(notesShown(dialog), notes);
-}
-
-void PrintDialogTest::fontSteps_data() {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<double>("preview");
-
-    QTest::newRow("> at 18 wraps to 8") << "18"
-                                        << "fontupcmd"
-                                        << "8" << 6.0;
-    QTest::newRow("< at 8 wraps to 18") << "8"
-                                        << "fontdowncmd"
-                                        << "18" << 16.0;
-    QTest::newRow("> at 12") << "12"
-                             << "fontupcmd"
-                             << "14" << 12.0;
-    QTest::newRow("< at 14") << "14"
-                             << "fontdowncmd"
-                             << "12" << 10.0;
-    QTest::newRow("other text stays") << "9"
-                                      << "fontupcmd"
-                                      << "9" << 7.0;
-}
-
-void PrintDialogTest::fontSteps() {
-    QFETCH(QString, start);
-    QFETCH(QString, button);
-    QFETCH(QString, result);
-    QFETCH(double, preview);
-
-    MainWindowFixture f;
-    layShoppingFiles(f.folder);
-    f.load();
-    pantprnt* dialog = openPrintDialog(f);
-    dialog->fontsizetxt->setText(start);
-    QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
-    QCOMPARE(dialog->fontsizetxt->text(), result);
-    QCOMPARE(dialog->fontsizetxt->font().pointSizeF(), preview);
-}
-
-void PrintDialogTest::tipAndCloseBox() {
-    MainWindowFixture f;
-    layShoppingFiles(f.folder);
-    f.load();
-    pantprnt* dialog = openPrintDialog(f);
-    f.dialogs.expectMessage("Add notes here as you think of them.  Click \"Not yet\" to return to shopping list.\n"
-                            "Be sure to clear old notes if you do not wish them to appear on your shopping list!");
-    QTest::mouseClick(dialog->tipcmd, Qt::LeftButton);
-    QVERIFY(f.dialogs.done());
-    QCOMPARE(f.dialogs.shown().constLast().message.title, QString());
-    QCOMPARE(f.dialogs.shown().constLast().message.buttons, Dialogs::Buttons::Ok);
-
-    // The close box saves and closes as "Not yet" does.
-    QTest::keyClicks(dialog->notetxt[1], "Soap");
-    QVERIFY(dialog->close());
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(f.folder.read("pantnote.dat"), note("") + note("Soap") + note(""));
-    QCOMPARE(f.folder.read("pantlpt.cfg"), settings("121 1   "));
 }
 
 void PrintDialogTest::readOnlyFiles() {

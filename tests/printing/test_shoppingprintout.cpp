@@ -21,6 +21,7 @@ namespace {
 const QString Footer = QStringLiteral("Pantrex Shopping List Utility");
 
 struct Choices {
+    QString fontSize = QStringLiteral("12");
     bool byCategory = false;
     bool separators = false;
     bool prices = false;
@@ -29,6 +30,8 @@ struct Choices {
 };
 
 void choose(pantprnt* dialog, const Choices& choices) {
+    dialog->fontsizetxt->clear();
+    QTest::keyClicks(dialog->fontsizetxt, choices.fontSize);
     QTest::mouseClick(choices.bold ? dialog->bold : dialog->regular, Qt::LeftButton);
     QTest::mouseClick(choices.byCategory ? dialog->category : dialog->alpha, Qt::LeftButton);
     if (choices.separators)
@@ -56,33 +59,35 @@ private Q_SLOTS:
     void layouts();
     void printerFails_data();
     void printerFails();
-    void fontSizes_data();
-    void fontSizes();
     void toPdf();
     void pdfThatCannotBeWritten();
 };
 
 void ShoppingPrintoutTest::layouts_data() {
     QTest::addColumn<Choices>("choices");
+    QTest::addColumn<double>("points");
     QTest::addColumn<QStringList>("body");
 
+    // Sizes that are none of the steps print at a size that is readable and fits the paper.
     const QString separator(40, QLatin1Char('-'));
-    QTest::newRow("list order") << Choices{} << listOrder(false);
-    QTest::newRow("list order, unit prices, notes")
-        << Choices{false, false, true, false, {"Bring bags", "", "  coupons "}}
+    QTest::newRow("list order, size too small")
+        << Choices{"3", false, false, false, false, {}} << 6.0 << listOrder(false);
+    QTest::newRow("list order, unit prices, notes, size too large")
+        << Choices{"99", false, false, true, false, {"Bring bags", "", "  coupons "}} << 24.0
         << listOrder(true) + QStringList{"", "Bring bags", "  coupons "};
-    QTest::newRow("by category") << Choices{true, false, false, false, {}}
-                                 << QStringList{printedRow("1", "Bread", "Bakery"), printedRow("2", "Milk", "Dairy"),
-                                                printedRow("1", "Milk chocolate", "Dairy"),
-                                                printedRow("2", "Rolls", "bakery")};
-    QTest::newRow("by category, separators, prices, bold")
-        << Choices{true, true, true, true, {}}
+    QTest::newRow("by category, size no number")
+        << Choices{"ab", true, false, false, false, {}} << 12.0
+        << QStringList{printedRow("1", "Bread", "Bakery"), printedRow("2", "Milk", "Dairy"),
+                       printedRow("1", "Milk chocolate", "Dairy"), printedRow("2", "Rolls", "bakery")};
+    QTest::newRow("by category, separators, prices, bold, size zero")
+        << Choices{"0", true, true, true, true, {}} << 12.0
         << QStringList{printedRow("1", "Bread (2.99)", "Bakery"),  separator, printedRow("2", "Milk (1.50)", "Dairy"),
                        printedRow("1", "Milk chocolate", "Dairy"), separator, printedRow("2", "Rolls (.50)", "bakery")};
 }
 
 void ShoppingPrintoutTest::layouts() {
     QFETCH(Choices, choices);
+    QFETCH(double, points);
     QFETCH(QStringList, body);
 
     MainWindowFixture f;
@@ -107,7 +112,7 @@ void ShoppingPrintoutTest::layouts() {
     for (qsizetype i = 0; i + 1 < page.lines.size(); ++i) {
         const RecordingPrinter::Line& line = page.lines.at(i);
         QCOMPARE(line.font, QStringLiteral("Times New Roman"));
-        QCOMPARE(line.size, 12.0);
+        QCOMPARE(line.size, points);
         QCOMPARE(line.underline, i < 2);
         QCOMPARE(line.bold, choices.bold || line.text.startsWith(QLatin1Char('-')));
     }
@@ -160,32 +165,6 @@ void ShoppingPrintoutTest::printerFails() {
         QCOMPARE(f.printer.last().texts().mid(2, 4), listOrder(false));
 }
 
-void ShoppingPrintoutTest::fontSizes_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("points");
-
-    QTest::newRow("a step") << "18" << 18.0;
-    QTest::newRow("letters") << "ab" << 12.0;
-    QTest::newRow("zero") << "0" << 12.0;
-    QTest::newRow("too small") << "3" << 6.0;
-    QTest::newRow("too large") << "99" << 24.0;
-}
-
-void ShoppingPrintoutTest::fontSizes() {
-    QFETCH(QString, typed);
-    QFETCH(double, points);
-
-    MainWindowFixture f;
-    layShoppingFiles(f.folder);
-    f.load();
-    pantprnt* dialog = openPrintDialog(f);
-    dialog->fontsizetxt->clear();
-    QTest::keyClicks(dialog->fontsizetxt, typed);
-    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
-    QCOMPARE(f.printer.last().lines.first().size, points);
-    QCOMPARE(f.folder.read("pantlpt.cfg").left(2), typed.toLatin1().leftJustified(2, ' '));
-}
-
 namespace {
 
 QStringList pdfLines(const QString& pdf) {
@@ -212,7 +191,7 @@ void ShoppingPrintoutTest::toPdf() {
     QtLinePrinter printer(f.folder.path());
     f.window->setLinePrinter(&printer);
     pantprnt* dialog = openPrintDialog(f);
-    choose(dialog, Choices{true, true, true, false, {"Bring bags"}});
+    choose(dialog, Choices{"12", true, true, true, false, {"Bring bags"}});
     QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
     qunsetenv("PANTREX_PRINT_PDF");
     QVERIFY(f.dialogs.done());
