@@ -15,6 +15,7 @@
 #include "state/pantmod.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -28,7 +29,9 @@ namespace pantrex {
 class PrintWindows : public QObject {
 public:
     PrintWindows(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow, QLabel* hintLine)
-        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hintLine(hintLine) {}
+        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hintLine(hintLine) {
+        mainWindow->installEventFilter(this);
+    }
 
     void setPrinter(LinePrinter* printer) {
         m_printer = printer;
@@ -89,6 +92,18 @@ public:
     void printProducts(const ProductView& view) {
         const QListWidgetItem* chosen = view.Combo1->currentItem();
         printProductList(m_pantmod, m_dialogs, printer(), chosen ? chosen->text() : QStringLiteral("All"));
+    }
+
+protected:
+    // While the notes are open the main window cannot be closed (its close box would otherwise end
+    // the program and lose them); the notes come to the front instead.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_mainWindow || event->type() != QEvent::Close || !m_notes || !m_notes->isVisible())
+            return false;
+        event->ignore();
+        m_notes->raise();
+        m_notes->activateWindow();
+        return true;
     }
 
 private:

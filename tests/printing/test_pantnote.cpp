@@ -70,6 +70,8 @@ void NotesTest::waysOut() {
     QCOMPARE(notes->Text1->toPlainText(), QStringLiteral("Old notes"));
     notes->Text1->clear();
     typeNotes(notes);
+    QVERIFY(!f.window->close());
+    QVERIFY(f.window->isVisible() && f.finished->isEmpty());
     if (way == "close box")
         notes->close();
     else if (way == "Esc")
