@@ -18,7 +18,7 @@ namespace {
 
 constexpr double DefaultSize = 12;
 constexpr double SmallestSize = 6;
-constexpr double LargestSize = 24;
+constexpr double LargestSize = 20;
 constexpr int CategoryColumn = 50;
 const QString BodyFont = QStringLiteral("Times New Roman");
 

@@ -19,7 +19,7 @@ struct ShoppingPrintChoices {
     QStringList notes; // as typed; blank ones are left out
 };
 
-// The points a typed font size prints at: its number, kept between 6 and 24 points (small print
+// The points a typed font size prints at: its number, kept between 6 and 20 points (small print
 // stays readable, and the category column stays on the paper); 12 when it gives no size at all.
 double printFontSize(const QString& typed);
 

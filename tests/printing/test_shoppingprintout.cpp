@@ -73,7 +73,7 @@ void ShoppingPrintoutTest::layouts_data() {
     QTest::newRow("list order, size too small")
         << Choices{"3", false, false, false, false, {}} << 6.0 << listOrder(false);
     QTest::newRow("list order, unit prices, notes, size too large")
-        << Choices{"99", false, false, true, false, {"Bring bags", "", "  coupons "}} << 24.0
+        << Choices{"99", false, false, true, false, {"Bring bags", "", "  coupons "}} << 20.0
         << listOrder(true) + QStringList{"", "Bring bags", "  coupons "};
     QTest::newRow("by category, size no number")
         << Choices{"ab", true, false, false, false, {}} << 12.0
