@@ -3,17 +3,29 @@
 #include "platform/dialogs.h"
 #include "platform/lineprinter.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 namespace pantrex {
 
+// A long printout shows the busy pointer while it runs, and the normal one over its boxes.
 GuardedPrinter::GuardedPrinter(LinePrinter& printer, Dialogs& dialogs, const QString& documentName)
     : m_printer(printer), m_dialogs(dialogs) {
     m_printer.setDocumentName(documentName);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 // A printout that stops before its end (a file it could not read, say) leaves nothing half printed.
 GuardedPrinter::~GuardedPrinter() {
     if (!m_finished && !m_abandoned)
         m_printer.abandonDocument();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void GuardedPrinter::tell(const Dialogs::Message& box) {
+    QGuiApplication::restoreOverrideCursor();
+    m_dialogs.message(box);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 template <typename Operation> void GuardedPrinter::run(Operation operation) {
@@ -23,7 +35,7 @@ template <typename Operation> void GuardedPrinter::run(Operation operation) {
         return;
     Dialogs::Message box;
     box.text = QStringLiteral("Printer error");
-    m_dialogs.message(box);
+    tell(box);
     if (!operation())
         abandon();
 }
@@ -36,7 +48,7 @@ void GuardedPrinter::abandon() {
     if (!m_printer.errorString().isEmpty())
         box.text += QStringLiteral("\n\nThe printer reported: ") + m_printer.errorString();
     box.icon = Dialogs::Icon::Exclamation;
-    m_dialogs.message(box);
+    tell(box);
 }
 
 void GuardedPrinter::font(const QString& family, double points, bool bold, bool underline) {

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/dialogs.h"
+
 #include <QString>
 
 namespace pantrex {
 
-class Dialogs;
 class LinePrinter;
 
 // Runs one printout's printer operations. A failing operation is reported in the box "Printer
@@ -41,6 +42,7 @@ public:
 private:
     template <typename Operation> void run(Operation operation);
     void abandon();
+    void tell(const Dialogs::Message& box);
 
     LinePrinter& m_printer;
     Dialogs& m_dialogs;
