@@ -1,3 +1,7 @@
 target_sources(pantrex_gui PRIVATE
+    customlists/customlistboxes.h
     customlists/customlistchooser.cpp customlists/customlistchooser.h
+    customlists/customlistops.cpp customlists/customlistops.h
+    customlists/customlistrewrite.cpp
+    customlists/customliststore.cpp customlists/customliststore.h
 )

@@ -70,6 +70,8 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // The Custom lists menu and the chooser.
+    void connectCustomLists();
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).
