@@ -42,6 +42,11 @@ inline void script(ScriptedDialogs& dialogs, const QStringList& steps) {
     }
 }
 
+// A list name as the chooser shows it: all 30 characters.
+inline QString name30(const char* name) {
+    return QString::fromLatin1(name).leftJustified(30);
+}
+
 inline QStringList rowsOf(const QAbstractItemView* view) {
     QStringList rows;
     for (int row = 0; row < view->model()->rowCount(); ++row)

@@ -23,10 +23,6 @@ QByteArray lists() {
            customBytes("Tacos", "avocado");
 }
 
-QString name30(const char* name) {
-    return QString::fromLatin1(name).leftJustified(30);
-}
-
 QStringList itemRows(const QStringList& items) {
     QStringList rows;
     for (const QString& item : items)
