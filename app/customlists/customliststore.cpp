@@ -87,9 +87,18 @@ bool ListMatcher::anyIn(const QList<Record>& records) const {
 }
 
 QList<QByteArray> gatherListNames(const QList<Record>& records) {
+    // Names are told apart as they are shown: a name another program padded with zero bytes is the
+    // same row as the name padded with blanks. Only such names need a copy of their own.
     QSet<QByteArrayView> distinct;
-    for (const Record& record : records)
-        distinct.insert(nameOf(record));
+    QList<QByteArray> shownCopies;
+    for (const Record& record : records) {
+        QByteArrayView name = nameOf(record);
+        if (name.contains('\0')) {
+            shownCopies.append(name.toByteArray().replace('\0', ' '));
+            name = shownCopies.constLast();
+        }
+        distinct.insert(name);
+    }
     QList<QByteArray> names;
     names.reserve(distinct.size());
     for (const QByteArrayView name : std::as_const(distinct))

@@ -50,8 +50,8 @@ private:
     QByteArray m_key;
 };
 
-// The distinct stored names (all 30 bytes; names that differ only in case are distinct), sorted
-// byte by byte.
+// The distinct names as shown (all 30 bytes, zero bytes as blanks; names that differ only in case
+// are distinct), sorted byte by byte.
 QList<QByteArray> gatherListNames(const QList<Record>& records);
 
 // One record of a list as the chooser shows it: its item text (all 40 bytes), its record number

@@ -82,8 +82,8 @@ struct PANTMOD {
     // is choosing for.
     qint64 customcount = 0;
     CustomMode custommode = CustomMode::None;
-    // The text of the list row clicked last: a list name exactly as stored (all 30 bytes) or
-    // "Never Mind".
+    // The text of the list row clicked last, in the code page: a list name as shown (all 30 bytes,
+    // any zero bytes as blanks) or "Never Mind".
     QByteArray chosenlist;
     // The chooser's rows: the distinct list names while a list is chosen (name i is the row after
     // the prompt row), then the chosen list's item texts (40 bytes each) in row order, with the

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void listNamesInEachMode();
     void noListsOnFile_data();
     void noListsOnFile();
+    void namesWrittenByOtherPrograms();
     void promptAndNeverMindRows();
     void itemsOfTheChosenList_data();
     void itemsOfTheChosenList();
@@ -108,6 +109,27 @@ void CustomListChooserTest::noListsOnFile() {
     QVERIFY(!f.window->chooser()->List3->isVisible() && list->list2->isVisible());
     QCOMPARE(list->listlbl->text(), caption);
     QVERIFY(f.folder.exists("pantrecp.dat"));
+    QCOMPARE(f.folder.read("pantrecp.dat"), bytes);
+}
+
+// Zero bytes show as blanks, and a name padded with them is the same list as one padded with blanks.
+void CustomListChooserTest::namesWrittenByOtherPrograms() {
+    MainWindowFixture f;
+    QByteArray zeroPadded = customBytes("Tacos", "Beans");
+    zeroPadded.replace(5, 25, QByteArray(25, '\0'));
+    QByteArray zeroInside = customBytes("Ta os", "Corn");
+    zeroInside[2] = '\0';
+    const QByteArray bytes =
+        customBytes("Tacos", "Shells") + zeroPadded + zeroInside + QByteArray(251, '\xff') + QByteArray(100, 'x');
+    f.folder.write("pantrecp.dat", bytes);
+    f.load();
+    CustomListChooser* chooser = f.window->chooser();
+    triggerMenu(*f.window, "receditcmd");
+    QCOMPARE(rowsOf(chooser->List3), QStringList({"Select a list to edit...", name30("Ta os"), name30("Tacos"),
+                                                  QString(30, QChar(0xff)), NeverMind}));
+    f.dialogs.expectMessage(RemoveInstructions);
+    clickRow(chooser->List3, 2);
+    QCOMPARE(rowsOf(chooser->List4), itemRows({"Beans", "Shells"}));
     QCOMPARE(f.folder.read("pantrecp.dat"), bytes);
 }
 
@@ -226,13 +248,24 @@ void CustomListChooserTest::leavingCustomListMode() {
     QCOMPARE(list->listlbl->text(), caption);
     QCOMPARE(f.pantmod->custommode, CustomMode::Preview);
 
-    f.dialogs.expectMessage(GetInstructions);
-    chooseList(f, "recgetcmd", "Breakfast");
-    f.window->leavecustommode();
-    QVERIFY(!chooser->isVisible() && !chooser->recdelcmd->isVisible() && list->list2->isVisible());
-    QCOMPARE(list->listlbl->text(), caption);
-    QCOMPARE(f.pantmod->custommode, CustomMode::None);
-    QVERIFY(f.pantmod->choosertext.isEmpty() && f.pantmod->itemrecnos.isEmpty());
+    // Items shown for getting are not left on screen under another command: an emptied file closes them.
+    for (const bool byCommand : {false, true}) {
+        f.dialogs.expectMessage(GetInstructions);
+        chooseList(f, "recgetcmd", "Breakfast");
+        QVERIFY(chooser->recdelcmd->isVisible());
+        if (byCommand) {
+            f.folder.write("pantrecp.dat", QByteArray());
+            f.dialogs.expectMessage("No lists on file!");
+            triggerMenu(*f.window, "recdelete");
+            QVERIFY(f.dialogs.done());
+        } else {
+            f.window->leavecustommode();
+        }
+        QVERIFY(!chooser->isVisible() && !chooser->recdelcmd->isVisible() && list->list2->isVisible());
+        QCOMPARE(list->listlbl->text(), caption);
+        QCOMPARE(f.pantmod->custommode, CustomMode::None);
+        QVERIFY(f.pantmod->choosertext.isEmpty() && f.pantmod->itemrecnos.isEmpty());
+    }
 }
 
 QTEST_MAIN(CustomListChooserTest)
