@@ -106,8 +106,7 @@ void CustomListChooser::choose(CustomMode mode) {
 }
 
 void CustomListChooser::showlistnames() {
-    RecordFile* file = opencustomfile(m_pantmod, m_dialogs);
-    if (!file)
+    if (!loadcustomlists(m_pantmod, m_dialogs, m_catalog))
         return;
     if (m_pantmod.customcount == 0) {
         say(m_dialogs, QStringLiteral("No lists on file!"));
@@ -116,10 +115,7 @@ void CustomListChooser::showlistnames() {
             leavecustommode();
         return;
     }
-    const std::optional<QList<Record>> records = readCustomRecords(*file, m_dialogs);
-    if (!records)
-        return;
-    m_pantmod.choosertext = gatherListNames(*records);
+    m_pantmod.choosertext = m_catalog.names();
     const QString prompt = promptRow(m_pantmod.custommode);
     const QList<QByteArray>& names = m_pantmod.choosertext;
     const int rows = int(names.size()) + 2;
@@ -153,7 +149,7 @@ void CustomListChooser::List3Click(int row) {
         break;
     case CustomMode::Preview:
         closechooser();
-        previewlist(m_pantmod, m_dialogs);
+        previewlist(m_pantmod, m_dialogs, m_catalog);
         break;
     case CustomMode::Add:
         closechooser();
@@ -182,9 +178,8 @@ void CustomListChooser::showInstructions(const QString& verb) {
 }
 
 void CustomListChooser::showlistitems() {
-    RecordFile* file = opencustomfile(m_pantmod, m_dialogs);
-    const std::optional<QList<Record>> records = file ? readCustomRecords(*file, m_dialogs) : std::nullopt;
-    m_items = records ? gatherListItems(*records, m_pantmod.chosenlist) : QList<ListItem>();
+    const bool loaded = loadcustomlists(m_pantmod, m_dialogs, m_catalog);
+    m_items = loaded ? m_catalog.items(m_pantmod.chosenlist) : QList<ListItem>();
     m_pantmod.choosertext.clear();
     m_pantmod.itemrecnos.clear();
     for (const ListItem& item : std::as_const(m_items)) {
@@ -227,6 +222,8 @@ void CustomListChooser::recdelcmdClick() {
         Q_EMIT shoppingListChanged();
         break;
     case AfterProceed::ReloadItems:
+        // The file changed without its size or times telling: read it whole again.
+        m_catalog.forget();
         showlistitems();
         recdelcmd->setVisible(getting);
         break;

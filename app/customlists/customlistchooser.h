@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customlists/customliststore.h"
+#include "customlists/customlistcatalog.h"
 
 #include <QList>
 #include <QWidget>
@@ -46,6 +46,9 @@ public:
     void List4Click(int row);
     void recdelcmdClick();
 
+    // The lists as last read, for the operations that show and check names.
+    CustomListCatalog& catalog() { return m_catalog; }
+
     bool choosingList() const { return m_page == Page::Names; }
     bool choosingItems() const { return m_page == Page::Items; }
 
@@ -81,6 +84,7 @@ private:
     QStackedLayout* m_pages;
     QWidget* m_itemsPage;
     Page m_page = Page::Closed;
+    CustomListCatalog m_catalog;
     // The chosen list's records behind the List4 rows, as they were read.
     QList<ListItem> m_items;
 };

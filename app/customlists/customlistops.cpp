@@ -51,12 +51,6 @@ QList<Record> listRecords(QByteArrayView listName, const QList<Record>& products
     return records;
 }
 
-// The records of the custom lists file as it is now; opened afresh, so another program's changes count.
-std::optional<QList<Record>> currentRecords(PANTMOD& pantmod, Dialogs& dialogs) {
-    RecordFile* file = opencustomfile(pantmod, dialogs);
-    return file ? readCustomRecords(*file, dialogs) : std::nullopt;
-}
-
 // A shopping record's unit price in the price field: its line cost divided by its quantity, or the
 // line cost itself when the quantity reads as 0. Nothing when the whole digits would not fit.
 std::optional<QByteArray> unitPrice(const Record& item) {
@@ -67,14 +61,13 @@ std::optional<QByteArray> unitPrice(const Record& item) {
 
 } // namespace
 
-void createlist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedProducts) {
+void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, const QList<qint64>& selectedProducts) {
     if (selectedProducts.size() < 2) {
         say(dialogs, tooFewProducts(QStringLiteral(
                          "A custom list requires selection of more than one item on the Product List.")));
         return;
     }
-    const std::optional<QList<Record>> records = currentRecords(pantmod, dialogs);
-    if (!records)
+    if (!loadcustomlists(pantmod, dialogs, catalog))
         return;
     QByteArray name;
     for (;;) {
@@ -83,7 +76,7 @@ void createlist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selecte
         if (answer.isEmpty())
             return;
         name = storedName(answer);
-        if (!ListMatcher(name).anyIn(*records))
+        if (!catalog.contains(name))
             break;
         say(dialogs, QStringLiteral("Name already exists!"), QStringLiteral("Oops!"));
     }
@@ -116,12 +109,12 @@ void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selected
         say(dialogs, QString::number(added) + QStringLiteral(" Product(s) added to ") + shown + QStringLiteral("."));
 }
 
-void previewlist(PANTMOD& pantmod, Dialogs& dialogs) {
-    const std::optional<QList<Record>> records = currentRecords(pantmod, dialogs);
+void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
+    const bool loaded = loadcustomlists(pantmod, dialogs, catalog);
     pantmod.files.close(CustomListChannel);
-    if (!records)
+    if (!loaded)
         return;
-    const QList<ListItem> items = gatherListItems(*records, pantmod.chosenlist);
+    const QList<ListItem> items = catalog.items(pantmod.chosenlist);
     QString text;
     if (items.size() <= PreviewOneColumn) {
         for (const ListItem& item : items)
@@ -135,7 +128,7 @@ void previewlist(PANTMOD& pantmod, Dialogs& dialogs) {
     say(dialogs, text, QStringLiteral("Preview of ") + shownText(pantmod.chosenlist));
 }
 
-void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs) {
+void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
     if (pantmod.shopcount == 0) {
         say(dialogs, QStringLiteral("Create a shopping list first!"), QStringLiteral("Oops!"));
         return;
@@ -146,11 +139,10 @@ void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs) {
                                        QStringLiteral("Save shopping list........."));
         if (answer.isEmpty())
             return;
-        const std::optional<QList<Record>> records = currentRecords(pantmod, dialogs);
-        if (!records)
+        if (!loadcustomlists(pantmod, dialogs, catalog))
             return;
         name = storedName(answer);
-        if (!ListMatcher(name).anyIn(*records) ||
+        if (!catalog.contains(name) ||
             ask(dialogs,
                 QStringLiteral("Name already exists.  Add products to this custom list?  (This may cause duplication "
                                "of products.)"),

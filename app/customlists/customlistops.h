@@ -1,6 +1,6 @@
 #pragma once
 
-#include "customlists/customliststore.h"
+#include "customlists/customlistcatalog.h"
 
 #include <QList>
 
@@ -10,20 +10,20 @@ class Dialogs;
 struct PANTMOD;
 
 // The custom-list operations. Each takes what it needs (the selected products' record numbers in
-// the product file, in row order; the chosen items) and writes at once; a failure writes nothing
-// more and says why.
+// the product file, in row order; the chosen items; the lists as last read, for showing and
+// checking names) and writes at once; a failure writes nothing more and says why.
 
 // Makes a new list of the selected products (at least two) under a name the user types.
-void createlist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedProducts);
+void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, const QList<qint64>& selectedProducts);
 // Appends the selected products to the list chosenlist names.
 void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedProducts);
 // Removes every record of the list chosenlist names, after a copy of the file went to
 // "pantrecp.bak".
 void deletelist(PANTMOD& pantmod, Dialogs& dialogs);
 // Shows the items of the list chosenlist names in a box.
-void previewlist(PANTMOD& pantmod, Dialogs& dialogs);
+void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog);
 // Stores the whole shopping list as a custom list, each item with its unit price.
-void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs);
+void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog);
 
 // What the chooser does once "Proceed" has done its work.
 enum class AfterProceed {

@@ -1,11 +1,8 @@
 #include "customliststore.h"
 
 #include "data/ansitext.h"
-#include "data/displaysort.h"
 #include "platform/dialogs.h"
 #include "state/pantmod.h"
-
-#include <QSet>
 
 namespace pantrex {
 
@@ -31,18 +28,6 @@ QByteArrayView shownTrimmed(QByteArrayView name) {
 QByteArray shownKey(QByteArrayView text) {
     return shownTrimmed(text).toByteArray().replace('\0', ' ');
 }
-
-namespace {
-
-QByteArray matchKey(QByteArrayView name) {
-    return ansiLower(shownKey(name));
-}
-
-QByteArrayView nameOf(const Record& record) {
-    return QByteArrayView(record.bytes()).sliced(CustomListRecord::ListName.offset, CustomListRecord::ListName.width);
-}
-
-} // namespace
 
 RecordFile* opencustomfile(PANTMOD& pantmod, Dialogs& dialogs) {
     pantmod.files.close(CustomListChannel);
@@ -74,49 +59,33 @@ QByteArray storedName(const QString& typed) {
     return toAnsi(typed).left(CustomListRecord::ListName.width);
 }
 
-ListMatcher::ListMatcher(QByteArrayView name) : m_key(matchKey(name)) {}
+ListMatcher::ListMatcher(QByteArrayView name) : m_key(ansiLower(shownKey(name))) {}
 
 bool ListMatcher::matches(QByteArrayView storedName) const {
-    // Most names differ in length; only names of the key's length are compared letter by letter.
+    // Compared in place, letter by letter, since every record of the file may be asked; most names
+    // already differ in their first letter.
+    static const QByteArray lower = [] {
+        QByteArray all(256, Qt::Uninitialized);
+        for (int c = 0; c < 256; ++c)
+            all[c] = char(c == 0 ? ' ' : c);
+        return ansiLower(all);
+    }();
+    auto lowerAt = [&storedName](qsizetype i) { return lower.at(uchar(storedName.at(i))); };
+    qsizetype first = 0;
+    while (first < storedName.size() && lowerAt(first) == ' ')
+        ++first;
+    if (m_key.isEmpty() || first == storedName.size())
+        return m_key.isEmpty() && first == storedName.size();
+    if (lowerAt(first) != m_key.at(0))
+        return false;
     const QByteArrayView trimmed = shownTrimmed(storedName);
-    return trimmed.size() == m_key.size() && matchKey(trimmed) == m_key;
-}
-
-bool ListMatcher::anyIn(const QList<Record>& records) const {
-    return std::any_of(records.cbegin(), records.cend(), [this](const Record& r) { return matches(nameOf(r)); });
-}
-
-QList<QByteArray> gatherListNames(const QList<Record>& records) {
-    // Names are told apart as they are shown: a name another program padded with zero bytes is the
-    // same row as the name padded with blanks. Only such names need a copy of their own.
-    QSet<QByteArrayView> distinct;
-    QList<QByteArray> shownCopies;
-    for (const Record& record : records) {
-        QByteArrayView name = nameOf(record);
-        if (name.contains('\0')) {
-            shownCopies.append(name.toByteArray().replace('\0', ' '));
-            name = shownCopies.constLast();
-        }
-        distinct.insert(name);
+    if (trimmed.size() != m_key.size())
+        return false;
+    for (qsizetype i = 1; i < trimmed.size(); ++i) {
+        if (lower.at(uchar(trimmed.at(i))) != m_key.at(i))
+            return false;
     }
-    QList<QByteArray> names;
-    names.reserve(distinct.size());
-    for (const QByteArrayView name : std::as_const(distinct))
-        names.append(name.toByteArray());
-    displaySort(names, [](const QByteArray& name) -> const QByteArray& { return name; });
-    return names;
-}
-
-QList<ListItem> gatherListItems(const QList<Record>& records, QByteArrayView name) {
-    const ListMatcher matcher(name);
-    QList<ListItem> items;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const Record& record = records.at(i);
-        if (matcher.matches(nameOf(record)))
-            items.append({record.raw(CustomListRecord::ItemText), i + 1, record.bytes()});
-    }
-    displaySort(items, [](const ListItem& item) -> const QByteArray& { return item.text; });
-    return items;
+    return true;
 }
 
 QByteArray propercase(QByteArrayView text) {

@@ -43,16 +43,10 @@ class ListMatcher {
 public:
     explicit ListMatcher(QByteArrayView name);
     bool matches(QByteArrayView storedName) const;
-    // Whether any of these records belongs to the list.
-    bool anyIn(const QList<Record>& records) const;
 
 private:
     QByteArray m_key;
 };
-
-// The distinct names as shown (all 30 bytes, zero bytes as blanks; names that differ only in case
-// are distinct), sorted byte by byte.
-QList<QByteArray> gatherListNames(const QList<Record>& records);
 
 // One record of a list as the chooser shows it: its item text (all 40 bytes), its record number
 // and the whole record as it was read, to tell later whether the file still holds it.
@@ -61,8 +55,6 @@ struct ListItem {
     qint64 recno;
     QByteArray record;
 };
-// The records of the named list, sorted by item text; equal texts keep their file order.
-QList<ListItem> gatherListItems(const QList<Record>& records, QByteArrayView name);
 
 // The first letter and every letter after a blank in capitals, every other letter small:
 // "taco NIGHT" gives "Taco Night".

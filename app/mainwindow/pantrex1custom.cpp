@@ -31,13 +31,14 @@ void pantrex1::connectCustomLists() {
         if (QAction* item = recipemenu->findChild<QAction*>(QLatin1String(name)))
             connect(item, &QAction::triggered, this, handler);
     };
-    onItem("recmakecmd", [this, selectedProducts] { createlist(m_pantmod, m_dialogs, selectedProducts()); });
+    onItem("recmakecmd",
+           [this, selectedProducts] { createlist(m_pantmod, m_dialogs, m_chooser->catalog(), selectedProducts()); });
     onItem("recaddcmd", [chooser] { chooser->choose(CustomMode::Add); });
     onItem("receditcmd", [chooser] { chooser->choose(CustomMode::Remove); });
     onItem("recpreview", [chooser] { chooser->choose(CustomMode::Preview); });
     onItem("recgetcmd", [chooser] { chooser->choose(CustomMode::Get); });
     onItem("recdelete", [chooser] { chooser->choose(CustomMode::Delete); });
-    onItem("saveshopcmd", [this] { saveshoplist(m_pantmod, m_dialogs); });
+    onItem("saveshopcmd", [this] { saveshoplist(m_pantmod, m_dialogs, m_chooser->catalog()); });
 }
 
 void pantrex1::leavecustommode() {
