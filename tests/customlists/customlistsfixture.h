@@ -80,6 +80,24 @@ inline void selectProducts(ProductView* view, const QList<int>& rows) {
         view->List1->selectionModel()->select(view->List1->model()->index(row, 0), QItemSelectionModel::Select);
 }
 
+// A main window over a folder holding these custom lists (and shopping list and products, when given).
+struct CustomListsFixture : MainWindowFixture {
+    CustomListChooser* chooser = nullptr;
+    ShoppingListPanel* list = nullptr;
+    // The shopping list's heading as the window opened.
+    QString caption;
+
+    void open(const QByteArray& lists, const QByteArray& shopping = {}, const QByteArray& products = {}) {
+        folder.write("pantrecp.dat", lists);
+        folder.write("grocery.lst", shopping);
+        folder.write("grocery.dat", products);
+        load();
+        chooser = window->chooser();
+        list = window->shoppingList();
+        caption = list->listlbl->text();
+    }
+};
+
 inline const QString NeverMind = QStringLiteral("Never Mind");
 
 } // namespace pantrex::testing

@@ -66,11 +66,9 @@ void CustomListChooserTest::listNamesInEachMode_data() {
 void CustomListChooserTest::listNamesInEachMode() {
     QFETCH(QString, menuItem);
     QFETCH(QString, prompt);
-    MainWindowFixture f;
-    f.folder.write("pantrecp.dat", lists());
-    f.folder.write("grocery.lst", shoppingBytes("Milk"));
-    f.load();
-    ShoppingListPanel* list = f.window->shoppingList();
+    CustomListsFixture f;
+    f.open(lists(), shoppingBytes("Milk"));
+    ShoppingListPanel* list = f.list;
     const QRect listPlace(list->list2->mapTo(f.window.get(), QPoint()), list->list2->size());
     triggerMenu(*f.window, menuItem.toLatin1().constData());
 
@@ -114,42 +112,36 @@ void CustomListChooserTest::noListsOnFile() {
 
 // Zero bytes show as blanks, and a name padded with them is the same list as one padded with blanks.
 void CustomListChooserTest::namesWrittenByOtherPrograms() {
-    MainWindowFixture f;
+    CustomListsFixture f;
     QByteArray zeroPadded = customBytes("Tacos", "Beans");
     zeroPadded.replace(5, 25, QByteArray(25, '\0'));
     QByteArray zeroInside = customBytes("Ta os", "Corn");
     zeroInside[2] = '\0';
     const QByteArray bytes =
         customBytes("Tacos", "Shells") + zeroPadded + zeroInside + QByteArray(251, '\xff') + QByteArray(100, 'x');
-    f.folder.write("pantrecp.dat", bytes);
-    f.load();
-    CustomListChooser* chooser = f.window->chooser();
+    f.open(bytes);
     triggerMenu(*f.window, "receditcmd");
-    QCOMPARE(rowsOf(chooser->List3), QStringList({"Select a list to edit...", name30("Ta os"), name30("Tacos"),
-                                                  QString(30, QChar(0xff)), NeverMind}));
+    QCOMPARE(rowsOf(f.chooser->List3), QStringList({"Select a list to edit...", name30("Ta os"), name30("Tacos"),
+                                                    QString(30, QChar(0xff)), NeverMind}));
     f.dialogs.expectMessage(RemoveInstructions);
-    clickRow(chooser->List3, 2);
-    QCOMPARE(rowsOf(chooser->List4), itemRows({"Beans", "Shells"}));
+    clickRow(f.chooser->List3, 2);
+    QCOMPARE(rowsOf(f.chooser->List4), itemRows({"Beans", "Shells"}));
     QCOMPARE(f.folder.read("pantrecp.dat"), bytes);
 }
 
 void CustomListChooserTest::promptAndNeverMindRows() {
-    MainWindowFixture f;
-    f.folder.write("pantrecp.dat", lists());
-    f.load();
-    ShoppingListPanel* list = f.window->shoppingList();
-    const QString caption = list->listlbl->text();
-    CustomListChooser* chooser = f.window->chooser();
+    CustomListsFixture f;
+    f.open(lists());
     // The prompt row is no list: deleting stays unasked.
     triggerMenu(*f.window, "recdelete");
-    clickRow(chooser->List3, 0);
-    QVERIFY(chooser->List3->isVisible());
-    QCOMPARE(list->listlbl->text(), QStringLiteral("Select"));
+    clickRow(f.chooser->List3, 0);
+    QVERIFY(f.chooser->List3->isVisible());
+    QCOMPARE(f.list->listlbl->text(), QStringLiteral("Select"));
 
-    clickRow(chooser->List3, 5);
+    clickRow(f.chooser->List3, 5);
     QCOMPARE(f.pantmod->chosenlist, QByteArray("Never Mind"));
-    QVERIFY(!chooser->isVisible() && list->list2->isVisible());
-    QCOMPARE(list->listlbl->text(), caption);
+    QVERIFY(!f.chooser->isVisible() && f.list->list2->isVisible());
+    QCOMPARE(f.list->listlbl->text(), f.caption);
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
 }
 
@@ -169,31 +161,26 @@ void CustomListChooserTest::itemsOfTheChosenList() {
     QFETCH(QString, heading);
     QFETCH(QColor, background);
     QFETCH(bool, proceedAtOnce);
-    MainWindowFixture f;
-    f.folder.write("pantrecp.dat", lists());
-    f.folder.write("grocery.lst", shoppingBytes("Milk"));
-    f.load();
-    ShoppingListPanel* list = f.window->shoppingList();
-    const QString caption = list->listlbl->text();
-    CustomListChooser* chooser = f.window->chooser();
+    CustomListsFixture f;
+    f.open(lists(), shoppingBytes("Milk"));
 
     f.dialogs.expectMessage(instructions);
     chooseList(f, menuItem.toLatin1().constData(), "Tacos");
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constLast().message.title, QString());
     // The records of Tacos and TACOS alike, sorted by item; each row stands for its own record.
-    QCOMPARE(rowsOf(chooser->List4), itemRows({"Beans", "Cheese", "Shells", "avocado"}));
+    QCOMPARE(rowsOf(f.chooser->List4), itemRows({"Beans", "Cheese", "Shells", "avocado"}));
     QCOMPARE(f.pantmod->itemrecnos, QList<qint64>({3, 6, 1, 7}));
-    QCOMPARE(list->listlbl->text(), heading);
-    QCOMPARE(chooser->List4->palette().color(QPalette::Base), background);
-    QVERIFY(chooser->List4->isVisible() && !chooser->List3->isVisible());
-    QCOMPARE(chooser->recdelcmd->isVisible(), proceedAtOnce);
+    QCOMPARE(f.list->listlbl->text(), heading);
+    QCOMPARE(f.chooser->List4->palette().color(QPalette::Base), background);
+    QVERIFY(f.chooser->List4->isVisible() && !f.chooser->List3->isVisible());
+    QCOMPARE(f.chooser->recdelcmd->isVisible(), proceedAtOnce);
 
-    clickRow(chooser->List4, 1);
-    QVERIFY(chooser->recdelcmd->isVisible());
-    clickRow(chooser->List4, 4);
-    QVERIFY(!chooser->isVisible() && !chooser->recdelcmd->isVisible() && list->list2->isVisible());
-    QCOMPARE(list->listlbl->text(), caption);
+    clickRow(f.chooser->List4, 1);
+    QVERIFY(f.chooser->recdelcmd->isVisible());
+    clickRow(f.chooser->List4, 4);
+    QVERIFY(!f.chooser->isVisible() && !f.chooser->recdelcmd->isVisible() && f.list->list2->isVisible());
+    QCOMPARE(f.list->listlbl->text(), f.caption);
     QCOMPARE(f.pantmod->custommode, CustomMode::None);
     QVERIFY(f.pantmod->choosertext.isEmpty() && f.pantmod->itemrecnos.isEmpty());
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
@@ -201,58 +188,53 @@ void CustomListChooserTest::itemsOfTheChosenList() {
 
 // Arrows move, Enter and Space act on the row as a click does, Esc still quits.
 void CustomListChooserTest::keyboard() {
-    MainWindowFixture f;
-    f.folder.write("pantrecp.dat", lists());
-    f.load();
+    CustomListsFixture f;
+    f.open(lists());
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    CustomListChooser* chooser = f.window->chooser();
-    triggerMenu(*f.window, "receditcmd");
-    QCOMPARE(QApplication::focusWidget(), chooser->List3);
-    QTest::keyClick(chooser->List3, Qt::Key_Return); // the prompt row
-    QVERIFY(chooser->List3->isVisible());
-    f.dialogs.expectMessage(RemoveInstructions);
-    QTest::keyClick(chooser->List3, Qt::Key_Down);
-    QTest::keyClick(chooser->List3, Qt::Key_Down);
-    QTest::keyClick(chooser->List3, Qt::Key_Return);
-    QVERIFY(f.dialogs.done());
-    QCOMPARE(rowsOf(chooser->List4), itemRows({"Eggs", "Milk"}));
 
-    QCOMPARE(QApplication::focusWidget(), chooser->List4);
-    QVERIFY(!chooser->recdelcmd->isVisible());
-    QTest::keyClick(chooser->List4, Qt::Key_Down);
-    QVERIFY(!chooser->recdelcmd->isVisible());
-    QTest::keyClick(chooser->List4, Qt::Key_Space);
-    QVERIFY(chooser->recdelcmd->isVisible());
-    QCOMPARE(chooser->List4->selectionModel()->selectedIndexes().size(), 1);
-    QTest::keyClick(chooser->List4, Qt::Key_Down);
-    QTest::keyClick(chooser->List4, Qt::Key_Enter);
-    QVERIFY(!chooser->isVisible());
+    triggerMenu(*f.window, "receditcmd");
+    QCOMPARE(QApplication::focusWidget(), f.chooser->List3);
+    QTest::keyClick(f.chooser->List3, Qt::Key_Return); // the prompt row
+    QVERIFY(f.chooser->List3->isVisible());
+    f.dialogs.expectMessage(RemoveInstructions);
+    QTest::keyClick(f.chooser->List3, Qt::Key_Down);
+    QTest::keyClick(f.chooser->List3, Qt::Key_Down);
+    QTest::keyClick(f.chooser->List3, Qt::Key_Return);
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(rowsOf(f.chooser->List4), itemRows({"Eggs", "Milk"}));
+
+    QCOMPARE(QApplication::focusWidget(), f.chooser->List4);
+    QVERIFY(!f.chooser->recdelcmd->isVisible());
+    QTest::keyClick(f.chooser->List4, Qt::Key_Down);
+    QVERIFY(!f.chooser->recdelcmd->isVisible());
+    QTest::keyClick(f.chooser->List4, Qt::Key_Space);
+    QVERIFY(f.chooser->recdelcmd->isVisible());
+    QCOMPARE(f.chooser->List4->selectionModel()->selectedIndexes().size(), 1);
+    QTest::keyClick(f.chooser->List4, Qt::Key_Down);
+    QTest::keyClick(f.chooser->List4, Qt::Key_Enter);
+    QVERIFY(!f.chooser->isVisible());
 
     triggerMenu(*f.window, "recpreview");
-    QTest::keyClick(chooser->List3, Qt::Key_Escape);
+    QTest::keyClick(f.chooser->List3, Qt::Key_Escape);
     QCOMPARE(f.finished->count(), 1);
 }
 
 void CustomListChooserTest::leavingCustomListMode() {
-    MainWindowFixture f;
-    f.folder.write("pantrecp.dat", lists());
-    f.load();
-    ShoppingListPanel* list = f.window->shoppingList();
-    const QString caption = list->listlbl->text();
-    CustomListChooser* chooser = f.window->chooser();
+    CustomListsFixture f;
+    f.open(lists());
 
     triggerMenu(*f.window, "recpreview");
     f.window->leavecustommode();
-    QVERIFY(!chooser->isVisible() && list->list2->isVisible());
-    QCOMPARE(list->listlbl->text(), caption);
+    QVERIFY(!f.chooser->isVisible() && f.list->list2->isVisible());
+    QCOMPARE(f.list->listlbl->text(), f.caption);
     QCOMPARE(f.pantmod->custommode, CustomMode::Preview);
 
     // Items shown for getting are not left on screen under another command: an emptied file closes them.
     for (const bool byCommand : {false, true}) {
         f.dialogs.expectMessage(GetInstructions);
         chooseList(f, "recgetcmd", "Breakfast");
-        QVERIFY(chooser->recdelcmd->isVisible());
+        QVERIFY(f.chooser->recdelcmd->isVisible());
         if (byCommand) {
             f.folder.write("pantrecp.dat", QByteArray());
             f.dialogs.expectMessage("No lists on file!");
@@ -261,8 +243,8 @@ void CustomListChooserTest::leavingCustomListMode() {
         } else {
             f.window->leavecustommode();
         }
-        QVERIFY(!chooser->isVisible() && !chooser->recdelcmd->isVisible() && list->list2->isVisible());
-        QCOMPARE(list->listlbl->text(), caption);
+        QVERIFY(!f.chooser->isVisible() && !f.chooser->recdelcmd->isVisible() && f.list->list2->isVisible());
+        QCOMPARE(f.list->listlbl->text(), f.caption);
         QCOMPARE(f.pantmod->custommode, CustomMode::None);
         QVERIFY(f.pantmod->choosertext.isEmpty() && f.pantmod->itemrecnos.isEmpty());
     }

@@ -118,10 +118,8 @@ void CustomListOpsTest::create() {
     QFETCH(QList<int>, rows);
     QFETCH(QStringList, boxes);
     QFETCH(QByteArray, appended);
-    MainWindowFixture f;
-    f.folder.write("grocery.dat", products());
-    f.folder.write("pantrecp.dat", before);
-    f.load();
+    CustomListsFixture f;
+    f.open(before, {}, products());
     selectProducts(f.window->productView(), rows);
     script(f.dialogs, boxes);
     triggerMenu(*f.window, "recmakecmd");
@@ -153,11 +151,9 @@ void CustomListOpsTest::addToList() {
     QFETCH(QList<int>, rows);
     QFETCH(QStringList, boxes);
     QFETCH(QByteArray, appended);
-    MainWindowFixture f;
+    CustomListsFixture f;
     const QByteArray before = customBytes("TACO Night", "Beans") + customBytes("Breakfast", "Milk");
-    f.folder.write("grocery.dat", products());
-    f.folder.write("pantrecp.dat", before);
-    f.load();
+    f.open(before, {}, products());
     selectProducts(f.window->productView(), rows);
     script(f.dialogs, boxes);
     chooseList(f, "recaddcmd", "TACO Night");
@@ -195,7 +191,7 @@ void CustomListOpsTest::deleteList() {
     QFETCH(QString, failure);
     QFETCH(bool, deleted);
     QFETCH(bool, backup);
-    MainWindowFixture f;
+    CustomListsFixture f;
     // Taco Night has five records, Breakfast four, in turns.
     QByteArray all;
     QByteArray breakfast;
@@ -206,8 +202,7 @@ void CustomListOpsTest::deleteList() {
         if (i % 2)
             breakfast += record;
     }
-    f.folder.write("pantrecp.dat", all);
-    f.load();
+    f.open(all);
     PermissionsEnforced enforced;
     if (readOnly == "file")
         QFile::setPermissions(f.folder.filePath("pantrecp.dat"), QFile::ReadOwner);
@@ -253,11 +248,10 @@ void CustomListOpsTest::removeItems() {
     QFETCH(QStringList, after);
     QFETCH(QList<int>, left);
     QFETCH(bool, chooserOpen);
-    MainWindowFixture f;
+    CustomListsFixture f;
     const QList<QByteArray> all = tacosAndBreakfast();
-    f.folder.write("pantrecp.dat", records(all, {1, 2, 3, 4, 5, 6}));
-    f.load();
-    CustomListChooser* chooser = f.window->chooser();
+    f.open(records(all, {1, 2, 3, 4, 5, 6}));
+    CustomListChooser* chooser = f.chooser;
     chooseItems(f, "receditcmd", "Tacos", {0, 2}); // Beans and Shells, records 3 and 1
     PermissionsEnforced enforced;
     if (readOnly)
@@ -301,12 +295,10 @@ void CustomListOpsTest::getItems() {
     QFETCH(QStringList, after);
     QFETCH(QByteArray, appended);
     QFETCH(bool, chooserOpen);
-    MainWindowFixture f;
+    CustomListsFixture f;
     const QByteArray lists = customBytes("Dairy run", "Milk", "2.49") + customBytes("Tacos", "Shells") +
                              customBytes("Dairy run", "Eggs", "3.10");
-    f.folder.write("pantrecp.dat", lists);
-    f.folder.write("grocery.lst", shopping);
-    f.load();
+    f.open(lists, shopping);
     chooseItems(f, "recgetcmd", "Dairy run", {0, 1});
     script(f.dialogs, QStringList{"Add selected items?=" + answer} + after);
     f.window->chooser()->recdelcmd->click();
@@ -344,12 +336,10 @@ void CustomListOpsTest::rowsOfAChangedFile() {
     QFETCH(QList<int>, changed);
     QFETCH(QList<int>, left);
     QFETCH(QStringList, itemsShown);
-    MainWindowFixture f;
+    CustomListsFixture f;
     const QList<QByteArray> all =
         tacosAndBreakfast() + QList<QByteArray>{customBytes("Tacos", "Tortillas"), customBytes("Lunch", "Bread")};
-    f.folder.write("pantrecp.dat", records(all, {1, 2, 3, 4, 5, 6}));
-    f.folder.write("grocery.lst", shoppingBytes("Tea"));
-    f.load();
+    f.open(records(all, {1, 2, 3, 4, 5, 6}), shoppingBytes("Tea"));
     chooseItems(f, menuItem.toLatin1().constData(), "Tacos", {0, 2});
     f.folder.write("pantrecp.dat", records(all, changed));
     const bool stale = !itemsShown.isEmpty() || changed.isEmpty();
@@ -379,7 +369,7 @@ void CustomListOpsTest::preview_data() {
 void CustomListOpsTest::preview() {
     QFETCH(int, items);
     QFETCH(int, lines);
-    MainWindowFixture f;
+    CustomListsFixture f;
     QByteArray lists;
     QStringList sorted;
     for (int i = items; i >= 1; --i) {
@@ -394,8 +384,7 @@ void CustomListOpsTest::preview() {
         else
             text += sorted.at(2 * line) + "   \t" + sorted.value(2 * line + 1) + "\n";
     }
-    f.folder.write("pantrecp.dat", lists);
-    f.load();
+    f.open(lists);
     f.dialogs.expectMessage(text);
     chooseList(f, "recpreview", "Snacks");
     QVERIFY(f.dialogs.done());
@@ -442,11 +431,9 @@ void CustomListOpsTest::saveShoppingList() {
     QFETCH(QByteArray, shopping);
     QFETCH(QStringList, boxes);
     QFETCH(QByteArray, appended);
-    MainWindowFixture f;
+    CustomListsFixture f;
     const QByteArray before = customBytes("Old list", "Bread");
-    f.folder.write("grocery.lst", shopping);
-    f.folder.write("pantrecp.dat", before);
-    f.load();
+    f.open(before, shopping);
     script(f.dialogs, boxes);
     triggerMenu(*f.window, "saveshopcmd");
     QVERIFY(f.dialogs.done());
