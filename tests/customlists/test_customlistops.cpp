@@ -71,8 +71,6 @@ private Q_SLOTS:
     void removeItems();
     void getItems_data();
     void getItems();
-    void rowsOfAChangedFile_data();
-    void rowsOfAChangedFile();
     void preview_data();
     void preview();
     void saveShoppingList_data();
@@ -229,47 +227,73 @@ void CustomListOpsTest::deleteList() {
 void CustomListOpsTest::removeItems_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QList<int>>("fileThen"); // as another program leaves it before "Proceed"
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QList<int>>("left");
     QTest::addColumn<bool>("chooserOpen");
+    QTest::addColumn<QStringList>("itemsShown");
 
-    const QString question = "Delete selected items?=";
-    QTest::newRow("yes") << "Yes" << false << QStringList{"Done!"} << QList<int>{2, 4, 5, 6} << false;
-    QTest::newRow("no") << "No" << false << QStringList() << QList<int>{1, 2, 3, 4, 5, 6} << true;
-    QTest::newRow("cancel") << "Cancel" << false << QStringList() << QList<int>{1, 2, 3, 4, 5, 6} << false;
-    QTest::newRow("file read-only")
-        << "Yes" << true << QStringList{"Could not save pantrecp.dat: the file is read-only\nNo item was removed."}
-        << QList<int>{1, 2, 3, 4, 5, 6} << true;
+    // Records 1 to 6 as listed; 7 is record 1 with another item, 8 a record another program added.
+    const QList<int> asListed{1, 2, 3, 4, 5, 6};
+    const QStringList tacos{"Beans", "Cheese", "Shells", "avocado"};
+    QTest::newRow("yes") << "Yes" << false << asListed << QStringList{"Done!"} << QList<int>{2, 4, 5, 6} << false
+                         << QStringList();
+    QTest::newRow("no") << "No" << false << asListed << QStringList() << asListed << true << tacos;
+    QTest::newRow("cancel") << "Cancel" << false << asListed << QStringList() << asListed << false << QStringList();
+    QTest::newRow("file read-only") << "Yes" << true << asListed
+                                    << QStringList{"Could not save pantrecp.dat: the file is read-only\nNo item was "
+                                                   "removed."}
+                                    << asListed << true << tacos;
+    QTest::newRow("file emptied elsewhere")
+        << "Yes" << false << QList<int>{} << QStringList{Stale} << QList<int>{} << true << QStringList();
+    QTest::newRow("a record replaced elsewhere")
+        << "Yes" << false << QList<int>{7, 2, 3, 4, 5, 6} << QStringList{Stale} << QList<int>{7, 2, 3, 4, 5, 6} << true
+        << QStringList{"Beans", "Cheese", "Tortillas", "avocado"};
+    QTest::newRow("a record added elsewhere")
+        << "Yes" << false << QList<int>{1, 2, 3, 4, 5, 6, 8} << QStringList{"Done!"} << QList<int>{2, 4, 5, 6, 8}
+        << false << QStringList();
 }
 
+// Rows whose records another program took away or changed are read again and nothing is written;
+// records added elsewhere change nothing.
 void CustomListOpsTest::removeItems() {
     QFETCH(QString, answer);
     QFETCH(bool, readOnly);
+    QFETCH(QList<int>, fileThen);
     QFETCH(QStringList, after);
     QFETCH(QList<int>, left);
     QFETCH(bool, chooserOpen);
+    QFETCH(QStringList, itemsShown);
     CustomListsFixture f;
-    const QList<QByteArray> all = tacosAndBreakfast();
+    const QList<QByteArray> all =
+        tacosAndBreakfast() + QList<QByteArray>{customBytes("Tacos", "Tortillas"), customBytes("Lunch", "Bread")};
     f.open(records(all, {1, 2, 3, 4, 5, 6}));
-    CustomListChooser* chooser = f.chooser;
     chooseItems(f, "receditcmd", "Tacos", {0, 2}); // Beans and Shells, records 3 and 1
+    f.folder.write("pantrecp.dat", records(all, fileThen));
     PermissionsEnforced enforced;
     if (readOnly)
         QFile::setPermissions(f.folder.filePath("pantrecp.dat"), QFile::ReadOwner);
     script(f.dialogs, QStringList{"Delete selected items?=" + answer} + after);
-    chooser->recdelcmd->click();
+    f.chooser->recdelcmd->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().at(1).message.buttons, Dialogs::Buttons::YesNoCancel); // after the instructions
     QCOMPARE(f.folder.read("pantrecp.dat"), records(all, left));
     QCOMPARE(f.pantmod->customcount, left.size());
     QVERIFY(!f.folder.exists("pantrecp.bak"));
-    QCOMPARE(chooser->List4->isVisible(), chooserOpen);
-    QCOMPARE(f.window->shoppingList()->list2->isVisible(), !chooserOpen);
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), chooserOpen ? name30("Tacos") : f.pantmod->savedcaption);
+    QCOMPARE(f.chooser->List4->isVisible(), chooserOpen);
+    QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
+    QCOMPARE(f.list->listlbl->text(), chooserOpen ? name30("Tacos") : f.pantmod->savedcaption);
+    if (chooserOpen) {
+        QStringList rows;
+        for (const QString& item : itemsShown)
+            rows << item.leftJustified(40);
+        QCOMPARE(rowsOf(f.chooser->List4), rows << NeverMind);
+    }
 }
 
 void CustomListOpsTest::getItems_data() {
     QTest::addColumn<QByteArray>("shopping");
+    QTest::addColumn<bool>("emptiedElsewhere");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QByteArray>("appended");
@@ -278,19 +302,21 @@ void CustomListOpsTest::getItems_data() {
     const QByteArray milk = shoppingBytes("Milk", " 4.98", "2");
     const QByteArray eggs = shoppingBytes("Eggs", "3.10", "1", "Dairy");
     QTest::newRow("one on the list already")
-        << milk << "Yes" << QStringList{"1 item(s) already on the shopping list were not added again."} << eggs
+        << milk << false << "Yes" << QStringList{"1 item(s) already on the shopping list were not added again."} << eggs
         << false;
-    QTest::newRow("case counts") << shoppingBytes("MILK") << "Yes" << QStringList()
+    QTest::newRow("case counts") << shoppingBytes("MILK") << false << "Yes" << QStringList()
                                  << eggs + shoppingBytes("Milk", "2.49", "1") << false;
     QTest::newRow("all on the list already")
-        << milk + shoppingBytes("  Eggs") << "Yes"
+        << milk + shoppingBytes("  Eggs") << false << "Yes"
         << QStringList{"2 item(s) already on the shopping list were not added again."} << QByteArray() << false;
-    QTest::newRow("no") << milk << "No" << QStringList() << QByteArray() << true;
-    QTest::newRow("cancel") << milk << "Cancel" << QStringList() << QByteArray() << false;
+    QTest::newRow("no") << milk << false << "No" << QStringList() << QByteArray() << true;
+    QTest::newRow("cancel") << milk << false << "Cancel" << QStringList() << QByteArray() << false;
+    QTest::newRow("file emptied elsewhere") << milk << true << "Yes" << QStringList{Stale} << QByteArray() << true;
 }
 
 void CustomListOpsTest::getItems() {
     QFETCH(QByteArray, shopping);
+    QFETCH(bool, emptiedElsewhere);
     QFETCH(QString, answer);
     QFETCH(QStringList, after);
     QFETCH(QByteArray, appended);
@@ -300,63 +326,17 @@ void CustomListOpsTest::getItems() {
                              customBytes("Dairy run", "Eggs", "3.10");
     f.open(lists, shopping);
     chooseItems(f, "recgetcmd", "Dairy run", {0, 1});
+    if (emptiedElsewhere)
+        f.folder.write("pantrecp.dat", QByteArray());
     script(f.dialogs, QStringList{"Add selected items?=" + answer} + after);
-    f.window->chooser()->recdelcmd->click();
+    f.chooser->recdelcmd->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.lst"), shopping + appended);
     QCOMPARE(f.pantmod->shopcount, (shopping.size() + appended.size()) / 149);
-    ShoppingListPanel* list = f.window->shoppingList();
-    QCOMPARE(list->rowCount(), chooserOpen ? 1 : f.pantmod->shopcount);
-    QCOMPARE(list->list2->isVisible(), !chooserOpen);
-    QCOMPARE(list->listlbl->text(), chooserOpen ? QStringLiteral("Get") : f.pantmod->savedcaption);
-    QCOMPARE(f.folder.read("pantrecp.dat"), lists);
-}
-
-void CustomListOpsTest::rowsOfAChangedFile_data() {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QList<int>>("changed");
-    QTest::addColumn<QList<int>>("left");
-    QTest::addColumn<QStringList>("itemsShown");
-
-    // Records 1 to 6 as listed; 7 is record 1 with another item, 8 a record another program added.
-    const QStringList tacos{"Beans", "Cheese", "Shells", "avocado"};
-    QTest::newRow("remove, file emptied") << "receditcmd" << QList<int>{} << QList<int>{} << QStringList();
-    QTest::newRow("remove, a record replaced")
-        << "receditcmd" << QList<int>{7, 2, 3, 4, 5, 6} << QList<int>{7, 2, 3, 4, 5, 6}
-        << QStringList{"Beans", "Cheese", "Tortillas", "avocado"};
-    QTest::newRow("get, file emptied") << "recgetcmd" << QList<int>{} << QList<int>{} << QStringList();
-    QTest::newRow("remove, a record added")
-        << "receditcmd" << QList<int>{1, 2, 3, 4, 5, 6, 8} << QList<int>{2, 4, 5, 6, 8} << QStringList();
-}
-
-// Another program changes the file while the items are shown: rows whose records are gone or
-// different are read again and nothing is written; records added elsewhere change nothing.
-void CustomListOpsTest::rowsOfAChangedFile() {
-    QFETCH(QString, menuItem);
-    QFETCH(QList<int>, changed);
-    QFETCH(QList<int>, left);
-    QFETCH(QStringList, itemsShown);
-    CustomListsFixture f;
-    const QList<QByteArray> all =
-        tacosAndBreakfast() + QList<QByteArray>{customBytes("Tacos", "Tortillas"), customBytes("Lunch", "Bread")};
-    f.open(records(all, {1, 2, 3, 4, 5, 6}), shoppingBytes("Tea"));
-    chooseItems(f, menuItem.toLatin1().constData(), "Tacos", {0, 2});
-    f.folder.write("pantrecp.dat", records(all, changed));
-    const bool stale = !itemsShown.isEmpty() || changed.isEmpty();
-    const bool getting = menuItem == "recgetcmd";
-    script(f.dialogs, {(getting ? "Add selected items?" : "Delete selected items?") + QStringLiteral("=Yes"),
-                       stale ? Stale : QStringLiteral("Done!")});
-    f.window->chooser()->recdelcmd->click();
-    QVERIFY(f.dialogs.done());
-    QCOMPARE(f.folder.read("pantrecp.dat"), records(all, stale ? changed : left));
-    QCOMPARE(f.folder.read("grocery.lst"), shoppingBytes("Tea"));
-    QCOMPARE(f.window->chooser()->List4->isVisible(), stale);
-    if (stale) {
-        QStringList rows;
-        for (const QString& item : itemsShown)
-            rows << item.leftJustified(40);
-        QCOMPARE(rowsOf(f.window->chooser()->List4), rows << NeverMind);
-    }
+    QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.pantmod->shopcount);
+    QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
+    QCOMPARE(f.list->listlbl->text(), chooserOpen ? QStringLiteral("Get") : f.pantmod->savedcaption);
+    QCOMPARE(f.folder.read("pantrecp.dat"), emptiedElsewhere ? QByteArray() : lists);
 }
 
 void CustomListOpsTest::preview_data() {
