@@ -75,6 +75,8 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // The Custom lists menu and the chooser.
+    void connectCustomLists();
     // Printing, notes, help and the about box (pantrex1print.cpp).
     void connectPrinting();
     QWidget* buildFooter();

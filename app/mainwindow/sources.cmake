@@ -1,6 +1,7 @@
 target_sources(pantrex_gui PRIVATE
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
     mainwindow/pantrex1.cpp mainwindow/pantrex1.h
+    mainwindow/pantrex1custom.cpp
     mainwindow/pantrex1load.cpp
     mainwindow/pantrex1print.cpp
     mainwindow/productview.cpp mainwindow/productview.h
