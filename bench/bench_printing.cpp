@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         window.productView()->printmastercmd->click();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    report("product list printout to PDF", median(times), floor, 15000);
+    report("product list printout to PDF", median(times), floor, 20000);
 
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
