@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -10,11 +13,13 @@ namespace pantrex {
 
 class CustomListChooser;
 class Dialogs;
+class FileChooser;
 class HoverButton;
 class HoverHints;
 class ProductView;
 class ShoppingListPanel;
 class pantadd;
+class pantnew;
 struct PANTMOD;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -35,6 +40,10 @@ public:
     void quit();
     // Ends custom-list mode: the chooser gives the shopping list its place and heading back.
     void leavecustommode();
+    // Opens the shopping list named by shoppath on channel 2 and shows it.
+    void loadshoplist();
+    // The file-open dialog "Open..." uses; without one the window makes its own.
+    void setFileChooser(FileChooser* chooser);
 
     ProductView* productView() const { return m_productView; }
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }
@@ -70,6 +79,13 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // Open, New, Export and Import (pantrex1files.cpp).
+    void connectListFiles();
+    void openfilecmdClick();
+    void newfilecmdClick();
+    void exportcmdClick();
+    void mergecmdClick();
+    FileChooser& fileChooser();
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).
@@ -98,6 +114,9 @@ private:
     CustomListChooser* m_chooser;
     HoverHints* m_hints = nullptr;
     pantadd* m_pantadd = nullptr;
+    QPointer<pantnew> m_pantnew;
+    FileChooser* m_fileChooser = nullptr;
+    std::unique_ptr<FileChooser> m_ownFileChooser;
     bool m_finished = false;
 };
 
