@@ -6,7 +6,6 @@
 #include "state/pantmod.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -83,17 +82,6 @@ Record newProduct(const Record& merged) {
     return product;
 }
 
-// A write that failed midway may have left part of a record behind; the file keeps only whole
-// records. The file is closed first, so that nothing of the failed write is still on its way.
-void keepWholeRecords(PANTMOD& pantmod) {
-    pantmod.files.close(ProductChannel);
-    QFile file(pantmod.files.pathOf(pantmod.prodpath));
-    const qint64 size = file.size();
-    if (size % ProductRecord::Length != 0)
-        file.resize(size - size % ProductRecord::Length);
-    reopenProducts(pantmod);
-}
-
 // The merge file of the open product list: its records, none when it is missing or holds no whole
 // record (an empty file is removed, as the start-up probe does), or an error.
 std::optional<QList<Record>> readMergeFile(PANTMOD& pantmod, ImportResult& result) {
@@ -163,27 +151,28 @@ ImportResult importMergeFile(PANTMOD& pantmod) {
     for (qint64 n = 1; n <= catalog.count(); ++n)
         names.insert(ansiUpper(catalog.name(n)));
 
-    result.outcome = ImportResult::Outcome::Imported;
+    QList<Record> added;
     for (const Record& record : *merged) {
         const QByteArray name = record.text(ProductRecord::ItemName);
         if (!namesAProduct(name)) {
             ++result.leftOut;
             continue;
         }
-        const QByteArray key = ansiUpper(name);
-        if (names.contains(key))
-            continue;
-        if (!products->append(newProduct(record))) {
-            result.outcome = ImportResult::Outcome::Stopped;
-            result.error = products->errorString();
-            keepWholeRecords(pantmod);
-            return result;
-        }
-        names.insert(key);
-        ++result.added;
+        const qsizetype known = names.size();
+        names.insert(ansiUpper(name));
+        if (names.size() > known)
+            added.append(newProduct(record));
     }
+    // The new products go on in the merge file's order; a failure midway leaves those written
+    // before it whole, and the merge file stays for another try.
+    const bool written = added.isEmpty() || products->appendAll(added, result.added);
     pantmod.prodcount = products->count();
-
+    if (!written) {
+        result.outcome = ImportResult::Outcome::Stopped;
+        result.error = products->errorString();
+        return result;
+    }
+    result.outcome = ImportResult::Outcome::Imported;
     if (!files.copy(pantmod.mergepath, ImportedCopy) || !files.remove(pantmod.mergepath))
         result.error = files.errorString();
     else
