@@ -89,8 +89,10 @@ bool FileChannels::copyFile(const QString& from, const QString& targetPath, cons
         m_error = what + QStringLiteral(": ") + source.errorString();
         return false;
     }
+    // Unbuffered, so that a write the disk has no room for fails there and then: a buffered one
+    // would only fail inside commit, which then still puts the cut copy in place.
     QSaveFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly)) {
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_error = what + QStringLiteral(": ") + target.errorString();
         return false;
     }

@@ -171,13 +171,17 @@ bool RecordFile::rewrite(const QList<Record>& records) {
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.
+    // One unbuffered write, so that a disk without room for it fails here: a buffered write would
+    // only fail inside commit, which then still puts the cut file in place.
+    QByteArray bytes;
+    bytes.reserve(records.size() * m_recordLength);
+    for (const Record& record : records)
+        bytes += record.bytes();
     QSaveFile save(m_path);
-    if (!save.open(QIODevice::WriteOnly))
+    if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(what, save.errorString());
-    for (const Record& record : records) {
-        if (save.write(record.bytes()) != m_recordLength)
-            return fail(what, save.errorString());
-    }
+    if (save.write(bytes) != bytes.size())
+        return fail(what, save.errorString());
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
     changed();

@@ -3,15 +3,13 @@
 #include "mainwindowfixture.h"
 
 #include "mainwindow/productview.h"
+#include "support/filesizelimit.h"
 #include "support/permissions.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QListView>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace pantrex;
 using namespace pantrex::testing;
@@ -43,22 +41,6 @@ void expect(MainWindowFixture& f, const Script& script) {
     for (const auto& [text, answer] : script)
         f.dialogs.expectMessage(text, answer);
 }
-
-// Lifts a limit on how large a file this process may write, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 } // namespace
 
