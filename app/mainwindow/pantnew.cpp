@@ -71,6 +71,9 @@ pantnew::pantnew(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow)
     layout->addStretch(1);
     layout->addLayout(buttons);
 
+    // Wide enough for the whole title in the title bar.
+    resize(fontMetrics().horizontalAdvance(windowTitle()) + 160, sizeHint().height());
+
     connect(createcmd, &QPushButton::clicked, this, &pantnew::createcmdClick);
     connect(cancelcmd, &QPushButton::clicked, this, &QDialog::hide);
 }

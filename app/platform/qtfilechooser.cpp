@@ -23,6 +23,7 @@ QString QtFileChooser::openFile(const Request& request) {
         if (QDir(entered) != QDir(home))
             dialog.setDirectory(home);
     });
+    dialog.resize(720, 440);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
