@@ -113,9 +113,8 @@ bool RecordFile::append(const Record& record) {
     return write(count() + 1, record);
 }
 
-bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
-    const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
-    appended = 0;
+// Whether the records may be written to the file now; on failure errorString begins with what.
+bool RecordFile::canWrite(const QString& what, const QList<Record>& records) const {
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
     if (!stillWritable())
@@ -124,6 +123,14 @@ bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
         if (record.length() != m_recordLength)
             return fail(what, QStringLiteral("a record does not fit this file"));
     }
+    return true;
+}
+
+bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
+    const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
+    appended = 0;
+    if (!canWrite(what, records))
+        return false;
     const qint64 before = count();
     changed();
     if (!m_file.seek(before * m_recordLength))
@@ -160,14 +167,8 @@ void RecordFile::dropPartialRecord() {
 
 bool RecordFile::rewrite(const QList<Record>& records) {
     const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
-    if (!m_file.isOpen())
-        return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable())
-        return fail(what, QStringLiteral("the file is read-only"));
-    for (const Record& record : records) {
-        if (record.length() != m_recordLength)
-            return fail(what, QStringLiteral("a record does not fit this file"));
-    }
+    if (!canWrite(what, records))
+        return false;
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.

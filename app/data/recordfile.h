@@ -65,6 +65,7 @@ private:
     void changed();
     bool stillWritable() const;
     void dropPartialRecord();
+    bool canWrite(const QString& what, const QList<Record>& records) const;
 
     bool fail(const QString& what, const QString& why) const;
 
