@@ -48,7 +48,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     central->setObjectName(QStringLiteral("background"));
     m_productView = new ProductView(m_pantmod, m_dialogs, central);
     m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
-    m_chooser = new CustomListChooser(central);
+    m_chooser = new CustomListChooser(m_pantmod, m_dialogs, central);
     m_pantadd = new pantadd(m_pantmod, m_dialogs, this);
     m_shoppingList->setChooser(m_chooser);
 
@@ -64,6 +64,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     buildHints();
     connectActions();
     connectListFiles();
+    connectCustomLists();
     qApp->installEventFilter(this);
     resize(800, 600);
     keepTitleEmpty(*this, windowTitle());
@@ -263,11 +264,6 @@ void pantrex1::deleteSelectedProducts() {
 void pantrex1::addSelectedProducts() {
     m_pantmod.addmode.clear();
     m_shoppingList->foodoncmdClick();
-}
-
-void pantrex1::leavecustommode() {
-    m_shoppingList->showChooser(false);
-    m_shoppingList->listlbl->setText(m_pantmod.savedcaption);
 }
 
 void pantrex1::showProgramHelp() {

@@ -86,6 +86,8 @@ private:
     void exportcmdClick();
     void mergecmdClick();
     FileChooser& fileChooser();
+    // The Custom lists menu and the chooser.
+    void connectCustomLists();
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).

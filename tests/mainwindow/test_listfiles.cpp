@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -114,14 +115,15 @@ void ListFilesTest::opensChosenList() {
     if (!ownProducts.isNull())
         f.folder.write(name.section(QLatin1Char('.'), 0, 0) + ".dat", ownProducts);
     f.folder.write("grocery.mrg", productBytes("Tea"));
+    f.folder.write("pantrecp.dat", recordBytes(CustomListRecord::Length, {{0, "Picnic"}, {30, "Cake"}}));
     loadDefaultList(f);
     QVERIFY(f.window->mergecmd->isEnabled());
     if (!ownMergeFile.isEmpty())
         f.folder.write(ownMergeFile, productBytes("Tea"));
     // Custom-list mode, and the warning about the default products already given.
     ShoppingListPanel* list = f.window->shoppingList();
-    list->showChooser(true);
-    list->listlbl->setText(QStringLiteral("Choose a list"));
+    f.window->recipemenu->findChild<QAction*>(QStringLiteral("recpreview"))->trigger();
+    QVERIFY(f.window->chooser()->isVisible());
     f.pantmod->defwarned = 1;
 
     f.chooser.expectOpen(chosen.startsWith(QLatin1Char('/')) ? chosen : f.folder.filePath(chosen));
