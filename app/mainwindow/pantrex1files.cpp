@@ -46,11 +46,11 @@ void tell(Dialogs& dialogs, const QString& text, const QString& title = Dialogs:
 
 // What the user is told when an import stopped on a file error.
 QString stoppedText(const ImportResult& result, const PANTMOD& pantmod) {
-    const QString added = result.added == 0   ? QStringLiteral("No new product was added to %1")
-                          : result.added == 1 ? QStringLiteral("1 new product was added to %1")
-                                              : QStringLiteral("%2 new products were added to %1");
-    return result.error + QStringLiteral("\n\n") + added.arg(pantmod.prodpath).arg(result.added) +
-           QStringLiteral("; %1 is kept.").arg(pantmod.mergepath);
+    const QString added = result.added == 0   ? QStringLiteral("No new product was")
+                          : result.added == 1 ? QStringLiteral("1 new product was")
+                                              : QStringLiteral("%1 new products were").arg(result.added);
+    return result.error + QStringLiteral("\n\n") + added +
+           QStringLiteral(" added to %1; %2 is kept.").arg(pantmod.prodpath, pantmod.mergepath);
 }
 
 } // namespace

@@ -230,12 +230,6 @@ void ListFilesTest::createsList_data() {
     QTest::newRow("parent folder") << ".." << none << false << QStringList{"A list name cannot contain \".\"."} << yes
                                    << ""
                                    << "grocery.dat" << 2;
-    QTest::newRow("hidden file") << ".party" << none << false << QStringList{"A list name cannot contain \".\"."} << yes
-                                 << ""
-                                 << "grocery.dat" << 2;
-    QTest::newRow("control character") << QStringLiteral("a\tb") << none << false
-                                       << QStringList{"A list name cannot contain control characters."} << yes << ""
-                                       << "grocery.dat" << 2;
     QTest::newRow("zero character") << QString(QChar(0)) + "ab" << none << false
                                     << QStringList{"A list name cannot contain control characters."} << yes << ""
                                     << "grocery.dat" << 2;
@@ -321,18 +315,13 @@ void ListFilesTest::newDialogForScreenReaders() {
     f.load();
     f.window->newfilecmd->trigger();
     auto* dialog = f.window->findChild<pantnew*>(QStringLiteral("pantnew"));
-    QVERIFY(dialog);
-    for (QWidget* control : std::initializer_list<QWidget*>{dialog->fnametxt, dialog->createcmd, dialog->cancelcmd}) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        QVERIFY(accessible);
-        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
-    }
+    for (QWidget* control : std::initializer_list<QWidget*>{dialog->fnametxt, dialog->createcmd, dialog->cancelcmd})
+        QVERIFY(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty());
     QCOMPARE(QAccessible::queryAccessibleInterface(dialog->fnametxt)->text(QAccessible::Name), dialog->Label1->text());
     // "New..." again starts from an empty dialog.
     dialog->fnametxt->setText(QStringLiteral("party"));
     f.window->newfilecmd->trigger();
-    dialog = f.window->findChild<pantnew*>(QStringLiteral("pantnew"));
-    QCOMPARE(dialog->fnametxt->text(), QString());
+    QCOMPARE(f.window->findChild<pantnew*>(QStringLiteral("pantnew"))->fnametxt->text(), QString());
 }
 
 QTEST_MAIN(ListFilesTest)
