@@ -7,9 +7,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QSet>
 
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace pantrex {
@@ -32,13 +32,24 @@ void ProductCatalog::refresh(const FileChannels& files, const QString& name) {
     const quint64 revision = files.revision(name);
     if (path == m_path && revision == m_revision && size == m_size && modified == m_modified)
         return;
+    const bool samePath = path == m_path;
     m_path = path;
     m_revision = revision;
     m_size = size;
     m_modified = modified;
     QFile file(path);
-    m_bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    rebuild();
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // Records appended after those in memory (an import, a new product) are sorted in among them;
+    // any other change builds the copy afresh.
+    const qint64 oldCount = m_count;
+    const qsizetype kept = oldCount * Length;
+    const bool appended = samePath && oldCount > 0 && bytes.size() / Length > oldCount &&
+                          QByteArrayView(bytes).first(kept) == QByteArrayView(m_bytes).first(kept);
+    m_bytes = std::move(bytes);
+    if (appended)
+        extend(oldCount);
+    else
+        rebuild();
 }
 
 void ProductCatalog::rebuild() {
@@ -50,7 +61,40 @@ void ProductCatalog::rebuild() {
     m_upperCategories.clear();
     QHash<QByteArray, int> upperKeys;
     QSet<QByteArray> exact;
-    for (qint64 n = 1; n <= m_count; ++n) {
+    indexRecords(1, upperKeys, exact);
+    m_byName.resize(size_t(m_count));
+    std::iota(m_byName.begin(), m_byName.end(), 1);
+    displaySort(m_byName, [this](qint32 n) { return name(n); });
+    sortCategories(exact);
+}
+
+void ProductCatalog::extend(qint64 oldCount) {
+    m_count = m_bytes.size() / Length;
+    m_lowerNames.resize(m_count * ProductRecord::ItemName.width);
+    m_categoryKeys.resize(size_t(m_count), -1);
+    m_nameStart.resize(size_t(m_count));
+    m_nameLength.resize(size_t(m_count));
+    QHash<QByteArray, int> upperKeys;
+    for (qsizetype key = 0; key < m_upperCategories.size(); ++key)
+        upperKeys.insert(m_upperCategories.at(key), int(key));
+    QSet<QByteArray> exact(m_categories.begin(), m_categories.end());
+    indexRecords(oldCount + 1, upperKeys, exact);
+
+    // The new records in name order, merged after the old ones of equal name: the order a sort of
+    // the whole file gives, since equal names keep their file order.
+    std::vector<qint32> added(size_t(m_count - oldCount));
+    std::iota(added.begin(), added.end(), qint32(oldCount + 1));
+    displaySort(added, [this](qint32 n) { return name(n); });
+    std::vector<qint32> merged;
+    merged.reserve(size_t(m_count));
+    std::merge(m_byName.begin(), m_byName.end(), added.begin(), added.end(), std::back_inserter(merged),
+               [this](qint32 a, qint32 b) { return name(a).compare(name(b), Qt::CaseSensitive) < 0; });
+    m_byName = std::move(merged);
+    sortCategories(exact);
+}
+
+void ProductCatalog::indexRecords(qint64 first, QHash<QByteArray, int>& upperKeys, QSet<QByteArray>& exact) {
+    for (qint64 n = first; n <= m_count; ++n) {
         const QByteArrayView rec = record(n);
         const QByteArrayView trimmed = fieldText(fieldOf(rec, ProductRecord::ItemName));
         m_nameStart[size_t(n - 1)] = quint8(trimmed.data() - rec.data());
@@ -68,9 +112,9 @@ void ProductCatalog::rebuild() {
         if (!category.isEmpty())
             exact.insert(category.toByteArray());
     }
-    m_byName.resize(size_t(m_count));
-    std::iota(m_byName.begin(), m_byName.end(), 1);
-    displaySort(m_byName, [this](qint32 n) { return name(n); });
+}
+
+void ProductCatalog::sortCategories(const QSet<QByteArray>& exact) {
     m_categories = QList<QByteArray>(exact.begin(), exact.end());
     displaySort(m_categories, [](const QByteArray& c) { return QByteArrayView(c); });
 }

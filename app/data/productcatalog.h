@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -43,6 +45,10 @@ public:
 
 private:
     void rebuild();
+    // Takes in the records after the first oldCount, which are as they were.
+    void extend(qint64 oldCount);
+    void indexRecords(qint64 first, QHash<QByteArray, int>& upperKeys, QSet<QByteArray>& exact);
+    void sortCategories(const QSet<QByteArray>& exact);
 
     QString m_path;
     quint64 m_revision = ~quint64(0);

@@ -45,6 +45,10 @@ public:
     [[nodiscard]] bool write(qint64 n, const Record& record);
     // Writes the record as number count + 1.
     [[nodiscard]] bool append(const Record& record);
+    // Writes the records in order as numbers count + 1 onwards, many at a time. On failure the file
+    // keeps, whole, the records written before it (appended says how many) and no part of the
+    // record it was writing.
+    [[nodiscard]] bool appendAll(const QList<Record>& records, qint64& appended);
     // Replaces the whole content with these records, atomically: the new content goes to a
     // temporary file beside the old one, which is renamed over it only once it is on disk.
     // On any failure the old content stays whole and the file stays open on it.
@@ -60,6 +64,8 @@ private:
     std::optional<QList<Record>> readRange(qint64 first, qint64 n) const;
     void changed();
     bool stillWritable() const;
+    void dropPartialRecord();
+    bool canWrite(const QString& what, const QList<Record>& records) const;
 
     bool fail(const QString& what, const QString& why) const;
 

@@ -5,6 +5,7 @@
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
+#include "platform/filechooser.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
 #include "platform/qtdialogs.h"
@@ -62,6 +63,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     buildMenus();
     buildHints();
     connectActions();
+    connectListFiles();
     connectCustomLists();
     connectPrinting();
     qApp->installEventFilter(this);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -10,6 +13,7 @@ namespace pantrex {
 
 class CustomListChooser;
 class Dialogs;
+class FileChooser;
 class HoverButton;
 class HoverHints;
 class LinePrinter;
@@ -17,6 +21,7 @@ class ProductView;
 class ShoppingListPanel;
 class pantadd;
 class PrintWindows;
+class pantnew;
 struct PANTMOD;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -40,6 +45,10 @@ public:
     // The printer every printout goes to (not owned); without one, the system's printer or PDF
     // files in the working folder.
     void setLinePrinter(LinePrinter* printer);
+    // Opens the shopping list named by shoppath on channel 2 and shows it.
+    void loadshoplist();
+    // The file-open dialog "Open..." uses; without one the window makes its own.
+    void setFileChooser(FileChooser* chooser);
 
     ProductView* productView() const { return m_productView; }
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }
@@ -75,6 +84,13 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // Open, New, Export and Import (pantrex1files.cpp).
+    void connectListFiles();
+    void openfilecmdClick();
+    void newfilecmdClick();
+    void exportcmdClick();
+    void mergecmdClick();
+    FileChooser& fileChooser();
     // The Custom lists menu and the chooser.
     void connectCustomLists();
     // Printing, notes, help and the about box (pantrex1print.cpp).
@@ -108,6 +124,9 @@ private:
     HoverHints* m_hints = nullptr;
     pantadd* m_pantadd = nullptr;
     PrintWindows* m_printing = nullptr;
+    QPointer<pantnew> m_pantnew;
+    FileChooser* m_fileChooser = nullptr;
+    std::unique_ptr<FileChooser> m_ownFileChooser;
     bool m_finished = false;
 };
 
