@@ -1,8 +1,11 @@
 #include "numbertext.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace pantrex {
@@ -82,28 +85,47 @@ void increment(QByteArray& digits) {
     digits.prepend('1');
 }
 
+bool allDigits(QByteArrayView text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// An exponent form as the forms below write it for a value under 1: one digit, perhaps a point
+// and more digits, then "E-" and the exponent (" 1.5E-05").
+bool isBelowOneForm(QByteArrayView form) {
+    const qsizetype e = form.indexOf("E-");
+    if (e < 0 || !allDigits(form.sliced(e + 2)))
+        return false;
+    QByteArrayView mantissa = form.first(e);
+    if (mantissa.startsWith(' ') || mantissa.startsWith('-'))
+        mantissa = mantissa.sliced(1);
+    if (mantissa.size() > 1 && (mantissa.at(1) != '.' || !allDigits(mantissa.sliced(2))))
+        return false;
+    return allDigits(mantissa.first(std::min<qsizetype>(1, mantissa.size())));
+}
+
 } // namespace
 
 double numberValue(QByteArrayView text) {
-    // The longest leading number, gathered without the blanks; a longer run than any double can
-    // tell apart is cut, which changes nothing that can be stored.
-    char number[64];
-    int length = 0;
+    // The longest leading number, gathered without the blanks. Every digit counts: a long run of
+    // whole digits cut short would read as a number many times too small.
+    QVarLengthArray<char, 64> number;
+    bool sign = false;
     bool point = false;
     bool anyDigit = false;
     for (const char c : text) {
-        if (c == '\0' || length == int(sizeof number))
+        if (c == '\0')
             break;
         if (isBlank(c))
             continue;
-        if ((c == '-' || c == '+') && length == 0) {
+        if ((c == '-' || c == '+') && !sign && number.isEmpty()) {
+            sign = true;
             if (c == '-')
-                number[length++] = c;
+                number.append(c);
         } else if (c >= '0' && c <= '9') {
-            number[length++] = c;
+            number.append(c);
             anyDigit = true;
         } else if (c == '.' && !point) {
-            number[length++] = c;
+            number.append(c);
             point = true;
         } else {
             break;
@@ -112,8 +134,16 @@ double numberValue(QByteArrayView text) {
     if (!anyDigit)
         return 0;
     double value = 0;
-    const auto result = std::from_chars(number, number + length, value);
-    return result.ec == std::errc() && std::isfinite(value) ? value : 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc() && std::isfinite(value))
+        return value;
+    // Beyond the range of a double: a whole part that large reads as the largest there is, a
+    // fraction that small as 0.
+    const bool negative = number.front() == '-';
+    const auto whole = std::find_if(number.begin() + (negative ? 1 : 0), number.end(), [](char c) { return c != '0'; });
+    if (whole == number.end() || *whole == '.')
+        return 0;
+    return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
 }
 
 QByteArray leadingBlankForm(double value) {
@@ -190,6 +220,9 @@ QByteArray formatMoney(QByteArrayView text) {
 
 std::optional<QByteArray> fitNumberField(QByteArrayView form, int width) {
     // A number read back from the field takes no exponent, so one written with it would not survive.
+    // A value too small for plain digits has no whole digits to lose, though: it is stored as 0.
+    if (isBelowOneForm(form))
+        return fitNumberField(form.startsWith(' ') ? " 0" : "0", width);
     if (form.contains('e') || form.contains('E'))
         return std::nullopt;
     if (form.size() <= width)

@@ -27,8 +27,8 @@ QByteArray formatMoney(double value);
 QByteArray formatMoney(QByteArrayView text);
 
 // A written number cut to a fixed field of this width, losing decimals only (" 123.45" in 6 bytes
-// is " 123.4"). Nothing when the part before the point would not fit: a value is never stored
-// with whole digits missing.
+// is " 123.4"; " 1.5E-05", too small for plain digits, is " 0"). Nothing when the part before the
+// point would not fit: a value is never stored with whole digits missing.
 std::optional<QByteArray> fitNumberField(QByteArrayView form, int width);
 
 } // namespace pantrex

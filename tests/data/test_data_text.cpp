@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cfloat>
 
 using namespace pantrex;
 
@@ -60,7 +61,11 @@ private Q_SLOTS:
         QTest::newRow("no hex") << QByteArray("0x10") << 0.0;
         QTest::newRow("no comma") << QByteArray("1,5") << 1.0;
         QTest::newRow("sign and point only") << QByteArray("-.") << 0.0;
+        QTest::newRow("one sign only") << QByteArray("+ -15") << 0.0;
         QTest::newRow("zero byte ends") << QByteArray(1, '4') + '\0' + '5' << 4.0;
+        QTest::newRow("seventy whole digits") << QByteArray(" 1") + QByteArray(70, '0') + ".00" << 1e70;
+        QTest::newRow("beyond a double") << QByteArray("-2") + QByteArray(308, '0') << -DBL_MAX;
+        QTest::newRow("below a double") << QByteArray(".") + QByteArray(400, '0') + '1' << 0.0;
     }
     void numberValue() {
         QFETCH(QByteArray, text);
@@ -134,6 +139,8 @@ private Q_SLOTS:
         QTest::newRow("point past the field") << QByteArray(" 123456.5") << QByteArray();
         QTest::newRow("exponent") << QByteArray(" 1e+20") << QByteArray();
         QTest::newRow("exponent cut") << QByteArray(" 1.5e+20") << QByteArray();
+        QTest::newRow("below plain digits") << QByteArray(" 1.5E-05") << QByteArray(" 0");
+        QTest::newRow("below plain digits, plain form") << QByteArray("-6.3E-87") << QByteArray("0");
     }
     void fitNumberField() {
         QFETCH(QByteArray, form);
