@@ -7,6 +7,7 @@
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "products/entrytext.h"
 #include "state/pantmod.h"
 
 #include <QAction>
@@ -28,6 +29,18 @@ const QString NameFile = QStringLiteral("namefile.dat");
 // anything else (a folder part, "..", zero bytes, another data file) falls back to the default list.
 bool isListName(const QString& name) {
     return isBareFileName(name) && name.endsWith(QStringLiteral(".lst"), Qt::CaseInsensitive);
+}
+
+// The name file's record for a list. It remembers a list only by a name it gives back exactly: one
+// that fits its 12 bytes in the code page, without blanks around it. Any other name is not
+// remembered (the next start opens the default list) rather than remembered as another list's name.
+Record nameFileRecord(const QString& listName) {
+    const QByteArray stored = toAnsi(listName);
+    const bool kept = stored.size() <= NameFileRecord::ListFileName.width && fromAnsi(stored) == listName &&
+                      fieldText(stored) == stored;
+    Record record(NameFileRecord::Length);
+    record.set(NameFileRecord::ListFileName, kept ? stored : QByteArray());
+    return record;
 }
 
 } // namespace
@@ -104,7 +117,8 @@ void pantrex1::readListName() {
     RecordFile* nameFile = m_pantmod.files.open(NameFileChannel, NameFile, NameFileRecord::Length);
     const std::optional<Record> record = nameFile && nameFile->count() >= 1 ? nameFile->read(1) : std::nullopt;
     if (record) {
-        const QString name = fromAnsi(record->raw(NameFileRecord::ListFileName)).trimmed();
+        // Only blanks surround the name: any other character is part of it.
+        const QString name = trimBlanks(fromAnsi(record->raw(NameFileRecord::ListFileName)));
         if (!name.isEmpty())
             m_pantmod.shoppath = isListName(name) ? name : DefaultList;
     }
@@ -236,8 +250,7 @@ bool pantrex1::eliminateEmptyList() {
 }
 
 void pantrex1::rememberListName() {
-    Record record(NameFileRecord::Length);
-    record.set(NameFileRecord::ListFileName, toAnsi(m_pantmod.shoppath));
+    const Record record = nameFileRecord(m_pantmod.shoppath);
     RecordFile* nameFile = m_pantmod.files.open(NameFileChannel, NameFile, NameFileRecord::Length);
     if (!nameFile)
         reportFileError(m_pantmod.files.errorString());

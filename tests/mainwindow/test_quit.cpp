@@ -19,6 +19,8 @@ class QuitTest : public QObject {
 private Q_SLOTS:
     void remembersOpenList_data();
     void remembersOpenList();
+    void nextStartOpensTheSameList_data();
+    void nextStartOpensTheSameList();
     void eliminatesEmptyListOnOk();
     void keepsEverythingOnCancel();
     void keepsProductFilesThatHoldProducts();
@@ -56,6 +58,48 @@ void QuitTest::remembersOpenList() {
     // Every channel is closed.
     for (int channel = 1; channel <= 9; ++channel)
         QVERIFY(!f.pantmod->files.file(channel));
+}
+
+// A list opened under a name the name file cannot give back is not remembered at all: the next
+// start opens the default list, never another one.
+void QuitTest::nextStartOpensTheSameList_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("reopened");
+
+    const QByteArray nothing(12, ' ');
+    QTest::newRow("no-break space first") << QStringLiteral("\u00A0ab.lst")
+                                          << QByteArray("\xA0"
+                                                        "ab.lst     ")
+                                          << QStringLiteral("\u00A0ab.lst");
+    QTest::newRow("longer than twelve") << QStringLiteral("somewhery.lst") << nothing << QStringLiteral("grocery.lst");
+    QTest::newRow("cut to another list") << QStringLiteral("abcdefgh.lst.lst") << nothing
+                                         << QStringLiteral("grocery.lst");
+    QTest::newRow("outside the code page") << QStringLiteral("\u03A9.lst") << nothing << QStringLiteral("grocery.lst");
+    QTest::newRow("blank first") << QStringLiteral(" ab.lst") << nothing << QStringLiteral("grocery.lst");
+}
+
+void QuitTest::nextStartOpensTheSameList() {
+    QFETCH(QString, list);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, reopened);
+
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.folder.write(list, shoppingBytes("Cake"));
+    f.folder.write("abcdefgh.lst", shoppingBytes("Candles"));
+    f.load();
+    f.chooser.expectOpen(f.folder.filePath(list));
+    f.window->openfilecmd->trigger();
+    QCOMPARE(f.pantmod->shoppath, list);
+    f.window->quitcmd->click();
+    QCOMPARE(f.folder.read("namefile.dat"), written);
+
+    PANTMOD next(f.folder.path());
+    pantrex1 window(next, f.dialogs);
+    window.load();
+    QCOMPARE(next.shoppath, reopened);
+    QVERIFY(f.dialogs.shown().isEmpty());
 }
 
 void QuitTest::eliminatesEmptyListOnOk() {

@@ -93,6 +93,10 @@ void StartupTest::opensListNamedInNameFile_data() {
         << "party.dat" << qint64(2);
     QTest::newRow("surrounding blanks") << QByteArray("  shop.lst  ") << QByteArray() << "shop.lst"
                                         << "grocery.dat" << qint64(1);
+    QTest::newRow("no-break space first")
+        << QByteArray("\xA0"
+                      "ab.lst     ")
+        << QByteArray() << QStringLiteral("\u00A0ab.lst") << "grocery.dat" << qint64(1);
     QTest::newRow("empty name keeps the default") << QByteArray(12, ' ') << QByteArray() << "grocery.lst"
                                                   << "grocery.dat" << qint64(1);
 }
