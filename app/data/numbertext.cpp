@@ -93,7 +93,10 @@ bool allDigits(QByteArrayView text) {
 // and more digits, then "E-" and the exponent (" 1.5E-05").
 bool isBelowOneForm(QByteArrayView form) {
     const qsizetype e = form.indexOf("E-");
-    if (e < 0 || !allDigits(form.sliced(e + 2)))
+    if (e < 0)
+        return false;
+    const QByteArrayView exponent = form.sliced(e + 2);
+    if (!allDigits(exponent) || exponent.count('0') == exponent.size())
         return false;
     QByteArrayView mantissa = form.first(e);
     if (mantissa.startsWith(' ') || mantissa.startsWith('-'))

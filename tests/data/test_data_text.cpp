@@ -141,6 +141,7 @@ private Q_SLOTS:
         QTest::newRow("exponent cut") << QByteArray(" 1.5e+20") << QByteArray();
         QTest::newRow("below plain digits") << QByteArray(" 1.5E-05") << QByteArray(" 0");
         QTest::newRow("below plain digits, plain form") << QByteArray("-6.3E-87") << QByteArray("0");
+        QTest::newRow("exponent of nothing") << QByteArray("1E-00") << QByteArray();
     }
     void fitNumberField() {
         QFETCH(QByteArray, form);
