@@ -1,0 +1,144 @@
+// The shopping list read from any bytes: one row per record in item order, each with its cost and
+// quantity prefix, the running total and the caption; a list file shorter than the count kept for
+// it is an error the user sees, and the list stays as it was.
+#include "fuzzsupport.h"
+
+#include "data/ansitext.h"
+#include "data/numbertext.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "state/pantmod.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+using namespace pantrex;
+using pantrex::fuzz::escaped;
+
+namespace {
+
+const QString ListFile = QStringLiteral("grocery.lst");
+
+struct Window {
+    fuzz::Folder folder;
+    fuzz::RecordingDialogs dialogs;
+    PANTMOD pantmod{folder.path()};
+    ProductView products{pantmod, dialogs};
+    ShoppingListPanel list{pantmod, dialogs, products};
+};
+
+// "###.00": an optional "-", whole digits without a leading zero, ".", two digits.
+bool isMoney(const QByteArray& text) {
+    const qsizetype sign = text.startsWith('-') ? 1 : 0;
+    const qsizetype point = text.indexOf('.');
+    if (point < sign || text.size() != point + 3 || (point > sign && text.at(sign) == '0'))
+        return false;
+    for (qsizetype i = sign; i < text.size(); ++i) {
+        if (i != point && (text.at(i) < '0' || text.at(i) > '9'))
+            return false;
+    }
+    return true;
+}
+
+QByteArrayView field(QByteArrayView record, Field f) {
+    return record.sliced(f.offset, f.width);
+}
+
+bool byteLess(QByteArrayView a, QByteArrayView b) {
+    return std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size()))) < 0 ||
+           (a.size() < b.size() && a == b.first(a.size()));
+}
+
+void checkRows(Window& w, const QByteArray& bytes) {
+    const PANTMOD& p = w.pantmod;
+    const qint64 count = p.shopcount;
+    FUZZ_CHECK(p.shopnames.size() == count && p.shopcats.size() == count && p.shopcosts.size() == count &&
+                   p.shoprecnos.size() == count && p.shopprefix.size() == count,
+               QStringLiteral("%1 rows for %2 records").arg(p.shoprecnos.size()).arg(count));
+    FUZZ_CHECK(w.list.rowCount() == count, QStringLiteral("%1 rows shown").arg(w.list.rowCount()));
+    std::vector<bool> seen(size_t(count) + 1);
+    double sum = 0;
+    for (qint64 row = 0; row < count; ++row) {
+        const qint64 n = p.shoprecnos.at(row);
+        FUZZ_CHECK(n >= 1 && n <= count && !seen[size_t(n)], QStringLiteral("record %1 at row %2").arg(n).arg(row));
+        seen[size_t(n)] = true;
+        const QByteArrayView record =
+            QByteArrayView(bytes).sliced((n - 1) * ShoppingRecord::Length, ShoppingRecord::Length);
+        const QString which = QStringLiteral("row %1, record %2: ").arg(row).arg(n) + escaped(record);
+        FUZZ_CHECK(p.shopnames.at(row) == field(record, ShoppingRecord::ItemText), which);
+        FUZZ_CHECK(p.shopcats.at(row) == field(record, ShoppingRecord::Category), which);
+        const QByteArray cost = p.shopcosts.at(row);
+        const QByteArrayView costText = fieldText(field(record, ShoppingRecord::LineCost));
+        // A cost of nothing but blanks and tabs stays empty.
+        const bool noCost = std::all_of(costText.begin(), costText.end(), [](char c) { return c == ' ' || c == '\t'; });
+        FUZZ_CHECK(noCost ? cost.isEmpty() : isMoney(cost), which + QStringLiteral(" cost ") + escaped(cost));
+        sum += numberValue(costText);
+        const QByteArrayView quantity = fieldText(field(record, ShoppingRecord::Quantity));
+        const QByteArray prefix = p.shopprefix.at(row);
+        FUZZ_CHECK(numberValue(quantity) == 1 ? prefix == "     " : prefix == "(" + quantity.toByteArray() + ") ",
+                   which + QStringLiteral(" prefix ") + escaped(prefix));
+        const QString shown = w.list.list2->model()->index(int(row), 0).data().toString();
+        FUZZ_CHECK(shown == fromAnsi(prefix + p.shopnames.at(row)).replace(QChar(0), QLatin1Char(' ')),
+                   which + QStringLiteral(" shown as ") + fuzz::escapedText(shown));
+        // Rows in item order, byte by byte; equal items in file order.
+        if (row > 0) {
+            const QByteArray& before = p.shopnames.at(row - 1);
+            FUZZ_CHECK(byteLess(before, p.shopnames.at(row)) ||
+                           (before == p.shopnames.at(row) && p.shoprecnos.at(row - 1) < n),
+                       which);
+        }
+    }
+    // The total, rounded to cents after each record, as money; the caption shows it.
+    const QByteArray total = toAnsi(w.list.tabtxt->text());
+    FUZZ_CHECK(isMoney(total), escaped(total));
+    FUZZ_CHECK(std::fabs(numberValue(total) - sum) <= 0.0051 * double(count) + 1e-9 * std::fabs(sum),
+               escaped(total) + QStringLiteral(" for a sum of %1").arg(sum, 0, 'f', 6));
+    const QString caption = QStringLiteral("grocery ($") + w.list.tabtxt->text().trimmed() + QStringLiteral(")");
+    FUZZ_CHECK(w.list.listlbl->text() == caption && p.savedcaption == caption, w.list.listlbl->text());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::startQt(true);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const auto window = std::make_unique<Window>();
+    Window& w = *window;
+    fuzz::Input input(data, size);
+    // Now and then the count kept for the list is larger than the file: another program shortened it.
+    const qint64 missing = input.pick(8) == 7 ? 1 + input.pick(3) : 0;
+    const QByteArray bytes = input.rest().toByteArray();
+
+    w.pantmod.files.close(ShoppingChannel);
+    w.folder.write(ListFile, bytes);
+    RecordFile* file = w.pantmod.files.open(ShoppingChannel, ListFile, ShoppingRecord::Length);
+    FUZZ_CHECK(file, w.pantmod.files.errorString());
+    w.pantmod.shoppath = ListFile;
+    w.pantmod.shopcount = file->count() + missing;
+    const QList<qint64> before = w.pantmod.shoprecnos;
+    const QString captionBefore = w.list.listlbl->text();
+    w.dialogs.shown.clear();
+
+    w.list.fillshoplist();
+
+    if (w.pantmod.shopcount == 0 || missing > 0) {
+        // Nothing to show, or nothing that can be shown: the list stays as it was.
+        FUZZ_CHECK(w.pantmod.shoprecnos == before && w.list.listlbl->text() == captionBefore,
+                   QStringLiteral("the list changed"));
+        FUZZ_CHECK(w.dialogs.shown.size() == (missing > 0 ? 1 : 0),
+                   QStringLiteral("%1 boxes shown").arg(w.dialogs.shown.size()));
+        return 0;
+    }
+    FUZZ_CHECK(w.dialogs.shown.isEmpty(), w.dialogs.shown.constFirst().text);
+    checkRows(w, bytes);
+    return 0;
+}
