@@ -14,15 +14,6 @@ using pantrex::fuzz::escaped;
 
 namespace {
 
-QByteArrayView field(QByteArrayView record, Field f) {
-    return record.sliced(f.offset, f.width);
-}
-
-bool byteLess(QByteArrayView a, QByteArrayView b) {
-    const int order = std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size())));
-    return order < 0 || (order == 0 && a.size() < b.size());
-}
-
 // A stored name as the chooser shows it: all its bytes, a zero byte as a blank.
 QByteArray shown(QByteArrayView name) {
     return name.toByteArray().replace('\0', ' ');
@@ -51,7 +42,7 @@ void checkItems(const CustomListCatalog& catalog, const QByteArray& bytes, QByte
     for (qint64 n = 1; n <= count; ++n) {
         const QByteArrayView record =
             QByteArrayView(bytes).sliced((n - 1) * CustomListRecord::Length, CustomListRecord::Length);
-        if (sameList(field(record, CustomListRecord::ListName), name))
+        if (sameList(fuzz::fieldOf(record, CustomListRecord::ListName), name))
             expected.append(n);
     }
     const QString which = QStringLiteral("list ") + escaped(name);
@@ -63,24 +54,21 @@ void checkItems(const CustomListCatalog& catalog, const QByteArray& bytes, QByte
         FUZZ_CHECK(expected.contains(item.recno), which + QStringLiteral(": record %1").arg(item.recno));
         const QByteArrayView record =
             QByteArrayView(bytes).sliced((item.recno - 1) * CustomListRecord::Length, CustomListRecord::Length);
-        FUZZ_CHECK(item.record == record && item.text == field(record, CustomListRecord::ItemText),
+        FUZZ_CHECK(item.record == record && item.text == fuzz::fieldOf(record, CustomListRecord::ItemText),
                    which + QStringLiteral(": record %1").arg(item.recno));
         // Item order, byte by byte; equal items in file order.
         if (i > 0) {
             const ListItem& before = items.at(i - 1);
-            FUZZ_CHECK(byteLess(before.text, item.text) || (before.text == item.text && before.recno < item.recno),
-                       which + QStringLiteral(": ") + escaped(before.text) + QStringLiteral(" before ") +
-                           escaped(item.text));
+            FUZZ_CHECK(
+                fuzz::byteLess(before.text, item.text) || (before.text == item.text && before.recno < item.recno),
+                which + QStringLiteral(": ") + escaped(before.text) + QStringLiteral(" before ") + escaped(item.text));
         }
     }
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(false);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const fuzz::Folder folder;
@@ -100,12 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Each distinct name once, byte order.
     QList<QByteArray> names;
     for (qint64 n = 1; n <= count; ++n) {
-        const QByteArray name =
-            shown(field(QByteArrayView(bytes).sliced((n - 1) * CustomListRecord::Length), CustomListRecord::ListName));
+        const QByteArray name = shown(fuzz::fieldOf(QByteArrayView(bytes).sliced((n - 1) * CustomListRecord::Length),
+                                                    CustomListRecord::ListName));
         if (!names.contains(name))
             names.append(name);
     }
-    std::sort(names.begin(), names.end(), byteLess);
+    std::sort(names.begin(), names.end(), fuzz::byteLess);
     FUZZ_CHECK(catalog.names() == names,
                QStringLiteral("%1 names, not %2").arg(catalog.names().size()).arg(names.size()));
 

@@ -134,6 +134,23 @@ QByteArrayView Input::takeUntilZero() {
     return taken;
 }
 
+bool byteLess(QByteArrayView a, QByteArrayView b) {
+    const int order = std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size())));
+    return order < 0 || (order == 0 && a.size() < b.size());
+}
+
+bool isMoney(QByteArrayView text) {
+    const qsizetype sign = text.startsWith('-') ? 1 : 0;
+    const qsizetype point = text.indexOf('.');
+    if (point < sign || text.size() != point + 3 || (point > sign && text.at(sign) == '0'))
+        return false;
+    for (qsizetype i = sign; i < text.size(); ++i) {
+        if (i != point && (text.at(i) < '0' || text.at(i) > '9'))
+            return false;
+    }
+    return !(sign == 1 && text.count('0') == text.size() - 2);
+}
+
 QString textFrom(QByteArrayView bytes, int how) {
     if (how == 0)
         return fromAnsi(bytes);

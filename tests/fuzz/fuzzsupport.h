@@ -3,6 +3,7 @@
 // What the fuzzing harnesses share: Qt started once, a working folder for the whole run, message
 // boxes answered without a person, and checks that stop the run with the reason.
 
+#include "data/records.h"
 #include "platform/dialogs.h"
 
 #include <QByteArray>
@@ -74,6 +75,18 @@ private:
 // lone surrogates too).
 QString textFrom(QByteArrayView bytes, int how);
 
+// A field of a record as stored.
+inline QByteArrayView fieldOf(QByteArrayView record, Field field) {
+    return record.sliced(field.offset, field.width);
+}
+
+// Byte order, as every list the user sees is sorted: unsigned bytes, a prefix first.
+bool byteLess(QByteArrayView a, QByteArrayView b);
+
+// The display pattern "###.00": an optional "-", whole digits without a leading zero (none below 1),
+// ".", two digits; never a "-" before nothing but zeros.
+bool isMoney(QByteArrayView text);
+
 // Bytes as readable text for a failure report: printable ASCII as it is, the rest as \xNN.
 QString escaped(QByteArrayView bytes);
 QString escapedText(const QString& text);
@@ -89,3 +102,10 @@ QString escapedText(const QString& text);
         if (!(cond))                                                                                                   \
             ::pantrex::fuzz::fail(__FILE__, __LINE__, QStringLiteral(#cond) + QStringLiteral(": ") + (detail));        \
     } while (false)
+
+// The harness's start: Qt for the whole run, with widgets (true) or without.
+#define PANTREX_FUZZ_STARTS_QT(widgets)                                                                                \
+    extern "C" int LLVMFuzzerInitialize(int*, char***) {                                                               \
+        ::pantrex::fuzz::startQt(widgets);                                                                             \
+        return 0;                                                                                                      \
+    }

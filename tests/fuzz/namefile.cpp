@@ -64,10 +64,7 @@ QStringList boxes(const fuzz::RecordingDialogs& dialogs) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(true);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The working folder lies in a folder of its own, so that anything written beside it shows.

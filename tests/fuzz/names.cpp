@@ -94,10 +94,7 @@ void checkNewList(Dialog& d, const QString& typed) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(true);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const auto dialog = std::make_unique<Dialog>();

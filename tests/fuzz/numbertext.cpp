@@ -56,22 +56,6 @@ QString number(double value) {
     return QString::number(value, 'g', 17);
 }
 
-// "###.00": an optional "-", the whole digits without a leading zero (none below 1), ".", two digits;
-// never a "-" before nothing but zeros.
-bool isMoney(const QByteArray& text) {
-    qsizetype i = text.startsWith('-') ? 1 : 0;
-    const qsizetype point = text.indexOf('.');
-    if (point < i || text.size() != point + 3)
-        return false;
-    if (point > i && text.at(i) == '0')
-        return false;
-    for (qsizetype j = i; j < text.size(); ++j) {
-        if (j != point && (text.at(j) < '0' || text.at(j) > '9'))
-            return false;
-    }
-    return !(i == 1 && text.count('0') == text.size() - 2);
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -152,7 +136,7 @@ void checkForms(double value) {
 
     const QByteArray money = formatMoney(value);
     const QString moneyWhat = number(value) + QStringLiteral(" as money ") + escaped(money);
-    FUZZ_CHECK(isMoney(money), moneyWhat);
+    FUZZ_CHECK(fuzz::isMoney(money), moneyWhat);
     FUZZ_CHECK(near(numberValue(money), value, 6e-15, 0.0050000001),
                moneyWhat + QStringLiteral(" reads back as ") + number(numberValue(money)));
     checkFit(money, value);
@@ -160,10 +144,7 @@ void checkForms(double value) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(false);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView text(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -16,15 +16,6 @@ namespace {
 
 const QString ProductFile = QStringLiteral("grocery.dat");
 
-QByteArrayView field(QByteArrayView record, Field f) {
-    return record.sliced(f.offset, f.width);
-}
-
-bool byteLess(QByteArrayView a, QByteArrayView b) {
-    const int order = std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size())));
-    return order < 0 || (order == 0 && a.size() < b.size());
-}
-
 bool sameIgnoringCase(QByteArrayView a, QByteArrayView b) {
     return fromAnsi(a).compare(fromAnsi(b), Qt::CaseInsensitive) == 0;
 }
@@ -39,14 +30,14 @@ void checkAgainstFile(const ProductCatalog& catalog, const QByteArray& bytes) {
             QByteArrayView(bytes).sliced((n - 1) * ProductRecord::Length, ProductRecord::Length);
         const QString which = QStringLiteral("record %1: ").arg(n) + escaped(record);
         FUZZ_CHECK(catalog.record(n) == record, which);
-        FUZZ_CHECK(catalog.name(n) == fieldText(field(record, ProductRecord::ItemName)), which);
-        FUZZ_CHECK(catalog.price(n) == field(record, ProductRecord::Price), which);
+        FUZZ_CHECK(catalog.name(n) == fieldText(fuzz::fieldOf(record, ProductRecord::ItemName)), which);
+        FUZZ_CHECK(catalog.price(n) == fuzz::fieldOf(record, ProductRecord::Price), which);
         FUZZ_CHECK(catalog.highFat(n) == (record.at(ProductRecord::HighFat.offset) == '1'), which);
         FUZZ_CHECK(catalog.highCarb(n) == (record.at(ProductRecord::HighCarb.offset) == '1'), which);
-        const QByteArrayView name = field(record, ProductRecord::ItemName);
+        const QByteArrayView name = fuzz::fieldOf(record, ProductRecord::ItemName);
         for (const qsizetype length : {qsizetype(0), qsizetype(1), qsizetype(7), name.size()})
             FUZZ_CHECK(catalog.nameStartsWith(n, ansiLower(name.first(length))), which);
-        const QByteArrayView category = fieldText(field(record, ProductRecord::Category));
+        const QByteArrayView category = fieldText(fuzz::fieldOf(record, ProductRecord::Category));
         FUZZ_CHECK(catalog.keyOfUpperCategory(ansiUpper(category)) == catalog.categoryKey(n), which);
         if (!category.isEmpty() && !categories.contains(category))
             categories.append(category.toByteArray());
@@ -54,14 +45,14 @@ void checkAgainstFile(const ProductCatalog& catalog, const QByteArray& bytes) {
     // Records with the same category, ignoring case, share a key; others do not.
     for (qint64 a = 1; a <= std::min<qint64>(count, 40); ++a) {
         for (qint64 b = a + 1; b <= std::min<qint64>(count, 40); ++b) {
-            const bool same = sameIgnoringCase(fieldText(field(catalog.record(a), ProductRecord::Category)),
-                                               fieldText(field(catalog.record(b), ProductRecord::Category)));
+            const bool same = sameIgnoringCase(fieldText(fuzz::fieldOf(catalog.record(a), ProductRecord::Category)),
+                                               fieldText(fuzz::fieldOf(catalog.record(b), ProductRecord::Category)));
             FUZZ_CHECK(same == (catalog.categoryKey(a) == catalog.categoryKey(b)),
                        QStringLiteral("records %1 and %2").arg(a).arg(b));
         }
     }
     // Each distinct category once, byte order.
-    std::sort(categories.begin(), categories.end(), byteLess);
+    std::sort(categories.begin(), categories.end(), fuzz::byteLess);
     FUZZ_CHECK(catalog.categories() == categories, QStringLiteral("categories"));
 
     // Every record once in name order; equal names in file order.
@@ -76,17 +67,14 @@ void checkAgainstFile(const ProductCatalog& catalog, const QByteArray& bytes) {
             continue;
         const QByteArrayView before = catalog.name(order[i - 1]);
         const QByteArrayView here = catalog.name(order[i]);
-        FUZZ_CHECK(byteLess(before, here) || (before == here && order[i - 1] < order[i]),
+        FUZZ_CHECK(fuzz::byteLess(before, here) || (before == here && order[i - 1] < order[i]),
                    escaped(before) + QStringLiteral(" before ") + escaped(here));
     }
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(false);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const fuzz::Folder folder;

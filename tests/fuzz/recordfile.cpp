@@ -36,10 +36,7 @@ void checkFieldText(QByteArrayView raw) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(false);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const fuzz::Folder folder;

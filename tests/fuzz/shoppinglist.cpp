@@ -33,28 +33,6 @@ struct Window {
     ShoppingListPanel list{pantmod, dialogs, products};
 };
 
-// "###.00": an optional "-", whole digits without a leading zero, ".", two digits.
-bool isMoney(const QByteArray& text) {
-    const qsizetype sign = text.startsWith('-') ? 1 : 0;
-    const qsizetype point = text.indexOf('.');
-    if (point < sign || text.size() != point + 3 || (point > sign && text.at(sign) == '0'))
-        return false;
-    for (qsizetype i = sign; i < text.size(); ++i) {
-        if (i != point && (text.at(i) < '0' || text.at(i) > '9'))
-            return false;
-    }
-    return true;
-}
-
-QByteArrayView field(QByteArrayView record, Field f) {
-    return record.sliced(f.offset, f.width);
-}
-
-bool byteLess(QByteArrayView a, QByteArrayView b) {
-    return std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size()))) < 0 ||
-           (a.size() < b.size() && a == b.first(a.size()));
-}
-
 void checkRows(Window& w, const QByteArray& bytes) {
     const PANTMOD& p = w.pantmod;
     const qint64 count = p.shopcount;
@@ -71,15 +49,15 @@ void checkRows(Window& w, const QByteArray& bytes) {
         const QByteArrayView record =
             QByteArrayView(bytes).sliced((n - 1) * ShoppingRecord::Length, ShoppingRecord::Length);
         const QString which = QStringLiteral("row %1, record %2: ").arg(row).arg(n) + escaped(record);
-        FUZZ_CHECK(p.shopnames.at(row) == field(record, ShoppingRecord::ItemText), which);
-        FUZZ_CHECK(p.shopcats.at(row) == field(record, ShoppingRecord::Category), which);
+        FUZZ_CHECK(p.shopnames.at(row) == fuzz::fieldOf(record, ShoppingRecord::ItemText), which);
+        FUZZ_CHECK(p.shopcats.at(row) == fuzz::fieldOf(record, ShoppingRecord::Category), which);
         const QByteArray cost = p.shopcosts.at(row);
-        const QByteArrayView costText = fieldText(field(record, ShoppingRecord::LineCost));
+        const QByteArrayView costText = fieldText(fuzz::fieldOf(record, ShoppingRecord::LineCost));
         // A cost of nothing but blanks and tabs stays empty.
         const bool noCost = std::all_of(costText.begin(), costText.end(), [](char c) { return c == ' ' || c == '\t'; });
-        FUZZ_CHECK(noCost ? cost.isEmpty() : isMoney(cost), which + QStringLiteral(" cost ") + escaped(cost));
+        FUZZ_CHECK(noCost ? cost.isEmpty() : fuzz::isMoney(cost), which + QStringLiteral(" cost ") + escaped(cost));
         sum += numberValue(costText);
-        const QByteArrayView quantity = fieldText(field(record, ShoppingRecord::Quantity));
+        const QByteArrayView quantity = fieldText(fuzz::fieldOf(record, ShoppingRecord::Quantity));
         const QByteArray prefix = p.shopprefix.at(row);
         FUZZ_CHECK(numberValue(quantity) == 1 ? prefix == "     " : prefix == "(" + quantity.toByteArray() + ") ",
                    which + QStringLiteral(" prefix ") + escaped(prefix));
@@ -89,14 +67,14 @@ void checkRows(Window& w, const QByteArray& bytes) {
         // Rows in item order, byte by byte; equal items in file order.
         if (row > 0) {
             const QByteArray& before = p.shopnames.at(row - 1);
-            FUZZ_CHECK(byteLess(before, p.shopnames.at(row)) ||
+            FUZZ_CHECK(fuzz::byteLess(before, p.shopnames.at(row)) ||
                            (before == p.shopnames.at(row) && p.shoprecnos.at(row - 1) < n),
                        which);
         }
     }
     // The total, rounded to cents after each record, as money; the caption shows it.
     const QByteArray total = toAnsi(w.list.tabtxt->text());
-    FUZZ_CHECK(isMoney(total), escaped(total));
+    FUZZ_CHECK(fuzz::isMoney(total), escaped(total));
     FUZZ_CHECK(std::fabs(numberValue(total) - sum) <= 0.0051 * double(count) + 1e-9 * std::fabs(sum),
                escaped(total) + QStringLiteral(" for a sum of %1").arg(sum, 0, 'f', 6));
     const QString caption = QStringLiteral("grocery ($") + w.list.tabtxt->text().trimmed() + QStringLiteral(")");
@@ -105,10 +83,7 @@ void checkRows(Window& w, const QByteArray& bytes) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::startQt(true);
-    return 0;
-}
+PANTREX_FUZZ_STARTS_QT(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const auto window = std::make_unique<Window>();
