@@ -90,6 +90,9 @@ void checkFit(const QByteArray& form, std::optional<double> value) {
             FUZZ_CHECK(form.startsWith(*fitted), where + QStringLiteral(" gave ") + escaped(*fitted));
         if (form.size() <= width && !exponent)
             FUZZ_CHECK(*fitted == form, where + QStringLiteral(" gave ") + escaped(*fitted));
+        // Any text with an exponent stands for a number numberValue does not read: only its fit counts.
+        if (exponent && !value)
+            continue;
         FUZZ_CHECK(near(wholePart(*fitted), whole, 1e-15), where + QStringLiteral(" gave ") + escaped(*fitted) +
                                                                QStringLiteral(", which reads ") +
                                                                number(numberValue(*fitted)));
