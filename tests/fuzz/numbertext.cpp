@@ -60,9 +60,11 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The whole part of the number a text reads as.
+// The whole part of the number a text reads as: the number its digits before the point make (so
+// that "0.99999999999999999" is 0, not the 1 its rounding to a double gives).
 double wholePart(QByteArrayView text) {
-    return std::trunc(numberValue(text));
+    const qsizetype point = text.indexOf('.');
+    return std::trunc(numberValue(point < 0 ? text : text.first(point)));
 }
 
 // A form written into a field of each width keeps its whole digits or is refused. For a form the
