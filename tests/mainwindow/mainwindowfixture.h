@@ -21,6 +21,12 @@ struct MainWindowFixture {
     std::unique_ptr<pantrex1> window;
     std::unique_ptr<QSignalSpy> finished;
 
+    // A box the test scripted but never saw fails the test, as an unexpected box does.
+    ~MainWindowFixture() {
+        if (QTest::currentTestFunction() && !QTest::currentTestFailed() && !dialogs.done())
+            QTest::qFail("a scripted box was not shown", __FILE__, __LINE__);
+    }
+
     void load() {
         pantmod = std::make_unique<PANTMOD>(folder.path());
         window = std::make_unique<pantrex1>(*pantmod, dialogs);

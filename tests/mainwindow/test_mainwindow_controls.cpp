@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,7 +29,8 @@ private Q_SLOTS:
     void menus();
     void panelCaptions();
     void hoverHints();
-    void f1IsNotPassedOn();
+    void keysThatAreNotPassedOn_data();
+    void keysThatAreNotPassedOn();
 
 private:
     MainWindowFixture m_fixture;
@@ -191,16 +193,50 @@ void MainWindowControlsTest::hoverHints() {
     QVERIFY(!list->foodoffcmd->hoverLook());
 }
 
-void MainWindowControlsTest::f1IsNotPassedOn() {
+namespace {
+
+// Counts the key presses that reach a control: the window sees them first and may keep them.
+class KeysReaching : public QObject {
+public:
+    explicit KeysReaching(QWidget* control) { control->installEventFilter(this); }
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            keys.append(static_cast<QKeyEvent*>(event)->key());
+        return false;
+    }
+};
+
+} // namespace
+
+void MainWindowControlsTest::keysThatAreNotPassedOn_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("passedOn");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("F1 opens the help") << int(Qt::Key_F1) << false << false;
+    QTest::newRow("F2 adds and is passed on") << int(Qt::Key_F2) << true << false;
+    QTest::newRow("Esc quits") << int(Qt::Key_Escape) << false << true;
+}
+
+void MainWindowControlsTest::keysThatAreNotPassedOn() {
+    QFETCH(int, key);
+    QFETCH(bool, passedOn);
+    QFETCH(bool, quits);
     MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
-    f.pantmod->helptopic = 3;
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    f.window->productView()->searchtxt->setFocus();
-    QTest::keyClick(f.window->productView()->searchtxt, Qt::Key_F1);
-    QCOMPARE(f.pantmod->helptopic, 1);
-    QCOMPARE(f.finished->count(), 0);
+    QLineEdit* search = f.window->productView()->searchtxt;
+    search->setFocus();
+    f.pantmod->helptopic = 3;
+    KeysReaching reaching(search);
+    QTest::keyClick(search, Qt::Key(key));
+    QCOMPARE(reaching.keys, passedOn ? QList<int>({key}) : QList<int>());
+    QCOMPARE(f.finished->count(), quits ? 1 : 0);
+    QCOMPARE(f.pantmod->helptopic, key == Qt::Key_F1 ? 1 : 3);
 }
 
 QTEST_MAIN(MainWindowControlsTest)
