@@ -36,7 +36,9 @@ struct MainWindowFixture {
     }
 };
 
-// The pointer moves onto the widget.
+// The pointer moves to a point of the window, or onto the middle of a widget, as the window system
+// reports it: the window finds the widget under the pointer and events travel on to its parents.
+void pointerMovesTo(QWidget* window, QPoint position);
 void pointerEnters(QWidget* widget);
 
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.

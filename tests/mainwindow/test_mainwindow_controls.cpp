@@ -28,6 +28,7 @@ private Q_SLOTS:
     void labelsAreDescribed();
     void menus();
     void panelCaptions();
+    void hoverHints_data();
     void hoverHints();
     void keysThatAreNotPassedOn_data();
     void keysThatAreNotPassedOn();
@@ -147,50 +148,76 @@ void MainWindowControlsTest::panelCaptions() {
     QCOMPARE(f.window->findChild<QWidget*>("recdelcmd")->isVisible(), false);
 }
 
+void MainWindowControlsTest::hoverHints_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("takesLook");
+    QTest::addColumn<QStringList>("normalLook");
+
+    QTest::newRow("quit") << "quitcmd"
+                          << "Close the program." << true << QStringList{"addfoodcmd", "delfoodcmd", "editfoodcmd"};
+    QTest::newRow("new") << "addfoodcmd"
+                         << "Add a new item to the product list above." << true
+                         << QStringList{"delfoodcmd", "editfoodcmd"};
+    QTest::newRow("edit") << "editfoodcmd"
+                          << "Make changes to the product selected on the above list." << true
+                          << QStringList{"addfoodcmd", "delfoodcmd", "printmastercmd"};
+    QTest::newRow("delete") << "delfoodcmd"
+                            << "Delete the selected product or products above." << true
+                            << QStringList{"addfoodcmd", "editfoodcmd", "printmastercmd"};
+    QTest::newRow("all") << "allcmd"
+                         << "Returns product window to the full list of products." << true << QStringList{};
+    QTest::newRow("add") << "foodoncmd"
+                         << "Add the selected product(s) to shopping list." << true << QStringList{"foodoffcmd"};
+    QTest::newRow("remove") << "foodoffcmd"
+                            << "Remove the selected item from the shopping list." << true << QStringList{"foodoncmd"};
+    QTest::newRow("erase") << "clearlistcmd"
+                           << "Erase your shopping list." << false << QStringList{};
+    QTest::newRow("print list") << "printlistcmd"
+                                << "Print your shopping list." << false << QStringList{};
+    QTest::newRow("proceed") << "recdelcmd"
+                             << "Perform the chosen action on the selected items above." << false << QStringList{};
+}
+
+// The pointer really moves: onto the button, over a control that only blanks the hint, and off onto
+// the window background. The window delivers each move to the widget under the pointer and passes
+// it on to its parents, as on a screen.
 void MainWindowControlsTest::hoverHints() {
+    QFETCH(QString, button);
+    QFETCH(QString, hint);
+    QFETCH(bool, takesLook);
+    QFETCH(QStringList, normalLook);
     MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
-    ProductView* view = f.window->productView();
+    pantrex1* window = f.window.get();
+    if (button == QStringLiteral("recdelcmd"))
+        window->shoppingList()->showChooser(true);
+    auto* hovered = window->findChild<HoverButton*>(button);
+    QVERIFY(hovered && hovered->isVisible());
+    QWidget* background = window->centralWidget();
+    const QPoint onBackground = background->mapTo(window, QPoint(2, 2));
+    QCOMPARE(window->childAt(onBackground), background);
 
-    view->addfoodcmd->setHoverLook(true);
-    pointerEnters(f.window->quitcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Close the program."));
-    QVERIFY(f.window->quitcmd->hoverLook());
-    QVERIFY(!view->addfoodcmd->hoverLook());
-    QCOMPARE(f.pantmod->hoverflag, 1);
+    pointerMovesTo(window, onBackground);
+    for (const QString& other : normalLook)
+        window->findChild<HoverButton*>(other)->setHoverLook(true);
+    pointerEnters(hovered);
+    QCOMPARE(window->infolbl->text(), hint);
+    QCOMPARE(hovered->hoverLook(), takesLook);
+    QCOMPARE(f.pantmod->hoverflag, takesLook ? 1 : 0);
+    for (const QString& other : normalLook)
+        QVERIFY2(!window->findChild<HoverButton*>(other)->hoverLook(), qPrintable(other));
 
-    pointerEnters(view->List1);
-    QCOMPARE(f.window->infolbl->text(), QString());
-    QVERIFY(f.window->quitcmd->hoverLook());
+    pointerEnters(window->productView()->List1);
+    QCOMPARE(window->infolbl->text(), QString());
+    QCOMPARE(hovered->hoverLook(), takesLook);
 
-    pointerEnters(view->allcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Returns product window to the full list of products."));
-    QVERIFY(view->allcmd->hoverLook());
-
-    ShoppingListPanel* list = f.window->shoppingList();
-    pointerEnters(list->foodoncmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add the selected product(s) to shopping list."));
-    QVERIFY(list->foodoncmd->hoverLook());
-    pointerEnters(list->foodoffcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Remove the selected item from the shopping list."));
-    QVERIFY(list->foodoffcmd->hoverLook() && !list->foodoncmd->hoverLook());
-    pointerEnters(list->clearlistcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Erase your shopping list."));
-    QVERIFY(!list->clearlistcmd->hoverLook());
-    pointerEnters(list->printlistcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Print your shopping list."));
-    pointerEnters(list->costlbl);
-    QCOMPARE(f.window->infolbl->text(), QString());
-
-    pointerEnters(f.window->findChild<QWidget*>("recdelcmd"));
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Perform the chosen action on the selected items above."));
-
-    pointerEnters(f.window->centralWidget());
-    QCOMPARE(f.window->infolbl->text(), QString());
+    pointerEnters(hovered);
+    pointerMovesTo(window, onBackground);
+    QCOMPARE(window->infolbl->text(), QString());
+    QVERIFY(!hovered->hoverLook());
     QCOMPARE(f.pantmod->hoverflag, 0);
-    QVERIFY(!f.window->quitcmd->hoverLook());
-    QVERIFY(!view->allcmd->hoverLook());
-    QVERIFY(!list->foodoffcmd->hoverLook());
 }
 
 namespace {
