@@ -51,15 +51,29 @@ void ShoppingListPanel::foodoncmdClick() {
         }
     }
     const double amount = numberValue(quantity);
-    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    // Every line is made before any is written: one cost that does not fit stops them all.
+    QList<Record> items;
     for (const int row : m_products.selectedRows()) {
         const QByteArrayView product = m_pantmod.catalog.record(m_pantmod.recmap.at(row));
         const Record from(ProductRecord::Length, product);
+        const double cost = amount * numberValue(m_pantmod.prodprice(row));
+        const std::optional<QByteArray> costField =
+            fitNumberField(leadingBlankForm(cost), ShoppingRecord::LineCost.width);
+        if (!costField) {
+            refuseCost(from.text(ProductRecord::ItemName), cost, QStringLiteral("Nothing was added."),
+                       QStringLiteral("Add..."));
+            m_pantmod.addmode.clear();
+            return;
+        }
         Record item(ShoppingRecord::Length);
         item.set(ShoppingRecord::ItemText, from.raw(ProductRecord::ItemName));
         item.set(ShoppingRecord::Quantity, quantity);
-        item.set(ShoppingRecord::LineCost, leadingBlankForm(amount * numberValue(m_pantmod.prodprice(row))));
+        item.set(ShoppingRecord::LineCost, *costField);
         item.set(ShoppingRecord::Category, from.raw(ProductRecord::Category));
+        items.append(item);
+    }
+    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    for (const Record& item : std::as_const(items)) {
         if (!list || !list->append(item)) {
             reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
             break;
@@ -68,6 +82,17 @@ void ShoppingListPanel::foodoncmdClick() {
     }
     fillshoplist();
     m_pantmod.addmode.clear();
+}
+
+// A line cost is stored in a field of six characters: it may lose decimals there, never whole digits.
+void ShoppingListPanel::refuseCost(const QByteArray& item, double cost, const QString& consequence,
+                                   const QString& title) {
+    Dialogs::Message box;
+    box.text = QStringLiteral("The cost of %1, %2, is too large for the shopping list.  %3")
+                   .arg(fromAnsi(item), fromAnsi(formatMoney(cost)), consequence);
+    box.title = title;
+    box.icon = Dialogs::Icon::Exclamation;
+    m_dialogs.message(box);
 }
 
 // Changes the quantity and text of the double-clicked row; the cost keeps its unit price.
@@ -95,8 +120,15 @@ void ShoppingListPanel::modifyRow() {
     const double oldCost = numberValue(record.text(ShoppingRecord::LineCost));
     // A quantity that reads as nothing leaves no unit price to take; the line cost stands for it.
     const double unitPrice = oldQuantity == 0 ? oldCost : oldCost / oldQuantity;
+    const double cost = unitPrice * numberValue(quantity);
+    const std::optional<QByteArray> costField = fitNumberField(plainForm(cost), ShoppingRecord::LineCost.width);
+    if (!costField) {
+        refuseCost(record.text(ShoppingRecord::ItemText), cost, QStringLiteral("The item was not changed."),
+                   Dialogs::programTitle());
+        return;
+    }
     record.set(ShoppingRecord::Quantity, quantity);
-    record.set(ShoppingRecord::LineCost, plainForm(unitPrice * numberValue(quantity)));
+    record.set(ShoppingRecord::LineCost, *costField);
 
     const QByteArray itemText = record.text(ShoppingRecord::ItemText);
     Dialogs::Input askText;

@@ -65,6 +65,7 @@ public:
 
 private:
     void modifyRow();
+    void refuseCost(const QByteArray& item, double cost, const QString& consequence, const QString& title);
     bool replaceList(const QList<Record>& records);
     void reportFileError(const QString& error);
 

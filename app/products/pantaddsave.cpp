@@ -195,9 +195,17 @@ void pantadd::offerShoppingList(const Record& product, int defaultButton) {
     if (!shopping)
         return;
     const double cost = numberValue(product.text(ProductRecord::Price)) * numberValue(toAnsi(quantity));
+    // The line cost may lose decimals in its six characters, never whole digits.
+    const std::optional<QByteArray> costField = fitNumberField(formatMoney(cost), ShoppingRecord::LineCost.width);
+    if (!costField) {
+        showError(m_dialogs, QStringLiteral("The cost of %1, %2, is too large for the shopping list.  The product "
+                                            "was saved but not put on the list.")
+                                 .arg(trimBlanks(itemtxt->text()), fromAnsi(formatMoney(cost))));
+        return;
+    }
     Record line(ShoppingRecord::Length);
     line.setRaw(ShoppingRecord::ItemText, product.raw(ProductRecord::ItemName));
-    line.set(ShoppingRecord::LineCost, formatMoney(cost));
+    line.set(ShoppingRecord::LineCost, *costField);
     line.set(ShoppingRecord::Quantity, toAnsi(quantity));
     line.setRaw(ShoppingRecord::Category, product.raw(ProductRecord::Category));
     if (!stillWritable(*shopping, m_dialogs, WriteFailure))
