@@ -6,7 +6,6 @@
 #include "records.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -25,18 +24,11 @@ QByteArrayView fieldOf(QByteArrayView record, Field field) {
 } // namespace
 
 void ProductCatalog::refresh(const FileChannels& files, const QString& name) {
-    const QString path = files.pathOf(name);
-    const QFileInfo info(path);
-    const qint64 size = info.exists() ? info.size() : 0;
-    const QDateTime modified = info.lastModified();
-    const quint64 revision = files.revision(name);
-    if (path == m_path && revision == m_revision && size == m_size && modified == m_modified)
+    FileStamp now = FileStamp::of(files, name);
+    if (now == m_stamp)
         return;
-    m_path = path;
-    m_revision = revision;
-    m_size = size;
-    m_modified = modified;
-    QFile file(path);
+    m_stamp = std::move(now);
+    QFile file(m_stamp.path);
     m_bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     rebuild();
 }
@@ -50,6 +42,7 @@ void ProductCatalog::rebuild() {
     m_upperCategories.clear();
     QHash<QByteArray, int> upperKeys;
     QSet<QByteArray> exact;
+    m_hasBlankCategory = false;
     for (qint64 n = 1; n <= m_count; ++n) {
         const QByteArrayView rec = record(n);
         const QByteArrayView trimmed = fieldText(fieldOf(rec, ProductRecord::ItemName));
@@ -67,6 +60,8 @@ void ProductCatalog::rebuild() {
         m_categoryKeys[size_t(n - 1)] = *key;
         if (!category.isEmpty())
             exact.insert(category.toByteArray());
+        else
+            m_hasBlankCategory = true;
     }
     m_byName.resize(size_t(m_count));
     std::iota(m_byName.begin(), m_byName.end(), 1);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "filestamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -19,6 +20,10 @@ class ProductCatalog {
 public:
     // Brings the copy up to date with the product file name in the working folder.
     void refresh(const FileChannels& files, const QString& name);
+    // The file and moment the copy was taken from.
+    const FileStamp& stamp() const { return m_stamp; }
+    // Every byte of the file as it was read.
+    QByteArrayView bytes() const { return m_bytes; }
 
     qint64 count() const { return m_count; }
     // Record n, 1 to count.
@@ -38,16 +43,15 @@ public:
     // upper-case category (-1 when no record has it).
     int categoryKey(qint64 n) const { return m_categoryKeys[size_t(n - 1)]; }
     int keyOfUpperCategory(QByteArrayView upper) const;
-    // The distinct categories as stored (case counts), sorted byte by byte.
+    // The distinct categories as stored (case counts), sorted byte by byte, and whether some
+    // product has no category at all.
     const QList<QByteArray>& categories() const { return m_categories; }
+    bool hasBlankCategory() const { return m_hasBlankCategory; }
 
 private:
     void rebuild();
 
-    QString m_path;
-    quint64 m_revision = ~quint64(0);
-    qint64 m_size = -1;
-    QDateTime m_modified;
+    FileStamp m_stamp{QString(), ~quint64(0), -1, QDateTime()};
 
     QByteArray m_bytes;
     qint64 m_count = 0;
@@ -59,6 +63,7 @@ private:
     std::vector<int> m_categoryKeys;
     QList<QByteArray> m_upperCategories;
     QList<QByteArray> m_categories;
+    bool m_hasBlankCategory = false;
 };
 
 } // namespace pantrex

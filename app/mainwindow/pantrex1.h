@@ -70,6 +70,9 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // Another program changed a file behind the lists (pantrex1outside.cpp).
+    void connectOutsideChanges();
+    void reloadAfterOutsideChange(const QString& fileName);
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).

@@ -42,9 +42,7 @@ void pantrex1::load() {
 
     if (m_pantmod.loaded == 0)
         m_pantmod.shoppath = DefaultList;
-    if (RecordFile* products = m_pantmod.files.open(ProductChannel, DefaultProducts, ProductRecord::Length))
-        m_pantmod.prodcount = products->count();
-    else
+    if (!m_pantmod.openProductList(DefaultProducts))
         reportFileError(m_pantmod.files.errorString());
     m_pantmod.files.close(ProductChannel);
     if (m_pantmod.prodcount > 0 && m_pantmod.loaded == 0)
@@ -132,10 +130,7 @@ void pantrex1::openShoppingList() {
 
 void pantrex1::pickproductlist() {
     auto openProducts = [this] {
-        m_pantmod.prodcount = 0;
-        if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
-            m_pantmod.prodcount = products->count();
-        else
+        if (!m_pantmod.openProductList(m_pantmod.prodpath))
             reportFileError(m_pantmod.files.errorString());
     };
     if (m_pantmod.shoppath == DefaultList) {
@@ -182,10 +177,7 @@ void pantrex1::activated() {
         m_shoppingList->listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($0.00)"));
         m_pantmod.savedcaption = m_shoppingList->listlbl->text();
         leavecustommode();
-        m_pantmod.prodcount = 0;
-        if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
-            m_pantmod.prodcount = products->count();
-        else
+        if (!m_pantmod.openProductList(m_pantmod.prodpath))
             reportFileError(m_pantmod.files.errorString());
         m_productView->emptyList();
         m_productView->fillcatlist();

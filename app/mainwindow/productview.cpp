@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace pantrex {
 
 namespace {
@@ -136,12 +138,14 @@ QWidget* ProductView::buildProductPanel() {
 }
 
 void ProductView::fillproductlist() {
-    m_pantmod.prodcount = 0;
-    if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
-        m_pantmod.prodcount = products->count();
-    if (m_pantmod.prodcount == 0)
-        return;
+    m_pantmod.openProductList(m_pantmod.prodpath);
     m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+    m_shownFrom = m_pantmod.catalog.stamp();
+    if (m_pantmod.prodcount == 0) {
+        // No row may stay tied to a product that is gone; the caption and buttons stay as they are.
+        emptyList();
+        return;
+    }
 
     const QByteArray search = ansiLower(toAnsi(searchtxt->text().trimmed()));
     if (!search.isEmpty())
@@ -158,6 +162,34 @@ void ProductView::fillproductlist() {
         }
     }
     showRows();
+}
+
+bool ProductView::rowsAreCurrent() const {
+    return m_shownFrom == m_pantmod.catalog.stamp() &&
+           m_shownFrom == FileStamp::of(m_pantmod.files, m_pantmod.prodpath);
+}
+
+// The rows are built again from the file as it is now. They may stand for other products than
+// before, so none stays current; the category chosen stays chosen while it still has products.
+void ProductView::reload() {
+    const QString chosen = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
+    const int prodrow = std::exchange(m_pantmod.prodrow, -1);
+    const int catrow = std::exchange(m_pantmod.catrow, 0);
+    fillproductlist();
+    fillcatlist();
+    const QList<QListWidgetItem*> same = Combo1->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!same.isEmpty()) {
+        m_pantmod.catfilling = 1;
+        Combo1->setCurrentItem(same.constFirst());
+        m_pantmod.catfilling = 0;
+    } else if (m_pantmod.catfilter != All) {
+        m_pantmod.catfilter = All;
+        fillproductlist();
+    }
+    m_pantmod.prodrow = prodrow;
+    m_pantmod.catrow = catrow;
+    List1Click();
+    showCurrentPrice();
 }
 
 bool ProductView::passesFilters(qint64 record, QByteArrayView search, int categoryKey) const {
@@ -203,6 +235,8 @@ void ProductView::showRows() {
 void ProductView::emptyList() {
     m_pantmod.recmap.clear();
     m_rows->reset(0, {});
+    pricelbl->clear();
+    selectedlbl->clear();
 }
 
 void ProductView::fillcatlist() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/filestamp.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -30,6 +32,11 @@ public:
     void fillcatlist();
     // Shows no products at all.
     void emptyList();
+    // Whether the rows still stand for the records they were built from: the product file has not
+    // changed since, neither by this program nor by another.
+    bool rowsAreCurrent() const;
+    // Builds the view and the category list again from the file as it is now.
+    void reload();
 
     // The filters of the Filters menu; each returns whether its filter is now on.
     bool toggleFatFilter();
@@ -80,6 +87,8 @@ private:
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;
     RowTextModel* m_rows;
+    // The product file as it was when the rows were built.
+    FileStamp m_shownFrom;
 };
 
 } // namespace pantrex

@@ -66,9 +66,21 @@ bool confirmOne(Dialogs& dialogs, const Record& record) {
                Icon::Question) == Answer::Yes;
 }
 
+bool holdsWhatWasShown(const QList<Record>& records, QByteArrayView shown) {
+    const qsizetype length = ProductRecord::Length;
+    if (records.size() != shown.size() / length)
+        return false;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (QByteArrayView(records.at(i).bytes()) != shown.sliced(i * length, length))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords) {
+AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords,
+                             QByteArrayView shownContent) {
     if (pantmod.prodcount == 0)
         return AfterDeletion::Nothing;
     if (selectedRecords.isEmpty()) {
@@ -97,6 +109,10 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
     }
+    // The record numbers are those of the rows the user chose from: if the file holds anything else
+    // now, they may name other products.
+    if (!holdsWhatWasShown(*records, shownContent))
+        return AfterDeletion::FileChanged;
     QList<Record> kept;
     for (qint64 n = 1; n <= count; ++n) {
         const Record& record = records->at(n - 1);
