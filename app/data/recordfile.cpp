@@ -97,8 +97,8 @@ bool RecordFile::write(qint64 n, const Record& record) {
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable())
-        return fail(what, QStringLiteral("the file is read-only"));
+    if (!stillWritable(what))
+        return false;
     if (record.length() != m_recordLength)
         return fail(what, QStringLiteral("the record does not fit this file"));
     if (n < 1 || n > count() + 1)
@@ -117,8 +117,8 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable())
-        return fail(what, QStringLiteral("the file is read-only"));
+    if (!stillWritable(what))
+        return false;
     for (const Record& record : records) {
         if (record.length() != m_recordLength)
             return fail(what, QStringLiteral("a record does not fit this file"));
@@ -149,13 +149,18 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     return true;
 }
 
-// The file may have been marked read-only since it was opened; opening it again for writing asks
-// the system itself, and changes nothing in the file.
-bool RecordFile::stillWritable() const {
+// The file may have been marked read-only, or removed, since it was opened; writes to the open file
+// would still go through, into a file no longer in the folder once removed. Opening it again for
+// writing asks the system itself, and changes nothing in the file (nor creates one).
+bool RecordFile::stillWritable(const QString& what) const {
     if (!m_file.isWritable())
-        return false;
+        return fail(what, QStringLiteral("the file is read-only"));
     QFile probe(m_path);
-    return probe.open(QIODevice::ReadWrite);
+    if (probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return true;
+    if (!probe.exists())
+        return fail(what, QStringLiteral("another program has removed it"));
+    return fail(what, QStringLiteral("the file is read-only"));
 }
 
 void RecordFile::changed() {

@@ -59,7 +59,8 @@ public:
 private:
     std::optional<QList<Record>> readRange(qint64 first, qint64 n) const;
     void changed();
-    bool stillWritable() const;
+    // False, with errorString saying why, when the file may no longer be written.
+    bool stillWritable(const QString& what) const;
 
     bool fail(const QString& what, const QString& why) const;
 

@@ -20,15 +20,11 @@ bool renameIn(RecordFile& file, Field category, const QString& oldName, const QB
         reportFileError(dialogs, file.errorString());
         return false;
     }
-    bool checked = false;
     for (qint64 n = 1; n <= records->size(); ++n) {
         Record& record = (*records)[n - 1];
         if (fromAnsi(record.text(category)).compare(oldName, matching) != 0)
             continue;
         record.set(category, newName);
-        if (!checked && !stillWritable(file, dialogs, QStringLiteral("Could not write to")))
-            return false;
-        checked = true;
         if (!file.write(n, record)) {
             reportFileError(dialogs, file.errorString());
             return false;

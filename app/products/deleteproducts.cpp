@@ -125,8 +125,6 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         pantmod.prodcount = count;
         return AfterDeletion::RebuildProductView;
     }
-    if (!stillWritable(*products, dialogs, QStringLiteral("Could not save")))
-        return AfterDeletion::Nothing;
     if (!products->rewrite(kept)) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
