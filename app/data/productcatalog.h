@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -46,10 +47,23 @@ public:
     // The distinct categories as stored (case counts), sorted byte by byte, and whether some
     // product has no category at all.
     const QList<QByteArray>& categories() const { return m_categories; }
-    bool hasBlankCategory() const { return m_hasBlankCategory; }
+    bool hasBlankCategory() const { return m_blankCount > 0; }
 
 private:
+    // Follows a change this program makes (records appended, changed in place or removed) without
+    // working through every record again; false when the new content is not such a change.
+    bool applyChange(const QByteArray& bytes);
+    void applyInPlaceAndAppended(const QByteArray& bytes);
+    bool applyRemoved(const QByteArray& bytes);
     void rebuild();
+    void resizeRecords(qint64 count);
+    // Takes record n's name and categories into the tables, or out of them.
+    void describe(qint64 n);
+    void forget(qint64 n);
+    // The display order, with the record number deciding between equal names.
+    bool before(qint32 a, qint32 b) const;
+    void placeByName(qint32 n);
+    void sortByName();
 
     FileStamp m_stamp{QString(), ~quint64(0), -1, QDateTime()};
 
@@ -57,13 +71,20 @@ private:
     qint64 m_count = 0;
     std::vector<qint32> m_byName;
     QByteArray m_lowerNames; // 40 bytes a record
-    // Where each record's trimmed name starts within the record, and how long it is.
+    // Where each record's trimmed name starts within the record, how long it is, and its first
+    // eight bytes as a number that sorts as they do.
     std::vector<quint8> m_nameStart;
     std::vector<quint8> m_nameLength;
+    std::vector<quint64> m_namePrefix;
+    // Each record's category key; for each key its upper-case text and number of records.
     std::vector<int> m_categoryKeys;
     QList<QByteArray> m_upperCategories;
+    std::vector<qint64> m_upperCounts;
+    QHash<QByteArray, int> m_upperKeys;
+    // Records under each category as stored, and under none.
+    QHash<QByteArray, qint64> m_exactCounts;
     QList<QByteArray> m_categories;
-    bool m_hasBlankCategory = false;
+    qint64 m_blankCount = 0;
 };
 
 } // namespace pantrex

@@ -49,24 +49,41 @@ qint64 RecordFile::count() const {
 }
 
 std::optional<Record> RecordFile::read(qint64 n) const {
-    std::optional<QList<Record>> records = readRange(n, 1);
-    if (!records)
+    const std::optional<QByteArray> bytes = readRange(n, 1);
+    if (!bytes)
         return std::nullopt;
-    return records->first();
+    return Record(m_recordLength, *bytes);
 }
 
 std::optional<QList<Record>> RecordFile::readFirst(qint64 n) const {
     if (n == 0)
         return QList<Record>();
-    return readRange(1, n);
+    return recordsIn(readRange(1, n));
 }
 
 std::optional<QList<Record>> RecordFile::readAll() const {
     return readFirst(count());
 }
 
+std::optional<QByteArray> RecordFile::readAllBytes() const {
+    const qint64 n = count();
+    if (n == 0 && m_file.isOpen())
+        return QByteArray();
+    return readRange(1, n);
+}
+
+std::optional<QList<Record>> RecordFile::recordsIn(const std::optional<QByteArray>& bytes) const {
+    if (!bytes)
+        return std::nullopt;
+    QList<Record> records;
+    records.reserve(bytes->size() / m_recordLength);
+    for (qsizetype offset = 0; offset < bytes->size(); offset += m_recordLength)
+        records.append(Record(m_recordLength, QByteArrayView(*bytes).sliced(offset, m_recordLength)));
+    return records;
+}
+
 // Records first to first + n - 1, in one read.
-std::optional<QList<Record>> RecordFile::readRange(qint64 first, qint64 n) const {
+std::optional<QByteArray> RecordFile::readRange(qint64 first, qint64 n) const {
     const QString what = QStringLiteral("Could not read %1").arg(displayName(m_path));
     if (!m_file.isOpen()) {
         fail(what, QStringLiteral("the file is not open"));
@@ -86,25 +103,33 @@ std::optional<QList<Record>> RecordFile::readRange(qint64 first, qint64 n) const
         fail(what, m_file.errorString());
         return std::nullopt;
     }
-    QList<Record> records;
-    records.reserve(n);
-    for (qsizetype offset = 0; offset < bytes.size(); offset += m_recordLength)
-        records.append(Record(m_recordLength, QByteArrayView(bytes).sliced(offset, m_recordLength)));
-    return records;
+    return bytes;
 }
 
 bool RecordFile::write(qint64 n, const Record& record) {
+    return writeEach({{n, record}});
+}
+
+bool RecordFile::writeEach(const QList<std::pair<qint64, Record>>& records, qsizetype* written) {
+    if (written)
+        *written = 0;
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
     if (!stillWritable(what))
         return false;
-    if (record.length() != m_recordLength)
-        return fail(what, QStringLiteral("the record does not fit this file"));
-    if (n < 1 || n > count() + 1)
-        return fail(what, QStringLiteral("there is no record %1").arg(n));
-    changed();
-    if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength || !m_file.flush())
+    for (const auto& [n, record] : records) {
+        if (record.length() != m_recordLength)
+            return fail(what, QStringLiteral("the record does not fit this file"));
+        if (n < 1 || n > count() + 1)
+            return fail(what, QStringLiteral("there is no record %1").arg(n));
+        changed();
+        if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength)
+            return fail(what, m_file.errorString());
+        if (written)
+            ++*written;
+    }
+    if (!m_file.flush())
         return fail(what, m_file.errorString());
     return true;
 }
@@ -114,25 +139,33 @@ bool RecordFile::append(const Record& record) {
 }
 
 bool RecordFile::rewrite(const QList<Record>& records) {
+    QByteArray bytes;
+    bytes.reserve(records.size() * m_recordLength);
+    for (const Record& record : records) {
+        if (record.length() != m_recordLength)
+            return fail(QStringLiteral("Could not save %1").arg(displayName(m_path)),
+                        QStringLiteral("a record does not fit this file"));
+        bytes += record.bytes();
+    }
+    return rewriteBytes(bytes);
+}
+
+bool RecordFile::rewriteBytes(const QByteArray& bytes) {
     const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
     if (!stillWritable(what))
         return false;
-    for (const Record& record : records) {
-        if (record.length() != m_recordLength)
-            return fail(what, QStringLiteral("a record does not fit this file"));
-    }
+    if (m_recordLength < 1 || bytes.size() % m_recordLength != 0)
+        return fail(what, QStringLiteral("a record does not fit this file"));
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.
     QSaveFile save(m_path);
     if (!save.open(QIODevice::WriteOnly))
         return fail(what, save.errorString());
-    for (const Record& record : records) {
-        if (save.write(record.bytes()) != m_recordLength)
-            return fail(what, save.errorString());
-    }
+    if (save.write(bytes) != bytes.size())
+        return fail(what, save.errorString());
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
     changed();

@@ -153,11 +153,14 @@ void ProductView::fillproductlist() {
     const bool allCategories = m_pantmod.catfilter == All;
     const int categoryKey =
         allCategories ? -1 : m_pantmod.catalog.keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
+    const Filters filters{search, m_pantmod.fatfilter == QLatin1String("1"), m_pantmod.carbfilter == QLatin1String("1"),
+                          allCategories ? -1 : categoryKey};
     m_pantmod.recmap.clear();
     if (allCategories || categoryKey >= 0) {
+        m_pantmod.recmap.reserve(m_pantmod.catalog.count());
         for (const qint32 record : m_pantmod.catalog.byName()) {
             // The file may have grown past the count taken when it was opened; show what was counted.
-            if (record <= m_pantmod.prodcount && passesFilters(record, search, allCategories ? -1 : categoryKey))
+            if (record <= m_pantmod.prodcount && passesFilters(record, filters))
                 m_pantmod.recmap.append(record);
         }
     }
@@ -192,15 +195,15 @@ void ProductView::reload() {
     showCurrentPrice();
 }
 
-bool ProductView::passesFilters(qint64 record, QByteArrayView search, int categoryKey) const {
+bool ProductView::passesFilters(qint64 record, const Filters& filters) const {
     const ProductCatalog& catalog = m_pantmod.catalog;
-    if (!search.isEmpty() && !catalog.nameStartsWith(record, search))
+    if (!filters.search.isEmpty() && !catalog.nameStartsWith(record, filters.search))
         return false;
-    if (m_pantmod.fatfilter == QLatin1String("1") && catalog.highFat(record))
+    if (filters.noHighFat && catalog.highFat(record))
         return false;
-    if (m_pantmod.carbfilter == QLatin1String("1") && catalog.highCarb(record))
+    if (filters.noHighCarb && catalog.highCarb(record))
         return false;
-    return categoryKey < 0 || catalog.categoryKey(record) == categoryKey;
+    return filters.categoryKey < 0 || catalog.categoryKey(record) == filters.categoryKey;
 }
 
 void ProductView::showRows() {
@@ -247,8 +250,11 @@ void ProductView::fillcatlist() {
     if (m_pantmod.prodcount > 0) {
         m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
         m_pantmod.cattable = m_pantmod.catalog.categories();
+        QStringList rows;
+        rows.reserve(m_pantmod.cattable.size());
         for (const QByteArray& category : std::as_const(m_pantmod.cattable))
-            Combo1->addItem(fromAnsi(category));
+            rows.append(fromAnsi(category));
+        Combo1->addItems(rows);
     }
     Combo1->setCurrentRow(m_pantmod.catrow > 0 && m_pantmod.catrow < Combo1->count() ? m_pantmod.catrow : 0);
     m_pantmod.catfilling = 0;

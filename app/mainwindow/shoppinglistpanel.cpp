@@ -112,6 +112,11 @@ void ShoppingListPanel::fillshoplist() {
         m_shownRecords.clear();
         return;
     }
+    if (now == m_shownFrom && m_shownRecords.size() == m_pantmod.shopcount && rowCount() == m_pantmod.shopcount) {
+        // The rows already show the file as it is: only what else a reload sets is set again.
+        showTotalAndButtons();
+        return;
+    }
     std::optional<QList<Record>> read = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
     if (!read) {
         reportFileError(file ? file->errorString() : m_pantmod.files.errorString());
@@ -142,7 +147,12 @@ void ShoppingListPanel::fillshoplist() {
     m_rows->reset(int(order.size()), [&pantmod](int row) {
         return fromAnsi(pantmod.shopprefix.at(row) + pantmod.shopnames.at(row)).replace(QChar(0), QLatin1Char(' '));
     });
-    tabtxt->setText(fromAnsi(total));
+    m_shownTotal = fromAnsi(total);
+    showTotalAndButtons();
+}
+
+void ShoppingListPanel::showTotalAndButtons() {
+    tabtxt->setText(m_shownTotal);
     setCaptionFromTotal();
     clearlistcmd->setEnabled(true);
     printlistcmd->setEnabled(true);

@@ -77,6 +77,7 @@ Q_SIGNALS:
 
 private:
     void clearRowTables();
+    void showTotalAndButtons();
     // Tells the window, when the file is no longer as shown, and returns false.
     bool stillAsShown();
     bool productsAndListAsShown();
@@ -95,6 +96,7 @@ private:
     // The shopping list file as it was when the rows were built, and its records then.
     FileStamp m_shownFrom;
     QList<Record> m_shownRecords;
+    QString m_shownTotal;
 };
 
 } // namespace pantrex

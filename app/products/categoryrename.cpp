@@ -6,30 +6,68 @@
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 
+#include <QByteArrayMatcher>
+
 namespace pantrex {
 
 namespace {
+
+// The numbers of the records whose category, trimmed, is the old name. Where case counts the name is
+// looked for as stored, all through the file at once, and only the records where it turns up are
+// looked at: a long product list costs no conversions.
+QList<qint64> recordsNamed(const QByteArray& records, int length, Field category, const QString& oldName,
+                           Qt::CaseSensitivity matching) {
+    auto categoryOf = [&](qint64 n) {
+        return fieldText(QByteArrayView(records).sliced((n - 1) * length + category.offset, category.width));
+    };
+    const qint64 count = records.size() / length;
+    QList<qint64> found;
+    const QByteArray stored = toAnsi(oldName);
+    if (matching == Qt::CaseInsensitive || stored.isEmpty()) {
+        for (qint64 n = 1; n <= count; ++n) {
+            if (fromAnsi(categoryOf(n)).compare(oldName, matching) == 0)
+                found.append(n);
+        }
+        return found;
+    }
+    if (fromAnsi(stored) != oldName)
+        return found; // a name the file could not hold is in no record
+    const QByteArrayMatcher matcher(stored);
+    for (qsizetype at = matcher.indexIn(records); at >= 0; at = matcher.indexIn(records, at + 1)) {
+        const qint64 n = at / length + 1;
+        const qsizetype offset = at % length;
+        if (n <= count && offset >= category.offset && offset < category.offset + category.width &&
+            categoryOf(n) == stored && (found.isEmpty() || found.constLast() != n))
+            found.append(n);
+    }
+    return found;
+}
 
 // Writes the new name into every record of the file whose trimmed category matches. Returns
 // false (after telling the user) when a record cannot be written; records before it keep the
 // new name.
 bool renameIn(RecordFile& file, Field category, const QString& oldName, const QByteArray& newName,
               Qt::CaseSensitivity matching, Dialogs& dialogs, bool& changed) {
-    std::optional<QList<Record>> records = file.readAll();
+    const std::optional<QByteArray> records = file.readAllBytes();
     if (!records) {
         reportFileError(dialogs, file.errorString());
         return false;
     }
-    for (qint64 n = 1; n <= records->size(); ++n) {
-        Record& record = (*records)[n - 1];
-        if (fromAnsi(record.text(category)).compare(oldName, matching) != 0)
-            continue;
+    const int length = file.recordLength();
+    QList<std::pair<qint64, Record>> renamed;
+    for (const qint64 n : recordsNamed(*records, length, category, oldName, matching)) {
+        Record record(length, QByteArrayView(*records).sliced((n - 1) * length, length));
         record.set(category, newName);
-        if (!file.write(n, record)) {
-            reportFileError(dialogs, file.errorString());
-            return false;
-        }
-        changed = true;
+        renamed.append({n, record});
+    }
+    if (renamed.isEmpty())
+        return true;
+    qsizetype written = 0;
+    const bool all = file.writeEach(renamed, &written);
+    changed = changed || written > 0;
+    if (!all) {
+        reportFileError(dialogs, file.errorString());
+        return false;
     }
     return true;
 }

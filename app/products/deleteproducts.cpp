@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <vector>
+
 namespace pantrex {
 
 namespace {
@@ -60,21 +62,18 @@ Confirmation confirm(Dialogs& dialogs, qsizetype selected, qint64 count) {
     return Confirmation::AllAtOnce;
 }
 
-bool confirmOne(Dialogs& dialogs, const Record& record) {
-    const QString name = fromAnsi(record.text(ProductRecord::ItemName));
+bool confirmOne(Dialogs& dialogs, QByteArrayView record) {
+    const QString name =
+        fromAnsi(fieldText(record.sliced(ProductRecord::ItemName.offset, ProductRecord::ItemName.width)));
     return ask(dialogs, QStringLiteral("Delete %1?").arg(name), QStringLiteral("Confirm"), Buttons::YesNo,
                Icon::Question) == Answer::Yes;
 }
 
-bool holdsWhatWasShown(const QList<Record>& records, QByteArrayView shown) {
-    const qsizetype length = ProductRecord::Length;
-    if (records.size() != shown.size() / length)
-        return false;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        if (QByteArrayView(records.at(i).bytes()) != shown.sliced(i * length, length))
-            return false;
-    }
-    return true;
+// Whether the whole records of the file are those of the content shown (a trailing partial record
+// is no product, in either).
+bool holdsWhatWasShown(const QByteArray& records, QByteArrayView shown) {
+    const qsizetype whole = shown.size() / ProductRecord::Length * ProductRecord::Length;
+    return QByteArrayView(records) == shown.first(whole);
 }
 
 } // namespace
@@ -104,7 +103,7 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         return AfterDeletion::Nothing;
 
     // Kept records go back exactly as they were read, reserved fields included.
-    const std::optional<QList<Record>> records = products->readFirst(count);
+    const std::optional<QByteArray> records = products->readAllBytes();
     if (!records) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
@@ -113,19 +112,26 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
     // now, they may name other products.
     if (!holdsWhatWasShown(*records, shownContent))
         return AfterDeletion::FileChanged;
-    QList<Record> kept;
-    for (qint64 n = 1; n <= count; ++n) {
-        const Record& record = records->at(n - 1);
-        const bool drop =
-            toDelete.contains(n) && (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
-        if (!drop)
-            kept.append(record);
+    std::vector<bool> selected(size_t(count) + 1, false);
+    for (const qint64 n : toDelete) {
+        if (n >= 1 && n <= count)
+            selected[size_t(n)] = true;
     }
-    if (kept.size() == count) {
+    QByteArray kept;
+    kept.reserve(records->size());
+    for (qint64 n = 1; n <= count; ++n) {
+        const QByteArrayView record =
+            QByteArrayView(*records).sliced((n - 1) * ProductRecord::Length, ProductRecord::Length);
+        const bool drop =
+            selected[size_t(n)] && (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
+        if (!drop)
+            kept += record;
+    }
+    if (kept.size() == records->size()) {
         pantmod.prodcount = count;
         return AfterDeletion::RebuildProductView;
     }
-    if (!products->rewrite(kept)) {
+    if (!products->rewriteBytes(kept)) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
     }
