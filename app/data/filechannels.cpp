@@ -73,13 +73,26 @@ bool FileChannels::copy(const QString& from, const QString& to) {
         m_error = what + QStringLiteral(": %1 is open").arg(to);
         return false;
     }
+    ++*revisionCounter(to);
+    return copyFile(from, pathOf(to), what);
+}
+
+bool FileChannels::copyOut(const QString& from, const QString& targetPath) {
+    if (!validName(from))
+        return false;
+    return copyFile(from, targetPath, QStringLiteral("Could not copy %1 to %2").arg(from, targetPath));
+}
+
+bool FileChannels::copyFile(const QString& from, const QString& targetPath, const QString& what) {
     QFile source(pathOf(from));
     if (!source.open(QIODevice::ReadOnly)) {
         m_error = what + QStringLiteral(": ") + source.errorString();
         return false;
     }
-    QSaveFile target(pathOf(to));
-    if (!target.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk has no room for fails there and then: a buffered one
+    // would only fail inside commit, which then still puts the cut copy in place.
+    QSaveFile target(targetPath);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_error = what + QStringLiteral(": ") + target.errorString();
         return false;
     }
@@ -94,13 +107,12 @@ bool FileChannels::copy(const QString& from, const QString& to) {
             return false;
         }
     }
-    ++*revisionCounter(to);
     if (!target.commit()) {
         m_error = what + QStringLiteral(": ") + target.errorString();
         return false;
     }
     // Whatever the original was marked, the copy is an ordinary file the user can change.
-    QFile copied(pathOf(to));
+    QFile copied(targetPath);
     copied.setPermissions(copied.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                           QFileDevice::ReadUser | QFileDevice::WriteUser);
     return true;

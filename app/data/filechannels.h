@@ -47,6 +47,9 @@ public:
     // Copies from over to, replacing an older copy atomically; the copy is left writable. Refuses
     // when to is open on a channel.
     [[nodiscard]] bool copy(const QString& from, const QString& to);
+    // Copies a file of the working folder to a path outside it (a removable drive, say), as
+    // atomically as copy: the target is either its old content or the whole copy.
+    [[nodiscard]] bool copyOut(const QString& from, const QString& targetPath);
     // Removes a file; a missing file counts as removed. Refuses when the file is open on a channel
     // (close it first).
     [[nodiscard]] bool remove(const QString& name);
@@ -64,6 +67,7 @@ private:
 
     static constexpr int ChannelCount = 9;
     bool validName(const QString& name);
+    bool copyFile(const QString& from, const QString& targetPath, const QString& what);
 
     QDir m_folder;
     std::array<std::unique_ptr<RecordFile>, ChannelCount + 1> m_channels;

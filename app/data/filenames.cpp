@@ -18,6 +18,10 @@ bool isBareFileName(const QString& name) {
     return !onlyDotsAndBlanks;
 }
 
+bool isShoppingListName(const QString& name) {
+    return isBareFileName(name) && name.endsWith(QStringLiteral(".lst"), Qt::CaseInsensitive);
+}
+
 QString baseName(const QString& fileName) {
     const qsizetype dot = fileName.indexOf(u'.');
     return dot < 0 ? fileName : fileName.left(dot);

@@ -8,6 +8,9 @@ namespace pantrex {
 // "..", and free of folder separators, drive colons, zero bytes and other control characters.
 bool isBareFileName(const QString& name);
 
+// True when name is a bare file name ending in ".lst": the only files opened as shopping lists.
+bool isShoppingListName(const QString& name);
+
 // The part of a file name before its first "." ("grocery" for "grocery.lst").
 QString baseName(const QString& fileName);
 

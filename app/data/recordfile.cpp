@@ -114,9 +114,7 @@ bool RecordFile::writeEach(const QList<std::pair<qint64, Record>>& records, qsiz
     if (written)
         *written = 0;
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
-    if (!m_file.isOpen())
-        return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable(what))
+    if (!canWrite(what, {}))
         return false;
     for (const auto& [n, record] : records) {
         if (record.length() != m_recordLength)
@@ -138,31 +136,82 @@ bool RecordFile::append(const Record& record) {
     return write(count() + 1, record);
 }
 
-bool RecordFile::rewrite(const QList<Record>& records) {
-    QByteArray bytes;
-    bytes.reserve(records.size() * m_recordLength);
+// Whether the records may be written to the file now; on failure errorString begins with what.
+bool RecordFile::canWrite(const QString& what, const QList<Record>& records) const {
+    if (!m_file.isOpen())
+        return fail(what, QStringLiteral("the file is not open"));
+    if (!stillWritable(what))
+        return false;
     for (const Record& record : records) {
         if (record.length() != m_recordLength)
-            return fail(QStringLiteral("Could not save %1").arg(displayName(m_path)),
-                        QStringLiteral("a record does not fit this file"));
-        bytes += record.bytes();
+            return fail(what, QStringLiteral("a record does not fit this file"));
     }
+    return true;
+}
+
+bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
+    const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
+    appended = 0;
+    if (!canWrite(what, records))
+        return false;
+    const qint64 before = count();
+    changed();
+    if (!m_file.seek(before * m_recordLength))
+        return fail(what, m_file.errorString());
+    // A few hundred records to a write: each write puts whole records on disk.
+    const qsizetype perWrite = qMax<qsizetype>(1, 64 * 1024 / m_recordLength);
+    QByteArray bytes;
+    for (qsizetype first = 0; first < records.size(); first += perWrite) {
+        bytes.clear();
+        for (qsizetype i = first; i < qMin(first + perWrite, records.size()); ++i)
+            bytes += records.at(i).bytes();
+        if (m_file.write(bytes) != bytes.size() || !m_file.flush()) {
+            const QString why = m_file.errorString();
+            dropPartialRecord();
+            appended = qMax<qint64>(0, count() - before);
+            return fail(what, why);
+        }
+    }
+    appended = records.size();
+    return true;
+}
+
+// After a failed write: whatever of it is still on its way is let go (closing sends or drops it),
+// then a record cut short at the end of the file is taken off again.
+void RecordFile::dropPartialRecord() {
+    m_file.close();
+    QFile file(m_path);
+    const qint64 size = file.size();
+    if (size % m_recordLength != 0)
+        file.resize(size - size % m_recordLength);
+    if (!m_file.open(QIODevice::ReadWrite))
+        (void)m_file.open(QIODevice::ReadOnly);
+}
+
+bool RecordFile::rewrite(const QList<Record>& records) {
+    const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
+    if (!canWrite(what, records))
+        return false;
+    QByteArray bytes;
+    bytes.reserve(records.size() * m_recordLength);
+    for (const Record& record : records)
+        bytes += record.bytes();
     return rewriteBytes(bytes);
 }
 
 bool RecordFile::rewriteBytes(const QByteArray& bytes) {
     const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
-    if (!m_file.isOpen())
-        return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable(what))
+    if (!canWrite(what, {}))
         return false;
     if (m_recordLength < 1 || bytes.size() % m_recordLength != 0)
         return fail(what, QStringLiteral("a record does not fit this file"));
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.
+    // One unbuffered write, so that a disk without room for it fails here: a buffered write would
+    // only fail inside commit, which then still puts the cut file in place.
     QSaveFile save(m_path);
-    if (!save.open(QIODevice::WriteOnly))
+    if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(what, save.errorString());
     if (save.write(bytes) != bytes.size())
         return fail(what, save.errorString());

@@ -51,6 +51,10 @@ public:
     [[nodiscard]] bool writeEach(const QList<std::pair<qint64, Record>>& records, qsizetype* written = nullptr);
     // Writes the record as number count + 1.
     [[nodiscard]] bool append(const Record& record);
+    // Writes the records in order as numbers count + 1 onwards, many at a time. On failure the file
+    // keeps, whole, the records written before it (appended says how many) and no part of the
+    // record it was writing.
+    [[nodiscard]] bool appendAll(const QList<Record>& records, qint64& appended);
     // Replaces the whole content with these records, atomically: the new content goes to a
     // temporary file beside the old one, which is renamed over it only once it is on disk.
     // On any failure the old content stays whole and the file stays open on it.
@@ -70,6 +74,8 @@ private:
     void changed();
     // False, with errorString saying why, when the file may no longer be written.
     bool stillWritable(const QString& what) const;
+    void dropPartialRecord();
+    bool canWrite(const QString& what, const QList<Record>& records) const;
 
     bool fail(const QString& what, const QString& why) const;
 

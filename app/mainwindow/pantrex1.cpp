@@ -5,6 +5,7 @@
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
+#include "platform/filechooser.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
 #include "platform/qtdialogs.h"
@@ -47,7 +48,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     central->setObjectName(QStringLiteral("background"));
     m_productView = new ProductView(m_pantmod, m_dialogs, central);
     m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
-    m_chooser = new CustomListChooser(central);
+    m_chooser = new CustomListChooser(m_pantmod, m_dialogs, central);
     m_pantadd = new pantadd(m_pantmod, m_dialogs, this);
     m_shoppingList->setChooser(m_chooser);
 
@@ -62,6 +63,9 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     buildMenus();
     buildHints();
     connectActions();
+    connectListFiles();
+    connectCustomLists();
+    connectPrinting();
     connectOutsideChanges();
     qApp->installEventFilter(this);
     resize(800, 600);
@@ -273,16 +277,6 @@ void pantrex1::deleteSelectedProducts() {
 void pantrex1::addSelectedProducts() {
     m_pantmod.addmode.clear();
     m_shoppingList->foodoncmdClick();
-}
-
-void pantrex1::leavecustommode() {
-    m_shoppingList->showChooser(false);
-    m_shoppingList->listlbl->setText(m_pantmod.savedcaption);
-}
-
-void pantrex1::showProgramHelp() {
-    m_pantmod.helptopic = 1;
-    // The help window comes with the help topics.
 }
 
 } // namespace pantrex

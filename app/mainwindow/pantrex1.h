@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -10,11 +13,15 @@ namespace pantrex {
 
 class CustomListChooser;
 class Dialogs;
+class FileChooser;
 class HoverButton;
 class HoverHints;
+class LinePrinter;
 class ProductView;
 class ShoppingListPanel;
 class pantadd;
+class PrintWindows;
+class pantnew;
 struct PANTMOD;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -35,6 +42,13 @@ public:
     void quit();
     // Ends custom-list mode: the chooser gives the shopping list its place and heading back.
     void leavecustommode();
+    // The printer every printout goes to (not owned); without one, the system's printer or PDF
+    // files in the working folder.
+    void setLinePrinter(LinePrinter* printer);
+    // Opens the shopping list named by shoppath on channel 2 and shows it.
+    void loadshoplist();
+    // The file-open dialog "Open..." uses; without one the window makes its own.
+    void setFileChooser(FileChooser* chooser);
 
     ProductView* productView() const { return m_productView; }
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }
@@ -70,6 +84,17 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
+    // Open, New, Export and Import (pantrex1files.cpp).
+    void connectListFiles();
+    void openfilecmdClick();
+    void newfilecmdClick();
+    void exportcmdClick();
+    void mergecmdClick();
+    FileChooser& fileChooser();
+    // The Custom lists menu and the chooser.
+    void connectCustomLists();
+    // Printing, notes, help and the about box (pantrex1print.cpp).
+    void connectPrinting();
     // Another program changed a file behind the lists (pantrex1outside.cpp).
     void connectOutsideChanges();
     void reloadAfterOutsideChange(const QString& fileName);
@@ -101,6 +126,10 @@ private:
     CustomListChooser* m_chooser;
     HoverHints* m_hints = nullptr;
     pantadd* m_pantadd = nullptr;
+    PrintWindows* m_printing = nullptr;
+    QPointer<pantnew> m_pantnew;
+    FileChooser* m_fileChooser = nullptr;
+    std::unique_ptr<FileChooser> m_ownFileChooser;
     bool m_finished = false;
 };
 

@@ -162,11 +162,10 @@ void pantrex1::openMergeProbe() {
     else
         reportFileError(m_pantmod.files.errorString());
     m_pantmod.files.close(MergeChannel);
-    if (count > 0)
-        mergecmd->setEnabled(true);
+    mergecmd->setEnabled(count > 0);
     // Only the empty file the probe made goes again; a file that could not be read, or holds
     // anything at all, stays.
-    else if (merge && m_pantmod.files.size(m_pantmod.mergepath) == 0 && !m_pantmod.files.remove(m_pantmod.mergepath))
+    if (merge && m_pantmod.files.size(m_pantmod.mergepath) == 0 && !m_pantmod.files.remove(m_pantmod.mergepath))
         reportFileError(m_pantmod.files.errorString());
 }
 
@@ -183,6 +182,7 @@ void pantrex1::activated() {
         m_productView->fillcatlist();
         m_productView->fillproductlist();
         m_shoppingList->fillshoplist();
+        openMergeProbe();
     }
     if (m_pantmod.addflag == 1 || m_pantmod.editflag == 1) {
         m_productView->fillcatlist();
@@ -200,8 +200,9 @@ void pantrex1::quit() {
 
 bool pantrex1::finishRun() {
     const bool listShown = m_productView->rowCount() > 0 || m_shoppingList->rowCount() > 0;
-    // Never eliminate a list whose file still holds items, whatever the views show.
-    const bool listEmpty = !listShown && m_pantmod.shopcount == 0;
+    // Never eliminate a list whose file still holds items, whatever the views show, nor one that
+    // holds anything at all (a file chosen as a list that is not one).
+    const bool listEmpty = !listShown && m_pantmod.shopcount == 0 && m_pantmod.files.size(m_pantmod.shoppath) == 0;
     if (listEmpty && m_pantmod.shoppath.toLower() != DefaultList) {
         if (!eliminateEmptyList())
             return false;

@@ -10,6 +10,9 @@
 
 namespace pantrex {
 
+// What the custom list chooser is choosing a list for.
+enum class CustomMode { None, Delete, Preview, Add, Remove, Get };
+
 // The values every window of the program shares for the whole run: the open files and their
 // counts, the filters, the mode flags and the tables that tie list rows to records. main() owns
 // one; each window gets a reference. Row tables are indexed by list row position (row 0 first).
@@ -71,6 +74,7 @@ struct PANTMOD {
     // What the print dialog prints: the number of shopping list rows and the running total.
     int printrows = 0;
     QString printtotal;
+    int printdone = 0; // 1 once a shopping list printout has been started in this run
 
     // The record number of the product the entry dialog is changing.
     qint64 editrecno = 0;
@@ -81,6 +85,19 @@ struct PANTMOD {
     bool searchfocus = false; // set while the search box has (or was clicked into) the focus
     int helptopic = 1;        // 1 program help, 2 import/export help, 3 custom lists help
     QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
+
+    // The custom lists: the number of records in "pantrecp.dat" (channel 5) and what the chooser
+    // is choosing for.
+    qint64 customcount = 0;
+    CustomMode custommode = CustomMode::None;
+    // The text of the list row clicked last, in the code page: a list name as shown (all 30 bytes,
+    // any zero bytes as blanks) or "Never Mind".
+    QByteArray chosenlist;
+    // The chooser's rows: the distinct list names while a list is chosen (name i is the row after
+    // the prompt row), then the chosen list's item texts (40 bytes each) in row order, with the
+    // record number in "pantrecp.dat" behind each item row.
+    QList<QByteArray> choosertext;
+    QList<qint64> itemrecnos;
 };
 
 } // namespace pantrex

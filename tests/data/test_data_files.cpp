@@ -1,6 +1,7 @@
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/recordfile.h"
+#include "support/filesizelimit.h"
 #include "support/permissions.h"
 
 #include <QDir>
@@ -355,6 +356,34 @@ private Q_SLOTS:
 
         QVERIFY(!channels.copy(QStringLiteral("missing.dat"), QStringLiteral("new.bak")));
         QVERIFY(channels.errorString().startsWith(QStringLiteral("Could not copy missing.dat to new.bak: ")));
+        QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("grocery.bak"), QStringLiteral("grocery.dat")}));
+    }
+
+    void fullDiskKeepsOldFile_data() {
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("copy") << true;
+        QTest::newRow("rewrite") << false;
+    }
+
+    // A disk that fills up while a new content is written leaves the old file as it was.
+    void fullDiskKeepsOldFile() {
+        QFETCH(bool, copy);
+        QTemporaryDir dir;
+        FileChannels channels(dir.path());
+        put(channels.pathOf(QStringLiteral("grocery.dat")), pattern(146 * 3));
+        put(channels.pathOf(QStringLiteral("grocery.bak")), pattern(146));
+        const QString target = copy ? QStringLiteral("grocery.bak") : QStringLiteral("grocery.dat");
+        const QByteArray old = contents(channels.pathOf(target));
+        RecordFile* file = channels.open(ProductChannel, QStringLiteral("grocery.dat"), 146);
+        QVERIFY(file);
+        const QList<Record> records{Record(146, pattern(146)), Record(146, pattern(146)), Record(146, pattern(146))};
+        bool written = false;
+        {
+            testing::FileSizeLimit limit(300);
+            written = copy ? channels.copy(QStringLiteral("grocery.dat"), target) : file->rewrite(records);
+        }
+        QVERIFY(!written);
+        QCOMPARE(contents(channels.pathOf(target)), old);
         QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("grocery.bak"), QStringLiteral("grocery.dat")}));
     }
 };

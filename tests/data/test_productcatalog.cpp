@@ -1,4 +1,5 @@
 // The product file in memory: what it holds, and that it follows every change the program makes.
+#include "data/ansitext.h"
 #include "data/filechannels.h"
 #include "data/productcatalog.h"
 #include "data/records.h"
@@ -127,6 +128,35 @@ private Q_SLOTS:
         catalog.refresh(files, QStringLiteral("grocery.dat"));
         QCOMPARE(catalog.count(), 0);
         QVERIFY(catalog.categories().isEmpty());
+    }
+
+    void takesInAppendedRecords() {
+        // Products appended to a file already in memory come out as they would from the whole file.
+        QTemporaryDir dir;
+        FileChannels files(dir.path());
+        RecordFile* file = files.open(ProductChannel, QStringLiteral("grocery.dat"), ProductRecord::Length);
+        for (const Record& record : {product("Tea", "Drinks"), product("bread", "Bakery"), product("Milk", "Dairy")})
+            QVERIFY(file->append(record));
+        ProductCatalog catalog;
+        catalog.refresh(files, QStringLiteral("grocery.dat"));
+        qint64 appended = 0;
+        QVERIFY(file->appendAll({product("Tea", "DRINKS", true), product("Apple", "Fruit"), product("Milk", "dairy"),
+                                 product("Zucchini", "Drinks")},
+                                appended));
+        catalog.refresh(files, QStringLiteral("grocery.dat"));
+        ProductCatalog whole;
+        whole.refresh(files, QStringLiteral("grocery.dat"));
+        QCOMPARE(catalog.count(), 7);
+        QCOMPARE(std::vector<qint32>(catalog.byName()), std::vector<qint32>({5, 3, 6, 1, 4, 7, 2}));
+        QCOMPARE(std::vector<qint32>(catalog.byName()), std::vector<qint32>(whole.byName()));
+        QCOMPARE(catalog.categories(), whole.categories());
+        for (qint64 n = 1; n <= 7; ++n) {
+            for (qint64 m = 1; m <= 7; ++m)
+                QCOMPARE(catalog.categoryKey(n) == catalog.categoryKey(m),
+                         whole.categoryKey(n) == whole.categoryKey(m));
+            QCOMPARE(catalog.highFat(n), whole.highFat(n));
+            QVERIFY(catalog.nameStartsWith(n, ansiLower(whole.name(n))));
+        }
     }
 };
 

@@ -2,7 +2,9 @@
 
 #include "mainwindow/pantrex1.h"
 #include "state/pantmod.h"
+#include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedfilechooser.h"
 #include "support/testfolder.h"
 
 #include <QAbstractItemView>
@@ -17,6 +19,8 @@ namespace pantrex::testing {
 struct MainWindowFixture {
     TestFolder folder;
     ScriptedDialogs dialogs;
+    RecordingPrinter printer;
+    ScriptedFileChooser chooser;
     std::unique_ptr<PANTMOD> pantmod;
     std::unique_ptr<pantrex1> window;
     std::unique_ptr<QSignalSpy> finished;
@@ -30,6 +34,8 @@ struct MainWindowFixture {
     void load() {
         pantmod = std::make_unique<PANTMOD>(folder.path());
         window = std::make_unique<pantrex1>(*pantmod, dialogs);
+        window->setLinePrinter(&printer);
+        window->setFileChooser(&chooser);
         finished = std::make_unique<QSignalSpy>(window.get(), &pantrex1::finished);
         window->load();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

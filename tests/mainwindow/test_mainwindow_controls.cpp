@@ -1,6 +1,8 @@
 // The main window as a user and a screen reader meet it: names, captions, menus and hints.
 #include "mainwindowfixture.h"
 
+#include "customlists/customlistchooser.h"
+
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
@@ -191,8 +193,12 @@ void MainWindowControlsTest::hoverHints() {
     f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
     pantrex1* window = f.window.get();
-    if (button == QStringLiteral("recdelcmd"))
+    if (button == QStringLiteral("recdelcmd")) {
+        // The items of a custom list, with the button to act on those selected.
         window->shoppingList()->showChooser(true);
+        window->chooser()->showlistitems();
+        window->chooser()->recdelcmd->show();
+    }
     auto* hovered = window->findChild<HoverButton*>(button);
     QVERIFY(hovered && hovered->isVisible());
     QWidget* background = window->centralWidget();

@@ -1,0 +1,180 @@
+// The operations that add to the custom lists file, and the preview.
+#include "customlistops.h"
+
+#include "customlists/customlistboxes.h"
+#include "data/ansitext.h"
+#include "data/numbertext.h"
+#include "state/pantmod.h"
+
+namespace pantrex {
+
+namespace {
+
+constexpr int PreviewOneColumn = 15;
+
+QString tooFewProducts(const QString& first) {
+    return first + QStringLiteral("\n                          (See \"Help\" on the Custom lists menu.)");
+}
+
+QString nowOnFile(QByteArrayView name) {
+    return QStringLiteral("Product List for ") + shownText(name) + QStringLiteral(" is now on file.");
+}
+
+// The selected products' records from the product file (channel 1); nothing when one cannot be read,
+// so that a list is never made of some of them.
+std::optional<QList<Record>> readProducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& recnos) {
+    RecordFile* products = pantmod.files.file(ProductChannel);
+    if (!products) {
+        showFileError(dialogs, QStringLiteral("Could not read %1: the file is not open").arg(pantmod.prodpath));
+        return std::nullopt;
+    }
+    QList<Record> records;
+    records.reserve(recnos.size());
+    for (const qint64 recno : recnos) {
+        std::optional<Record> record = products->read(recno);
+        if (!record) {
+            showFileError(dialogs, products->errorString());
+            return std::nullopt;
+        }
+        records.append(*record);
+    }
+    return records;
+}
+
+// The products as records of the named list, in the order given.
+QList<Record> listRecords(QByteArrayView listName, const QList<Record>& products) {
+    QList<Record> records;
+    records.reserve(products.size());
+    for (const Record& product : products)
+        records.append(customRecord(listName, product.raw(ProductRecord::ItemName), product.raw(ProductRecord::Price),
+                                    product.raw(ProductRecord::Category)));
+    return records;
+}
+
+// A shopping record's unit price in the price field: its line cost divided by its quantity, or the
+// line cost itself when the quantity reads as 0. Nothing when the whole digits would not fit.
+std::optional<QByteArray> unitPrice(const Record& item) {
+    const double cost = numberValue(item.text(ShoppingRecord::LineCost));
+    const double quantity = numberValue(item.text(ShoppingRecord::Quantity));
+    return fitNumberField(leadingBlankForm(quantity == 0 ? cost : cost / quantity), CustomListRecord::Amount.width);
+}
+
+} // namespace
+
+void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, const QList<qint64>& selectedProducts) {
+    if (selectedProducts.size() < 2) {
+        say(dialogs, tooFewProducts(QStringLiteral(
+                         "A custom list requires selection of more than one item on the Product List.")));
+        return;
+    }
+    if (!loadcustomlists(pantmod, dialogs, catalog))
+        return;
+    QByteArray name;
+    for (;;) {
+        const QString answer =
+            askName(dialogs, QStringLiteral("Type a name for this custom Product List."), Dialogs::programTitle());
+        if (answer.isEmpty())
+            return;
+        name = storedName(answer);
+        if (!catalog.contains(name))
+            break;
+        say(dialogs, QStringLiteral("Name already exists!"), QStringLiteral("Oops!"));
+    }
+    name = propercase(name);
+    const std::optional<QList<Record>> products = readProducts(pantmod, dialogs, selectedProducts);
+    RecordFile* file = pantmod.files.file(CustomListChannel);
+    if (!products || !file)
+        return;
+    if (appendCustomRecords(pantmod, dialogs, *file, listRecords(name, *products)) == products->size())
+        say(dialogs, nowOnFile(name));
+}
+
+void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedProducts) {
+    if (selectedProducts.isEmpty()) {
+        say(dialogs,
+            tooFewProducts(QStringLiteral("First you must select item(s) to be added from the Product List.")));
+        return;
+    }
+    const QString shown = trimmedName(pantmod.chosenlist);
+    if (ask(dialogs, QStringLiteral("Add the selected Product List item(s) to ") + shown + QStringLiteral("?"),
+            QStringLiteral("Confirm"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    const std::optional<QList<Record>> products = readProducts(pantmod, dialogs, selectedProducts);
+    RecordFile* file = products ? opencustomfile(pantmod, dialogs) : nullptr;
+    if (!file)
+        return;
+    // The records carry the list's name exactly as it is stored, so they join that very list.
+    const qsizetype added = appendCustomRecords(pantmod, dialogs, *file, listRecords(pantmod.chosenlist, *products));
+    if (added > 0)
+        say(dialogs, QString::number(added) + QStringLiteral(" Product(s) added to ") + shown + QStringLiteral("."));
+}
+
+void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
+    const bool loaded = loadcustomlists(pantmod, dialogs, catalog);
+    pantmod.files.close(CustomListChannel);
+    if (!loaded)
+        return;
+    const QList<ListItem> items = catalog.items(pantmod.chosenlist);
+    QString text;
+    if (items.size() <= PreviewOneColumn) {
+        for (const ListItem& item : items)
+            text += shownText(item.text) + QLatin1Char('\n');
+    } else {
+        for (qsizetype i = 0; i < items.size(); i += 2) {
+            const QString second = i + 1 < items.size() ? shownText(items.at(i + 1).text) : QString();
+            text += shownText(items.at(i).text) + QStringLiteral("   \t") + second + QLatin1Char('\n');
+        }
+    }
+    say(dialogs, text, QStringLiteral("Preview of ") + shownText(pantmod.chosenlist));
+}
+
+void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
+    if (pantmod.shopcount == 0) {
+        say(dialogs, QStringLiteral("Create a shopping list first!"), QStringLiteral("Oops!"));
+        return;
+    }
+    QByteArray name;
+    for (;;) {
+        const QString answer = askName(dialogs, QStringLiteral("Enter a name for this custom list"),
+                                       QStringLiteral("Save shopping list........."));
+        if (answer.isEmpty())
+            return;
+        if (!loadcustomlists(pantmod, dialogs, catalog))
+            return;
+        name = storedName(answer);
+        if (!catalog.contains(name) ||
+            ask(dialogs,
+                QStringLiteral("Name already exists.  Add products to this custom list?  (This may cause duplication "
+                               "of products.)"),
+                QStringLiteral("Oops!"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+            break;
+    }
+    name = propercase(name);
+
+    RecordFile* shopping = pantmod.files.file(ShoppingChannel);
+    const std::optional<QList<Record>> items = shopping ? shopping->readFirst(pantmod.shopcount) : std::nullopt;
+    if (!items) {
+        showFileError(dialogs, shopping ? shopping->errorString() : pantmod.files.errorString());
+        return;
+    }
+    // Every price is worked out before anything is written: a list is saved whole or not at all.
+    QList<Record> records;
+    records.reserve(items->size());
+    for (const Record& item : *items) {
+        const std::optional<QByteArray> price = unitPrice(item);
+        if (!price) {
+            say(dialogs,
+                QStringLiteral("The unit price of ") + trimmedName(item.raw(ShoppingRecord::ItemText)) +
+                    QStringLiteral(" is too large for a custom list. Nothing was saved."),
+                QStringLiteral("Oops!"), Dialogs::Icon::Exclamation);
+            return;
+        }
+        records.append(
+            customRecord(name, item.raw(ShoppingRecord::ItemText), *price, item.raw(ShoppingRecord::Category)));
+    }
+    RecordFile* file = pantmod.files.file(CustomListChannel);
+    if (file && appendCustomRecords(pantmod, dialogs, *file, records) == records.size())
+        say(dialogs, nowOnFile(name));
+}
+
+} // namespace pantrex

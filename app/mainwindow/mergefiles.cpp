@@ -1,0 +1,183 @@
+#include "mergefiles.h"
+
+#include "data/ansitext.h"
+#include "data/filenames.h"
+#include "platform/dialogs.h"
+#include "state/pantmod.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace pantrex {
+
+namespace {
+
+const QString ImportedCopy = QStringLiteral("grocery.old");
+
+Dialogs::Answer ask(Dialogs& dialogs, const QString& text, Dialogs::Buttons buttons,
+                    Dialogs::Icon icon = Dialogs::Icon::None) {
+    Dialogs::Message box;
+    box.text = text;
+    box.title = QString();
+    box.buttons = buttons;
+    box.icon = icon;
+    return dialogs.message(box);
+}
+
+QString mergeFileOf(const QString& productList) {
+    return baseName(productList) + QStringLiteral(".mrg");
+}
+
+bool reopenProducts(PANTMOD& pantmod) {
+    pantmod.prodcount = 0;
+    RecordFile* products = pantmod.files.open(ProductChannel, pantmod.prodpath, ProductRecord::Length);
+    if (products)
+        pantmod.prodcount = products->count();
+    return products;
+}
+
+// Copies the merge file to the drive and removes it here. A drive that is not there, may not be
+// written or is full fails the copy, and the merge file stays.
+bool moveToDrive(FileChannels& files, const QString& mergeFile, const QString& driveFolder) {
+    if (driveFolder.isEmpty() || !QFileInfo(driveFolder).isDir())
+        return false;
+    const QString target = QDir(driveFolder).filePath(mergeFile);
+    // A drive that is the working folder already holds the file; removing it would lose it.
+    if (QFileInfo(target) == QFileInfo(files.pathOf(mergeFile)))
+        return true;
+    return files.copyOut(mergeFile, target) && files.remove(mergeFile);
+}
+
+void offerDiskette(FileChannels& files, Dialogs& dialogs, const QString& mergeFile, const QString& driveFolder) {
+    for (;;) {
+        if (ask(dialogs, QStringLiteral("Place diskette in drive A: and click OK when ready."),
+                Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+            return;
+        if (moveToDrive(files, mergeFile, driveFolder))
+            return;
+        if (ask(dialogs, QStringLiteral("Drive does not appear to be ready."), Dialogs::Buttons::OkCancel) !=
+            Dialogs::Answer::Ok)
+            return;
+    }
+}
+
+// A record the import can take: its name is there and is text, not blanks, zero bytes or the
+// control bytes of a damaged file.
+bool namesAProduct(QByteArrayView name) {
+    return !name.isEmpty() && std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
+Record newProduct(const Record& merged) {
+    // The first reserved field is never taken over: it stays zero bytes, as in every new product.
+    Record product(ProductRecord::Length);
+    for (const Field field : {ProductRecord::ItemName, ProductRecord::Price, ProductRecord::HighFat,
+                              ProductRecord::HighCarb, ProductRecord::Reserved2, ProductRecord::Category})
+        product.setRaw(field, merged.raw(field));
+    return product;
+}
+
+// The merge file of the open product list: its records, none when it is missing or holds no whole
+// record (an empty file is removed, as the start-up probe does), or an error.
+std::optional<QList<Record>> readMergeFile(PANTMOD& pantmod, ImportResult& result) {
+    FileChannels& files = pantmod.files;
+    if (!files.exists(pantmod.mergepath))
+        return QList<Record>();
+    RecordFile* merge = files.open(MergeChannel, pantmod.mergepath, ProductRecord::Length);
+    std::optional<QList<Record>> records = merge ? merge->readAll() : std::nullopt;
+    if (!records)
+        result.error = merge ? merge->errorString() : files.errorString();
+    files.close(MergeChannel);
+    if (records && records->isEmpty() && files.size(pantmod.mergepath) == 0)
+        (void)files.remove(pantmod.mergepath);
+    return records;
+}
+
+} // namespace
+
+void exportProducts(PANTMOD& pantmod, Dialogs& dialogs, const QString& driveFolder) {
+    FileChannels& files = pantmod.files;
+    files.close(ProductChannel);
+    files.close(MergeChannel);
+    pantmod.mergepath = mergeFileOf(pantmod.prodpath);
+    const bool copied = files.copy(pantmod.prodpath, pantmod.mergepath);
+    if (!copied) {
+        showFileError(dialogs, files.errorString());
+    } else if (ask(dialogs,
+                   QStringLiteral("File created: ") + pantmod.mergepath +
+                       QStringLiteral("\nShould I move the file to floppy drive A:\\ ?"),
+                   Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes) {
+        offerDiskette(files, dialogs, pantmod.mergepath, driveFolder);
+    }
+    if (!reopenProducts(pantmod))
+        showFileError(dialogs, files.errorString());
+    if (copied) {
+        Dialogs::Message done;
+        done.text = QStringLiteral("File copied successfully");
+        dialogs.message(done);
+    }
+}
+
+ImportResult importMergeFile(PANTMOD& pantmod) {
+    ImportResult result;
+    FileChannels& files = pantmod.files;
+    // The merge file always follows the product list that is open now.
+    pantmod.mergepath = mergeFileOf(pantmod.prodpath);
+    const std::optional<QList<Record>> merged = readMergeFile(pantmod, result);
+    if (!merged) {
+        result.outcome = ImportResult::Outcome::Stopped;
+        return result;
+    }
+    if (merged->isEmpty())
+        return result;
+
+    RecordFile* products = files.open(ProductChannel, pantmod.prodpath, ProductRecord::Length);
+    if (!products) {
+        result.outcome = ImportResult::Outcome::Stopped;
+        result.error = files.errorString();
+        return result;
+    }
+    // Every name is looked up in one set of the product list's names, kept up to date as products
+    // are added, so that a name the merge file holds twice is added once.
+    ProductCatalog& catalog = pantmod.catalog;
+    catalog.refresh(files, pantmod.prodpath);
+    QSet<QByteArray> names;
+    names.reserve(catalog.count() + merged->size());
+    for (qint64 n = 1; n <= catalog.count(); ++n)
+        names.insert(ansiUpper(catalog.name(n)));
+
+    QList<Record> added;
+    for (const Record& record : *merged) {
+        const QByteArray name = record.text(ProductRecord::ItemName);
+        if (!namesAProduct(name)) {
+            ++result.leftOut;
+            continue;
+        }
+        const qsizetype known = names.size();
+        names.insert(ansiUpper(name));
+        if (names.size() > known)
+            added.append(newProduct(record));
+    }
+    // The new products go on in the merge file's order; a failure midway leaves those written
+    // before it whole, and the merge file stays for another try.
+    const bool written = added.isEmpty() || products->appendAll(added, result.added);
+    pantmod.prodcount = products->count();
+    if (!written) {
+        result.outcome = ImportResult::Outcome::Stopped;
+        result.error = products->errorString();
+        return result;
+    }
+    result.outcome = ImportResult::Outcome::Imported;
+    if (!files.copy(pantmod.mergepath, ImportedCopy) || !files.remove(pantmod.mergepath))
+        result.error = files.errorString();
+    else
+        result.mergeFileGone = true;
+    return result;
+}
+
+} // namespace pantrex

@@ -1,0 +1,48 @@
+// The main window's Custom lists menu: the chooser in the shopping list's place and the operations.
+#include "pantrex1.h"
+
+#include "customlists/customlistchooser.h"
+#include "customlists/customlistops.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "state/pantmod.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+namespace pantrex {
+
+void pantrex1::connectCustomLists() {
+    CustomListChooser* chooser = m_chooser;
+    ShoppingListPanel* list = m_shoppingList;
+    auto selectedProducts = [this] {
+        QList<qint64> records;
+        for (const int row : m_productView->selectedRows())
+            records.append(m_pantmod.recmap.at(row));
+        return records;
+    };
+    chooser->setProductSelection(selectedProducts);
+    connect(chooser, &CustomListChooser::placeRequested, list, &ShoppingListPanel::showChooser);
+    connect(chooser, &CustomListChooser::headingRequested, list->listlbl, &QLabel::setText);
+    connect(chooser, &CustomListChooser::shoppingListChanged, list, &ShoppingListPanel::fillshoplist);
+
+    auto onItem = [this](const char* name, auto handler) {
+        if (QAction* item = recipemenu->findChild<QAction*>(QLatin1String(name)))
+            connect(item, &QAction::triggered, this, handler);
+    };
+    onItem("recmakecmd",
+           [this, selectedProducts] { createlist(m_pantmod, m_dialogs, m_chooser->catalog(), selectedProducts()); });
+    onItem("recaddcmd", [chooser] { chooser->choose(CustomMode::Add); });
+    onItem("receditcmd", [chooser] { chooser->choose(CustomMode::Remove); });
+    onItem("recpreview", [chooser] { chooser->choose(CustomMode::Preview); });
+    onItem("recgetcmd", [chooser] { chooser->choose(CustomMode::Get); });
+    onItem("recdelete", [chooser] { chooser->choose(CustomMode::Delete); });
+    onItem("saveshopcmd", [this] { saveshoplist(m_pantmod, m_dialogs, m_chooser->catalog()); });
+}
+
+void pantrex1::leavecustommode() {
+    m_chooser->leavecustommode();
+}
+
+} // namespace pantrex

@@ -1,0 +1,176 @@
+// The main window's list files: opening and creating shopping lists, and exporting and importing
+// products.
+#include "pantrex1.h"
+
+#include "data/filenames.h"
+#include "mainwindow/mergefiles.h"
+#include "mainwindow/pantnew.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/dialogs.h"
+#include "platform/qtfilechooser.h"
+#include "state/pantmod.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+
+namespace pantrex {
+
+namespace {
+
+// The busy pointer, for as long as this lives.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { restore(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+    void restore() {
+        if (m_busy)
+            QGuiApplication::restoreOverrideCursor();
+        m_busy = false;
+    }
+
+private:
+    bool m_busy = true;
+};
+
+void tell(Dialogs& dialogs, const QString& text, const QString& title = Dialogs::programTitle()) {
+    Dialogs::Message box;
+    box.text = text;
+    box.title = title;
+    dialogs.message(box);
+}
+
+// What the user is told when an import stopped on a file error.
+QString stoppedText(const ImportResult& result, const PANTMOD& pantmod) {
+    const QString added = result.added == 0   ? QStringLiteral("No new product was")
+                          : result.added == 1 ? QStringLiteral("1 new product was")
+                                              : QStringLiteral("%1 new products were").arg(result.added);
+    return result.error + QStringLiteral("\n\n") + added +
+           QStringLiteral(" added to %1; %2 is kept.").arg(pantmod.prodpath, pantmod.mergepath);
+}
+
+} // namespace
+
+void pantrex1::connectListFiles() {
+    connect(openfilecmd, &QAction::triggered, this, &pantrex1::openfilecmdClick);
+    connect(newfilecmd, &QAction::triggered, this, &pantrex1::newfilecmdClick);
+    connect(exportcmd, &QAction::triggered, this, &pantrex1::exportcmdClick);
+    connect(mergecmd, &QAction::triggered, this, &pantrex1::mergecmdClick);
+}
+
+void pantrex1::setFileChooser(FileChooser* chooser) {
+    m_fileChooser = chooser;
+}
+
+FileChooser& pantrex1::fileChooser() {
+    if (!m_fileChooser) {
+        m_ownFileChooser = std::make_unique<QtFileChooser>(this);
+        m_fileChooser = m_ownFileChooser.get();
+    }
+    return *m_fileChooser;
+}
+
+void pantrex1::openfilecmdClick() {
+    FileChooser::Request request;
+    request.title = QStringLiteral("Open a Shopping List");
+    request.filter = QStringLiteral("Pantrex Lists (*.lst)");
+    request.folder = m_pantmod.files.folder().absolutePath();
+    const QString chosen = fileChooser().openFile(request);
+    if (chosen.isEmpty())
+        return;
+    // Lists are always opened by their bare names in the working folder. Only shopping lists are
+    // opened as one: a product list or another data file taken for a list would be written over.
+    const QString name = QFileInfo(chosen).fileName();
+    if (!isShoppingListName(name)) {
+        tell(m_dialogs, QStringLiteral("%1 is not a shopping list.  Shopping lists end in .lst.").arg(name));
+        return;
+    }
+    // A list that cannot be opened (or, when missing, created) leaves the open one as it was.
+    RecordFile probe(m_pantmod.files.pathOf(name), ShoppingRecord::Length);
+    if (!probe.open()) {
+        reportFileError(probe.errorString());
+        return;
+    }
+    probe.close();
+
+    m_pantmod.defwarned = 0;
+    leavecustommode();
+    m_pantmod.shoppath = name;
+    // Nothing of the last product list stays in view, even when the new one turns out empty.
+    m_productView->emptyList();
+    pickproductlist();
+    loadshoplist();
+    m_productView->fillproductlist();
+    m_productView->fillcatlist();
+    openMergeProbe();
+}
+
+void pantrex1::loadshoplist() {
+    openShoppingList();
+    if (m_pantmod.shopcount == 0) {
+        m_shoppingList->showEmptyList();
+        return;
+    }
+    m_pantmod.catfilter = QStringLiteral("ALL");
+    m_productView->searchtxt->clear();
+    m_shoppingList->fillshoplist();
+}
+
+void pantrex1::newfilecmdClick() {
+    delete m_pantnew;
+    m_pantnew = new pantnew(m_pantmod, m_dialogs, this);
+    m_pantnew->show();
+    m_pantnew->raise();
+    m_pantnew->activateWindow();
+}
+
+void pantrex1::exportcmdClick() {
+    // The diskette drive is a folder named in the environment; without one the drive is never ready.
+    exportProducts(m_pantmod, m_dialogs, qEnvironmentVariable("PANTREX_DRIVE_A"));
+}
+
+void pantrex1::mergecmdClick() {
+    Dialogs::Message confirm;
+    confirm.text = QStringLiteral("Import data to ") + m_pantmod.prodpath + QStringLiteral("?");
+    confirm.title = QStringLiteral("Confirm..");
+    confirm.buttons = Dialogs::Buttons::YesNo;
+    confirm.icon = Dialogs::Icon::Question;
+    if (m_dialogs.message(confirm) != Dialogs::Answer::Yes)
+        return;
+
+    BusyPointer busy;
+    const ImportResult result = importMergeFile(m_pantmod);
+    // Import is offered only while there is a merge file with products to import.
+    if (result.mergeFileGone || result.outcome == ImportResult::Outcome::NotFound)
+        mergecmd->setEnabled(false);
+    busy.restore();
+
+    switch (result.outcome) {
+    case ImportResult::Outcome::NotFound:
+        tell(m_dialogs, QStringLiteral("Merge file not found."));
+        return;
+    case ImportResult::Outcome::Stopped:
+        reportFileError(stoppedText(result, m_pantmod));
+        break;
+    case ImportResult::Outcome::Imported:
+        if (!result.error.isEmpty())
+            reportFileError(result.error);
+        if (result.added == 0)
+            tell(m_dialogs, QStringLiteral("No new items found."), QString());
+        break;
+    }
+    if (result.leftOut > 0)
+        tell(m_dialogs, QStringLiteral("%1 record(s) of %2 named no product and were left out.")
+                            .arg(result.leftOut)
+                            .arg(m_pantmod.mergepath));
+    if (result.added > 0) {
+        m_productView->fillproductlist();
+        m_productView->fillcatlist();
+    }
+}
+
+} // namespace pantrex

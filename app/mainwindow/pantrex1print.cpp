@@ -1,0 +1,158 @@
+// The main window's printing, notes, help and about box: which command opens what, and the
+// printer every printout goes to.
+#include "pantrex1.h"
+
+#include "help/pantabt.h"
+#include "help/panthelp.h"
+#include "mainwindow/hoverhints.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/hoverbutton.h"
+#include "platform/qtlineprinter.h"
+#include "printing/pantnote.h"
+#include "printing/pantprnt.h"
+#include "printing/productprintout.h"
+#include "state/pantmod.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+
+#include <memory>
+
+namespace pantrex {
+
+// The windows the main window opens for printing and help, and the printer they print on.
+class PrintWindows : public QObject {
+public:
+    PrintWindows(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow, QLabel* hintLine)
+        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hintLine(hintLine) {
+        mainWindow->installEventFilter(this);
+    }
+
+    void setPrinter(LinePrinter* printer) {
+        m_printer = printer;
+        if (printer)
+            tellWhereItWent(*printer);
+    }
+
+    // Without a printer of its own the program prints on the system's, or into the working folder.
+    LinePrinter& printer() {
+        if (m_printer)
+            return *m_printer;
+        if (!m_systemPrinter) {
+            m_systemPrinter = std::make_unique<QtLinePrinter>(m_pantmod.files.folder().absolutePath());
+            tellWhereItWent(*m_systemPrinter);
+        }
+        return *m_systemPrinter;
+    }
+
+    void openPrintDialog() {
+        if (!m_print)
+            m_print = new pantprnt(m_pantmod, m_dialogs, printer(), m_mainWindow);
+        m_print->showDialog();
+    }
+
+    // The main window stays disabled while the notes are open, and comes back however they close.
+    void openNotes() {
+        m_mainWindow->setEnabled(false);
+        delete m_notes;
+        m_notes = new pantnote(m_pantmod, m_dialogs, printer(), m_mainWindow);
+        m_notes->setEnabled(true);
+        connect(m_notes, &pantnote::closed, this, [this] {
+            m_mainWindow->setEnabled(true);
+            m_mainWindow->activateWindow();
+            m_mainWindow->setFocus();
+        });
+        m_notes->show();
+        m_notes->activateWindow();
+    }
+
+    // A help command always shows its topic in a window made afresh.
+    void openHelp(int topic) {
+        m_pantmod.helptopic = topic;
+        delete m_help;
+        m_help = new panthelp(m_pantmod.helptopic, m_dialogs, printer(), m_mainWindow);
+        m_help->show();
+        m_help->raise();
+        m_help->activateWindow();
+    }
+
+    void openAbout() {
+        if (!m_about)
+            m_about = new pantabt(m_dialogs, m_mainWindow);
+        m_about->show();
+        m_about->raise();
+        m_about->activateWindow();
+    }
+
+    void printProducts(const ProductView& view) {
+        const QListWidgetItem* chosen = view.Combo1->currentItem();
+        printProductList(m_pantmod, m_dialogs, printer(), chosen ? chosen->text() : QStringLiteral("All"));
+    }
+
+protected:
+    // While the notes are open the main window cannot be closed (its close box would otherwise end
+    // the program and lose them); the notes come to the front instead.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_mainWindow || event->type() != QEvent::Close || !m_notes || !m_notes->isVisible())
+            return false;
+        event->ignore();
+        m_notes->raise();
+        m_notes->activateWindow();
+        return true;
+    }
+
+private:
+    void tellWhereItWent(LinePrinter& printer) {
+        QPointer<QLabel> hintLine = m_hintLine;
+        printer.setFinishedHandler([hintLine](const QString& where) {
+            if (hintLine)
+                hintLine->setText(where);
+        });
+    }
+
+    PANTMOD& m_pantmod;
+    Dialogs& m_dialogs;
+    QWidget* m_mainWindow;
+    QLabel* m_hintLine;
+    LinePrinter* m_printer = nullptr;
+    std::unique_ptr<LinePrinter> m_systemPrinter;
+    QPointer<pantprnt> m_print;
+    QPointer<pantnote> m_notes;
+    QPointer<panthelp> m_help;
+    QPointer<pantabt> m_about;
+};
+
+void pantrex1::setLinePrinter(LinePrinter* printer) {
+    m_printing->setPrinter(printer);
+}
+
+void pantrex1::showProgramHelp() {
+    m_printing->openHelp(1);
+}
+
+void pantrex1::connectPrinting() {
+    m_printing = new PrintWindows(m_pantmod, m_dialogs, this, infolbl);
+    // The shopping list remembers what to print before the dialog opens.
+    connect(m_shoppingList->printlistcmd, &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
+    connect(m_productView->printmastercmd, &QPushButton::clicked, m_printing,
+            [this] { m_printing->printProducts(*m_productView); });
+    connect(notescmd, &QAction::triggered, m_printing, &PrintWindows::openNotes);
+    connect(helpcmd, &QAction::triggered, this, &pantrex1::showProgramHelp);
+    connect(mergehelpcmd, &QAction::triggered, m_printing, [this] { m_printing->openHelp(2); });
+    for (QAction* item : recipemenu->actions()) {
+        if (item->objectName() == QLatin1String("rechelpcmd"))
+            connect(item, &QAction::triggered, m_printing, [this] { m_printing->openHelp(3); });
+    }
+    connect(aboutcmd, &QAction::triggered, m_printing, &PrintWindows::openAbout);
+
+    ProductView* view = m_productView;
+    m_hints->addButton(view->printmastercmd, QStringLiteral("Print the product list shown above."), true,
+                       {view->addfoodcmd, view->delfoodcmd});
+}
+
+} // namespace pantrex

@@ -1,0 +1,339 @@
+#include "qtlineprinter.h"
+
+#include "windowsfonts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <array>
+#include <utility>
+
+namespace pantrex {
+
+namespace {
+
+const QMarginsF PageMargins(15, 15, 15, 15); // millimetres
+
+// The average character width the way fonts have long defined it: the lower-case letters and the
+// blank weighted by how often they occur in English text. Unlike the per-font figure a modern font
+// carries, it puts a column where a printout laid out on Windows expects it.
+qreal averageCharWidth(const QFontMetricsF& metrics) {
+    static const std::array<std::pair<char, int>, 27> weights{{
+        {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14}, {'h', 42}, {'i', 63},
+        {'j', 3},  {'k', 6},  {'l', 35}, {'m', 20}, {'n', 56},  {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49},
+        {'s', 56}, {'t', 71}, {'u', 31}, {'v', 10}, {'w', 18},  {'x', 3},  {'y', 18}, {'z', 2},  {' ', 166},
+    }};
+    qreal sum = 0;
+    for (const auto& [character, weight] : weights)
+        sum += metrics.horizontalAdvance(QLatin1Char(character)) * weight;
+    return sum / 1000;
+}
+
+bool allBlank(QStringView text) {
+    for (const QChar c : text) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// One document on its way: the printer, the painter on it and where the next text goes.
+struct QtLinePrinter::Document {
+    QPrinter printer{QPrinter::HighResolution};
+    QPainter painter;
+    QString pdfPath; // empty when the document goes to a printer
+    QString where;   // the sentence for the user once it is done
+    QFontMetricsF metrics{QFont()};
+    qreal columnWidth = 0;
+    qreal blankWidth = 0;
+    qreal width = 0;
+    qreal height = 0;
+    qreal x = 0;
+    qreal y = 0;
+    qreal lineHeight = 0; // the tallest font used on the line so far; 0 while it is empty
+    bool pageFull = false;
+};
+
+QtLinePrinter::QtLinePrinter(const QString& pdfFolder) : m_folder(pdfFolder) {
+    mapWindowsFonts();
+}
+
+QtLinePrinter::~QtLinePrinter() {
+    if (m_document)
+        abandonDocument();
+}
+
+QString QtLinePrinter::pdfFilePath(const QString& folder, const QString& documentName, const QDateTime& when) {
+    const QDir dir(folder);
+    const QString stem = documentName + when.toString(QStringLiteral(" yyyy-MM-dd HHmm"));
+    QString path = dir.absoluteFilePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.absoluteFilePath(stem + QStringLiteral(" (%1).pdf").arg(n));
+    return path;
+}
+
+void QtLinePrinter::setDocumentName(const QString& name) {
+    m_documentName = name;
+}
+
+bool QtLinePrinter::setFontName(const QString& family) {
+    m_family = family;
+    m_fontChanged = true;
+    return true;
+}
+
+bool QtLinePrinter::setFontSize(double points) {
+    if (!(points > 0)) {
+        failed(QStringLiteral("a font size of %1 points cannot be printed").arg(points));
+        return false;
+    }
+    m_size = points;
+    m_fontChanged = true;
+    return true;
+}
+
+bool QtLinePrinter::setFontBold(bool bold) {
+    m_bold = bold;
+    m_fontChanged = true;
+    return true;
+}
+
+bool QtLinePrinter::setFontUnderline(bool underline) {
+    m_underline = underline;
+    m_fontChanged = true;
+    return true;
+}
+
+bool QtLinePrinter::beginDocument() {
+    if (m_document) {
+        applyFont();
+        return true;
+    }
+    auto document = std::make_unique<Document>();
+    QPrinter& printer = document->printer;
+    printer.setDocName(m_documentName);
+    printer.setFullPage(false);
+    const QString named = qEnvironmentVariable("PANTREX_PRINT_PDF");
+    QPrinterInfo device = QPrinterInfo::defaultPrinter();
+    if (device.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+        device = QPrinterInfo::availablePrinters().constFirst();
+    if (!named.isEmpty() || device.isNull()) {
+        document->pdfPath = !named.isEmpty() ? QFileInfo(named).absoluteFilePath()
+                                             : pdfFilePath(m_folder, m_documentName, QDateTime::currentDateTime());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(document->pdfPath);
+        document->where = QStringLiteral("Printout saved as %1").arg(QDir::toNativeSeparators(document->pdfPath));
+    } else {
+        printer.setPrinterName(device.printerName());
+        document->where = QStringLiteral("Printout sent to %1")
+                              .arg(device.description().isEmpty() ? device.printerName() : device.description());
+    }
+    printer.setPageMargins(PageMargins, QPageLayout::Millimeter);
+    if (!document->painter.begin(&printer)) {
+        failed(document->pdfPath.isEmpty()
+                   ? QStringLiteral("the printer %1 cannot be used").arg(printer.printerName())
+                   : QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(document->pdfPath)));
+        return false;
+    }
+    const QRectF area = printer.pageRect(QPrinter::DevicePixel);
+    document->width = area.width();
+    document->height = area.height();
+    m_document = std::move(document);
+    m_fontChanged = true;
+    applyFont();
+    return true;
+}
+
+void QtLinePrinter::applyFont() {
+    if (!m_fontChanged || !m_document)
+        return;
+    QFont font(m_family);
+    font.setPointSizeF(m_size);
+    font.setBold(m_bold);
+    font.setUnderline(m_underline);
+    QFont deviceFont(font, &m_document->printer);
+    m_document->painter.setFont(deviceFont);
+    m_document->metrics = QFontMetricsF(deviceFont, &m_document->printer);
+    m_document->columnWidth = averageCharWidth(m_document->metrics);
+    m_document->blankWidth = m_document->metrics.horizontalAdvance(QLatin1Char(' '));
+    m_fontChanged = false;
+}
+
+// A line about to get its first text starts on a new page when the page has no room for it.
+bool QtLinePrinter::startLine() {
+    Document& d = *m_document;
+    if (d.lineHeight == 0 && d.y > 0 && d.y + d.metrics.lineSpacing() > d.height)
+        d.pageFull = true;
+    if (!d.pageFull)
+        return true;
+    if (!d.printer.newPage()) {
+        failed(QStringLiteral("the printer could not start a new page"));
+        return false;
+    }
+    d.pageFull = false;
+    d.y = 0;
+    return true;
+}
+
+// Trailing blanks (fixed-width fields are full of them) are measured, not drawn.
+qreal QtLinePrinter::advanceOf(QStringView text) const {
+    const Document& d = *m_document;
+    qsizetype visible = text.size();
+    while (visible > 0 && text.at(visible - 1) == QLatin1Char(' '))
+        --visible;
+    const qreal blanks = qreal(text.size() - visible) * d.blankWidth;
+    return visible == 0 ? blanks : d.metrics.horizontalAdvance(text.first(visible).toString()) + blanks;
+}
+
+bool QtLinePrinter::drawText(const QString& text) {
+    Document& d = *m_document;
+    QStringView rest(text);
+    while (!rest.isEmpty()) {
+        if (!startLine())
+            return false;
+        const qreal room = d.width - d.x;
+        QStringView piece = rest;
+        qreal advance = advanceOf(rest);
+        if (advance > room) {
+            // The longest start that fits, broken after its last blank where there is one.
+            qsizetype fits = 0;
+            qsizetype tooLong = rest.size();
+            while (tooLong - fits > 1) {
+                const qsizetype middle = (fits + tooLong) / 2;
+                if (advanceOf(rest.first(middle)) <= room)
+                    fits = middle;
+                else
+                    tooLong = middle;
+            }
+            const qsizetype blank = rest.first(fits).lastIndexOf(QLatin1Char(' '));
+            if (blank > 0)
+                fits = blank;
+            else if (d.x > 0)
+                fits = 0; // the word goes whole to the next line
+            else if (fits == 0)
+                fits = 1; // not even one character fits a whole line: print it all the same
+            piece = rest.first(fits);
+            advance = advanceOf(piece);
+        }
+        if (!piece.isEmpty() && !allBlank(piece)) {
+            d.painter.drawText(QPointF(d.x, d.y + d.metrics.ascent()), piece.toString());
+            d.lineHeight = std::max(d.lineHeight, d.metrics.lineSpacing());
+        }
+        d.x += advance;
+        rest = rest.sliced(piece.size());
+        // Blanks that run past the margin are not carried onto a line of their own.
+        if (rest.isEmpty() || allBlank(rest))
+            break;
+        while (rest.startsWith(QLatin1Char(' ')))
+            rest = rest.sliced(1);
+        finishLine();
+    }
+    return true;
+}
+
+void QtLinePrinter::finishLine() {
+    Document& d = *m_document;
+    d.y += d.lineHeight > 0 ? d.lineHeight : d.metrics.lineSpacing();
+    d.x = 0;
+    d.lineHeight = 0;
+    if (d.y + d.metrics.lineSpacing() > d.height)
+        d.pageFull = true;
+}
+
+bool QtLinePrinter::print(const QString& text) {
+    if (!beginDocument())
+        return false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size();
+        if (!end && text.at(i) != QLatin1Char('\n') && text.at(i) != QLatin1Char('\r'))
+            continue;
+        if (!drawText(text.sliced(start, i - start)))
+            return false;
+        if (end)
+            break;
+        if (text.at(i) == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        finishLine();
+        start = i + 1;
+    }
+    return true;
+}
+
+bool QtLinePrinter::moveToColumn(int column) {
+    if (!beginDocument())
+        return false;
+    Document& d = *m_document;
+    qreal target = (std::max(column, 1) - 1) * d.columnWidth;
+    if (target >= d.width)
+        target = 0; // a column past the right margin: the start of the next line instead
+    if (d.x > target)
+        finishLine();
+    d.x = target;
+    return true;
+}
+
+bool QtLinePrinter::endLine() {
+    if (!beginDocument())
+        return false;
+    finishLine();
+    return true;
+}
+
+bool QtLinePrinter::newPage() {
+    if (!beginDocument())
+        return false;
+    Document& d = *m_document;
+    if (!d.printer.newPage()) {
+        failed(QStringLiteral("the printer could not start a new page"));
+        return false;
+    }
+    d.pageFull = false;
+    d.x = 0;
+    d.y = 0;
+    d.lineHeight = 0;
+    return true;
+}
+
+bool QtLinePrinter::endDocument() {
+    if (!m_document)
+        return true;
+    std::unique_ptr<Document> document = std::move(m_document);
+    const bool ended = document->painter.end();
+    const bool written = document->pdfPath.isEmpty() || QFileInfo(document->pdfPath).size() > 0;
+    if (!ended || !written) {
+        failed(document->pdfPath.isEmpty()
+                   ? QStringLiteral("the printer did not take the document")
+                   : QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(document->pdfPath)));
+        if (!document->pdfPath.isEmpty())
+            QFile::remove(document->pdfPath);
+        return false;
+    }
+    documentFinished(document->where);
+    return true;
+}
+
+void QtLinePrinter::abandonDocument() {
+    if (!m_document)
+        return;
+    std::unique_ptr<Document> document = std::move(m_document);
+    if (document->pdfPath.isEmpty())
+        document->printer.abort();
+    document->painter.end();
+    if (!document->pdfPath.isEmpty())
+        QFile::remove(document->pdfPath);
+}
+
+void QtLinePrinter::failed(const QString& why) {
+    m_error = why;
+}
+
+} // namespace pantrex

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "lineprinter.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <memory>
+
+namespace pantrex {
+
+// The line printer on a QPrinter. A document goes to the file named by the environment variable
+// PANTREX_PRINT_PDF when it is set, else to the system's default printer, else (no printer
+// installed) to a PDF file in the given folder named after the document and the time. Text that
+// would run past the right margin wraps at a blank onto the next line; a full page continues on
+// the next one.
+class QtLinePrinter : public LinePrinter {
+public:
+    explicit QtLinePrinter(const QString& pdfFolder);
+    ~QtLinePrinter() override;
+
+    void setDocumentName(const QString& name) override;
+    bool setFontName(const QString& family) override;
+    bool setFontSize(double points) override;
+    bool setFontBold(bool bold) override;
+    bool setFontUnderline(bool underline) override;
+    bool print(const QString& text) override;
+    bool moveToColumn(int column) override;
+    bool endLine() override;
+    bool newPage() override;
+    bool endDocument() override;
+    void abandonDocument() override;
+    QString errorString() const override { return m_error; }
+
+    // The PDF file for a document made at this time in the folder, not yet taken by another file:
+    // "shopping list 2026-12-07 1432.pdf", then "... 1432 (2).pdf".
+    static QString pdfFilePath(const QString& folder, const QString& documentName, const QDateTime& when);
+
+private:
+    struct Document;
+
+    bool beginDocument();
+    void applyFont();
+    bool startLine();
+    qreal advanceOf(QStringView text) const;
+    bool drawText(const QString& text);
+    void finishLine();
+    void failed(const QString& why);
+
+    QString m_folder;
+    QString m_documentName = QStringLiteral("printout");
+    QString m_family = QStringLiteral("Times New Roman");
+    double m_size = 12;
+    bool m_bold = false;
+    bool m_underline = false;
+    bool m_fontChanged = true;
+    std::unique_ptr<Document> m_document;
+    QString m_error;
+};
+
+} // namespace pantrex

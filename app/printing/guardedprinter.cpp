@@ -1,0 +1,112 @@
+#include "guardedprinter.h"
+
+#include "platform/dialogs.h"
+#include "platform/lineprinter.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace pantrex {
+
+// A long printout shows the busy pointer while it runs, and the normal one over its boxes.
+GuardedPrinter::GuardedPrinter(LinePrinter& printer, Dialogs& dialogs, const QString& documentName)
+    : m_printer(printer), m_dialogs(dialogs) {
+    m_printer.setDocumentName(documentName);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+// A printout that stops before its end (a file it could not read, say) leaves nothing half printed.
+GuardedPrinter::~GuardedPrinter() {
+    if (!m_finished && !m_abandoned)
+        m_printer.abandonDocument();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void GuardedPrinter::tell(const Dialogs::Message& box) {
+    QGuiApplication::restoreOverrideCursor();
+    m_dialogs.message(box);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+template <typename Operation> void GuardedPrinter::run(Operation operation) {
+    if (m_abandoned || operation())
+        return;
+    if (!m_guarding)
+        return;
+    Dialogs::Message box;
+    box.text = QStringLiteral("Printer error");
+    tell(box);
+    if (!operation())
+        abandon();
+}
+
+void GuardedPrinter::abandon() {
+    m_abandoned = true;
+    m_printer.abandonDocument();
+    Dialogs::Message box;
+    box.text = QStringLiteral("The printout was abandoned.");
+    if (!m_printer.errorString().isEmpty())
+        box.text += QStringLiteral("\n\nThe printer reported: ") + m_printer.errorString();
+    box.icon = Dialogs::Icon::Exclamation;
+    tell(box);
+}
+
+void GuardedPrinter::font(const QString& family, double points, bool bold, bool underline) {
+    fontName(family);
+    fontSize(points);
+    this->bold(bold);
+    this->underline(underline);
+}
+
+void GuardedPrinter::fontName(const QString& family) {
+    run([&] { return m_printer.setFontName(family); });
+}
+
+void GuardedPrinter::fontSize(double points) {
+    run([&] { return m_printer.setFontSize(points); });
+}
+
+void GuardedPrinter::bold(bool on) {
+    run([&] { return m_printer.setFontBold(on); });
+}
+
+void GuardedPrinter::underline(bool on) {
+    run([&] { return m_printer.setFontUnderline(on); });
+}
+
+void GuardedPrinter::print(const QString& text) {
+    run([&] { return m_printer.print(text); });
+}
+
+void GuardedPrinter::column(int n) {
+    run([&] { return m_printer.moveToColumn(n); });
+}
+
+void GuardedPrinter::endLine() {
+    run([&] { return m_printer.endLine(); });
+}
+
+void GuardedPrinter::line(const QString& text) {
+    if (!text.isEmpty())
+        print(text);
+    endLine();
+}
+
+void GuardedPrinter::newPage() {
+    run([&] { return m_printer.newPage(); });
+}
+
+// However failures were being treated, a document that does not reach the printer is never
+// passed over as printed.
+bool GuardedPrinter::finish() {
+    if (m_abandoned)
+        return false;
+    m_finished = true;
+    if (m_printer.endDocument())
+        return true;
+    m_guarding = true;
+    abandon();
+    return false;
+}
+
+} // namespace pantrex

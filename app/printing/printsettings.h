@@ -1,0 +1,50 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace pantrex {
+
+class FileChannels;
+
+// "pantlpt.cfg": the print dialog's choices in record 1. A flag holds "1" or a blank.
+struct PrintSettingsRecord {
+    static constexpr int Length = 508;
+    static constexpr Field FontSize{0, 2};
+    static constexpr Field Regular{2, 1};
+    static constexpr Field Bold{3, 1};
+    static constexpr Field Alphabetical{4, 1};
+    static constexpr Field ByCategory{5, 1};
+    static constexpr Field Separators{6, 1};
+    static constexpr Field UnitPrices{7, 1};
+    // Not used; written back as it was read.
+    static constexpr Field Unused{8, 500};
+};
+
+// "pantnote.dat": the three notes printed under the shopping list, one record each.
+struct PrintNoteRecord {
+    static constexpr int Length = 60;
+    static constexpr int Count = 3;
+    static constexpr Field Text{0, 60};
+};
+
+// The first record of a small file as far as the file holds it; missing bytes read as zeros, and
+// a file that cannot be read gives an empty record.
+Record firstRecordOf(const FileChannels& files, const QString& name, int length);
+
+// Record 1 of the settings file, opened on its channel (created when missing) and left open. A
+// record cut short by the end of the file reads as far as it goes; missing bytes read as zeros.
+Record readPrintSettings(FileChannels& files);
+// Writes record 1 of the settings file; nothing, with the reason, when it cannot.
+std::optional<QString> writePrintSettings(FileChannels& files, const Record& record);
+
+// The three notes, trimmed; a note the file does not hold is empty.
+QStringList readPrintNotes(FileChannels& files);
+// Writes the three notes trimmed into records 1 to 3; records after them stay as they are.
+std::optional<QString> writePrintNotes(FileChannels& files, const QStringList& notes);
+
+} // namespace pantrex

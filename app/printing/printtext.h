@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace pantrex {
+
+// Text with its leading and trailing blanks removed; line breaks and other characters stay.
+QString blankTrimmed(const QString& text);
+
+// A stored field as it prints: decoded from the code page, its zero bytes (fields a writer never
+// set) printed as blanks.
+QString printable(QByteArrayView stored);
+
+// Today's date as the printouts show it: month-day-year, "12-06-2026".
+QString printDate();
+
+} // namespace pantrex

@@ -1,0 +1,80 @@
+#include "productprintout.h"
+
+#include "data/records.h"
+#include "platform/dialogs.h"
+#include "printing/guardedprinter.h"
+#include "printing/printtext.h"
+#include "state/pantmod.h"
+
+#include <QTime>
+
+namespace pantrex {
+
+namespace {
+
+// One size for the whole list: 52 lines of it fit a page of either paper size, and a line with
+// its category column fits the page's width.
+constexpr double ListSize = 10;
+constexpr int HeaderLines = 6;
+constexpr int LinesPerPage = 52;
+constexpr int PriceColumn = 45;
+constexpr int CategoryColumn = 55;
+
+void pageHeader(GuardedPrinter& printer, const QString& categoryText) {
+    printer.endLine();
+    printer.endLine();
+    printer.endLine();
+    printer.line(QStringLiteral("PANTREX Product List    Printed ") + printDate() + QLatin1Char(' ') +
+                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    printer.line(QStringLiteral("Category: ") + categoryText);
+    printer.endLine();
+}
+
+bool confirmed(Dialogs& dialogs, const QString& category) {
+    Dialogs::Message box;
+    box.text = category == QLatin1String("All") ? QStringLiteral("Print the Product List?")
+                                                : QStringLiteral("Print the ") + category + QStringLiteral(" list?");
+    box.title = QStringLiteral("Confirm");
+    box.buttons = Dialogs::Buttons::YesNo;
+    box.icon = Dialogs::Icon::Question;
+    return dialogs.message(box) == Dialogs::Answer::Yes;
+}
+
+} // namespace
+
+bool printProductList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const QString& categoryText) {
+    const QString category = categoryText.trimmed();
+    if (!confirmed(dialogs, category))
+        return false;
+    const bool allCategories = category == QLatin1String("All");
+
+    GuardedPrinter page(printer, dialogs, QStringLiteral("product list"));
+    page.font(QStringLiteral("Times New Roman"), ListSize, false);
+    pageHeader(page, categoryText);
+    int lines = HeaderLines;
+    // The rows as the view shows them: its own copy of the product file.
+    const ProductCatalog& catalog = pantmod.catalog;
+    for (const qint64 number : std::as_const(pantmod.recmap)) {
+        if (!page.ok())
+            break;
+        if (number < 1 || number > catalog.count())
+            continue;
+        const QByteArrayView product = catalog.record(number);
+        page.print(printable(product.sliced(ProductRecord::ItemName.offset, ProductRecord::ItemName.width)));
+        page.column(PriceColumn);
+        page.print(printable(product.sliced(ProductRecord::Price.offset, ProductRecord::Price.width)));
+        if (allCategories) {
+            page.column(CategoryColumn);
+            page.print(printable(product.sliced(ProductRecord::Category.offset, ProductRecord::Category.width)));
+        }
+        page.endLine();
+        if (++lines == LinesPerPage) {
+            page.newPage();
+            pageHeader(page, categoryText);
+            lines = HeaderLines;
+        }
+    }
+    return page.finish();
+}
+
+} // namespace pantrex

@@ -1,0 +1,196 @@
+#include "shoppingprintout.h"
+
+#include "data/ansitext.h"
+#include "data/numbertext.h"
+#include "platform/dialogs.h"
+#include "printing/guardedprinter.h"
+#include "printing/printtext.h"
+#include "state/pantmod.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+
+namespace pantrex {
+
+namespace {
+
+constexpr double DefaultSize = 12;
+constexpr double SmallestSize = 6;
+constexpr double LargestSize = 20;
+constexpr int CategoryColumn = 50;
+const QString BodyFont = QStringLiteral("Times New Roman");
+
+class ShoppingPrintout {
+public:
+    ShoppingPrintout(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices)
+        : m_pantmod(pantmod), m_dialogs(dialogs), m_choices(choices),
+          m_printer(printer, dialogs, QStringLiteral("shopping list")) {}
+
+    bool run();
+
+private:
+    bool readList();
+    void readUnitPrices();
+    void heading();
+    void row(const Record& item);
+    void inListOrder();
+    void byCategory();
+    bool ending(const QString& dateGap);
+
+    PANTMOD& m_pantmod;
+    Dialogs& m_dialogs;
+    const ShoppingPrintChoices& m_choices;
+    GuardedPrinter m_printer;
+    QList<Record> m_items;
+    QHash<QByteArray, QByteArray> m_unitPrices; // upper-case product name -> its price field
+};
+
+bool ShoppingPrintout::run() {
+    if (!readList())
+        return false;
+    if (m_choices.unitPrices)
+        readUnitPrices();
+    m_pantmod.printdone = 1;
+    if (m_choices.byCategory) {
+        byCategory();
+        return ending(QStringLiteral("   "));
+    }
+    inListOrder();
+    return ending(QStringLiteral("  "));
+}
+
+// The items and the total are taken as the list stands now, so that a list changed while the
+// dialog was open prints as it is shown.
+bool ShoppingPrintout::readList() {
+    RecordFile* file = m_pantmod.files.file(ShoppingChannel);
+    std::optional<QList<Record>> items = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
+    if (!items) {
+        showFileError(m_dialogs, file ? file->errorString()
+                                      : QStringLiteral("Could not read %1: it is not open").arg(m_pantmod.shoppath));
+        return false;
+    }
+    m_items = *items;
+    QByteArray total;
+    for (const Record& item : std::as_const(m_items))
+        total = formatMoney(numberValue(total) + numberValue(item.text(ShoppingRecord::LineCost)));
+    m_pantmod.printrows = int(m_pantmod.shoprecnos.size());
+    m_pantmod.printtotal = fromAnsi(total);
+    return true;
+}
+
+// The first product in file order whose name matches, ignoring case, gives an item its price.
+void ShoppingPrintout::readUnitPrices() {
+    ProductCatalog& catalog = m_pantmod.catalog;
+    catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+    const qint64 products = std::min(m_pantmod.prodcount, catalog.count());
+    for (qint64 n = 1; n <= products; ++n) {
+        const QByteArray name = ansiUpper(catalog.name(n));
+        if (!m_unitPrices.contains(name))
+            m_unitPrices.insert(name, catalog.price(n).toByteArray());
+    }
+}
+
+void ShoppingPrintout::heading() {
+    m_printer.fontName(BodyFont);
+    m_printer.fontSize(printFontSize(m_choices.fontSize));
+    m_printer.bold(m_choices.bold);
+    m_printer.underline(true);
+    m_printer.print(m_choices.unitPrices ? QStringLiteral("Quantity/Item/Unit Price")
+                                         : QStringLiteral("Quantity/Item"));
+    m_printer.column(CategoryColumn);
+    m_printer.print(QStringLiteral("Category"));
+    m_printer.endLine();
+    m_printer.endLine();
+    m_printer.underline(false);
+}
+
+void ShoppingPrintout::row(const Record& item) {
+    const QByteArray name = item.text(ShoppingRecord::ItemText);
+    QString text = printable(item.raw(ShoppingRecord::Quantity)) + QLatin1Char(' ') + fromAnsi(name);
+    if (m_choices.unitPrices) {
+        const auto price = m_unitPrices.constFind(ansiUpper(name));
+        if (price != m_unitPrices.cend())
+            text += QStringLiteral(" (") + fromAnsi(formatMoney(*price).trimmed()) + QLatin1Char(')');
+    }
+    m_printer.print(text);
+    m_printer.column(CategoryColumn);
+    m_printer.print(printable(item.raw(ShoppingRecord::Category)));
+    m_printer.endLine();
+}
+
+void ShoppingPrintout::inListOrder() {
+    heading();
+    for (const qint64 number : std::as_const(m_pantmod.shoprecnos)) {
+        if (number >= 1 && number <= m_items.size() && m_printer.ok())
+            row(m_items.at(number - 1));
+    }
+}
+
+// Groups in the order of their category texts, compared character by character (capitals first);
+// within a group the items keep the order in which they were added.
+void ShoppingPrintout::byCategory() {
+    QList<QByteArray> categories;
+    QHash<QByteArray, QList<qsizetype>> groups;
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        const QByteArray category = m_items.at(i).text(ShoppingRecord::Category);
+        if (!groups.contains(category))
+            categories.append(category);
+        groups[category].append(i);
+    }
+    std::sort(categories.begin(), categories.end(),
+              [](const QByteArray& a, const QByteArray& b) { return fromAnsi(a) < fromAnsi(b); });
+
+    heading();
+    for (qsizetype c = 0; c < categories.size() && m_printer.ok(); ++c) {
+        if (m_choices.separators && c > 0) {
+            m_printer.bold(true);
+            m_printer.print(QString(40, QLatin1Char('-')));
+            m_printer.endLine();
+            if (!m_choices.bold)
+                m_printer.bold(false);
+        }
+        for (const qsizetype i : std::as_const(groups[categories.at(c)]))
+            row(m_items.at(i));
+    }
+}
+
+bool ShoppingPrintout::ending(const QString& dateGap) {
+    m_printer.endLine();
+    bool anyNote = false;
+    for (const QString& note : m_choices.notes) {
+        if (blankTrimmed(note).isEmpty())
+            continue;
+        m_printer.line(note);
+        anyNote = true;
+    }
+    if (anyNote)
+        m_printer.endLine();
+    m_printer.line(printDate() + dateGap + m_pantmod.printtotal);
+
+    // The footer's font may be missing on this printer; that never stops the printout.
+    m_printer.ignoreFailures();
+    m_printer.fontName(QStringLiteral("Playbill"));
+    m_printer.bold(false);
+    m_printer.fontSize(12);
+    m_printer.print(QStringLiteral("Pantrex"));
+    m_printer.print(QStringLiteral(" Shopping List Utility"));
+    m_printer.endLine();
+    return m_printer.finish();
+}
+
+} // namespace
+
+double printFontSize(const QString& typed) {
+    const double size = numberValue(toAnsi(typed));
+    if (!(size > 0))
+        return DefaultSize;
+    return std::clamp(size, SmallestSize, LargestSize);
+}
+
+bool printShoppingList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices) {
+    return ShoppingPrintout(pantmod, dialogs, printer, choices).run();
+}
+
+} // namespace pantrex

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "customlists/customlistchooser.h"
+#include "mainwindow/mainwindowfixture.h"
+#include "mainwindow/productview.h"
+#include "mainwindow/shoppinglistpanel.h"
+#include "platform/hoverbutton.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+
+namespace pantrex::testing {
+
+inline QByteArray padded(const QByteArray& text, int width) {
+    return text.leftJustified(width, ' ', true);
+}
+
+// A record of "pantrecp.dat" as the program writes it.
+inline QByteArray customBytes(const QByteArray& list, const QByteArray& item, const QByteArray& price = "1.00",
+                              const QByteArray& category = "Dairy") {
+    return recordBytes(
+        251, {{0, padded(list, 30)}, {30, padded(item, 40)}, {70, padded(price, 6)}, {76, padded(category, 25)}});
+}
+
+// The boxes the next steps show, in order: "text" is a message answered with its only button,
+// "text=Yes" (No, Cancel) one answered so, "?prompt=reply" an input box answered with reply.
+inline void script(ScriptedDialogs& dialogs, const QStringList& steps) {
+    for (const QString& step : steps) {
+        const qsizetype split = step.lastIndexOf(QLatin1Char('='));
+        if (step.startsWith(QLatin1Char('?'))) {
+            dialogs.expectInput(step.mid(1, split - 1), step.mid(split + 1));
+            continue;
+        }
+        const QString answer = split < 0 ? QString() : step.mid(split + 1);
+        const Dialogs::Answer given = answer == QLatin1String("Yes")      ? Dialogs::Answer::Yes
+                                      : answer == QLatin1String("No")     ? Dialogs::Answer::No
+                                      : answer == QLatin1String("Cancel") ? Dialogs::Answer::Cancel
+                                                                          : Dialogs::Answer::Ok;
+        dialogs.expectMessage(given == Dialogs::Answer::Ok ? step : step.left(split), given);
+    }
+}
+
+// A list name as the chooser shows it: all 30 characters.
+inline QString name30(const char* name) {
+    return QString::fromLatin1(name).leftJustified(30);
+}
+
+inline QStringList rowsOf(const QAbstractItemView* view) {
+    QStringList rows;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        rows << view->model()->index(row, 0).data().toString();
+    return rows;
+}
+
+// Clicks a row with the mouse, where it shows on the screen.
+inline void clickRow(QAbstractItemView* view, int row, Qt::KeyboardModifiers modifiers = {}) {
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
+}
+
+inline void triggerMenu(pantrex1& window, const char* item) {
+    window.recipemenu->findChild<QAction*>(QLatin1String(item))->trigger();
+}
+
+// Opens the chooser with a menu item and clicks the row of the named list.
+inline void chooseList(MainWindowFixture& f, const char* item, const QString& list) {
+    triggerMenu(*f.window, item);
+    QListView* names = f.window->chooser()->List3;
+    const int row = int(rowsOf(names).indexOf(list.leftJustified(30)));
+    QVERIFY2(row > 0, qPrintable(list));
+    clickRow(names, row);
+}
+
+inline void selectProducts(ProductView* view, const QList<int>& rows) {
+    view->List1->clearSelection();
+    for (const int row : rows)
+        view->List1->selectionModel()->select(view->List1->model()->index(row, 0), QItemSelectionModel::Select);
+}
+
+// A main window over a folder holding these custom lists (and shopping list and products, when given).
+struct CustomListsFixture : MainWindowFixture {
+    CustomListChooser* chooser = nullptr;
+    ShoppingListPanel* list = nullptr;
+    // The shopping list's heading as the window opened.
+    QString caption;
+
+    void open(const QByteArray& lists, const QByteArray& shopping = {}, const QByteArray& products = {}) {
+        folder.write("pantrecp.dat", lists);
+        folder.write("grocery.lst", shopping);
+        folder.write("grocery.dat", products);
+        load();
+        chooser = window->chooser();
+        list = window->shoppingList();
+        caption = list->listlbl->text();
+    }
+};
+
+inline const QString NeverMind = QStringLiteral("Never Mind");
+
+} // namespace pantrex::testing
