@@ -27,6 +27,26 @@ QByteArrayView recordIn(const QByteArray& bytes, qint64 n) {
     return QByteArrayView(bytes).sliced((n - 1) * Length, Length);
 }
 
+// How many records from number a on in one block are the same as from number b on in the other, up
+// to most: compared in ever longer runs, so that long equal stretches cost a few comparisons.
+qint64 equalRecords(const QByteArray& one, qint64 a, const QByteArray& other, qint64 b, qint64 most) {
+    qint64 same = 0;
+    qint64 step = 1;
+    while (same < most) {
+        const qint64 run = std::min(step, most - same);
+        if (std::memcmp(one.constData() + (a - 1 + same) * Length, other.constData() + (b - 1 + same) * Length,
+                        size_t(run * Length)) == 0) {
+            same += run;
+            step *= 2;
+        } else if (run == 1) {
+            break;
+        } else {
+            step = run / 2;
+        }
+    }
+    return same;
+}
+
 // The first eight bytes, big end first: numbers that compare as the bytes do.
 quint64 prefixOf(QByteArrayView name) {
     quint64 prefix = 0;
@@ -63,12 +83,10 @@ bool ProductCatalog::applyChange(const QByteArray& bytes) {
 void ProductCatalog::applyInPlaceAndAppended(const QByteArray& bytes) {
     const qint64 count = bytes.size() / Length;
     std::vector<qint32> changed;
-    // Records appended after the old ones, the common case, cost one comparison.
-    if (QByteArrayView(bytes).first(m_count * Length) != QByteArrayView(m_bytes).first(m_count * Length)) {
-        for (qint64 n = 1; n <= m_count; ++n) {
-            if (recordIn(bytes, n) != record(n))
-                changed.push_back(qint32(n));
-        }
+    for (qint64 n = 1; n <= m_count; ++n) {
+        n += equalRecords(m_bytes, n, bytes, n, m_count - n + 1);
+        if (n <= m_count)
+            changed.push_back(qint32(n));
     }
     // Only records whose names changed, and new ones, take new places in the name order.
     std::vector<qint32> placed;
@@ -103,8 +121,12 @@ bool ProductCatalog::applyRemoved(const QByteArray& bytes) {
     std::vector<qint32> moved(size_t(m_count) + 1, 0);
     qint64 next = 1;
     for (qint64 n = 1; n <= m_count; ++n) {
-        if (next <= count && recordIn(bytes, next) == record(n))
-            moved[size_t(n)] = qint32(next++);
+        // A run of records that stayed, then one that went.
+        const qint64 kept = equalRecords(m_bytes, n, bytes, next, std::min(m_count - n + 1, count - next + 1));
+        for (qint64 k = 0; k < kept; ++k)
+            moved[size_t(n + k)] = qint32(next + k);
+        n += kept;
+        next += kept;
     }
     if (next != count + 1)
         return false;

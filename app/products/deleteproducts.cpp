@@ -117,16 +117,21 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         if (n >= 1 && n <= count)
             selected[size_t(n)] = true;
     }
+    // The kept records go over in runs, between the dropped ones.
+    const qsizetype length = ProductRecord::Length;
+    auto recordsFrom = [&records, length](qint64 first, qint64 last) {
+        return QByteArrayView(*records).sliced((first - 1) * length, (last - first + 1) * length);
+    };
     QByteArray kept;
     kept.reserve(records->size());
+    qint64 runStart = 1;
     for (qint64 n = 1; n <= count; ++n) {
-        const QByteArrayView record =
-            QByteArrayView(*records).sliced((n - 1) * ProductRecord::Length, ProductRecord::Length);
-        const bool drop =
-            selected[size_t(n)] && (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
-        if (!drop)
-            kept += record;
+        if (!selected[size_t(n)] || (confirmation == Confirmation::OneByOne && !confirmOne(dialogs, recordsFrom(n, n))))
+            continue;
+        kept += recordsFrom(runStart, n - 1);
+        runStart = n + 1;
     }
+    kept += recordsFrom(runStart, count);
     if (kept.size() == records->size()) {
         pantmod.prodcount = count;
         return AfterDeletion::RebuildProductView;
