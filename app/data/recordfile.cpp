@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace pantrex {
 
 namespace {
@@ -116,11 +118,13 @@ bool RecordFile::writeEach(const QList<std::pair<qint64, Record>>& records, qsiz
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
     if (!canWrite(what, {}))
         return false;
+    qint64 last = count();
     for (const auto& [n, record] : records) {
         if (record.length() != m_recordLength)
             return fail(what, QStringLiteral("the record does not fit this file"));
-        if (n < 1 || n > count() + 1)
+        if (n < 1 || n > last + 1)
             return fail(what, QStringLiteral("there is no record %1").arg(n));
+        last = std::max(last, n);
         changed();
         if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength)
             return fail(what, m_file.errorString());

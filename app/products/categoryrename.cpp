@@ -6,38 +6,24 @@
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 
-#include <QByteArrayMatcher>
-
 namespace pantrex {
 
 namespace {
 
-// The numbers of the records whose category, trimmed, is the old name. Where case counts the name is
-// looked for as stored, all through the file at once, and only the records where it turns up are
-// looked at: a long product list costs no conversions.
+// The numbers of the records whose category, trimmed, is the old name. Where case counts the names
+// are compared as stored, so that a long product list costs no conversions.
 QList<qint64> recordsNamed(const QByteArray& records, int length, Field category, const QString& oldName,
                            Qt::CaseSensitivity matching) {
-    auto categoryOf = [&](qint64 n) {
-        return fieldText(QByteArrayView(records).sliced((n - 1) * length + category.offset, category.width));
-    };
-    const qint64 count = records.size() / length;
-    QList<qint64> found;
     const QByteArray stored = toAnsi(oldName);
-    if (matching == Qt::CaseInsensitive || stored.isEmpty()) {
-        for (qint64 n = 1; n <= count; ++n) {
-            if (fromAnsi(categoryOf(n)).compare(oldName, matching) == 0)
-                found.append(n);
-        }
-        return found;
-    }
-    if (fromAnsi(stored) != oldName)
-        return found; // a name the file could not hold is in no record
-    const QByteArrayMatcher matcher(stored);
-    for (qsizetype at = matcher.indexIn(records); at >= 0; at = matcher.indexIn(records, at + 1)) {
-        const qint64 n = at / length + 1;
-        const qsizetype offset = at % length;
-        if (n <= count && offset >= category.offset && offset < category.offset + category.width &&
-            categoryOf(n) == stored && (found.isEmpty() || found.constLast() != n))
+    // A name the file could not hold is in no record.
+    const bool storable = fromAnsi(stored) == oldName;
+    QList<qint64> found;
+    for (qint64 n = 1; n <= records.size() / length; ++n) {
+        const QByteArrayView field =
+            fieldText(QByteArrayView(records).sliced((n - 1) * length + category.offset, category.width));
+        const bool matches = matching == Qt::CaseSensitive ? storable && field == stored
+                                                           : fromAnsi(field).compare(oldName, matching) == 0;
+        if (matches)
             found.append(n);
     }
     return found;
