@@ -1,8 +1,4 @@
-#include "mainwindow/pantrex1.h"
-#include "mainwindow/workingfolder.h"
-#include "platform/pictures.h"
-#include "platform/qtdialogs.h"
-#include "state/pantmod.h"
+#include "mainwindow/programrun.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -105,21 +101,11 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    // Desktops match the window to its menu entry and icon by these.
-    QGuiApplication::setDesktopFileName(QStringLiteral("pantrex"));
-    QApplication::setWindowIcon(pantrex::basketPicture());
     const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode);
     if (!folderName)
         return exitCode;
-    pantrex::QtDialogs dialogs;
-    pantrex::WorkingFolder folder(*folderName);
-    if (!folder.claim(dialogs))
+    pantrex::ProgramRun run(*folderName);
+    if (!run.start())
         return 1;
-
-    pantrex::PANTMOD pantmod(folder.path());
-    pantrex::pantrex1 window(pantmod, dialogs);
-    dialogs.setParent(&window);
-    QObject::connect(&window, &pantrex::pantrex1::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    window.load();
     return app.exec();
 }

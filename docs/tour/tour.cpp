@@ -8,10 +8,7 @@
 #include "tourkit.h"
 
 #include "mainwindow/pantrex1.h"
-#include "mainwindow/workingfolder.h"
-#include "platform/pictures.h"
-#include "platform/qtdialogs.h"
-#include "state/pantmod.h"
+#include "mainwindow/programrun.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -160,8 +157,6 @@ void office(QMainWindow& main) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("pantrex"));
-    QApplication::setWindowIcon(pantrex::basketPicture());
     const QStringList arguments = app.arguments();
     const QString scene = arguments.value(1);
     if (arguments.size() != 4 || (scene != QLatin1String("home") && scene != QLatin1String("office"))) {
@@ -170,15 +165,10 @@ int main(int argc, char** argv) {
     }
     setShotsFolder(arguments.at(3));
 
-    pantrex::QtDialogs dialogs;
-    pantrex::WorkingFolder folder(arguments.at(2));
-    if (!folder.claim(dialogs))
+    pantrex::ProgramRun run(arguments.at(2));
+    if (!run.start())
         return 1;
-    pantrex::PANTMOD pantmod(folder.path());
-    pantrex::pantrex1 window(pantmod, dialogs);
-    dialogs.setParent(&window);
-    QObject::connect(&window, &pantrex::pantrex1::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    window.load();
+    pantrex::pantrex1& window = run.window();
     QTimer::singleShot(1000, &window, [&window, scene] {
         expectBoxes({});
         settle();
