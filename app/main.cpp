@@ -1,11 +1,9 @@
-#include "mainwindow/pantrex1.h"
-#include "mainwindow/workingfolder.h"
-#include "platform/qtdialogs.h"
-#include "state/pantmod.h"
+#include "mainwindow/programrun.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -21,12 +19,24 @@ struct CommandLine {
     QCommandLineOption dataDir{QStringLiteral("data-dir"),
                                QStringLiteral("Keep the data files in <folder> (default: the current folder)."),
                                QStringLiteral("folder")};
+    QCommandLineOption userData{
+        QStringLiteral("user-data"),
+        QStringLiteral("Keep the data files in your own data folder, $XDG_DATA_HOME/pantrex (normally "
+                       "~/.local/share/pantrex). The menu entry starts Pantrex this way.")};
 
     CommandLine() {
         parser.setApplicationDescription(QStringLiteral("Pantrex keeps a household's grocery shopping lists."));
         parser.addOption(dataDir);
+        parser.addOption(userData);
     }
 };
+
+// The user's own data folder for Pantrex. A menu entry cannot spell out a folder that depends on
+// the environment, so the program finds it itself.
+QString userDataFolder() {
+    const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return shared.isEmpty() ? QString() : QDir(shared).filePath(QStringLiteral("pantrex"));
+}
 
 // Help and version need no display, so they are answered before the window system is reached.
 bool asksOnlyForInformation(int argc, char** argv) {
@@ -64,6 +74,17 @@ std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode
         exitCode = 2;
         return std::nullopt;
     }
+    if (line.parser.isSet(line.userData)) {
+        const QString folder = userDataFolder();
+        if (line.parser.isSet(line.dataDir) || folder.isEmpty()) {
+            std::fputs(folder.isEmpty() ? "pantrex: there is no home folder to keep the data in.\n"
+                                        : "pantrex: give either --data-dir or --user-data, not both.\n",
+                       stderr);
+            exitCode = 2;
+            return std::nullopt;
+        }
+        return folder;
+    }
     return line.parser.isSet(line.dataDir) ? line.parser.value(line.dataDir) : QDir::currentPath();
 }
 
@@ -83,15 +104,8 @@ int main(int argc, char** argv) {
     const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode);
     if (!folderName)
         return exitCode;
-    pantrex::QtDialogs dialogs;
-    pantrex::WorkingFolder folder(*folderName);
-    if (!folder.claim(dialogs))
+    pantrex::ProgramRun run(*folderName);
+    if (!run.start())
         return 1;
-
-    pantrex::PANTMOD pantmod(folder.path());
-    pantrex::pantrex1 window(pantmod, dialogs);
-    dialogs.setParent(&window);
-    QObject::connect(&window, &pantrex::pantrex1::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    window.load();
     return app.exec();
 }

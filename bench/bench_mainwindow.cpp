@@ -75,7 +75,9 @@ int main(int argc, char** argv) {
     view->allcmd->click();
     report("toggling a diet filter", measure(&window, [&window](int) { window.lofatcmd->trigger(); }), floor, 16);
     report("fillcatlist", measure(&window, [view](int) { view->fillcatlist(); }), floor, 16);
-    report("fillshoplist", measure(&window, [list](int) { list->fillshoplist(); }), floor, 16);
+    // The list is shown as the file holds it, so this is what each activation costs the list; adding
+    // a product below reloads it.
+    report("fillshoplist, list unchanged", measure(&window, [list](int) { list->fillshoplist(); }), floor, 16);
     view->setCurrentRow(0);
     report("adding one product to the shopping list", measure(&window, [list](int) { list->foodoncmd->click(); }),
            floor, 16);

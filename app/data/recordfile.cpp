@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace pantrex {
 
 namespace {
@@ -49,24 +51,41 @@ qint64 RecordFile::count() const {
 }
 
 std::optional<Record> RecordFile::read(qint64 n) const {
-    std::optional<QList<Record>> records = readRange(n, 1);
-    if (!records)
+    const std::optional<QByteArray> bytes = readRange(n, 1);
+    if (!bytes)
         return std::nullopt;
-    return records->first();
+    return Record(m_recordLength, *bytes);
 }
 
 std::optional<QList<Record>> RecordFile::readFirst(qint64 n) const {
     if (n == 0)
         return QList<Record>();
-    return readRange(1, n);
+    return recordsIn(readRange(1, n));
 }
 
 std::optional<QList<Record>> RecordFile::readAll() const {
     return readFirst(count());
 }
 
+std::optional<QByteArray> RecordFile::readAllBytes() const {
+    const qint64 n = count();
+    if (n == 0 && m_file.isOpen())
+        return QByteArray();
+    return readRange(1, n);
+}
+
+std::optional<QList<Record>> RecordFile::recordsIn(const std::optional<QByteArray>& bytes) const {
+    if (!bytes)
+        return std::nullopt;
+    QList<Record> records;
+    records.reserve(bytes->size() / m_recordLength);
+    for (qsizetype offset = 0; offset < bytes->size(); offset += m_recordLength)
+        records.append(Record(m_recordLength, QByteArrayView(*bytes).sliced(offset, m_recordLength)));
+    return records;
+}
+
 // Records first to first + n - 1, in one read.
-std::optional<QList<Record>> RecordFile::readRange(qint64 first, qint64 n) const {
+std::optional<QByteArray> RecordFile::readRange(qint64 first, qint64 n) const {
     const QString what = QStringLiteral("Could not read %1").arg(displayName(m_path));
     if (!m_file.isOpen()) {
         fail(what, QStringLiteral("the file is not open"));
@@ -86,25 +105,33 @@ std::optional<QList<Record>> RecordFile::readRange(qint64 first, qint64 n) const
         fail(what, m_file.errorString());
         return std::nullopt;
     }
-    QList<Record> records;
-    records.reserve(n);
-    for (qsizetype offset = 0; offset < bytes.size(); offset += m_recordLength)
-        records.append(Record(m_recordLength, QByteArrayView(bytes).sliced(offset, m_recordLength)));
-    return records;
+    return bytes;
 }
 
 bool RecordFile::write(qint64 n, const Record& record) {
+    return writeEach({{n, record}});
+}
+
+bool RecordFile::writeEach(const QList<std::pair<qint64, Record>>& records, qsizetype* written) {
+    if (written)
+        *written = 0;
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
-    if (!m_file.isOpen())
-        return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable())
-        return fail(what, QStringLiteral("the file is read-only"));
-    if (record.length() != m_recordLength)
-        return fail(what, QStringLiteral("the record does not fit this file"));
-    if (n < 1 || n > count() + 1)
-        return fail(what, QStringLiteral("there is no record %1").arg(n));
-    changed();
-    if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength || !m_file.flush())
+    if (!canWrite(what, {}))
+        return false;
+    qint64 last = count();
+    for (const auto& [n, record] : records) {
+        if (record.length() != m_recordLength)
+            return fail(what, QStringLiteral("the record does not fit this file"));
+        if (n < 1 || n > last + 1)
+            return fail(what, QStringLiteral("there is no record %1").arg(n));
+        last = std::max(last, n);
+        changed();
+        if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength)
+            return fail(what, m_file.errorString());
+        if (written)
+            ++*written;
+    }
+    if (!m_file.flush())
         return fail(what, m_file.errorString());
     return true;
 }
@@ -117,8 +144,8 @@ bool RecordFile::append(const Record& record) {
 bool RecordFile::canWrite(const QString& what, const QList<Record>& records) const {
     if (!m_file.isOpen())
         return fail(what, QStringLiteral("the file is not open"));
-    if (!stillWritable())
-        return fail(what, QStringLiteral("the file is read-only"));
+    if (!stillWritable(what))
+        return false;
     for (const Record& record : records) {
         if (record.length() != m_recordLength)
             return fail(what, QStringLiteral("a record does not fit this file"));
@@ -169,15 +196,24 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
     if (!canWrite(what, records))
         return false;
+    QByteArray bytes;
+    bytes.reserve(records.size() * m_recordLength);
+    for (const Record& record : records)
+        bytes += record.bytes();
+    return rewriteBytes(bytes);
+}
+
+bool RecordFile::rewriteBytes(const QByteArray& bytes) {
+    const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
+    if (!canWrite(what, {}))
+        return false;
+    if (m_recordLength < 1 || bytes.size() % m_recordLength != 0)
+        return fail(what, QStringLiteral("a record does not fit this file"));
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.
     // One unbuffered write, so that a disk without room for it fails here: a buffered write would
     // only fail inside commit, which then still puts the cut file in place.
-    QByteArray bytes;
-    bytes.reserve(records.size() * m_recordLength);
-    for (const Record& record : records)
-        bytes += record.bytes();
     QSaveFile save(m_path);
     if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(what, save.errorString());
@@ -199,13 +235,18 @@ bool RecordFile::rewrite(const QList<Record>& records) {
     return true;
 }
 
-// The file may have been marked read-only since it was opened; opening it again for writing asks
-// the system itself, and changes nothing in the file.
-bool RecordFile::stillWritable() const {
+// The file may have been marked read-only, or removed, since it was opened; writes to the open file
+// would still go through, into a file no longer in the folder once removed. Opening it again for
+// writing asks the system itself, and changes nothing in the file (nor creates one).
+bool RecordFile::stillWritable(const QString& what) const {
     if (!m_file.isWritable())
-        return false;
+        return fail(what, QStringLiteral("the file is read-only"));
     QFile probe(m_path);
-    return probe.open(QIODevice::ReadWrite);
+    if (probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return true;
+    if (!probe.exists())
+        return fail(what, QStringLiteral("another program has removed it"));
+    return fail(what, QStringLiteral("the file is read-only"));
 }
 
 void RecordFile::changed() {

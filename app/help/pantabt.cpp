@@ -18,7 +18,7 @@ namespace {
 
 // Where "Obtain upgrades, report bugs at..." points. Pantrex has no web site yet, so this is the
 // user guide that comes with the program; a web address can take its place here.
-const QString UpgradeLink = QStringLiteral("README.md");
+const QString UpgradeLink = QStringLiteral("docs/user-guide.md");
 
 QLabel* makeLabel(const QString& objectName, const QString& text, const QFont& font, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -86,8 +86,8 @@ QUrl pantabt::linkTarget() {
     const QUrl address(UpgradeLink);
     if (!address.scheme().isEmpty())
         return address;
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/pantrex/") + UpgradeLink);
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(PANTREX_DOCS_FROM_PROGRAM "/") + UpgradeLink);
     if (QFileInfo::exists(installed))
         return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
     return QUrl::fromLocalFile(QDir(QStringLiteral(PANTREX_SOURCE_DIR)).filePath(UpgradeLink));

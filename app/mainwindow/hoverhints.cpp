@@ -3,10 +3,25 @@
 #include "platform/hoverbutton.h"
 #include "state/pantmod.h"
 
-#include <QEvent>
+#include <QEnterEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
+
+#include <algorithm>
 
 namespace pantrex {
+
+namespace {
+
+// A widget that only holds others (a panel, a row of labels), as opposed to a control.
+bool isPlainContainer(const QWidget* widget) {
+    const QMetaObject* kind = widget->metaObject();
+    return kind == &QWidget::staticMetaObject || kind == &QGroupBox::staticMetaObject ||
+           kind == &QFrame::staticMetaObject;
+}
+
+} // namespace
 
 HoverHints::HoverHints(PANTMOD& pantmod, QLabel* infolbl, QObject* parent)
     : QObject(parent), m_pantmod(pantmod), m_infolbl(infolbl) {}
@@ -38,20 +53,54 @@ void HoverHints::setBackgroundButtons(const QList<HoverButton*>& buttons) {
         m_backgroundButtons.append(button);
 }
 
+// Qt passes a pointer move that a control does not take on to the control's parents, and the
+// parents here are window background: each move counts only for the registered widget nearest to
+// the one really under the pointer, so a move over a button is not also a move over the background.
 bool HoverHints::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Enter && event->type() != QEvent::MouseMove)
         return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (registeredUnderPointer(widget, event) != widget)
+        return false;
     for (const ButtonHint& entry : std::as_const(m_buttons)) {
-        if (entry.button == watched) {
+        if (entry.button == widget) {
             pointerOnButton(entry);
             return false;
         }
     }
-    if (m_quiet.contains(watched))
+    if (m_quiet.contains(widget))
         m_infolbl->clear();
-    else if (m_background.contains(watched))
+    else if (m_background.contains(widget))
         pointerOnBackground();
     return false;
+}
+
+bool HoverHints::isRegistered(const QWidget* widget) const {
+    if (m_quiet.contains(widget) || m_background.contains(widget))
+        return true;
+    return std::any_of(m_buttons.cbegin(), m_buttons.cend(),
+                       [widget](const ButtonHint& entry) { return entry.button == widget; });
+}
+
+// The registered widget nearest to the deepest widget under the pointer, looking up from it to this
+// one through plain containers only: over a control of its own, such as the search box or a label,
+// nothing happens (nullptr).
+const QWidget* HoverHints::registeredUnderPointer(const QWidget* widget, QEvent* event) const {
+    QPointF position;
+    if (event->type() == QEvent::MouseMove)
+        position = static_cast<QMouseEvent*>(event)->position();
+    else if (auto* enter = dynamic_cast<QEnterEvent*>(event))
+        position = enter->position();
+    else
+        return widget;
+    const QWidget* under = widget->childAt(position.toPoint());
+    for (; under && under != widget; under = under->parentWidget()) {
+        if (isRegistered(under))
+            return under;
+        if (!isPlainContainer(under))
+            return nullptr;
+    }
+    return widget;
 }
 
 void HoverHints::pointerOnButton(const ButtonHint& entry) {

@@ -43,6 +43,8 @@ private:
         QList<QPointer<HoverButton>> normalLook;
     };
 
+    bool isRegistered(const QWidget* widget) const;
+    const QWidget* registeredUnderPointer(const QWidget* widget, QEvent* event) const;
     void pointerOnButton(const ButtonHint& entry);
     void pointerOnBackground();
 

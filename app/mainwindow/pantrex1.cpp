@@ -66,6 +66,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     connectListFiles();
     connectCustomLists();
     connectPrinting();
+    connectOutsideChanges();
     qApp->installEventFilter(this);
     resize(800, 600);
     keepTitleEmpty(*this, windowTitle());
@@ -241,15 +242,23 @@ void pantrex1::changeSelectedProduct() {
         m_dialogs.message(box);
         return;
     }
+    if (!m_productView->rowsAreCurrent()) {
+        reloadAfterOutsideChange(m_pantmod.prodpath);
+        return;
+    }
     rememberRows();
     m_pantadd->openToChange(m_pantmod.recmap.at(row));
 }
 
 void pantrex1::deleteSelectedProducts() {
+    if (m_pantmod.prodcount > 0 && !m_productView->rowsAreCurrent()) {
+        reloadAfterOutsideChange(m_pantmod.prodpath);
+        return;
+    }
     QList<qint64> records;
     for (const int row : m_productView->selectedRows())
         records.append(m_pantmod.recmap.at(row));
-    switch (deleteproducts(m_pantmod, m_dialogs, records)) {
+    switch (deleteproducts(m_pantmod, m_dialogs, records, m_pantmod.catalog.bytes())) {
     case AfterDeletion::Nothing:
         break;
     case AfterDeletion::RebuildProductView:
@@ -258,6 +267,9 @@ void pantrex1::deleteSelectedProducts() {
     case AfterDeletion::EmptyProductView:
         m_productView->emptyList();
         m_productView->pricelbl->clear();
+        break;
+    case AfterDeletion::FileChanged:
+        reloadAfterOutsideChange(m_pantmod.prodpath);
         break;
     }
 }

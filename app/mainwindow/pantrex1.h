@@ -95,6 +95,9 @@ private:
     void connectCustomLists();
     // Printing, notes, help and the about box (pantrex1print.cpp).
     void connectPrinting();
+    // Another program changed a file behind the lists (pantrex1outside.cpp).
+    void connectOutsideChanges();
+    void reloadAfterOutsideChange(const QString& fileName);
     QWidget* buildFooter();
     void activated();
     // Runs the add operation of the shopping list (F2).

@@ -23,6 +23,10 @@ const QString DefaultList = QStringLiteral("grocery.lst");
 const QString DefaultProducts = QStringLiteral("grocery.dat");
 const QString ProductBackup = QStringLiteral("grocery.bak");
 const QString OldEditionList = QStringLiteral("pantlist.dat");
+// The default list as it was before an older edition's list replaced it. Not "grocery.bak", which
+// holds the product list's copy of each start, and not a name ending in ".lst", which would be
+// offered as a shopping list.
+const QString ReplacedListBackup = QStringLiteral("grocery.lst.bak");
 const QString NameFile = QStringLiteral("namefile.dat");
 
 // A list name from the name file is used only when it names a shopping list in the working folder;
@@ -51,9 +55,7 @@ void pantrex1::load() {
 
     if (m_pantmod.loaded == 0)
         m_pantmod.shoppath = DefaultList;
-    if (RecordFile* products = m_pantmod.files.open(ProductChannel, DefaultProducts, ProductRecord::Length))
-        m_pantmod.prodcount = products->count();
-    else
+    if (!m_pantmod.openProductList(DefaultProducts))
         reportFileError(m_pantmod.files.errorString());
     m_pantmod.files.close(ProductChannel);
     if (m_pantmod.prodcount > 0 && m_pantmod.loaded == 0)
@@ -96,12 +98,16 @@ void pantrex1::backUpProducts() {
 // A shopping list left by an older edition replaces the default list, once.
 void pantrex1::takeOverOldList() {
     qint64 oldCount = 0;
-    if (RecordFile* old = m_pantmod.files.open(ShoppingChannel, OldEditionList, ShoppingRecord::Length))
+    RecordFile* old = m_pantmod.files.open(ShoppingChannel, OldEditionList, ShoppingRecord::Length);
+    if (old)
         oldCount = old->count();
     m_pantmod.files.close(ShoppingChannel);
     if (oldCount > 0) {
-        // The old list goes away only once its copy is safely on disk.
-        if (m_pantmod.files.copy(OldEditionList, DefaultList)) {
+        // The list it replaces is kept beside it, and the old list goes only once its copy is safely
+        // on disk.
+        const bool replacedKept =
+            m_pantmod.files.size(DefaultList) == 0 || m_pantmod.files.copy(DefaultList, ReplacedListBackup);
+        if (replacedKept && m_pantmod.files.copy(OldEditionList, DefaultList)) {
             if (!m_pantmod.files.remove(OldEditionList))
                 reportFileError(m_pantmod.files.errorString());
         } else {
@@ -110,6 +116,9 @@ void pantrex1::takeOverOldList() {
         m_pantmod.shoppath = DefaultList;
         return;
     }
+    // Only the empty file the probe made goes again; anything with bytes in it stays.
+    if (old && m_pantmod.files.size(OldEditionList) == 0 && !m_pantmod.files.remove(OldEditionList))
+        reportFileError(m_pantmod.files.errorString());
     readListName();
 }
 
@@ -135,10 +144,7 @@ void pantrex1::openShoppingList() {
 
 void pantrex1::pickproductlist() {
     auto openProducts = [this] {
-        m_pantmod.prodcount = 0;
-        if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
-            m_pantmod.prodcount = products->count();
-        else
+        if (!m_pantmod.openProductList(m_pantmod.prodpath))
             reportFileError(m_pantmod.files.errorString());
     };
     if (m_pantmod.shoppath == DefaultList) {
@@ -184,10 +190,7 @@ void pantrex1::activated() {
         m_shoppingList->listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($0.00)"));
         m_pantmod.savedcaption = m_shoppingList->listlbl->text();
         leavecustommode();
-        m_pantmod.prodcount = 0;
-        if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
-            m_pantmod.prodcount = products->count();
-        else
+        if (!m_pantmod.openProductList(m_pantmod.prodpath))
             reportFileError(m_pantmod.files.errorString());
         m_productView->emptyList();
         m_productView->fillcatlist();

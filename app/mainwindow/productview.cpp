@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace pantrex {
 
 namespace {
@@ -136,12 +138,14 @@ QWidget* ProductView::buildProductPanel() {
 }
 
 void ProductView::fillproductlist() {
-    m_pantmod.prodcount = 0;
-    if (RecordFile* products = m_pantmod.files.open(ProductChannel, m_pantmod.prodpath, ProductRecord::Length))
-        m_pantmod.prodcount = products->count();
-    if (m_pantmod.prodcount == 0)
-        return;
+    m_pantmod.openProductList(m_pantmod.prodpath);
     m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+    m_shownFrom = m_pantmod.catalog.stamp();
+    if (m_pantmod.prodcount == 0) {
+        // No row may stay tied to a product that is gone; the caption and buttons stay as they are.
+        emptyList();
+        return;
+    }
 
     const QByteArray search = ansiLower(toAnsi(searchtxt->text().trimmed()));
     if (!search.isEmpty())
@@ -149,26 +153,57 @@ void ProductView::fillproductlist() {
     const bool allCategories = m_pantmod.catfilter == All;
     const int categoryKey =
         allCategories ? -1 : m_pantmod.catalog.keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
+    const Filters filters{search, m_pantmod.fatfilter == QLatin1String("1"), m_pantmod.carbfilter == QLatin1String("1"),
+                          allCategories ? -1 : categoryKey};
     m_pantmod.recmap.clear();
     if (allCategories || categoryKey >= 0) {
+        m_pantmod.recmap.reserve(m_pantmod.catalog.count());
         for (const qint32 record : m_pantmod.catalog.byName()) {
             // The file may have grown past the count taken when it was opened; show what was counted.
-            if (record <= m_pantmod.prodcount && passesFilters(record, search, allCategories ? -1 : categoryKey))
+            if (record <= m_pantmod.prodcount && passesFilters(record, filters))
                 m_pantmod.recmap.append(record);
         }
     }
     showRows();
 }
 
-bool ProductView::passesFilters(qint64 record, QByteArrayView search, int categoryKey) const {
+bool ProductView::rowsAreCurrent() const {
+    return m_shownFrom == m_pantmod.catalog.stamp() &&
+           m_shownFrom == FileStamp::of(m_pantmod.files, m_pantmod.prodpath);
+}
+
+// The rows are built again from the file as it is now. They may stand for other products than
+// before, so none stays current; the category chosen stays chosen while it still has products.
+void ProductView::reload() {
+    const QString chosen = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
+    const int prodrow = std::exchange(m_pantmod.prodrow, -1);
+    const int catrow = std::exchange(m_pantmod.catrow, 0);
+    fillproductlist();
+    fillcatlist();
+    const QList<QListWidgetItem*> same = Combo1->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!same.isEmpty()) {
+        m_pantmod.catfilling = 1;
+        Combo1->setCurrentItem(same.constFirst());
+        m_pantmod.catfilling = 0;
+    } else if (m_pantmod.catfilter != All) {
+        m_pantmod.catfilter = All;
+        fillproductlist();
+    }
+    m_pantmod.prodrow = prodrow;
+    m_pantmod.catrow = catrow;
+    List1Click();
+    showCurrentPrice();
+}
+
+bool ProductView::passesFilters(qint64 record, const Filters& filters) const {
     const ProductCatalog& catalog = m_pantmod.catalog;
-    if (!search.isEmpty() && !catalog.nameStartsWith(record, search))
+    if (!filters.search.isEmpty() && !catalog.nameStartsWith(record, filters.search))
         return false;
-    if (m_pantmod.fatfilter == QLatin1String("1") && catalog.highFat(record))
+    if (filters.noHighFat && catalog.highFat(record))
         return false;
-    if (m_pantmod.carbfilter == QLatin1String("1") && catalog.highCarb(record))
+    if (filters.noHighCarb && catalog.highCarb(record))
         return false;
-    return categoryKey < 0 || catalog.categoryKey(record) == categoryKey;
+    return filters.categoryKey < 0 || catalog.categoryKey(record) == filters.categoryKey;
 }
 
 void ProductView::showRows() {
@@ -203,6 +238,8 @@ void ProductView::showRows() {
 void ProductView::emptyList() {
     m_pantmod.recmap.clear();
     m_rows->reset(0, {});
+    pricelbl->clear();
+    selectedlbl->clear();
 }
 
 void ProductView::fillcatlist() {
@@ -213,8 +250,11 @@ void ProductView::fillcatlist() {
     if (m_pantmod.prodcount > 0) {
         m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
         m_pantmod.cattable = m_pantmod.catalog.categories();
+        QStringList rows;
+        rows.reserve(m_pantmod.cattable.size());
         for (const QByteArray& category : std::as_const(m_pantmod.cattable))
-            Combo1->addItem(fromAnsi(category));
+            rows.append(fromAnsi(category));
+        Combo1->addItems(rows);
     }
     Combo1->setCurrentRow(m_pantmod.catrow > 0 && m_pantmod.catrow < Combo1->count() ? m_pantmod.catrow : 0);
     m_pantmod.catfilling = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/filestamp.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -30,6 +32,11 @@ public:
     void fillcatlist();
     // Shows no products at all.
     void emptyList();
+    // Whether the rows still stand for the records they were built from: the product file has not
+    // changed since, neither by this program nor by another.
+    bool rowsAreCurrent() const;
+    // Builds the view and the category list again from the file as it is now.
+    void reload();
 
     // The filters of the Filters menu; each returns whether its filter is now on.
     bool toggleFatFilter();
@@ -75,11 +82,21 @@ private:
     void allcmdClick();
     void searchChanged();
     void showRows();
-    bool passesFilters(qint64 record, QByteArrayView search, int categoryKey) const;
+    // What a product must pass to be shown: a name beginning (lower case), the diet filters, and a
+    // category key (-1 for any).
+    struct Filters {
+        QByteArrayView search;
+        bool noHighFat;
+        bool noHighCarb;
+        int categoryKey;
+    };
+    bool passesFilters(qint64 record, const Filters& filters) const;
 
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;
     RowTextModel* m_rows;
+    // The product file as it was when the rows were built.
+    FileStamp m_shownFrom;
 };
 
 } // namespace pantrex

@@ -9,6 +9,13 @@ void RowTextModel::reset(int rows, TextOf textOf) {
     endResetModel();
 }
 
+// A view asks for every row's index when it lays out its rows: no need for the general checks.
+QModelIndex RowTextModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= m_rows || column != 0 || parent.isValid())
+        return QModelIndex();
+    return createIndex(row, 0);
+}
+
 int RowTextModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
 }

@@ -19,6 +19,7 @@ public:
     // Replaces every row.
     void reset(int rows, TextOf textOf);
 
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <utility>
+
 namespace pantrex {
 
 namespace {
@@ -18,6 +21,11 @@ namespace {
 // A stored field as the user sees it: zero bytes, which no box can show, as blanks.
 QString shownText(const QByteArray& field) {
     return fromAnsi(field).replace(QChar(0), QLatin1Char(' '));
+}
+
+bool sameRecords(const QList<Record>& some, const QList<Record>& others) {
+    return std::equal(some.cbegin(), some.cend(), others.cbegin(), others.cend(),
+                      [](const Record& a, const Record& b) { return a.bytes() == b.bytes(); });
 }
 
 Dialogs::Message okBox(const QString& text, const QString& title) {
@@ -34,40 +42,79 @@ void ShoppingListPanel::foodoncmdClick() {
         modifyRow();
         return;
     }
+    const QString addmode = std::exchange(m_pantmod.addmode, QString());
     if (m_products.currentRow() < 0) {
         m_dialogs.message(okBox(QStringLiteral("Select an item!"), QStringLiteral("Add...")));
-        m_pantmod.addmode.clear();
         return;
     }
+    if (!productsAndListAsShown())
+        return;
     QByteArray quantity = "1";
-    if (m_pantmod.addmode == QLatin1String("1")) {
+    if (addmode == QLatin1String("1")) {
         Dialogs::Input box;
         box.prompt = QStringLiteral("Enter a quantity...");
         box.defaultText = QStringLiteral("2");
         quantity = toAnsi(m_dialogs.input(box));
-        if (quantity.isEmpty()) {
-            m_pantmod.addmode.clear();
+        // Another program may have written while the question was open.
+        if (quantity.isEmpty() || !productsAndListAsShown())
             return;
-        }
     }
-    const double amount = numberValue(quantity);
+    const std::optional<QList<Record>> lines = linesForSelection(quantity);
+    if (!lines)
+        return;
     RecordFile* list = m_pantmod.files.file(ShoppingChannel);
-    for (const int row : m_products.selectedRows()) {
-        const QByteArrayView product = m_pantmod.catalog.record(m_pantmod.recmap.at(row));
-        const Record from(ProductRecord::Length, product);
-        Record item(ShoppingRecord::Length);
-        item.set(ShoppingRecord::ItemText, from.raw(ProductRecord::ItemName));
-        item.set(ShoppingRecord::Quantity, quantity);
-        item.set(ShoppingRecord::LineCost, leadingBlankForm(amount * numberValue(m_pantmod.prodprice(row))));
-        item.set(ShoppingRecord::Category, from.raw(ProductRecord::Category));
-        if (!list || !list->append(item)) {
+    for (const Record& line : *lines) {
+        if (!list || !list->append(line)) {
             reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
             break;
         }
         m_pantmod.shopcount += 1;
     }
     fillshoplist();
-    m_pantmod.addmode.clear();
+}
+
+// What goes on the list must be the products shown, and the list must be the one shown.
+bool ShoppingListPanel::productsAndListAsShown() {
+    if (m_products.rowsAreCurrent())
+        return stillAsShown();
+    Q_EMIT changedUnderneath(m_pantmod.prodpath);
+    return false;
+}
+
+// A shopping line for every selected product, all made before any is written: one cost that does
+// not fit stops them all.
+std::optional<QList<Record>> ShoppingListPanel::linesForSelection(const QByteArray& quantity) {
+    const double amount = numberValue(quantity);
+    QList<Record> lines;
+    for (const int row : m_products.selectedRows()) {
+        const Record product(ProductRecord::Length, m_pantmod.catalog.record(m_pantmod.recmap.at(row)));
+        const double cost = amount * numberValue(m_pantmod.prodprice(row));
+        const std::optional<QByteArray> costField =
+            fitNumberField(leadingBlankForm(cost), ShoppingRecord::LineCost.width);
+        if (!costField) {
+            refuseCost(product.text(ProductRecord::ItemName), cost, QStringLiteral("Nothing was added."),
+                       QStringLiteral("Add..."));
+            return std::nullopt;
+        }
+        Record line(ShoppingRecord::Length);
+        line.set(ShoppingRecord::ItemText, product.raw(ProductRecord::ItemName));
+        line.set(ShoppingRecord::Quantity, quantity);
+        line.set(ShoppingRecord::LineCost, *costField);
+        line.set(ShoppingRecord::Category, product.raw(ProductRecord::Category));
+        lines.append(line);
+    }
+    return lines;
+}
+
+// A line cost is stored in a field of six characters: it may lose decimals there, never whole digits.
+void ShoppingListPanel::refuseCost(const QByteArray& item, double cost, const QString& consequence,
+                                   const QString& title) {
+    Dialogs::Message box;
+    box.text = QStringLiteral("The cost of %1, %2, is too large for the shopping list.  %3")
+                   .arg(fromAnsi(item), fromAnsi(formatMoney(cost)), consequence);
+    box.title = title;
+    box.icon = Dialogs::Icon::Exclamation;
+    m_dialogs.message(box);
 }
 
 // Changes the quantity and text of the double-clicked row; the cost keeps its unit price.
@@ -75,12 +122,16 @@ void ShoppingListPanel::modifyRow() {
     m_pantmod.addmode.clear();
     const int row = currentRow();
     RecordFile* list = m_pantmod.files.file(ShoppingChannel);
-    if (row < 0 || row >= m_pantmod.shoprecnos.size() || !list)
+    if (row < 0 || row >= m_pantmod.shoprecnos.size() || !list || !stillAsShown())
         return;
     const qint64 recordNumber = m_pantmod.shoprecnos.at(row);
     std::optional<Record> read = list->read(recordNumber);
     if (!read) {
         reportFileError(list->errorString());
+        return;
+    }
+    if (!sameRecords({*read}, {m_shownRecords.at(recordNumber - 1)})) {
+        Q_EMIT changedUnderneath(m_pantmod.shoppath);
         return;
     }
     Record& record = *read;
@@ -95,8 +146,15 @@ void ShoppingListPanel::modifyRow() {
     const double oldCost = numberValue(record.text(ShoppingRecord::LineCost));
     // A quantity that reads as nothing leaves no unit price to take; the line cost stands for it.
     const double unitPrice = oldQuantity == 0 ? oldCost : oldCost / oldQuantity;
+    const double cost = unitPrice * numberValue(quantity);
+    const std::optional<QByteArray> costField = fitNumberField(plainForm(cost), ShoppingRecord::LineCost.width);
+    if (!costField) {
+        refuseCost(record.text(ShoppingRecord::ItemText), cost, QStringLiteral("The item was not changed."),
+                   Dialogs::programTitle());
+        return;
+    }
     record.set(ShoppingRecord::Quantity, quantity);
-    record.set(ShoppingRecord::LineCost, plainForm(unitPrice * numberValue(quantity)));
+    record.set(ShoppingRecord::LineCost, *costField);
 
     const QByteArray itemText = record.text(ShoppingRecord::ItemText);
     Dialogs::Input askText;
@@ -106,6 +164,9 @@ void ShoppingListPanel::modifyRow() {
     if (!newText.isEmpty())
         record.set(ShoppingRecord::ItemText, newText);
 
+    // The questions took their time: another program may have written meanwhile.
+    if (!stillAsShown())
+        return;
     if (!list->write(recordNumber, record))
         reportFileError(list->errorString());
     fillshoplist();
@@ -117,6 +178,8 @@ void ShoppingListPanel::foodoffcmdClick() {
         m_dialogs.message(okBox(QStringLiteral("Select an item"), QStringLiteral("Remove...")));
         return;
     }
+    if (!stillAsShown())
+        return;
     if (rowCount() == 1) {
         if (replaceList({}))
             showEmptyList();
@@ -129,6 +192,10 @@ void ShoppingListPanel::foodoffcmdClick() {
     if (!read) {
         // Never write the list again from records that could not be read.
         reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+        return;
+    }
+    if (!sameRecords(*read, m_shownRecords)) {
+        Q_EMIT changedUnderneath(m_pantmod.shoppath);
         return;
     }
     QList<Record>& kept = *read;
@@ -150,7 +217,7 @@ void ShoppingListPanel::clearlistcmdClick() {
     box.title = QStringLiteral("Confirm");
     box.buttons = Dialogs::Buttons::YesNo;
     box.icon = Dialogs::Icon::Question;
-    if (m_dialogs.message(box) != Dialogs::Answer::Yes)
+    if (m_dialogs.message(box) != Dialogs::Answer::Yes || !stillAsShown())
         return;
     if (replaceList({}))
         showEmptyList();
@@ -171,6 +238,13 @@ bool ShoppingListPanel::replaceList(const QList<Record>& records) {
     }
     m_pantmod.shopcount = list->count();
     return true;
+}
+
+bool ShoppingListPanel::stillAsShown() {
+    if (listAsShown())
+        return true;
+    Q_EMIT changedUnderneath(m_pantmod.shoppath);
+    return false;
 }
 
 void ShoppingListPanel::reportFileError(const QString& error) {

@@ -98,16 +98,33 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const P
 }
 
 void ShoppingListPanel::fillshoplist() {
-    // An empty file leaves the list as it is; the operations that empty it clear it themselves.
-    if (m_pantmod.shopcount == 0)
-        return;
+    // The list is shown as the file holds it now: another program may have changed it.
     RecordFile* file = m_pantmod.files.file(ShoppingChannel);
+    if (file)
+        m_pantmod.shopcount = file->count();
+    const FileStamp now = FileStamp::of(m_pantmod.files, m_pantmod.shoppath);
+    if (m_pantmod.shopcount == 0) {
+        // An empty file leaves the list as it is (the operations that empty it clear it themselves),
+        // unless rows are still shown for records that are gone.
+        if (rowCount() > 0 || !m_pantmod.shoprecnos.isEmpty())
+            showEmptyList();
+        m_shownFrom = now;
+        m_shownRecords.clear();
+        return;
+    }
+    if (now == m_shownFrom && m_shownRecords.size() == m_pantmod.shopcount && rowCount() == m_pantmod.shopcount) {
+        // The rows already show the file as it is: only what else a reload sets is set again.
+        showTotalAndButtons();
+        return;
+    }
     std::optional<QList<Record>> read = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
     if (!read) {
         reportFileError(file ? file->errorString() : m_pantmod.files.errorString());
         return;
     }
-    const QList<Record>& records = *read;
+    m_shownFrom = now;
+    m_shownRecords = std::move(*read);
+    const QList<Record>& records = m_shownRecords;
 
     QByteArray total;
     std::vector<qint64> order(size_t(records.size()));
@@ -116,11 +133,7 @@ void ShoppingListPanel::fillshoplist() {
         total = formatMoney(numberValue(total) + numberValue(record.text(ShoppingRecord::LineCost)));
     displaySort(order, [&records](qint64 n) { return QByteArrayView(records.at(n - 1).bytes()).first(40); });
 
-    m_pantmod.shopnames.clear();
-    m_pantmod.shopcats.clear();
-    m_pantmod.shopcosts.clear();
-    m_pantmod.shoprecnos.clear();
-    m_pantmod.shopprefix.clear();
+    clearRowTables();
     for (const qint64 n : order) {
         const Record& record = records.at(n - 1);
         const QByteArray quantity = record.text(ShoppingRecord::Quantity);
@@ -134,7 +147,12 @@ void ShoppingListPanel::fillshoplist() {
     m_rows->reset(int(order.size()), [&pantmod](int row) {
         return fromAnsi(pantmod.shopprefix.at(row) + pantmod.shopnames.at(row)).replace(QChar(0), QLatin1Char(' '));
     });
-    tabtxt->setText(fromAnsi(total));
+    m_shownTotal = fromAnsi(total);
+    showTotalAndButtons();
+}
+
+void ShoppingListPanel::showTotalAndButtons() {
+    tabtxt->setText(m_shownTotal);
     setCaptionFromTotal();
     clearlistcmd->setEnabled(true);
     printlistcmd->setEnabled(true);
@@ -146,9 +164,29 @@ void ShoppingListPanel::showEmptyList() {
     printlistcmd->setEnabled(false);
     foodoffcmd->setEnabled(false);
     costlbl->clear();
+    clearRowTables();
     m_rows->reset(0, {});
     tabtxt->clear();
     setCaptionFromTotal();
+    m_shownFrom = FileStamp::of(m_pantmod.files, m_pantmod.shoppath);
+    m_shownRecords.clear();
+}
+
+void ShoppingListPanel::clearRowTables() {
+    m_pantmod.shopnames.clear();
+    m_pantmod.shopcats.clear();
+    m_pantmod.shopcosts.clear();
+    m_pantmod.shoprecnos.clear();
+    m_pantmod.shopprefix.clear();
+}
+
+// The list on screen still stands for the file: nothing changed it since it was shown, or nothing
+// is shown and the file holds nothing.
+bool ShoppingListPanel::listAsShown() const {
+    if (FileStamp::of(m_pantmod.files, m_pantmod.shoppath) == m_shownFrom)
+        return true;
+    const RecordFile* file = m_pantmod.files.file(ShoppingChannel);
+    return rowCount() == 0 && m_shownRecords.isEmpty() && file && file->count() == 0;
 }
 
 void ShoppingListPanel::setCaptionFromTotal() {

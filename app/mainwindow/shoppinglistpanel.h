@@ -1,7 +1,12 @@
 #pragma once
 
+#include "data/filestamp.h"
+#include "data/records.h"
+
 #include <QList>
 #include <QWidget>
+
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -14,7 +19,6 @@ namespace pantrex {
 class Dialogs;
 class HoverButton;
 class ProductView;
-class Record;
 class RowTextModel;
 struct PANTMOD;
 
@@ -45,6 +49,9 @@ public:
     // Remembers what the print dialog prints.
     void printlistcmdClick();
 
+    // Whether the rows still stand for the records of the shopping list file.
+    bool listAsShown() const;
+
     int rowCount() const;
     int currentRow() const;
     void setCurrentRow(int row);
@@ -63,8 +70,20 @@ public:
     HoverButton* clearlistcmd;
     HoverButton* printlistcmd;
 
+Q_SIGNALS:
+    // An operation found this file changed by another program since the lists were shown, and
+    // wrote nothing.
+    void changedUnderneath(const QString& fileName);
+
 private:
+    void clearRowTables();
+    void showTotalAndButtons();
+    // Tells the window, when the file is no longer as shown, and returns false.
+    bool stillAsShown();
+    bool productsAndListAsShown();
+    std::optional<QList<Record>> linesForSelection(const QByteArray& quantity);
     void modifyRow();
+    void refuseCost(const QByteArray& item, double cost, const QString& consequence, const QString& title);
     bool replaceList(const QList<Record>& records);
     void reportFileError(const QString& error);
 
@@ -74,6 +93,10 @@ private:
     RowTextModel* m_rows;
     QStackedLayout* m_stack = nullptr;
     QWidget* m_chooser = nullptr;
+    // The shopping list file as it was when the rows were built, and its records then.
+    FileStamp m_shownFrom;
+    QList<Record> m_shownRecords;
+    QString m_shownTotal;
 };
 
 } // namespace pantrex

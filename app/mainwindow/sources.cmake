@@ -6,8 +6,10 @@ target_sources(pantrex_gui PRIVATE
     mainwindow/pantrex1custom.cpp
     mainwindow/pantrex1files.cpp
     mainwindow/pantrex1load.cpp
+    mainwindow/pantrex1outside.cpp
     mainwindow/pantrex1print.cpp
     mainwindow/productview.cpp mainwindow/productview.h
+    mainwindow/programrun.cpp mainwindow/programrun.h
     mainwindow/rowtextmodel.cpp mainwindow/rowtextmodel.h
     mainwindow/shoppinglistops.cpp
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h

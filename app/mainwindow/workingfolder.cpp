@@ -2,19 +2,47 @@
 
 #include "platform/dialogs.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cstdlib>
+
 namespace pantrex {
 
 namespace {
+
+constexpr qint64 UnknownOwnerGraceMs = 5000;
 
 void tell(Dialogs& dialogs, const QString& text) {
     Dialogs::Message box;
     box.text = text;
     box.icon = Dialogs::Icon::Critical;
     dialogs.message(box);
+}
+
+// A lock names its process; one that names none (left empty by a crash or a power cut between
+// creating and writing it, or garbled by a sync tool) can never be found stale by the process
+// test, so it counts as stale once it has not been touched for a few seconds. A program that just
+// created its lock writes its process id at once.
+bool ownerUnknownForAWhile(const QLockFile& lock, const QString& path) {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    return std::abs(age) > UnknownOwnerGraceMs;
+}
+
+// Qt removes a stale lock only after making sure no other process holds it open; a lock that may
+// not even be opened (no permissions at all) is removed as a plain file.
+bool removeLock(QLockFile& lock, const QString& path) {
+    return lock.removeStaleLockFile() || QFile::remove(path);
 }
 
 } // namespace
@@ -29,14 +57,18 @@ bool WorkingFolder::claim(Dialogs& dialogs) {
         tell(dialogs, QStringLiteral("Pantrex could not create its data folder %1.").arg(shown));
         return false;
     }
-    auto lock = std::make_unique<QLockFile>(QDir(m_path).filePath(lockFileName()));
-    // The lock is held for the whole run; only a lock whose process has gone counts as stale.
+    const QString lockPath = QDir(m_path).filePath(lockFileName());
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    // The lock is held for the whole run; a lock whose process has gone counts as stale.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    if (lock->tryLock(0) ||
+        (ownerUnknownForAWhile(*lock, lockPath) && removeLock(*lock, lockPath) && lock->tryLock(0))) {
         m_lock = std::move(lock);
         return true;
     }
-    if (lock->error() == QLockFile::LockFailedError) {
+    // Something other than a lock file under the lock's name (a folder) cannot be replaced by one.
+    const bool lockIsFile = !QFileInfo(lockPath).exists() || QFileInfo(lockPath).isFile();
+    if (lockIsFile && lock->error() == QLockFile::LockFailedError) {
         tell(dialogs, QStringLiteral("Pantrex is already running with the data folder %1.\n\n"
                                      "Use the window that is open, or quit it first.")
                           .arg(shown));

@@ -10,30 +10,50 @@ namespace pantrex {
 
 namespace {
 
+// The numbers of the records whose category, trimmed, is the old name. Where case counts the names
+// are compared as stored, so that a long product list costs no conversions.
+QList<qint64> recordsNamed(const QByteArray& records, int length, Field category, const QString& oldName,
+                           Qt::CaseSensitivity matching) {
+    const QByteArray stored = toAnsi(oldName);
+    // A name the file could not hold is in no record.
+    const bool storable = fromAnsi(stored) == oldName;
+    QList<qint64> found;
+    for (qint64 n = 1; n <= records.size() / length; ++n) {
+        const QByteArrayView field =
+            fieldText(QByteArrayView(records).sliced((n - 1) * length + category.offset, category.width));
+        const bool matches = matching == Qt::CaseSensitive ? storable && field == stored
+                                                           : fromAnsi(field).compare(oldName, matching) == 0;
+        if (matches)
+            found.append(n);
+    }
+    return found;
+}
+
 // Writes the new name into every record of the file whose trimmed category matches. Returns
 // false (after telling the user) when a record cannot be written; records before it keep the
 // new name.
 bool renameIn(RecordFile& file, Field category, const QString& oldName, const QByteArray& newName,
               Qt::CaseSensitivity matching, Dialogs& dialogs, bool& changed) {
-    std::optional<QList<Record>> records = file.readAll();
+    const std::optional<QByteArray> records = file.readAllBytes();
     if (!records) {
         reportFileError(dialogs, file.errorString());
         return false;
     }
-    bool checked = false;
-    for (qint64 n = 1; n <= records->size(); ++n) {
-        Record& record = (*records)[n - 1];
-        if (fromAnsi(record.text(category)).compare(oldName, matching) != 0)
-            continue;
+    const int length = file.recordLength();
+    QList<std::pair<qint64, Record>> renamed;
+    for (const qint64 n : recordsNamed(*records, length, category, oldName, matching)) {
+        Record record(length, QByteArrayView(*records).sliced((n - 1) * length, length));
         record.set(category, newName);
-        if (!checked && !stillWritable(file, dialogs, QStringLiteral("Could not write to")))
-            return false;
-        checked = true;
-        if (!file.write(n, record)) {
-            reportFileError(dialogs, file.errorString());
-            return false;
-        }
-        changed = true;
+        renamed.append({n, record});
+    }
+    if (renamed.isEmpty())
+        return true;
+    qsizetype written = 0;
+    const bool all = file.writeEach(renamed, &written);
+    changed = changed || written > 0;
+    if (!all) {
+        reportFileError(dialogs, file.errorString());
+        return false;
     }
     return true;
 }

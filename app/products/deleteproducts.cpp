@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+#include <vector>
+
 namespace pantrex {
 
 namespace {
@@ -60,15 +62,24 @@ Confirmation confirm(Dialogs& dialogs, qsizetype selected, qint64 count) {
     return Confirmation::AllAtOnce;
 }
 
-bool confirmOne(Dialogs& dialogs, const Record& record) {
-    const QString name = fromAnsi(record.text(ProductRecord::ItemName));
+bool confirmOne(Dialogs& dialogs, QByteArrayView record) {
+    const QString name =
+        fromAnsi(fieldText(record.sliced(ProductRecord::ItemName.offset, ProductRecord::ItemName.width)));
     return ask(dialogs, QStringLiteral("Delete %1?").arg(name), QStringLiteral("Confirm"), Buttons::YesNo,
                Icon::Question) == Answer::Yes;
 }
 
+// Whether the whole records of the file are those of the content shown (a trailing partial record
+// is no product, in either).
+bool holdsWhatWasShown(const QByteArray& records, QByteArrayView shown) {
+    const qsizetype whole = shown.size() / ProductRecord::Length * ProductRecord::Length;
+    return QByteArrayView(records) == shown.first(whole);
+}
+
 } // namespace
 
-AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords) {
+AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords,
+                             QByteArrayView shownContent) {
     if (pantmod.prodcount == 0)
         return AfterDeletion::Nothing;
     if (selectedRecords.isEmpty()) {
@@ -92,26 +103,40 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         return AfterDeletion::Nothing;
 
     // Kept records go back exactly as they were read, reserved fields included.
-    const std::optional<QList<Record>> records = products->readFirst(count);
+    const std::optional<QByteArray> records = products->readAllBytes();
     if (!records) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
     }
-    QList<Record> kept;
-    for (qint64 n = 1; n <= count; ++n) {
-        const Record& record = records->at(n - 1);
-        const bool drop =
-            toDelete.contains(n) && (confirmation == Confirmation::AllAtOnce || confirmOne(dialogs, record));
-        if (!drop)
-            kept.append(record);
+    // The record numbers are those of the rows the user chose from: if the file holds anything else
+    // now, they may name other products.
+    if (!holdsWhatWasShown(*records, shownContent))
+        return AfterDeletion::FileChanged;
+    std::vector<bool> selected(size_t(count) + 1, false);
+    for (const qint64 n : toDelete) {
+        if (n >= 1 && n <= count)
+            selected[size_t(n)] = true;
     }
-    if (kept.size() == count) {
+    // The kept records go over in runs, between the dropped ones.
+    const qsizetype length = ProductRecord::Length;
+    auto recordsFrom = [&records, length](qint64 first, qint64 last) {
+        return QByteArrayView(*records).sliced((first - 1) * length, (last - first + 1) * length);
+    };
+    QByteArray kept;
+    kept.reserve(records->size());
+    qint64 runStart = 1;
+    for (qint64 n = 1; n <= count; ++n) {
+        if (!selected[size_t(n)] || (confirmation == Confirmation::OneByOne && !confirmOne(dialogs, recordsFrom(n, n))))
+            continue;
+        kept += recordsFrom(runStart, n - 1);
+        runStart = n + 1;
+    }
+    kept += recordsFrom(runStart, count);
+    if (kept.size() == records->size()) {
         pantmod.prodcount = count;
         return AfterDeletion::RebuildProductView;
     }
-    if (!stillWritable(*products, dialogs, QStringLiteral("Could not save")))
-        return AfterDeletion::Nothing;
-    if (!products->rewrite(kept)) {
+    if (!products->rewriteBytes(kept)) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
     }

@@ -2,7 +2,6 @@
 #include "pantadd.h"
 
 #include "data/ansitext.h"
-#include "data/displaysort.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "products/entrytext.h"
@@ -219,33 +218,32 @@ void pantadd::loadproduct() {
     disableSaveButtons();
 }
 
-// The distinct categories of the product list, sorted; the current category is selected.
+// The distinct categories of the product list, sorted; the current category is selected. The
+// product list in memory knows them; the file is read again only when it has changed.
 void pantadd::fillcategories() {
     const QSignalBlocker blocker(Combo1);
     Combo1->clear();
     Combo1->setEditText(QString());
     m_categories.clear();
-    RecordFile* products = openProductFile(m_pantmod, m_dialogs);
-    if (!products)
+    if (!openProductFile(m_pantmod, m_dialogs))
         return;
-    const std::optional<QList<Record>> records = products->readAll();
-    if (!records) {
-        showFileError(m_dialogs, products->errorString());
-        return;
-    }
-    if (m_mode != Mode::Adding && m_recordNumber >= 1 && m_recordNumber <= records->size()) {
-        const QByteArray category = records->at(m_recordNumber - 1).text(ProductRecord::Category);
+    ProductCatalog& catalog = m_pantmod.catalog;
+    catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+    if (m_mode != Mode::Adding && m_recordNumber >= 1 && m_recordNumber <= catalog.count()) {
+        const QByteArrayView category = fieldText(
+            catalog.record(m_recordNumber).sliced(ProductRecord::Category.offset, ProductRecord::Category.width));
         if (!category.isEmpty())
-            m_pantmod.curcategory = category;
+            m_pantmod.curcategory = category.toByteArray();
     }
-    for (const Record& record : *records) {
-        const QByteArray category = record.text(ProductRecord::Category);
-        if (!m_categories.contains(category))
-            m_categories.append(category);
-    }
-    displaySort(m_categories, [](const QByteArray& category) -> const QByteArray& { return category; });
+    // A blank category is listed like any other, and sorts first.
+    if (catalog.hasBlankCategory())
+        m_categories.append(QByteArray());
+    m_categories += catalog.categories();
+    QStringList texts;
+    texts.reserve(m_categories.size());
     for (const QByteArray& category : std::as_const(m_categories))
-        Combo1->addItem(fromAnsi(category));
+        texts.append(fromAnsi(category));
+    Combo1->addItems(texts);
 
     const QByteArray& current = m_pantmod.curcategory;
     if (m_mode == Mode::Adding && (current == "All" || current.isEmpty())) {

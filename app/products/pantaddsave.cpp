@@ -19,8 +19,6 @@ namespace pantrex {
 
 namespace {
 
-const QString WriteFailure = QStringLiteral("Could not write to");
-
 void showError(Dialogs& dialogs, const QString& text) {
     Dialogs::Message box;
     box.text = text;
@@ -119,8 +117,6 @@ bool pantadd::appendProduct(const Record& record) {
     RecordFile* products = openProductFile(m_pantmod, m_dialogs);
     if (!products)
         return false;
-    if (!stillWritable(*products, m_dialogs, WriteFailure))
-        return false;
     if (!products->append(record)) {
         reportFileError(m_dialogs, products->errorString());
         return false;
@@ -146,8 +142,6 @@ bool pantadd::changeProduct(const Record& record) {
         m_dialogs.message(box);
         return false;
     }
-    if (!stillWritable(*products, m_dialogs, WriteFailure))
-        return false;
     if (!products->write(m_recordNumber, record)) {
         reportFileError(m_dialogs, products->errorString());
         return false;
@@ -195,13 +189,19 @@ void pantadd::offerShoppingList(const Record& product, int defaultButton) {
     if (!shopping)
         return;
     const double cost = numberValue(product.text(ProductRecord::Price)) * numberValue(toAnsi(quantity));
+    // The line cost may lose decimals in its six characters, never whole digits.
+    const std::optional<QByteArray> costField = fitNumberField(formatMoney(cost), ShoppingRecord::LineCost.width);
+    if (!costField) {
+        showError(m_dialogs, QStringLiteral("The cost of %1, %2, is too large for the shopping list.  The product "
+                                            "was saved but not put on the list.")
+                                 .arg(trimBlanks(itemtxt->text()), fromAnsi(formatMoney(cost))));
+        return;
+    }
     Record line(ShoppingRecord::Length);
     line.setRaw(ShoppingRecord::ItemText, product.raw(ProductRecord::ItemName));
-    line.set(ShoppingRecord::LineCost, formatMoney(cost));
+    line.set(ShoppingRecord::LineCost, *costField);
     line.set(ShoppingRecord::Quantity, toAnsi(quantity));
     line.setRaw(ShoppingRecord::Category, product.raw(ProductRecord::Category));
-    if (!stillWritable(*shopping, m_dialogs, WriteFailure))
-        return;
     if (!shopping->append(line)) {
         reportFileError(m_dialogs, shopping->errorString());
         return;

@@ -3,9 +3,6 @@
 #include "platform/dialogs.h"
 #include "state/pantmod.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace pantrex {
 
 namespace {
@@ -27,15 +24,6 @@ RecordFile* openProductFile(PANTMOD& pantmod, Dialogs& dialogs) {
 
 RecordFile* openShoppingFile(PANTMOD& pantmod, Dialogs& dialogs) {
     return openChannel(pantmod, dialogs, ShoppingChannel, pantmod.shoppath, ShoppingRecord::Length);
-}
-
-bool stillWritable(RecordFile& file, Dialogs& dialogs, const QString& what) {
-    // Opening the file again for writing asks the system itself; it changes nothing in the file.
-    QFile probe(file.path());
-    if (!probe.exists() || probe.open(QIODevice::ReadWrite))
-        return true;
-    reportFileError(dialogs, QStringLiteral("%1 %2: the file is read-only").arg(what, QFileInfo(probe).fileName()));
-    return false;
 }
 
 void reportFileError(Dialogs& dialogs, const QString& error) {

@@ -14,11 +14,6 @@ struct PANTMOD;
 RecordFile* openProductFile(PANTMOD& pantmod, Dialogs& dialogs);
 RecordFile* openShoppingFile(PANTMOD& pantmod, Dialogs& dialogs);
 
-// A file that was opened for writing may be marked read-only while the program runs; the open
-// file would still take writes. Returns false, after telling the user in the file layer's words,
-// when the file on disk may no longer be written. what is "Could not save" or "Could not write to".
-bool stillWritable(RecordFile& file, Dialogs& dialogs, const QString& what);
-
 // Tells the user that a file could not be used, in the file layer's words.
 void reportFileError(Dialogs& dialogs, const QString& error);
 

@@ -28,6 +28,13 @@ struct PANTMOD {
     // The open product list (channel 1) and its record count.
     QString prodpath = QStringLiteral("grocery.dat");
     qint64 prodcount = 0;
+    // Opens a product list on channel 1 and counts it: prodcount is its number of records, 0 when
+    // it cannot be opened (nullptr; files.errorString() says why).
+    RecordFile* openProductList(const QString& name) {
+        RecordFile* products = files.open(ProductChannel, name, ProductRecord::Length);
+        prodcount = products ? products->count() : 0;
+        return products;
+    }
     // The merge file of the open product list: its base name followed by ".mrg".
     QString mergepath;
 

@@ -235,7 +235,17 @@ private Q_SLOTS:
         QCOMPARE(file.read(2)->bytes(), old.mid(146));
     }
 
-    void markedReadOnlyWhileOpen() {
+    // Marked read-only, or removed, by another program while open: the open file would still take
+    // writes (into a file no longer in the folder, once removed), so nothing is written.
+    void changedWhileOpen_data() {
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("marked read-only") << false << QStringLiteral("the file is read-only");
+        QTest::newRow("removed") << true << QStringLiteral("another program has removed it");
+    }
+    void changedWhileOpen() {
+        QFETCH(bool, removed);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("grocery.lst"));
         const QByteArray old = pattern(149 * 2);
@@ -243,19 +253,24 @@ private Q_SLOTS:
         RecordFile file(path, 149);
         QVERIFY(file.open());
         const PermissionsEnforced enforced;
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        if (removed)
+            QVERIFY(QFile::remove(path));
+        else
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         const bool written = file.write(1, Record(149));
         const QString writeError = file.errorString();
         const bool rewritten = file.rewrite({});
         const QString rewriteError = file.errorString();
-        const bool apply = permissionsApply(path);
+        const bool apply = removed || permissionsApply(path);
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (!apply)
             QSKIP("File permissions do not apply to this user");
         QVERIFY(!written && !rewritten);
-        QCOMPARE(writeError, QStringLiteral("Could not write to grocery.lst: the file is read-only"));
-        QCOMPARE(rewriteError, QStringLiteral("Could not save grocery.lst: the file is read-only"));
-        QCOMPARE(contents(path), old);
+        QCOMPARE(writeError, QStringLiteral("Could not write to grocery.lst: ") + reason);
+        QCOMPARE(rewriteError, QStringLiteral("Could not save grocery.lst: ") + reason);
+        QCOMPARE(QFile::exists(path), !removed);
+        if (!removed)
+            QCOMPARE(contents(path), old);
     }
 
     void channels() {

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using namespace pantrex;
 
 namespace {
@@ -25,6 +27,23 @@ QList<QByteArray> namesInOrder(const ProductCatalog& catalog) {
     for (const qint32 n : catalog.byName())
         names.append(catalog.name(n).toByteArray());
     return names;
+}
+
+// What the views read from a catalog, to compare one that followed changes with one read afresh.
+QStringList shownBy(const ProductCatalog& catalog) {
+    QStringList shown;
+    for (const qint32 n : catalog.byName()) {
+        shown << QStringLiteral("%1 %2 %3 %4 key %5")
+                     .arg(n)
+                     .arg(QString::fromLatin1(catalog.name(n)), QString::fromLatin1(catalog.price(n)))
+                     .arg(catalog.highFat(n))
+                     .arg(catalog.keyOfUpperCategory(catalog.record(n).sliced(121).trimmed().toByteArray().toUpper()) ==
+                          catalog.categoryKey(n));
+    }
+    for (const QByteArray& category : catalog.categories())
+        shown << QString::fromLatin1("category " + category);
+    shown << QStringLiteral("blank %1").arg(catalog.hasBlankCategory());
+    return shown;
 }
 
 } // namespace
@@ -53,6 +72,44 @@ private Q_SLOTS:
         QVERIFY(catalog.nameStartsWith(2, "bre"));
         QVERIFY(!catalog.nameStartsWith(1, "tea")); // the stored name begins with blanks
         QVERIFY(catalog.highFat(3) && !catalog.highFat(1));
+    }
+
+    // The program appends, changes in place and removes records; the catalog follows each change
+    // as a fresh read of the file would show it.
+    void followsChangesAsAFreshReadDoes() {
+        QTemporaryDir dir;
+        FileChannels files(dir.path());
+        const QString name = QStringLiteral("grocery.dat");
+        RecordFile* file = files.open(ProductChannel, name, ProductRecord::Length);
+        QList<Record> records;
+        for (int i = 0; i < 40; ++i)
+            records.append(product("Item " + QByteArray::number(i % 13), "Cat " + QByteArray::number(i % 5), i % 3));
+        QVERIFY(file->rewrite(records));
+        ProductCatalog followed;
+        followed.refresh(files, name);
+        const std::vector<std::function<bool()>> changes = {
+            [&] { return file->append(product("Apple", "Fruit")); },
+            [&] { return file->append(product("Item 3", "")); },
+            [&] { return file->write(5, product("Zebra cake", "cat 0")); },
+            [&] { return file->write(7, product("Item 1", "Fruit")); },
+            [&] { return file->rewrite(file->readAll()->mid(1, 20) + file->readAll()->mid(30)); },
+            [&] {
+                QList<Record> reversed = *file->readAll();
+                std::reverse(reversed.begin(), reversed.end());
+                return file->rewrite(reversed);
+            },
+            [&] { return file->rewrite(file->readAll()->mid(0, 1)); },
+            [&] { return file->rewrite({}); },
+            [&] { return file->append(product("Bread", "")); },
+        };
+        for (const auto& change : changes) {
+            QVERIFY(change());
+            followed.refresh(files, name);
+            ProductCatalog fresh;
+            fresh.refresh(files, name);
+            QCOMPARE(followed.count(), fresh.count());
+            QCOMPARE(shownBy(followed), shownBy(fresh));
+        }
     }
 
     void followsWritesOfTheSameSize() {

@@ -10,9 +10,13 @@ QByteArray padded(QByteArray value, int width) {
 
 } // namespace
 
+void pointerMovesTo(QWidget* window, QPoint position) {
+    QTest::mouseMove(window->windowHandle(), position);
+}
+
 void pointerEnters(QWidget* widget) {
-    QEvent event(QEvent::Enter);
-    QCoreApplication::sendEvent(widget, &event);
+    QWidget* window = widget->window();
+    pointerMovesTo(window, widget->mapTo(window, widget->rect().center()));
 }
 
 void doubleClick(QAbstractItemView* view, int row) {

@@ -25,6 +25,12 @@ struct MainWindowFixture {
     std::unique_ptr<pantrex1> window;
     std::unique_ptr<QSignalSpy> finished;
 
+    // A box the test scripted but never saw fails the test, as an unexpected box does.
+    ~MainWindowFixture() {
+        if (QTest::currentTestFunction() && !QTest::currentTestFailed() && !dialogs.done())
+            QTest::qFail("a scripted box was not shown", __FILE__, __LINE__);
+    }
+
     void load() {
         pantmod = std::make_unique<PANTMOD>(folder.path());
         window = std::make_unique<pantrex1>(*pantmod, dialogs);
@@ -36,7 +42,9 @@ struct MainWindowFixture {
     }
 };
 
-// The pointer moves onto the widget.
+// The pointer moves to a point of the window, or onto the middle of a widget, as the window system
+// reports it: the window finds the widget under the pointer and events travel on to its parents.
+void pointerMovesTo(QWidget* window, QPoint position);
 void pointerEnters(QWidget* widget);
 
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.

@@ -1,12 +1,15 @@
 // The main window as a user and a screen reader meet it: names, captions, menus and hints.
 #include "mainwindowfixture.h"
 
+#include "customlists/customlistchooser.h"
+
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,8 +30,10 @@ private Q_SLOTS:
     void labelsAreDescribed();
     void menus();
     void panelCaptions();
+    void hoverHints_data();
     void hoverHints();
-    void f1IsNotPassedOn();
+    void keysThatAreNotPassedOn_data();
+    void keysThatAreNotPassedOn();
 
 private:
     MainWindowFixture m_fixture;
@@ -145,62 +150,126 @@ void MainWindowControlsTest::panelCaptions() {
     QCOMPARE(f.window->findChild<QWidget*>("recdelcmd")->isVisible(), false);
 }
 
-void MainWindowControlsTest::hoverHints() {
-    MainWindowFixture f;
-    f.load();
-    ProductView* view = f.window->productView();
+void MainWindowControlsTest::hoverHints_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("takesLook");
+    QTest::addColumn<QStringList>("normalLook");
 
-    view->addfoodcmd->setHoverLook(true);
-    pointerEnters(f.window->quitcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Close the program."));
-    QVERIFY(f.window->quitcmd->hoverLook());
-    QVERIFY(!view->addfoodcmd->hoverLook());
-    QCOMPARE(f.pantmod->hoverflag, 1);
-
-    pointerEnters(view->List1);
-    QCOMPARE(f.window->infolbl->text(), QString());
-    QVERIFY(f.window->quitcmd->hoverLook());
-
-    pointerEnters(view->allcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Returns product window to the full list of products."));
-    QVERIFY(view->allcmd->hoverLook());
-
-    ShoppingListPanel* list = f.window->shoppingList();
-    pointerEnters(list->foodoncmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add the selected product(s) to shopping list."));
-    QVERIFY(list->foodoncmd->hoverLook());
-    pointerEnters(list->foodoffcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Remove the selected item from the shopping list."));
-    QVERIFY(list->foodoffcmd->hoverLook() && !list->foodoncmd->hoverLook());
-    pointerEnters(list->clearlistcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Erase your shopping list."));
-    QVERIFY(!list->clearlistcmd->hoverLook());
-    pointerEnters(list->printlistcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Print your shopping list."));
-    pointerEnters(list->costlbl);
-    QCOMPARE(f.window->infolbl->text(), QString());
-
-    pointerEnters(f.window->findChild<QWidget*>("recdelcmd"));
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Perform the chosen action on the selected items above."));
-
-    pointerEnters(f.window->centralWidget());
-    QCOMPARE(f.window->infolbl->text(), QString());
-    QCOMPARE(f.pantmod->hoverflag, 0);
-    QVERIFY(!f.window->quitcmd->hoverLook());
-    QVERIFY(!view->allcmd->hoverLook());
-    QVERIFY(!list->foodoffcmd->hoverLook());
+    QTest::newRow("quit") << "quitcmd"
+                          << "Close the program." << true << QStringList{"addfoodcmd", "delfoodcmd", "editfoodcmd"};
+    QTest::newRow("new") << "addfoodcmd"
+                         << "Add a new item to the product list above." << true
+                         << QStringList{"delfoodcmd", "editfoodcmd"};
+    QTest::newRow("edit") << "editfoodcmd"
+                          << "Make changes to the product selected on the above list." << true
+                          << QStringList{"addfoodcmd", "delfoodcmd", "printmastercmd"};
+    QTest::newRow("delete") << "delfoodcmd"
+                            << "Delete the selected product or products above." << true
+                            << QStringList{"addfoodcmd", "editfoodcmd", "printmastercmd"};
+    QTest::newRow("all") << "allcmd"
+                         << "Returns product window to the full list of products." << true << QStringList{};
+    QTest::newRow("add") << "foodoncmd"
+                         << "Add the selected product(s) to shopping list." << true << QStringList{"foodoffcmd"};
+    QTest::newRow("remove") << "foodoffcmd"
+                            << "Remove the selected item from the shopping list." << true << QStringList{"foodoncmd"};
+    QTest::newRow("erase") << "clearlistcmd"
+                           << "Erase your shopping list." << false << QStringList{};
+    QTest::newRow("print list") << "printlistcmd"
+                                << "Print your shopping list." << false << QStringList{};
+    QTest::newRow("proceed") << "recdelcmd"
+                             << "Perform the chosen action on the selected items above." << false << QStringList{};
 }
 
-void MainWindowControlsTest::f1IsNotPassedOn() {
+// The pointer really moves: onto the button, over a control that only blanks the hint, and off onto
+// the window background. The window delivers each move to the widget under the pointer and passes
+// it on to its parents, as on a screen.
+void MainWindowControlsTest::hoverHints() {
+    QFETCH(QString, button);
+    QFETCH(QString, hint);
+    QFETCH(bool, takesLook);
+    QFETCH(QStringList, normalLook);
     MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
-    f.pantmod->helptopic = 3;
+    pantrex1* window = f.window.get();
+    if (button == QStringLiteral("recdelcmd")) {
+        // The items of a custom list, with the button to act on those selected.
+        window->shoppingList()->showChooser(true);
+        window->chooser()->showlistitems();
+        window->chooser()->recdelcmd->show();
+    }
+    auto* hovered = window->findChild<HoverButton*>(button);
+    QVERIFY(hovered && hovered->isVisible());
+    QWidget* background = window->centralWidget();
+    const QPoint onBackground = background->mapTo(window, QPoint(2, 2));
+    QCOMPARE(window->childAt(onBackground), background);
+
+    pointerMovesTo(window, onBackground);
+    for (const QString& other : normalLook)
+        window->findChild<HoverButton*>(other)->setHoverLook(true);
+    pointerEnters(hovered);
+    QCOMPARE(window->infolbl->text(), hint);
+    QCOMPARE(hovered->hoverLook(), takesLook);
+    QCOMPARE(f.pantmod->hoverflag, takesLook ? 1 : 0);
+    for (const QString& other : normalLook)
+        QVERIFY2(!window->findChild<HoverButton*>(other)->hoverLook(), qPrintable(other));
+
+    pointerEnters(window->productView()->List1);
+    QCOMPARE(window->infolbl->text(), QString());
+    QCOMPARE(hovered->hoverLook(), takesLook);
+
+    pointerEnters(hovered);
+    pointerMovesTo(window, onBackground);
+    QCOMPARE(window->infolbl->text(), QString());
+    QVERIFY(!hovered->hoverLook());
+    QCOMPARE(f.pantmod->hoverflag, 0);
+}
+
+namespace {
+
+// Counts the key presses that reach a control: the window sees them first and may keep them.
+class KeysReaching : public QObject {
+public:
+    explicit KeysReaching(QWidget* control) { control->installEventFilter(this); }
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            keys.append(static_cast<QKeyEvent*>(event)->key());
+        return false;
+    }
+};
+
+} // namespace
+
+void MainWindowControlsTest::keysThatAreNotPassedOn_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("passedOn");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("F1 opens the help") << int(Qt::Key_F1) << false << false;
+    QTest::newRow("F2 adds and is passed on") << int(Qt::Key_F2) << true << false;
+    QTest::newRow("Esc quits") << int(Qt::Key_Escape) << false << true;
+}
+
+void MainWindowControlsTest::keysThatAreNotPassedOn() {
+    QFETCH(int, key);
+    QFETCH(bool, passedOn);
+    QFETCH(bool, quits);
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.load();
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    f.window->productView()->searchtxt->setFocus();
-    QTest::keyClick(f.window->productView()->searchtxt, Qt::Key_F1);
-    QCOMPARE(f.pantmod->helptopic, 1);
-    QCOMPARE(f.finished->count(), 0);
+    QLineEdit* search = f.window->productView()->searchtxt;
+    search->setFocus();
+    f.pantmod->helptopic = 3;
+    KeysReaching reaching(search);
+    QTest::keyClick(search, Qt::Key(key));
+    QCOMPARE(reaching.keys, passedOn ? QList<int>({key}) : QList<int>());
+    QCOMPARE(f.finished->count(), quits ? 1 : 0);
+    QCOMPARE(f.pantmod->helptopic, key == Qt::Key_F1 ? 1 : 3);
 }
 
 QTEST_MAIN(MainWindowControlsTest)

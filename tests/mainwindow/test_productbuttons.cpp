@@ -30,7 +30,6 @@ private Q_SLOTS:
     void editNeedsCurrentProduct();
     void deletesSelectedProducts();
     void deletingEveryProductEmptiesTheView();
-    void hints();
 };
 
 void ProductButtonsTest::newAndEditOpenTheEntryDialog() {
@@ -111,22 +110,6 @@ void ProductButtonsTest::deletingEveryProductEmptiesTheView() {
     QCOMPARE(f.folder.read("grocery.dat"), QByteArray());
     QCOMPARE(view->rowCount(), 0);
     QCOMPARE(view->pricelbl->text(), QString());
-}
-
-void ProductButtonsTest::hints() {
-    MainWindowFixture f;
-    f.load();
-    ProductView* view = f.window->productView();
-    pointerEnters(view->addfoodcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Add a new item to the product list above."));
-    QVERIFY(view->addfoodcmd->hoverLook());
-    pointerEnters(view->editfoodcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Make changes to the product selected on the above list."));
-    QVERIFY(view->editfoodcmd->hoverLook() && !view->addfoodcmd->hoverLook());
-    pointerEnters(view->delfoodcmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Delete the selected product or products above."));
-    QVERIFY(view->delfoodcmd->hoverLook() && !view->editfoodcmd->hoverLook());
-    QCOMPARE(f.pantmod->hoverflag, 1);
 }
 
 QTEST_MAIN(ProductButtonsTest)

@@ -119,7 +119,7 @@ void QuitTest::eliminatesEmptyListOnOk() {
     QCOMPARE(box.buttons, Dialogs::Buttons::OkCancel);
     QCOMPARE(box.icon, Dialogs::Icon::Exclamation);
     QCOMPARE(f.finished->count(), 1);
-    QCOMPARE(f.folder.files(), QStringList({"grocery.bak", "grocery.dat", "pantlist.dat"}));
+    QCOMPARE(f.folder.files(), QStringList({"grocery.bak", "grocery.dat"}));
     QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
 }
 

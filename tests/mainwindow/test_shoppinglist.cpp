@@ -98,6 +98,13 @@ void ShoppingListTest::addsSelectedProducts_data() {
                                      << "(5) ";
     QTest::newRow("price that is no number")
         << false << QString() << QByteArray("n/a") << QByteArray("1  ") << QByteArray(" 0    ") << One;
+    QTest::newRow("cost that loses decimals only")
+        << false << QString() << QByteArray("1234.5") << QByteArray("1  ") << QByteArray(" 1234.") << One;
+    // A cost whose whole digits do not fit its six characters is refused.
+    QTest::newRow("six whole digits") << false << QString() << QByteArray("999999") << QByteArray() << QByteArray()
+                                      << QString();
+    QTest::newRow("a hundred at 1234.50")
+        << true << "100" << QByteArray("1234.5") << QByteArray() << QByteArray() << QString();
 }
 
 void ShoppingListTest::addsSelectedProducts() {
@@ -111,19 +118,26 @@ void ShoppingListTest::addsSelectedProducts() {
     MainWindowFixture f;
     f.folder.write("grocery.dat", productBytes("Cheddar", price, "Dairy"));
     f.load();
-    if (byDoubleClick) {
+    const bool refused = costField.isEmpty();
+    if (byDoubleClick)
         f.dialogs.expectInput("Enter a quantity...", answer);
+    if (refused)
+        f.dialogs.expectMessage(QStringLiteral("The cost of Cheddar, %1, is too large for the shopping list.  "
+                                               "Nothing was added.")
+                                    .arg(byDoubleClick ? "123450.00" : "999999.00"));
+    if (byDoubleClick) {
         doubleClick(f.window->productView()->List1, 0);
-        QVERIFY(f.dialogs.done());
         QCOMPARE(f.dialogs.shown().constFirst().input.defaultText, QStringLiteral("2"));
     } else {
         f.window->shoppingList()->foodoncmd->click();
     }
-    const QByteArray expected = QByteArray("Cheddar").leftJustified(40, ' ') + costField + quantityField +
-                                QByteArray("Dairy").leftJustified(25, ' ') + QByteArray(75, '\0');
+    QVERIFY(f.dialogs.done());
+    const QByteArray expected = refused ? QByteArray()
+                                        : QByteArray("Cheddar").leftJustified(40, ' ') + costField + quantityField +
+                                              QByteArray("Dairy").leftJustified(25, ' ') + QByteArray(75, '\0');
     QCOMPARE(f.folder.read("grocery.lst"), expected);
-    QCOMPARE(f.pantmod->shopcount, 1);
-    QCOMPARE(rowsOf(f.window->shoppingList()), QStringList({row(prefix, "Cheddar")}));
+    QCOMPARE(f.pantmod->shopcount, refused ? 0 : 1);
+    QCOMPARE(rowsOf(f.window->shoppingList()), refused ? QStringList() : QStringList({row(prefix, "Cheddar")}));
     QCOMPARE(f.pantmod->addmode, QString());
 }
 
@@ -183,6 +197,9 @@ void ShoppingListTest::modifiesRow_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("expected");
 
+    // The new cost 1998000 would lose a whole digit in its six characters: nothing is changed.
+    QTest::newRow("cost too large") << shoppingBytes("Milk", " 999", "1") << "2000"
+                                    << "" << shoppingBytes("Milk", " 999", "1");
     QTest::newRow("new quantity, same text") << shoppingBytes("Milk", " 6.98", "2") << "3"
                                              << "" << shoppingBytes("Milk", "10.47", "3");
     QTest::newRow("new text") << shoppingBytes("Milk", " 3.49", "1") << "1"
@@ -202,7 +219,12 @@ void ShoppingListTest::modifiesRow() {
     f.load();
     ShoppingListPanel* list = f.window->shoppingList();
     f.dialogs.expectInput("Enter a NEW quantity for " + QString::fromLatin1(stored.left(40)), quantity);
-    f.dialogs.expectInput("Modify the item information for " + QString::fromLatin1(stored.left(40)).trimmed(), text);
+    if (expected == stored)
+        f.dialogs.expectMessage("The cost of Milk, 1998000.00, is too large for the shopping list.  "
+                                "The item was not changed.");
+    else
+        f.dialogs.expectInput("Modify the item information for " + QString::fromLatin1(stored.left(40)).trimmed(),
+                              text);
     doubleClick(list->list2, 1);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().input.defaultText, QString::fromLatin1(stored.mid(46, 3)));

@@ -19,7 +19,9 @@ class StartupTest : public QObject {
 
 private Q_SLOTS:
     void firstRunInEmptyFolder();
+    void takesOverListOfOlderEdition_data();
     void takesOverListOfOlderEdition();
+    void keepsEverythingWhenTheReplacedListCannotBeKept();
     void backsUpDefaultProducts();
     void opensListNamedInNameFile_data();
     void opensListNamedInNameFile();
@@ -45,25 +47,61 @@ void StartupTest::firstRunInEmptyFolder() {
     QCOMPARE(f.pantmod->catfilter, QStringLiteral("ALL"));
     QCOMPARE(f.pantmod->loaded, 1);
     QVERIFY(!f.window->mergecmd->isEnabled());
-    // The probes leave their files behind empty; the merge probe and the backup leave nothing.
-    QCOMPARE(f.folder.files(), QStringList({"grocery.dat", "grocery.lst", "namefile.dat", "pantlist.dat"}));
+    // The probes leave their files behind empty; the probes for an older edition's list and for a
+    // merge file, and the backup, leave nothing.
+    QCOMPARE(f.folder.files(), QStringList({"grocery.dat", "grocery.lst", "namefile.dat"}));
     for (const QString& name : f.folder.files())
         QCOMPARE(f.folder.read(name), QByteArray());
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
-void StartupTest::takesOverListOfOlderEdition() {
-    MainWindowFixture f;
+void StartupTest::takesOverListOfOlderEdition_data() {
+    QTest::addColumn<QByteArray>("oldList");
+    QTest::addColumn<QByteArray>("replaced");
+    QTest::addColumn<QStringList>("files");
+
     const QByteArray old = shoppingBytes("Milk") + shoppingBytes("Bread");
-    f.folder.write("pantlist.dat", old);
-    f.folder.write("grocery.lst", shoppingBytes("Eggs"));
+    QTest::newRow("replaced list is kept")
+        << old << shoppingBytes("Eggs") << QStringList{"grocery.lst", "grocery.lst.bak", "namefile.dat"};
+    QTest::newRow("an empty list needs no copy") << old << QByteArray() << QStringList{"grocery.lst", "namefile.dat"};
+    QTest::newRow("an empty old list stays out")
+        << QByteArray() << shoppingBytes("Eggs")
+        << QStringList{"grocery.lst", "namefile.dat", "party.dat", "party.lst"};
+    QTest::newRow("a partial old record stays")
+        << QByteArray("part of a record") << shoppingBytes("Eggs")
+        << QStringList{"grocery.lst", "namefile.dat", "pantlist.dat", "party.dat", "party.lst"};
+}
+
+void StartupTest::takesOverListOfOlderEdition() {
+    QFETCH(QByteArray, oldList);
+    QFETCH(QByteArray, replaced);
+    QFETCH(QStringList, files);
+
+    MainWindowFixture f;
+    f.folder.write("pantlist.dat", oldList);
+    f.folder.write("grocery.lst", replaced);
     f.folder.write("namefile.dat", "party.lst   ");
     f.load();
-    QCOMPARE(f.folder.read("grocery.lst"), old);
-    QVERIFY(!f.folder.exists("pantlist.dat"));
-    QCOMPARE(f.pantmod->shoppath, QStringLiteral("grocery.lst"));
-    QCOMPARE(f.pantmod->shopcount, 2);
-    QVERIFY(!f.folder.exists("party.lst"));
+    const bool takenOver = oldList.size() >= 149;
+    QCOMPARE(f.pantmod->shoppath, takenOver ? QStringLiteral("grocery.lst") : QStringLiteral("party.lst"));
+    QCOMPARE(f.folder.read("grocery.lst"), takenOver ? oldList : replaced);
+    QCOMPARE(f.folder.read("grocery.lst.bak"), takenOver ? replaced : QByteArray());
+    if (!takenOver && !oldList.isEmpty())
+        QCOMPARE(f.folder.read("pantlist.dat"), oldList);
+    files.prepend("grocery.dat");
+    QCOMPARE(f.folder.files(), files);
+}
+
+void StartupTest::keepsEverythingWhenTheReplacedListCannotBeKept() {
+    MainWindowFixture f;
+    const QByteArray old = shoppingBytes("Milk");
+    f.folder.write("pantlist.dat", old);
+    f.folder.write("grocery.lst", shoppingBytes("Eggs"));
+    QVERIFY(QDir(f.folder.path()).mkdir("grocery.lst.bak"));
+    f.dialogs.expectMessage("Could not copy grocery.lst to grocery.lst.bak: Filename refers to a directory");
+    f.load();
+    QCOMPARE(f.folder.read("pantlist.dat"), old);
+    QCOMPARE(f.folder.read("grocery.lst"), shoppingBytes("Eggs"));
 }
 
 void StartupTest::backsUpDefaultProducts() {

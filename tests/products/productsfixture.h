@@ -63,10 +63,9 @@ struct ProductsFixture {
         pantmod = std::make_unique<PANTMOD>(folder.path());
         pantmod->prodpath = productFile;
         pantmod->shoppath = shoppingFile;
-        RecordFile* productChannel = pantmod->files.open(ProductChannel, productFile, ProductRecord::Length);
+        RecordFile* productChannel = pantmod->openProductList(productFile);
         RecordFile* shoppingChannel = pantmod->files.open(ShoppingChannel, shoppingFile, ShoppingRecord::Length);
         QVERIFY(productChannel && shoppingChannel);
-        pantmod->prodcount = productChannel->count();
         pantmod->shopcount = shoppingChannel->count();
     }
 

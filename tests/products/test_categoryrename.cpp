@@ -23,6 +23,7 @@ private Q_SLOTS:
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
     void blankCategory();
+    void onlyTheWholeCategoryMatches();
     void otherEditsWaitForASave();
     void returnWithNoSaveAfterARenameRefreshes();
     void readOnlyShoppingList();
@@ -150,6 +151,23 @@ void CategoryRenameTest::blankCategory() {
     QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
     QCOMPARE(m_fixture->products(), withCategory(soap, 121, "Household") + Bread);
     QCOMPARE(m_fixture->shopping(), withCategory(soapLine, 49, "Household") + BreadLine);
+}
+
+// The old name elsewhere in a record, or as part of a longer category, is not the category.
+void CategoryRenameTest::onlyTheWholeCategoryMatches() {
+    const QByteArray named = productBytes("Dairy", "1.00", "Bakery");
+    const QByteArray longer = productBytes("Milk", "1.00", "Dairy Products");
+    const QByteArray padded = productBytes("Cream", "1.00", "  Dairy");
+    const QByteArray reserved = productBytes("Tea", "1.00", "Dairy", " ", " ", "Dairy", "Dairy");
+    m_fixture->open({named, longer, padded, reserved});
+    pantadd& dialog = openToChange(3);
+    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    m_fixture->dialogs.expectInput(Prompt, QStringLiteral("Milk"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Change all Dairy records to Milk?"), Answer::Ok);
+    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
+    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QCOMPARE(m_fixture->products(),
+             named + longer + withCategory(padded, 121, "Milk") + withCategory(reserved, 121, "Milk"));
 }
 
 void CategoryRenameTest::otherEditsWaitForASave() {

@@ -53,7 +53,7 @@ private Q_SLOTS:
 
 private:
     AfterDeletion remove(const QList<qint64>& records) {
-        return deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, records);
+        return deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, records, m_fixture->products());
     }
 
     std::unique_ptr<ProductsFixture> m_fixture;

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void addAnotherWithYesAndEmptyQuantity();
     void addAnotherPutsItOnTheShoppingList();
     void quantityThatIsNotANumberIsAskedAgain();
+    void quantityIsCutToThreeCharacters_data();
     void quantityIsCutToThreeCharacters();
     void changingRewritesOnlyItsRecord();
     void changingBlankCategoryKeepsCurrentCategory_data();
@@ -492,16 +493,36 @@ void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
     QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
 }
 
+void PantaddTest::quantityIsCutToThreeCharacters_data() {
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("cost loses decimals only") << "1.00"
+                                              << "1000" << shoppingBytes("Rice", "1000.0", "100", "Miscellaneous");
+    QTest::newRow("cost with six whole digits") << "999.99"
+                                                << "1000" << shoppingBytes("Rice", "999990", "100", "Miscellaneous");
+    QTest::newRow("cost that would lose whole digits") << "1234"
+                                                       << "1000" << QByteArray();
+}
+
 void PantaddTest::quantityIsCutToThreeCharacters() {
+    QFETCH(QString, price);
+    QFETCH(QString, quantity);
+    QFETCH(QByteArray, line);
     m_fixture->open({});
     pantadd& dialog = openDialog();
     dialog.openToAdd();
     dialog.itemtxt->setText(QStringLiteral("Rice"));
-    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    dialog.pricetxt->setText(price);
     m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
-    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Rice."), QStringLiteral("1000"));
+    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Rice."), quantity);
+    if (line.isEmpty())
+        m_fixture->dialogs.expectMessage(QStringLiteral("The cost of Rice, 1234000.00, is too large for the shopping "
+                                                        "list.  The product was saved but not put on the list."));
     QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->shopping(), shoppingBytes("Rice", "1000.0", "100", "Miscellaneous"));
+    QCOMPARE(m_fixture->shopping(), line);
+    QCOMPARE(m_fixture->pantmod->shopcount, line.isEmpty() ? 0 : 1);
+    QCOMPARE(m_fixture->products().size(), ProductRecord::Length);
 }
 
 void PantaddTest::changingRewritesOnlyItsRecord() {

@@ -266,7 +266,8 @@ void PantaddModesTest::productDeletedWhileOpenIsNotOverwritten() {
     pantadd& dialog = openDialog();
     dialog.openToChange(2);
     m_fixture->dialogs.expectMessage(QStringLiteral("Delete selected item(s)?"), Answer::Yes);
-    QCOMPARE(deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, {1}), AfterDeletion::RebuildProductView);
+    QCOMPARE(deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, {1}, m_fixture->products()),
+             AfterDeletion::RebuildProductView);
     const QByteArray afterDeletion = m_fixture->products();
 
     dialog.pricetxt->setText(QStringLiteral("1.10"));

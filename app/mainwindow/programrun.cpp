@@ -1,0 +1,30 @@
+#include "programrun.h"
+
+#include "mainwindow/pantrex1.h"
+#include "platform/pictures.h"
+#include "state/pantmod.h"
+
+#include <QApplication>
+
+namespace pantrex {
+
+ProgramRun::ProgramRun(const QString& folder) : m_folder(folder) {}
+
+// The window goes before the shared state it works on, and the folder's claim last.
+ProgramRun::~ProgramRun() = default;
+
+bool ProgramRun::start() {
+    if (!m_folder.claim(m_dialogs))
+        return false;
+    // Desktops match the windows to the menu entry and its icon by these.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pantrex"));
+    QApplication::setWindowIcon(basketPicture());
+    m_pantmod = std::make_unique<PANTMOD>(m_folder.path());
+    m_window = std::make_unique<pantrex1>(*m_pantmod, m_dialogs);
+    m_dialogs.setParent(m_window.get());
+    QObject::connect(m_window.get(), &pantrex1::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    m_window->load();
+    return true;
+}
+
+} // namespace pantrex

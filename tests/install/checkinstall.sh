@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Installs a build tree into a staging folder and checks it as a desktop would see it:
+#     checkinstall.sh BUILD_DIR SOURCE_DIR WITH_NOTIVA(0|1)
+# Every file in its place, the icons at their sizes, the user guide with its pictures, the menu
+# entry valid for desktop-file-validate, Notiva's CMake package usable, and the program started
+# by the menu entry's own command line working in the user's data folder.
+set -euo pipefail
+build="$1"
+source="$2"
+notiva="$3"
+
+stage="$(mktemp -d)"
+program=""
+cleanup() {
+    if [ -n "$program" ]; then
+        kill "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    fi
+    rm -rf "$stage"
+}
+trap cleanup EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+prefix="$stage/usr"
+cmake --install "$build" --prefix "$prefix" >"$stage/install.log"
+
+# Every installed path must be a file or a link to one inside the staging folder.
+expect() {
+    for path in "$@"; do
+        [ -f "$prefix/$path" ] || fail "missing $path"
+    done
+}
+expect bin/pantrex share/applications/pantrex.desktop share/icons/hicolor/scalable/apps/pantrex.svg \
+    share/man/man1/pantrex.1.gz share/doc/pantrex/README.md share/doc/pantrex/docs/user-guide.md
+[ -x "$prefix/bin/pantrex" ] || fail "bin/pantrex is not executable"
+
+# A PNG's width and height are the big-endian numbers at bytes 16 and 20.
+png_size() {
+    local bytes
+    read -r -a bytes <<<"$(od -An -tu1 -j16 -N8 "$1")"
+    echo "$(((bytes[0] << 24) + (bytes[1] << 16) + (bytes[2] << 8) + bytes[3]))x$(((bytes[4] << 24) + (bytes[5] << 16) + (bytes[6] << 8) + bytes[7]))"
+}
+for size in 16 32 48 64 128 256; do
+    icon="share/icons/hicolor/${size}x${size}/apps/pantrex.png"
+    expect "$icon"
+    [ -f "$prefix/$icon" ] && [ "$(png_size "$prefix/$icon")" != "${size}x${size}" ] &&
+        fail "$icon is $(png_size "$prefix/$icon")"
+done
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/pantrex.svg" || fail "pantrex.svg is no SVG"
+zcat "$prefix/share/man/man1/pantrex.1.gz" | head -n 1 | grep -q '^\.TH PANTREX 1 ' || fail "pantrex.1.gz is no manual page"
+
+# The guide's pictures are installed beside it, so its links work in the installed copy.
+while read -r picture; do
+    expect "share/doc/pantrex/docs/$picture"
+done < <(grep -o '](images/[^)]*)' "$source/docs/user-guide.md" | sed 's/^](//; s/)$//')
+
+validation="$(desktop-file-validate "$prefix/share/applications/pantrex.desktop" 2>&1)" ||
+    fail "desktop-file-validate failed"
+[ -z "$validation" ] || fail "desktop-file-validate: $validation"
+
+if [ "$notiva" = 1 ]; then
+    libdir="$(cd "$prefix" && dirname "$(find . -name 'libnotiva.so.1.*' -type f | head -n 1)")"
+    libdir="${libdir#./}"
+    [ "$(readlink "$prefix/$libdir/libnotiva.so")" = libnotiva.so.1 ] || fail "libnotiva.so does not lead to libnotiva.so.1"
+    [ -f "$prefix/$libdir/libnotiva.so.1" ] || fail "libnotiva.so.1 leads nowhere"
+    for header in constants.h msgbox.h notiva.h notivaglobal.h propertybag.h; do
+        expect "include/notiva/$header"
+    done
+    expect "$libdir/cmake/Notiva/NotivaConfig.cmake" "$libdir/cmake/Notiva/NotivaConfigVersion.cmake" \
+        share/doc/pantrex/msgboxcontrol/README.md
+    # A host project finds the library and its headers through the installed package.
+    mkdir -p "$stage/host"
+    cat >"$stage/host/CMakeLists.txt" <<'EOF'
+cmake_minimum_required(VERSION 3.25)
+project(host LANGUAGES CXX)
+find_package(Notiva 1 REQUIRED)
+get_target_property(library Notiva::notiva LOCATION)
+get_target_property(includes Notiva::notiva INTERFACE_INCLUDE_DIRECTORIES)
+foreach(path IN LISTS library includes)
+    if(NOT EXISTS "${path}" OR NOT path MATCHES "^${STAGE}/")
+        message(FATAL_ERROR "Notiva::notiva names ${path}")
+    endif()
+endforeach()
+EOF
+    cmake -S "$stage/host" -B "$stage/host/build" -DCMAKE_PREFIX_PATH="$prefix" -DSTAGE="$prefix" \
+        >"$stage/host.log" 2>&1 || fail "find_package(Notiva) from the staging folder: $(tail -n 5 "$stage/host.log")"
+fi
+
+# Start the program the way the menu does, in a home of its own and from an unrelated folder:
+# it must make and use ~/.local/share/pantrex and leave the current folder alone.
+exec_line="$(sed -n 's/^Exec=//p' "$prefix/share/applications/pantrex.desktop")"
+read -r -a command <<<"$exec_line"
+mkdir -p "$stage/home" "$stage/elsewhere"
+data="$stage/home/.local/share/pantrex"
+(cd "$stage/elsewhere" && exec env -u XDG_DATA_HOME HOME="$stage/home" PATH="$prefix/bin:$PATH" \
+    "${command[@]}" >"$stage/program.log" 2>&1) &
+program=$!
+for _ in $(seq 100); do
+    [ -f "$data/grocery.dat" ] && break
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.2
+done
+[ -f "$data/grocery.dat" ] || fail "'$exec_line' did not start on $data: $(cat "$stage/program.log")"
+kill -0 "$program" 2>/dev/null || fail "'$exec_line' ended: $(cat "$stage/program.log")"
+[ -z "$(ls -A "$stage/elsewhere")" ] || fail "'$exec_line' wrote into the current folder: $(ls -A "$stage/elsewhere")"
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed; installed files:" >&2
+    (cd "$prefix" && find . ! -type d | sort) >&2
+    exit 1
+fi
+echo "installed and checked $(cd "$prefix" && find . ! -type d | wc -l) files"
