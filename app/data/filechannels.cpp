@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace pantrex {
@@ -20,6 +21,27 @@ template <typename Channels> bool isOpenOn(const Channels& channels, const QStri
 }
 
 } // namespace
+
+void removeSaveLeftovers(const QString& path) {
+    const QFileInfo target(path);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    for (const QString& name : target.dir().entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch())
+            QFile::remove(target.dir().filePath(name));
+    }
+}
+
+void removeSaveLeftoversIn(const QDir& folder) {
+    static const QRegularExpression leftover(QStringLiteral("^(.+\\.(?:dat|lst|bak|old|mrg|cfg))\\.[A-Za-z]{6}$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = leftover.match(name);
+        if (match.hasMatch() && names.contains(match.captured(1)))
+            QFile::remove(folder.filePath(name));
+    }
+}
 
 FileChannels::FileChannels(const QString& folder) : m_folder(folder) {}
 
@@ -80,6 +102,7 @@ bool FileChannels::copy(const QString& from, const QString& to) {
 bool FileChannels::copyOut(const QString& from, const QString& targetPath) {
     if (!validName(from))
         return false;
+    removeSaveLeftovers(targetPath);
     return copyFile(from, targetPath, QStringLiteral("Could not copy %1 to %2").arg(from, targetPath));
 }
 
@@ -102,7 +125,7 @@ bool FileChannels::copyFile(const QString& from, const QString& targetPath, cons
             m_error = what + QStringLiteral(": ") + source.errorString();
             return false;
         }
-        if (target.write(chunk) != chunk.size()) {
+        if (!writeWhole(target, chunk)) {
             m_error = what + QStringLiteral(": ") + target.errorString();
             return false;
         }
