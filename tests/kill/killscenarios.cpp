@@ -132,6 +132,29 @@ Files olderEditionList() {
     return files;
 }
 
+// The print dialog not used before: it makes its two files, empty, when it opens.
+Files withoutPrintFiles() {
+    Files files = everyday();
+    files.remove("work/pantlpt.cfg");
+    files.remove("work/pantnote.dat");
+    return files;
+}
+
+Files printFilesMade(const Files&) {
+    return {{"work/pantlpt.cfg", {}}, {"work/pantnote.dat", {}}};
+}
+
+// The notes window not used before: it makes its file, empty, when it opens.
+Files withoutNotesFile() {
+    Files files = everyday();
+    files.remove("work/pantnotes.dat");
+    return files;
+}
+
+Files notesFileMade(const Files&) {
+    return {{"work/pantnotes.dat", {}}};
+}
+
 int rowOf(QAbstractItemView* view, const QString& text) {
     return int(rowsOf(view).indexOf(text));
 }
@@ -257,7 +280,16 @@ const QList<KillScenario>& killScenarios() {
         {"start-up: product backup", everyday, {}, nullptr, true},
         {"start-up: product backup, older edition's list", olderEditionList, {}, nullptr, true},
         {"print dialog: settings and notes", everyday, {}, savePrintChoices},
+        {"print dialog, first use: settings and notes",
+         withoutPrintFiles,
+         {},
+         savePrintChoices,
+         false,
+         {},
+         0,
+         printFilesMade},
         {"notes window", everyday, {}, saveNotes},
+        {"notes window, first use", withoutNotesFile, {}, saveNotes, false, {}, 0, notesFileMade},
     };
     return scenarios;
 }
