@@ -24,9 +24,12 @@ enum Channel : int {
 };
 
 // A save cut short (the program killed, the machine stopped) can leave the new content beside the
-// file it was for, under the file's name followed by a dot and six letters. These remove
-// such files beside path, and beside every data file of folder (names ending in .dat, .lst, .bak,
-// .old, .mrg or .cfg); only while no other program may be saving there.
+// file it was for, under the file's name followed by a dot and six random letters. isSaveLeftover
+// tells whether name is such a file beside the file named of (six letters that read as a word are
+// taken for a copy of the user's own, and kept). The others remove such files beside path, and
+// beside every data file of folder (names ending in .dat, .lst, .bak, .old, .mrg or .cfg); only while
+// no other program may be saving there.
+bool isSaveLeftover(const QString& name, const QString& of);
 void removeSaveLeftovers(const QString& path);
 void removeSaveLeftoversIn(const QDir& folder);
 
