@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace pantrex {
@@ -20,6 +21,46 @@ template <typename Channels> bool isOpenOn(const Channels& channels, const QStri
 }
 
 } // namespace
+
+bool isSaveLeftover(const QString& name, const QString& of) {
+    // Qt names the new content of a save "<file>.<six random letters>" until it takes the file's
+    // place. Six letters that read as a word ("backup", "BACKUP", "Before") are a name a person gave
+    // a copy of their own, and are never taken for one.
+    if (name.size() != of.size() + 7 || !name.startsWith(of) || name.at(of.size()) != QLatin1Char('.'))
+        return false;
+    const QStringView letters = QStringView(name).right(6);
+    int upper = 0;
+    int lower = 0;
+    for (const QChar c : letters) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            ++upper;
+        else if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            ++lower;
+        else
+            return false;
+    }
+    const bool capitalised = upper == 1 && letters.front().isUpper();
+    return upper > 0 && lower > 0 && !capitalised;
+}
+
+void removeSaveLeftovers(const QString& path) {
+    const QFileInfo target(path);
+    for (const QString& name : target.dir().entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (isSaveLeftover(name, target.fileName()))
+            QFile::remove(target.dir().filePath(name));
+    }
+}
+
+void removeSaveLeftoversIn(const QDir& folder) {
+    static const QRegularExpression dataFile(QStringLiteral("^(.+\\.(?:dat|lst|bak|old|mrg|cfg))\\.[A-Za-z]{6}$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = dataFile.match(name);
+        if (match.hasMatch() && names.contains(match.captured(1)) && isSaveLeftover(name, match.captured(1)))
+            QFile::remove(folder.filePath(name));
+    }
+}
 
 FileChannels::FileChannels(const QString& folder) : m_folder(folder) {}
 
@@ -80,6 +121,7 @@ bool FileChannels::copy(const QString& from, const QString& to) {
 bool FileChannels::copyOut(const QString& from, const QString& targetPath) {
     if (!validName(from))
         return false;
+    removeSaveLeftovers(targetPath);
     return copyFile(from, targetPath, QStringLiteral("Could not copy %1 to %2").arg(from, targetPath));
 }
 
@@ -102,7 +144,7 @@ bool FileChannels::copyFile(const QString& from, const QString& targetPath, cons
             m_error = what + QStringLiteral(": ") + source.errorString();
             return false;
         }
-        if (target.write(chunk) != chunk.size()) {
+        if (!writeWhole(target, chunk)) {
             m_error = what + QStringLiteral(": ") + target.errorString();
             return false;
         }

@@ -23,6 +23,16 @@ enum Channel : int {
     NotesChannel = 9,
 };
 
+// A save cut short (the program killed, the machine stopped) can leave the new content beside the
+// file it was for, under the file's name followed by a dot and six random letters. isSaveLeftover
+// tells whether name is such a file beside the file named of (six letters that read as a word are
+// taken for a copy of the user's own, and kept). The others remove such files beside path, and
+// beside every data file of folder (names ending in .dat, .lst, .bak, .old, .mrg or .cfg); only while
+// no other program may be saving there.
+bool isSaveLeftover(const QString& name, const QString& of);
+void removeSaveLeftovers(const QString& path);
+void removeSaveLeftoversIn(const QDir& folder);
+
 // The working folder and the table of file channels 1 to 9. Every data file name is a bare file
 // name resolved in the working folder; nothing outside it is ever opened, copied or removed.
 class FileChannels {
@@ -48,7 +58,8 @@ public:
     // when to is open on a channel.
     [[nodiscard]] bool copy(const QString& from, const QString& to);
     // Copies a file of the working folder to a path outside it (a removable drive, say), as
-    // atomically as copy: the target is either its old content or the whole copy.
+    // atomically as copy: the target is either its old content or the whole copy. What an earlier
+    // copy cut short left beside the target goes first.
     [[nodiscard]] bool copyOut(const QString& from, const QString& targetPath);
     // Removes a file; a missing file counts as removed. Refuses when the file is open on a channel
     // (close it first).

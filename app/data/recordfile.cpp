@@ -15,23 +15,35 @@ QString displayName(const QString& path) {
 
 } // namespace
 
+bool writeWhole(QFileDevice& device, QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const qint64 written = device.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
 RecordFile::RecordFile(const QString& path, int recordLength)
     : m_path(path), m_recordLength(recordLength), m_file(path) {}
 
 RecordFile::~RecordFile() = default;
 
 // A file the user has marked read-only is still opened, read-only, so that it can be listed and
-// printed; every write then fails with a message saying why.
+// printed; every write then fails with a message saying why. Whole records are read and written in
+// single calls, so the file needs no buffer of its own: without one every write reaches the system
+// at once and fails there with its reason.
 bool RecordFile::open() {
     const QString name = displayName(m_path);
     if (m_recordLength < 1)
         return fail(QStringLiteral("Could not open %1").arg(name), QStringLiteral("the record length is not valid"));
     if (m_file.isOpen())
         return true;
-    if (m_file.open(QIODevice::ReadWrite))
+    if (m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return true;
     const QString why = m_file.errorString();
-    if (QFileInfo(m_path).isFile() && m_file.open(QIODevice::ReadOnly))
+    if (QFileInfo(m_path).isFile() && m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return true;
     return fail(QStringLiteral("Could not open %1").arg(name), why);
 }
@@ -126,7 +138,7 @@ bool RecordFile::writeEach(const QList<std::pair<qint64, Record>>& records, qsiz
             return fail(what, QStringLiteral("there is no record %1").arg(n));
         last = std::max(last, n);
         changed();
-        if (!m_file.seek((n - 1) * m_recordLength) || m_file.write(record.bytes()) != m_recordLength)
+        if (!m_file.seek((n - 1) * m_recordLength) || !writeWhole(m_file, record.bytes()))
             return fail(what, m_file.errorString());
         if (written)
             ++*written;
@@ -169,7 +181,7 @@ bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
         bytes.clear();
         for (qsizetype i = first; i < qMin(first + perWrite, records.size()); ++i)
             bytes += records.at(i).bytes();
-        if (m_file.write(bytes) != bytes.size() || !m_file.flush()) {
+        if (!writeWhole(m_file, bytes) || !m_file.flush()) {
             const QString why = m_file.errorString();
             dropPartialRecord();
             appended = qMax<qint64>(0, count() - before);
@@ -188,8 +200,8 @@ void RecordFile::dropPartialRecord() {
     const qint64 size = file.size();
     if (size % m_recordLength != 0)
         file.resize(size - size % m_recordLength);
-    if (!m_file.open(QIODevice::ReadWrite))
-        (void)m_file.open(QIODevice::ReadOnly);
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        (void)m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 bool RecordFile::rewrite(const QList<Record>& records) {
@@ -217,14 +229,14 @@ bool RecordFile::rewriteBytes(const QByteArray& bytes) {
     QSaveFile save(m_path);
     if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(what, save.errorString());
-    if (save.write(bytes) != bytes.size())
+    if (!writeWhole(save, bytes))
         return fail(what, save.errorString());
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
     changed();
     const bool saved = save.commit();
     const QString why = save.errorString();
-    if (!m_file.open(QIODevice::ReadWrite)) {
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         const QString reopenWhy = m_file.errorString();
         if (saved)
             return fail(QStringLiteral("Saved %1 but could not open it again").arg(displayName(m_path)), reopenWhy);
@@ -233,6 +245,20 @@ bool RecordFile::rewriteBytes(const QByteArray& bytes) {
     if (!saved)
         return fail(what, why);
     return true;
+}
+
+bool RecordFile::rewriteFirst(const QList<Record>& records) {
+    if (!canWrite(QStringLiteral("Could not save %1").arg(displayName(m_path)), records))
+        return false;
+    const std::optional<QByteArray> old = readAllBytes();
+    if (!old)
+        return false;
+    QByteArray bytes;
+    for (const Record& record : records)
+        bytes += record.bytes();
+    if (old->size() > bytes.size())
+        bytes += QByteArrayView(*old).sliced(bytes.size());
+    return rewriteBytes(bytes);
 }
 
 // The file may have been marked read-only, or removed, since it was opened; writes to the open file

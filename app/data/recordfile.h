@@ -11,6 +11,10 @@
 
 namespace pantrex {
 
+// Writes all of bytes, going on after a write the disk took only part of, so that a failure carries
+// the system's reason ("No space left on device") and not an unknown error.
+[[nodiscard]] bool writeWhole(QFileDevice& device, QByteArrayView bytes);
+
 // A file of equal-length records, numbered from 1, with no header. A trailing partial record
 // (a length that is not a multiple of the record length) is not counted and never read; the
 // next append writes over it, and a rewrite drops it.
@@ -61,6 +65,9 @@ public:
     [[nodiscard]] bool rewrite(const QList<Record>& records);
     // The same with the records as one block of bytes, whole records only.
     [[nodiscard]] bool rewriteBytes(const QByteArray& bytes);
+    // Puts these records in place of the first ones (past the end of a shorter file), every whole
+    // record after them kept, in one atomic rewrite.
+    [[nodiscard]] bool rewriteFirst(const QList<Record>& records);
 
     QString errorString() const { return m_error; }
 

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -45,6 +46,14 @@ Record nameFileRecord(const QString& listName) {
     Record record(NameFileRecord::Length);
     record.set(NameFileRecord::ListFileName, kept ? stored : QByteArray());
     return record;
+}
+
+// Whether two files of the working folder are both there and hold the same bytes.
+bool sameBytes(const FileChannels& files, const QString& one, const QString& other) {
+    QFile first(files.pathOf(one));
+    QFile second(files.pathOf(other));
+    return first.size() == second.size() && first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) &&
+           first.readAll() == second.readAll();
 }
 
 } // namespace
@@ -98,16 +107,21 @@ void pantrex1::backUpProducts() {
 // A shopping list left by an older edition replaces the default list, once.
 void pantrex1::takeOverOldList() {
     qint64 oldCount = 0;
-    RecordFile* old = m_pantmod.files.open(ShoppingChannel, OldEditionList, ShoppingRecord::Length);
+    // Looked at only when it is there: nothing is made in the folder only to be removed again.
+    RecordFile* old = m_pantmod.files.exists(OldEditionList)
+                          ? m_pantmod.files.open(ShoppingChannel, OldEditionList, ShoppingRecord::Length)
+                          : nullptr;
     if (old)
         oldCount = old->count();
     m_pantmod.files.close(ShoppingChannel);
     if (oldCount > 0) {
         // The list it replaces is kept beside it, and the old list goes only once its copy is safely
-        // on disk.
+        // on disk. A run stopped between the two finds the copy already made: the list is then the
+        // old edition's, and the one kept beside it must stay as it is.
+        const bool copied = sameBytes(m_pantmod.files, OldEditionList, DefaultList);
         const bool replacedKept =
-            m_pantmod.files.size(DefaultList) == 0 || m_pantmod.files.copy(DefaultList, ReplacedListBackup);
-        if (replacedKept && m_pantmod.files.copy(OldEditionList, DefaultList)) {
+            copied || m_pantmod.files.size(DefaultList) == 0 || m_pantmod.files.copy(DefaultList, ReplacedListBackup);
+        if (replacedKept && (copied || m_pantmod.files.copy(OldEditionList, DefaultList))) {
             if (!m_pantmod.files.remove(OldEditionList))
                 reportFileError(m_pantmod.files.errorString());
         } else {
@@ -116,7 +130,7 @@ void pantrex1::takeOverOldList() {
         m_pantmod.shoppath = DefaultList;
         return;
     }
-    // Only the empty file the probe made goes again; anything with bytes in it stays.
+    // An empty file goes; anything with bytes in it stays.
     if (old && m_pantmod.files.size(OldEditionList) == 0 && !m_pantmod.files.remove(OldEditionList))
         reportFileError(m_pantmod.files.errorString());
     readListName();
@@ -170,15 +184,17 @@ void pantrex1::pickproductlist() {
 void pantrex1::openMergeProbe() {
     m_pantmod.mergepath = baseName(m_pantmod.prodpath) + QStringLiteral(".mrg");
     qint64 count = 0;
-    RecordFile* merge = m_pantmod.files.open(MergeChannel, m_pantmod.mergepath, ProductRecord::Length);
+    // Looked at only when it is there: nothing is made in the folder only to be removed again.
+    const bool present = m_pantmod.files.exists(m_pantmod.mergepath);
+    RecordFile* merge =
+        present ? m_pantmod.files.open(MergeChannel, m_pantmod.mergepath, ProductRecord::Length) : nullptr;
     if (merge)
         count = merge->count();
-    else
+    else if (present)
         reportFileError(m_pantmod.files.errorString());
     m_pantmod.files.close(MergeChannel);
     mergecmd->setEnabled(count > 0);
-    // Only the empty file the probe made goes again; a file that could not be read, or holds
-    // anything at all, stays.
+    // An empty file goes; a file that could not be read, or holds anything at all, stays.
     if (merge && m_pantmod.files.size(m_pantmod.mergepath) == 0 && !m_pantmod.files.remove(m_pantmod.mergepath))
         reportFileError(m_pantmod.files.errorString());
 }

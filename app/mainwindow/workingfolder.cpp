@@ -1,5 +1,6 @@
 #include "workingfolder.h"
 
+#include "data/filechannels.h"
 #include "platform/dialogs.h"
 
 #include <QDateTime>
@@ -64,6 +65,8 @@ bool WorkingFolder::claim(Dialogs& dialogs) {
     if (lock->tryLock(0) ||
         (ownerUnknownForAWhile(*lock, lockPath) && removeLock(*lock, lockPath) && lock->tryLock(0))) {
         m_lock = std::move(lock);
+        // No other Pantrex saves here now: whatever a save cut short by the last run left goes.
+        removeSaveLeftoversIn(QDir(m_path));
         return true;
     }
     // Something other than a lock file under the lock's name (a folder) cannot be replaced by one.

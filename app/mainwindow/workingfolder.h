@@ -11,6 +11,7 @@ class Dialogs;
 
 // Claims the working folder for this run: the folder must exist (it is created when missing) and
 // be writable, and no other Pantrex may be working in it. The claim lasts as long as this object.
+// Once claimed, what a save cut short by an earlier run left beside a data file is removed.
 class WorkingFolder {
 public:
     explicit WorkingFolder(const QString& folder);

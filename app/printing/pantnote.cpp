@@ -83,7 +83,7 @@ bool pantnote::save() {
     }
     Record record(Capacity);
     record.set(NotesText, toAnsi(blankTrimmed(Text1->storedText())));
-    const bool written = file->write(1, record);
+    const bool written = file->rewriteFirst({record});
     if (written)
         m_fileRecord = record.bytes();
     else

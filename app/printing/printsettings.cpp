@@ -32,7 +32,7 @@ std::optional<QString> writePrintSettings(FileChannels& files, const Record& rec
     RecordFile* file = files.open(PrintSettingsChannel, SettingsFile, PrintSettingsRecord::Length);
     if (!file)
         return files.errorString();
-    if (!file->write(1, record))
+    if (!file->rewriteFirst({record}))
         return file->errorString();
     return std::nullopt;
 }
@@ -51,15 +51,17 @@ QStringList readPrintNotes(FileChannels& files) {
 
 std::optional<QString> writePrintNotes(FileChannels& files, const QStringList& notes) {
     RecordFile* file = files.open(PrintNotesChannel, NotesFile, PrintNoteRecord::Length);
-    std::optional<QString> error;
     if (!file)
-        error = files.errorString();
-    for (int i = 0; file && !error && i < PrintNoteRecord::Count; ++i) {
-        Record record(PrintNoteRecord::Length);
-        record.set(PrintNoteRecord::Text, toAnsi(blankTrimmed(notes.value(i))));
-        if (!file->write(i + 1, record))
-            error = file->errorString();
+        return files.errorString();
+    QList<Record> records;
+    for (int i = 0; i < PrintNoteRecord::Count; ++i) {
+        records.append(Record(PrintNoteRecord::Length));
+        records.last().set(PrintNoteRecord::Text, toAnsi(blankTrimmed(notes.value(i))));
     }
+    // All three at once: a file never holds some new notes and some old.
+    std::optional<QString> error;
+    if (!file->rewriteFirst(records))
+        error = file->errorString();
     files.close(PrintNotesChannel);
     return error;
 }

@@ -29,9 +29,9 @@ QList<qint64> recordsNamed(const QByteArray& records, int length, Field category
     return found;
 }
 
-// Writes the new name into every record of the file whose trimmed category matches. Returns
-// false (after telling the user) when a record cannot be written; records before it keep the
-// new name.
+// Writes the new name into every record of the file whose trimmed category matches, the file
+// written anew in one atomic step. Returns false (after telling the user) when it cannot be; the
+// file is then as it was.
 bool renameIn(RecordFile& file, Field category, const QString& oldName, const QByteArray& newName,
               Qt::CaseSensitivity matching, Dialogs& dialogs, bool& changed) {
     const std::optional<QByteArray> records = file.readAllBytes();
@@ -40,21 +40,20 @@ bool renameIn(RecordFile& file, Field category, const QString& oldName, const QB
         return false;
     }
     const int length = file.recordLength();
-    QList<std::pair<qint64, Record>> renamed;
-    for (const qint64 n : recordsNamed(*records, length, category, oldName, matching)) {
-        Record record(length, QByteArrayView(*records).sliced((n - 1) * length, length));
-        record.set(category, newName);
-        renamed.append({n, record});
-    }
-    if (renamed.isEmpty())
+    const QList<qint64> named = recordsNamed(*records, length, category, oldName, matching);
+    if (named.isEmpty())
         return true;
-    qsizetype written = 0;
-    const bool all = file.writeEach(renamed, &written);
-    changed = changed || written > 0;
-    if (!all) {
+    QByteArray renamed = *records;
+    Record withNewName(length);
+    withNewName.set(category, newName);
+    const QByteArray field = withNewName.raw(category);
+    for (const qint64 n : named)
+        renamed.replace((n - 1) * length + category.offset, category.width, field);
+    if (!file.rewriteBytes(renamed)) {
         reportFileError(dialogs, file.errorString());
         return false;
     }
+    changed = true;
     return true;
 }
 

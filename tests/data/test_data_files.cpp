@@ -386,6 +386,29 @@ private Q_SLOTS:
         QCOMPARE(contents(channels.pathOf(target)), old);
         QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("grocery.bak"), QStringLiteral("grocery.dat")}));
     }
+
+    // Only what a save cut short leaves beside a data file there (its name, a dot and six letters
+    // that do not read as a word) is removed; anything else of the user's stays.
+    void saveLeftovers() {
+        QTemporaryDir dir;
+        const QStringList removed{"grocery.dat.AbCdEf", "grocery.lst.bak.XyZabc", "pantlpt.cfg.QWeRTY"};
+        const QStringList kept{
+            "grocery.dat",         "grocery.lst.bak",        "pantlpt.cfg",        "grocery.dat.AbCd3f",
+            "grocery.dat.AbCdEfG", "store.lst.QwErTy",       "notes.txt",          "notes.txt.AbCdEf",
+            "grocery.mrg.AbCdEf",  "grocery.dat.AbCdEf.old", "grocery.dat.backup", "grocery.lst.BACKUP",
+            "pantlpt.cfg.Before"};
+        for (const QString& name : removed + kept)
+            put(QDir(dir.path()).filePath(name), name.toLatin1());
+        removeSaveLeftoversIn(QDir(dir.path()));
+        QStringList left = kept;
+        left.sort(Qt::CaseInsensitive);
+        QCOMPARE(filesIn(dir.path()), left);
+
+        // Beside one file, wherever it is.
+        removeSaveLeftovers(QDir(dir.path()).filePath(QStringLiteral("grocery.mrg")));
+        left.removeOne(QStringLiteral("grocery.mrg.AbCdEf"));
+        QCOMPARE(filesIn(dir.path()), left);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDataFiles)

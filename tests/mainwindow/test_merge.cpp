@@ -211,7 +211,7 @@ void MergeTest::importStoppedMidway() {
     f.load();
 
     f.dialogs.expectMessage(Confirm, Answer::Yes);
-    f.dialogs.expectMessage(QStringLiteral("Could not write to grocery.dat: Unknown error\n\n2 new products were "
+    f.dialogs.expectMessage(QStringLiteral("Could not write to grocery.dat: File too large\n\n2 new products were "
                                            "added to grocery.dat; grocery.mrg is kept."));
     {
         // Room for two more products and part of a third.

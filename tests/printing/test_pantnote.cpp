@@ -165,7 +165,7 @@ void NotesTest::readOnlyFile() {
     f.load();
     pantnote* notes = openNotes(f);
     QTest::keyClicks(notes->Text1, " and new");
-    f.dialogs.expectMessage("Could not write to pantnotes.dat: the file is read-only");
+    f.dialogs.expectMessage("Could not save pantnotes.dat: the file is read-only");
     QTest::mouseClick(notes->savecmd, Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QVERIFY(notes->isVisible() && !f.window->isEnabled());

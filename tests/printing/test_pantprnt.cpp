@@ -168,8 +168,8 @@ void PrintDialogTest::readOnlyFiles() {
     QCOMPARE(notesShown(dialog), QStringList({"Old", "", ""}));
     QTest::keyClicks(dialog->notetxt[0], " and new");
     QTest::mouseClick(dialog->bold, Qt::LeftButton);
-    f.dialogs.expectMessage("Could not write to pantnote.dat: the file is read-only");
-    f.dialogs.expectMessage("Could not write to pantlpt.cfg: the file is read-only");
+    f.dialogs.expectMessage("Could not save pantnote.dat: the file is read-only");
+    f.dialogs.expectMessage("Could not save pantlpt.cfg: the file is read-only");
     QTest::mouseClick(dialog->cancelcmd, Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("pantlpt.cfg"), settingsBefore);

@@ -209,7 +209,7 @@ void CategoryRenameTest::readOnlyShoppingList() {
     pantadd& dialog = openToChange(1);
     m_fixture->dialogs.expectInput(Prompt, QStringLiteral("dairy products"));
     m_fixture->dialogs.expectMessage(Question, Answer::Ok);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.lst: the file is read-only"));
+    m_fixture->dialogs.expectMessage(QStringLiteral("Could not save grocery.lst: the file is read-only"));
     QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->products(), (QList<QByteArray>{Milk, Cheese, Bread, Yogurt}).join());
