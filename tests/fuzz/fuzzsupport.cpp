@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
