@@ -121,28 +121,16 @@ std::optional<QByteArray> RecordFile::readRange(qint64 first, qint64 n) const {
 }
 
 bool RecordFile::write(qint64 n, const Record& record) {
-    return writeEach({{n, record}});
-}
-
-bool RecordFile::writeEach(const QList<std::pair<qint64, Record>>& records, qsizetype* written) {
-    if (written)
-        *written = 0;
     const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
     if (!canWrite(what, {}))
         return false;
-    qint64 last = count();
-    for (const auto& [n, record] : records) {
-        if (record.length() != m_recordLength)
-            return fail(what, QStringLiteral("the record does not fit this file"));
-        if (n < 1 || n > last + 1)
-            return fail(what, QStringLiteral("there is no record %1").arg(n));
-        last = std::max(last, n);
-        changed();
-        if (!m_file.seek((n - 1) * m_recordLength) || !writeWhole(m_file, record.bytes()))
-            return fail(what, m_file.errorString());
-        if (written)
-            ++*written;
-    }
+    if (record.length() != m_recordLength)
+        return fail(what, QStringLiteral("the record does not fit this file"));
+    if (n < 1 || n > count() + 1)
+        return fail(what, QStringLiteral("there is no record %1").arg(n));
+    changed();
+    if (!m_file.seek((n - 1) * m_recordLength) || !writeWhole(m_file, record.bytes()))
+        return fail(what, m_file.errorString());
     if (!m_file.flush())
         return fail(what, m_file.errorString());
     return true;

@@ -50,9 +50,6 @@ public:
     [[nodiscard]] std::optional<QByteArray> readAllBytes() const;
     // Writes record n (1 to count + 1) and flushes it to disk.
     [[nodiscard]] bool write(qint64 n, const Record& record);
-    // Writes each record over its number in turn, then flushes them all; on a failure the records
-    // before it are written. written, when given, tells how many were.
-    [[nodiscard]] bool writeEach(const QList<std::pair<qint64, Record>>& records, qsizetype* written = nullptr);
     // Writes the record as number count + 1.
     [[nodiscard]] bool append(const Record& record);
     // Writes the records in order as numbers count + 1 onwards, many at a time. On failure the file
