@@ -1,11 +1,11 @@
 #include "filechannels.h"
 
 #include "filenames.h"
+#include "safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace pantrex {
 
@@ -46,7 +46,8 @@ bool isSaveLeftover(const QString& name, const QString& of) {
 void removeSaveLeftovers(const QString& path) {
     const QFileInfo target(path);
     for (const QString& name : target.dir().entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (isSaveLeftover(name, target.fileName()))
+        QString why;
+        if (isSaveLeftover(name, target.fileName()) && isRemovable(target.dir().filePath(name), why))
             QFile::remove(target.dir().filePath(name));
     }
 }
@@ -57,7 +58,9 @@ void removeSaveLeftoversIn(const QDir& folder) {
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         const QRegularExpressionMatch match = dataFile.match(name);
-        if (match.hasMatch() && names.contains(match.captured(1)) && isSaveLeftover(name, match.captured(1)))
+        QString why;
+        if (match.hasMatch() && names.contains(match.captured(1)) && isSaveLeftover(name, match.captured(1)) &&
+            isRemovable(folder.filePath(name), why))
             QFile::remove(folder.filePath(name));
     }
 }
@@ -126,15 +129,15 @@ bool FileChannels::copyOut(const QString& from, const QString& targetPath) {
 }
 
 bool FileChannels::copyFile(const QString& from, const QString& targetPath, const QString& what) {
-    QFile source(pathOf(from));
-    if (!source.open(QIODevice::ReadOnly)) {
-        m_error = what + QStringLiteral(": ") + source.errorString();
+    QFile source;
+    QString why;
+    if (openRegularFile(source, pathOf(from), QIODevice::ReadOnly, false, why) != OpenOutcome::Opened) {
+        m_error = what + QStringLiteral(": ") + why;
         return false;
     }
-    // Unbuffered, so that a write the disk has no room for fails there and then: a buffered one
-    // would only fail inside commit, which then still puts the cut copy in place.
-    QSaveFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    // A link in the copy's place is replaced by the copy: what it leads to is never written.
+    FileReplacement target(targetPath);
+    if (!target.open()) {
         m_error = what + QStringLiteral(": ") + target.errorString();
         return false;
     }
@@ -144,19 +147,17 @@ bool FileChannels::copyFile(const QString& from, const QString& targetPath, cons
             m_error = what + QStringLiteral(": ") + source.errorString();
             return false;
         }
-        if (!writeWhole(target, chunk)) {
+        if (!target.write(chunk)) {
             m_error = what + QStringLiteral(": ") + target.errorString();
             return false;
         }
     }
+    // Whatever the original was marked, the copy is an ordinary file the user can change.
+    target.makeOwnerWritable();
     if (!target.commit()) {
         m_error = what + QStringLiteral(": ") + target.errorString();
         return false;
     }
-    // Whatever the original was marked, the copy is an ordinary file the user can change.
-    QFile copied(targetPath);
-    copied.setPermissions(copied.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                          QFileDevice::ReadUser | QFileDevice::WriteUser);
     return true;
 }
 
@@ -168,8 +169,13 @@ bool FileChannels::remove(const QString& name) {
         m_error = QStringLiteral("Could not remove %1: it is still open").arg(name);
         return false;
     }
+    QString why;
+    if (!isRemovable(path, why)) {
+        m_error = QStringLiteral("Could not remove %1: %2").arg(name, why);
+        return false;
+    }
     QFile doomed(path);
-    if (!doomed.exists())
+    if (!doomed.exists() && !QFileInfo(path).isSymLink())
         return true;
     ++*revisionCounter(name);
     if (!doomed.remove()) {

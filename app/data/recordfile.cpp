@@ -1,7 +1,6 @@
 #include "recordfile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -14,16 +13,6 @@ QString displayName(const QString& path) {
 }
 
 } // namespace
-
-bool writeWhole(QFileDevice& device, QByteArrayView bytes) {
-    while (!bytes.isEmpty()) {
-        const qint64 written = device.write(bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
-}
 
 RecordFile::RecordFile(const QString& path, int recordLength)
     : m_path(path), m_recordLength(recordLength), m_file(path) {}
@@ -40,12 +29,20 @@ bool RecordFile::open() {
         return fail(QStringLiteral("Could not open %1").arg(name), QStringLiteral("the record length is not valid"));
     if (m_file.isOpen())
         return true;
-    if (m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return true;
-    const QString why = m_file.errorString();
-    if (QFileInfo(m_path).isFile() && m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return true;
-    return fail(QStringLiteral("Could not open %1").arg(name), why);
+    QString why;
+    if (!openOnDisk(true, why))
+        return fail(QStringLiteral("Could not open %1").arg(name), why);
+    return true;
+}
+
+// Read and write where the system allows it, else read only; a missing file is made only when create
+// says so. Something that is not a regular file of the working folder is never opened.
+bool RecordFile::openOnDisk(bool create, QString& why) {
+    const OpenOutcome outcome = openRegularFile(m_file, m_path, QIODevice::ReadWrite, create, why);
+    if (outcome != OpenOutcome::Failed)
+        return outcome == OpenOutcome::Opened;
+    QString readOnlyWhy;
+    return openRegularFile(m_file, m_path, QIODevice::ReadOnly, false, readOnlyWhy) == OpenOutcome::Opened;
 }
 
 void RecordFile::close() {
@@ -128,11 +125,15 @@ bool RecordFile::write(qint64 n, const Record& record) {
         return fail(what, QStringLiteral("the record does not fit this file"));
     if (n < 1 || n > count() + 1)
         return fail(what, QStringLiteral("there is no record %1").arg(n));
+    const bool appending = n == count() + 1;
     changed();
-    if (!m_file.seek((n - 1) * m_recordLength) || !writeWhole(m_file, record.bytes()))
-        return fail(what, m_file.errorString());
-    if (!m_file.flush())
-        return fail(what, m_file.errorString());
+    if (!m_file.seek((n - 1) * m_recordLength) || !writeWhole(m_file, record.bytes()) || !m_file.flush()) {
+        const QString why = m_file.errorString();
+        // An append the disk took only part of is taken off again: no piece of a record stays behind.
+        if (appending)
+            dropPartialRecord();
+        return fail(what, why);
+    }
     return true;
 }
 
@@ -180,16 +181,11 @@ bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
     return true;
 }
 
-// After a failed write: whatever of it is still on its way is let go (closing sends or drops it),
-// then a record cut short at the end of the file is taken off again.
+// After a failed write: a record cut short at the end of the file is taken off again.
 void RecordFile::dropPartialRecord() {
-    m_file.close();
-    QFile file(m_path);
-    const qint64 size = file.size();
+    const qint64 size = m_file.size();
     if (size % m_recordLength != 0)
-        file.resize(size - size % m_recordLength);
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        (void)m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        (void)m_file.resize(size - size % m_recordLength);
 }
 
 bool RecordFile::rewrite(const QList<Record>& records) {
@@ -214,18 +210,16 @@ bool RecordFile::rewriteBytes(const QByteArray& bytes) {
     // until the new one is completely on disk.
     // One unbuffered write, so that a disk without room for it fails here: a buffered write would
     // only fail inside commit, which then still puts the cut file in place.
-    QSaveFile save(m_path);
-    if (!save.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(what, save.errorString());
-    if (!writeWhole(save, bytes))
+    FileReplacement save(m_path);
+    if (!save.open() || !save.write(bytes))
         return fail(what, save.errorString());
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
     changed();
     const bool saved = save.commit();
     const QString why = save.errorString();
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        const QString reopenWhy = m_file.errorString();
+    QString reopenWhy;
+    if (!openOnDisk(false, reopenWhy)) {
         if (saved)
             return fail(QStringLiteral("Saved %1 but could not open it again").arg(displayName(m_path)), reopenWhy);
         return fail(what, why);
@@ -255,10 +249,17 @@ bool RecordFile::rewriteFirst(const QList<Record>& records) {
 bool RecordFile::stillWritable(const QString& what) const {
     if (!m_file.isWritable())
         return fail(what, QStringLiteral("the file is read-only"));
-    QFile probe(m_path);
-    if (probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    QFile probe;
+    QString why;
+    switch (openRegularFile(probe, m_path, QIODevice::ReadWrite, false, why)) {
+    case OpenOutcome::Opened:
         return true;
-    if (!probe.exists())
+    case OpenOutcome::Refused:
+        return fail(what, why);
+    case OpenOutcome::Failed:
+        break;
+    }
+    if (!QFileInfo(m_path).isSymLink() && !QFileInfo::exists(m_path))
         return fail(what, QStringLiteral("another program has removed it"));
     return fail(what, QStringLiteral("the file is read-only"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records.h"
+#include "safefile.h"
 
 #include <QFile>
 #include <QList>
@@ -10,10 +11,6 @@
 #include <utility>
 
 namespace pantrex {
-
-// Writes all of bytes, going on after a write the disk took only part of, so that a failure carries
-// the system's reason ("No space left on device") and not an unknown error.
-[[nodiscard]] bool writeWhole(QFileDevice& device, QByteArrayView bytes);
 
 // A file of equal-length records, numbered from 1, with no header. A trailing partial record
 // (a length that is not a multiple of the record length) is not counted and never read; the
@@ -73,6 +70,7 @@ public:
     void setRevisionCounter(quint64* counter) { m_revision = counter; }
 
 private:
+    bool openOnDisk(bool create, QString& why);
     std::optional<QByteArray> readRange(qint64 first, qint64 n) const;
     std::optional<QList<Record>> recordsIn(const std::optional<QByteArray>& bytes) const;
     void changed();

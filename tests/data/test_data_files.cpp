@@ -1,6 +1,7 @@
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/recordfile.h"
+#include "data/safefile.h"
 #include "support/filesizelimit.h"
 #include "support/permissions.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace pantrex;
 using pantrex::testing::PermissionsEnforced;
@@ -41,6 +44,20 @@ QStringList filesIn(const QString& folder) {
 }
 
 // Rights that ignore permissions make the read-only cases moot.
+// Puts something other than a file of the folder's own at name: a link to a file outside the folder,
+// a link to nothing, a named pipe, a folder.
+void putStrange(const QDir& folder, const QString& name, const QString& kind, const QString& outside) {
+    const QString path = folder.filePath(name);
+    if (kind == QLatin1String("link out"))
+        QVERIFY(QFile::link(outside, path));
+    else if (kind == QLatin1String("dangling link"))
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere")), path));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(folder.mkdir(name));
+}
+
 bool permissionsApply(const QString& path) {
     QFile probe(path);
     return !probe.open(QIODevice::ReadWrite | QIODevice::Append);
@@ -385,6 +402,95 @@ private Q_SLOTS:
         QVERIFY(!written);
         QCOMPARE(contents(channels.pathOf(target)), old);
         QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("grocery.bak"), QStringLiteral("grocery.dat")}));
+    }
+
+    void strangeFilesInPlace_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("replaceable"); // a copy or rewrite may put a file of its own there
+        QTest::newRow("link out of the folder") << QStringLiteral("link out") << true;
+        QTest::newRow("link to nothing") << QStringLiteral("dangling link") << true;
+        QTest::newRow("named pipe") << QStringLiteral("fifo") << false;
+        QTest::newRow("folder") << QStringLiteral("folder") << false;
+    }
+    // Nothing is ever written through a link out of the folder, nor waited on or removed that is not a
+    // file: files opened in place are refused; a copy replaces a link with a file of its own.
+    void strangeFilesInPlace() {
+        QFETCH(QString, kind);
+        QFETCH(bool, replaceable);
+        QTemporaryDir outer;
+        QDir(outer.path()).mkdir(QStringLiteral("work"));
+        const QString outside = QDir(outer.path()).filePath(QStringLiteral("precious.txt"));
+        put(outside, "the user's own");
+        FileChannels channels(QDir(outer.path()).filePath(QStringLiteral("work")));
+        const QDir folder = channels.folder();
+        put(channels.pathOf(QStringLiteral("grocery.dat")), pattern(146 * 2));
+        for (const char* name : {"pantrecp.dat", "grocery.bak", "pantnotes.dat", "drive"})
+            putStrange(folder, QString::fromLatin1(name), kind, outside);
+
+        QVERIFY(!channels.open(CustomListChannel, QStringLiteral("pantrecp.dat"), 251));
+        QVERIFY2(channels.errorString().startsWith(QStringLiteral("Could not open pantrecp.dat: it is ")),
+                 qPrintable(channels.errorString()));
+        QString why;
+        QVERIFY(!readRegularFile(channels.pathOf(QStringLiteral("pantnotes.dat")), -1, why));
+        QVERIFY(!why.isEmpty());
+        // Only a link itself may go; a pipe or a folder stays where it is.
+        const bool link = kind.contains(QLatin1String("link"));
+        QCOMPARE(channels.remove(QStringLiteral("pantrecp.dat")), link);
+        const QFileInfo removed(channels.pathOf(QStringLiteral("pantrecp.dat")));
+        QCOMPARE(removed.exists() || removed.isSymLink(), !link);
+
+        QCOMPARE(channels.copy(QStringLiteral("grocery.dat"), QStringLiteral("grocery.bak")), replaceable);
+        QCOMPARE(channels.copyOut(QStringLiteral("grocery.dat"), folder.filePath(QStringLiteral("drive"))),
+                 replaceable);
+        for (const char* name : {"grocery.bak", "drive"}) {
+            const QFileInfo copy(folder.filePath(QString::fromLatin1(name)));
+            QCOMPARE(copy.isFile() && !copy.isSymLink(), replaceable);
+            if (replaceable)
+                QCOMPARE(contents(copy.filePath()), pattern(146 * 2));
+        }
+        QCOMPARE(contents(outside), QByteArray("the user's own"));
+        QCOMPARE(QDir(outer.path()).entryList(QDir::Files), QStringList{QStringLiteral("precious.txt")});
+    }
+
+    // A link to a file of the folder itself is followed when the file is opened; a rewrite puts a
+    // file of its own in the link's place and leaves what it led to as it was.
+    void linkWithinTheFolder() {
+        QTemporaryDir dir;
+        FileChannels channels(dir.path());
+        put(channels.pathOf(QStringLiteral("store.lst")), pattern(149));
+        QVERIFY(QFile::link(QStringLiteral("store.lst"), channels.pathOf(QStringLiteral("grocery.lst"))));
+        RecordFile* file = channels.open(ShoppingChannel, QStringLiteral("grocery.lst"), 149);
+        QVERIFY2(file, qPrintable(channels.errorString()));
+        QCOMPARE(file->count(), 1);
+        QVERIFY2(file->rewrite({Record(149, pattern(149, 5))}), qPrintable(file->errorString()));
+        QVERIFY(!QFileInfo(channels.pathOf(QStringLiteral("grocery.lst"))).isSymLink());
+        QCOMPARE(contents(channels.pathOf(QStringLiteral("grocery.lst"))), pattern(149, 5));
+        QCOMPARE(contents(channels.pathOf(QStringLiteral("store.lst"))), pattern(149));
+    }
+
+    void appendOnAFullDisk_data() {
+        QTest::addColumn<bool>("several");
+        QTest::newRow("one record") << false;
+        QTest::newRow("several records") << true;
+    }
+    // An append the disk has room for only part of leaves the file at its old length.
+    void appendOnAFullDisk() {
+        QFETCH(bool, several);
+        QTemporaryDir dir;
+        FileChannels channels(dir.path());
+        put(channels.pathOf(QStringLiteral("pantrecp.dat")), pattern(251 * 2));
+        RecordFile* file = channels.open(CustomListChannel, QStringLiteral("pantrecp.dat"), 251);
+        QVERIFY(file);
+        bool written = false;
+        qint64 appended = 0;
+        {
+            testing::FileSizeLimit limit(251 * 2 + 80);
+            written = several ? file->appendAll({Record(251, pattern(251)), Record(251)}, appended)
+                              : file->append(Record(251, pattern(251)));
+        }
+        QVERIFY(!written);
+        QCOMPARE(contents(channels.pathOf(QStringLiteral("pantrecp.dat"))), pattern(251 * 2));
+        QCOMPARE(file->count(), 2);
     }
 
     // Only what a save cut short leaves beside a data file there (its name, a dot and six letters

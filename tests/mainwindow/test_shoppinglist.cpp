@@ -4,6 +4,7 @@
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
+#include "support/filesizelimit.h"
 #include "support/permissions.h"
 
 #include <QLabel>
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void addsSelectedProducts();
     void addsSeveralInRowOrder();
     void addNeedsCurrentProduct();
+    void addOnAFullDisk();
     void f2InSearchBoxAdds();
     void modifiesRow_data();
     void modifiesRow();
@@ -164,6 +166,22 @@ void ShoppingListTest::addsSeveralInRowOrder() {
     f.window->shoppingList()->foodoncmdClick();
     QCOMPARE(f.folder.read("grocery.lst"), file);
     QCOMPARE(f.pantmod->addmode, QString());
+}
+
+// A disk with room for part of a record: the error is told once, and no piece of the record stays.
+void ShoppingListTest::addOnAFullDisk() {
+    MainWindowFixture f;
+    f.folder.write("grocery.dat", productBytes("Milk"));
+    f.folder.write("grocery.lst", shoppingBytes("Old"));
+    f.load();
+    f.dialogs.expectMessage(QStringLiteral("Could not write to grocery.lst: File too large"));
+    {
+        FileSizeLimit limit(149 + 80);
+        f.window->shoppingList()->foodoncmd->click();
+    }
+    QVERIFY(f.dialogs.done());
+    QCOMPARE(f.folder.read("grocery.lst"), shoppingBytes("Old"));
+    QCOMPARE(f.window->shoppingList()->rowCount(), 1);
 }
 
 void ShoppingListTest::addNeedsCurrentProduct() {
