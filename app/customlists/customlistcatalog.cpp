@@ -25,14 +25,15 @@ bool CustomListCatalog::refresh(const FileChannels& files, QString& error) {
     if (path == m_path && revision == m_revision && size == m_size && info.lastModified() == m_modified &&
         info.metadataChangeTime() == m_changed)
         return true;
-    QFile file(path);
     QByteArray bytes;
-    if (info.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("Could not read %1: %2").arg(CustomListFile, file.errorString());
+    if (info.exists() || info.isSymLink()) {
+        QString why;
+        std::optional<QByteArray> read = readRegularFile(path, -1, why);
+        if (!read) {
+            error = QStringLiteral("Could not read %1: %2").arg(CustomListFile, why);
             return false;
         }
-        bytes = file.readAll();
+        bytes = std::move(*read);
     }
     m_path = path;
     m_revision = revision;

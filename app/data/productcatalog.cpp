@@ -63,8 +63,8 @@ void ProductCatalog::refresh(const FileChannels& files, const QString& name) {
         return;
     const bool sameFile = now.path == m_stamp.path;
     m_stamp = std::move(now);
-    QFile file(m_stamp.path);
-    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QString why;
+    QByteArray bytes = readRegularFile(m_stamp.path, -1, why).value_or(QByteArray());
     if (sameFile && applyChange(bytes))
         return;
     m_bytes = std::move(bytes);

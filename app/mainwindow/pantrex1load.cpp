@@ -3,6 +3,7 @@
 
 #include "data/ansitext.h"
 #include "data/filenames.h"
+#include "data/safefile.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
@@ -50,10 +51,9 @@ Record nameFileRecord(const QString& listName) {
 
 // Whether two files of the working folder are both there and hold the same bytes.
 bool sameBytes(const FileChannels& files, const QString& one, const QString& other) {
-    QFile first(files.pathOf(one));
-    QFile second(files.pathOf(other));
-    return first.size() == second.size() && first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) &&
-           first.readAll() == second.readAll();
+    QString why;
+    const std::optional<QByteArray> first = readRegularFile(files.pathOf(one), -1, why);
+    return first && first == readRegularFile(files.pathOf(other), -1, why);
 }
 
 } // namespace

@@ -223,12 +223,15 @@ void pantprnt::showDialog() {
 // with what clicking it does, so that odd combinations of flags settle as they always have.
 void pantprnt::loadChoices() {
     fontsizetxt->setText(DefaultFontSize);
+    QString error;
     if (m_pantmod.printdone == 0) {
-        const QStringList notes = readPrintNotes(m_pantmod.files);
+        const QStringList notes = readPrintNotes(m_pantmod.files, &error);
         for (int i = 0; i < 3; ++i)
             notetxt[i]->setText(notes.value(i));
     }
-    const Record settings = readPrintSettings(m_pantmod.files);
+    const Record settings = readPrintSettings(m_pantmod.files, &error);
+    if (!error.isEmpty())
+        showFileError(m_dialogs, error);
     const QString size = fromAnsi(settings.text(PrintSettingsRecord::FontSize));
     fontsizetxt->setText(size.isEmpty() ? DefaultFontSize : size);
 

@@ -2,6 +2,7 @@
 
 #include "data/ansitext.h"
 #include "data/filechannels.h"
+#include "data/safefile.h"
 #include "printing/printtext.h"
 
 #include <QFile>
@@ -13,17 +14,25 @@ namespace {
 const QString SettingsFile = QStringLiteral("pantlpt.cfg");
 const QString NotesFile = QStringLiteral("pantnote.dat");
 
+// Something in a file's place that is never read or written (a named pipe, a link out of the folder) is
+// told; a file merely missing or unreadable reads as empty, as it always has.
+void noteRefusal(const FileChannels& files, const QString& name, QString* error) {
+    QString why;
+    if (error && error->isEmpty() && isRefusedDataFile(files.pathOf(name), why))
+        *error = files.errorString();
+}
+
 } // namespace
 
 Record firstRecordOf(const FileChannels& files, const QString& name, int length) {
-    QFile file(files.pathOf(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return Record(length);
-    return Record(length, file.read(length));
+    QString why;
+    const std::optional<QByteArray> bytes = readRegularFile(files.pathOf(name), length, why);
+    return bytes ? Record(length, *bytes) : Record(length);
 }
 
-Record readPrintSettings(FileChannels& files) {
-    files.open(PrintSettingsChannel, SettingsFile, PrintSettingsRecord::Length);
+Record readPrintSettings(FileChannels& files, QString* error) {
+    if (!files.open(PrintSettingsChannel, SettingsFile, PrintSettingsRecord::Length))
+        noteRefusal(files, SettingsFile, error);
     return firstRecordOf(files, SettingsFile, PrintSettingsRecord::Length);
 }
 
@@ -37,8 +46,9 @@ std::optional<QString> writePrintSettings(FileChannels& files, const Record& rec
     return std::nullopt;
 }
 
-QStringList readPrintNotes(FileChannels& files) {
-    files.open(PrintNotesChannel, NotesFile, PrintNoteRecord::Length);
+QStringList readPrintNotes(FileChannels& files, QString* error) {
+    if (!files.open(PrintNotesChannel, NotesFile, PrintNoteRecord::Length))
+        noteRefusal(files, NotesFile, error);
     // All three records as one, so that a record cut short reads as far as it goes.
     const QByteArray head = firstRecordOf(files, NotesFile, PrintNoteRecord::Length * PrintNoteRecord::Count).bytes();
     files.close(PrintNotesChannel);

@@ -38,13 +38,13 @@ Record firstRecordOf(const FileChannels& files, const QString& name, int length)
 
 // Record 1 of the settings file, opened on its channel (created when missing) and left open. A
 // record cut short by the end of the file reads as far as it goes; missing bytes read as zeros.
-Record readPrintSettings(FileChannels& files);
+Record readPrintSettings(FileChannels& files, QString* error = nullptr);
 // Writes record 1 of the settings file, the file written anew in one atomic step; nothing, with the
 // reason, when it cannot.
 std::optional<QString> writePrintSettings(FileChannels& files, const Record& record);
 
 // The three notes, trimmed; a note the file does not hold is empty.
-QStringList readPrintNotes(FileChannels& files);
+QStringList readPrintNotes(FileChannels& files, QString* error = nullptr);
 // Writes the three notes trimmed into records 1 to 3, the file written anew in one atomic step;
 // records after them stay as they are.
 std::optional<QString> writePrintNotes(FileChannels& files, const QStringList& notes);

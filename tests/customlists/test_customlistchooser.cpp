@@ -3,6 +3,8 @@
 
 #include "state/pantmod.h"
 
+#include <sys/stat.h>
+
 using namespace pantrex;
 using namespace pantrex::testing;
 
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void noListsOnFile_data();
     void noListsOnFile();
     void namesWrittenByOtherPrograms();
+    void pipeInPlaceOfTheLists();
     void promptAndNeverMindRows();
     void itemsOfTheChosenList_data();
     void itemsOfTheChosenList();
@@ -108,6 +111,18 @@ void CustomListChooserTest::noListsOnFile() {
     QCOMPARE(list->listlbl->text(), caption);
     QVERIFY(f.folder.exists("pantrecp.dat"));
     QCOMPARE(f.folder.read("pantrecp.dat"), bytes);
+}
+
+// A named pipe in place of the custom lists is told of, never waited on or removed.
+void CustomListChooserTest::pipeInPlaceOfTheLists() {
+    MainWindowFixture f;
+    QCOMPARE(mkfifo(QFile::encodeName(f.folder.filePath("pantrecp.dat")).constData(), 0600), 0);
+    f.load();
+    f.dialogs.expectMessage("Could not open pantrecp.dat: it is not a regular file");
+    triggerMenu(*f.window, "recpreview");
+    QVERIFY(f.dialogs.done());
+    QVERIFY(!f.window->chooser()->List3->isVisible());
+    QVERIFY(QFileInfo(f.folder.filePath("pantrecp.dat")).exists());
 }
 
 // Zero bytes show as blanks, and a name padded with them is the same list as one padded with blanks.

@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace pantrex;
 using namespace pantrex::testing;
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void takesOverListOfOlderEdition_data();
     void takesOverListOfOlderEdition();
     void keepsEverythingWhenTheReplacedListCannotBeKept();
+    void backsUpDefaultProducts_data();
     void backsUpDefaultProducts();
     void opensListNamedInNameFile_data();
     void opensListNamedInNameFile();
@@ -30,6 +34,7 @@ private Q_SLOTS:
     void offersImportOnlyWithMergeRecords_data();
     void offersImportOnlyWithMergeRecords();
     void countsOnlyWholeRecords();
+    void keepsMergeFileItCannotRead_data();
     void keepsMergeFileItCannotRead();
     void listNamedLikeProgramFileSharesDefaultProducts();
     void activationAfterDialogs();
@@ -98,23 +103,46 @@ void StartupTest::keepsEverythingWhenTheReplacedListCannotBeKept() {
     f.folder.write("pantlist.dat", old);
     f.folder.write("grocery.lst", shoppingBytes("Eggs"));
     QVERIFY(QDir(f.folder.path()).mkdir("grocery.lst.bak"));
-    f.dialogs.expectMessage("Could not copy grocery.lst to grocery.lst.bak: Filename refers to a directory");
+    f.dialogs.expectMessage("Could not copy grocery.lst to grocery.lst.bak: it is not a regular file");
     f.load();
     QCOMPARE(f.folder.read("pantlist.dat"), old);
     QCOMPARE(f.folder.read("grocery.lst"), shoppingBytes("Eggs"));
 }
 
+void StartupTest::backsUpDefaultProducts_data() {
+    QTest::addColumn<bool>("linkedOut");
+    QTest::newRow("an older copy") << false;
+    QTest::newRow("a link to a file elsewhere") << true;
+}
+
+// The copy of each start replaces whatever is in its place; a link's own file is never written.
 void StartupTest::backsUpDefaultProducts() {
+    QFETCH(bool, linkedOut);
     MainWindowFixture f;
+    QTemporaryDir elsewhere;
+    const QByteArray older = "an older copy that is longer than the products are";
     const QByteArray products = productBytes("Milk") + productBytes("Bread");
     f.folder.write("grocery.dat", products);
-    f.folder.write("grocery.bak", "an older copy that is longer than the products are");
+    const QString outside = elsewhere.filePath(QStringLiteral("mine.txt"));
+    if (linkedOut) {
+        QFile mine(outside);
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write(older) == older.size());
+        QVERIFY(QFile::link(outside, f.folder.filePath("grocery.bak")));
+    } else {
+        f.folder.write("grocery.bak", older);
+    }
     QFile::setPermissions(f.folder.filePath("grocery.dat"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser);
     f.load();
     QCOMPARE(f.folder.read("grocery.bak"), products);
+    QVERIFY(!QFileInfo(f.folder.filePath("grocery.bak")).isSymLink());
     QCOMPARE(f.folder.read("grocery.dat"), products);
     QVERIFY(QFileInfo(f.folder.filePath("grocery.bak")).permissions() & QFile::WriteOwner);
     QCOMPARE(f.pantmod->prodcount, 2);
+    if (linkedOut) {
+        QFile mine(outside);
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), older);
+    }
 }
 
 void StartupTest::opensListNamedInNameFile_data() {
@@ -242,17 +270,44 @@ void StartupTest::countsOnlyWholeRecords() {
     QCOMPARE(f.folder.read("grocery.dat"), products);
 }
 
+void StartupTest::keepsMergeFileItCannotRead_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unreadable") << "unreadable"
+                                << "Could not open grocery.mrg: Permission denied";
+    QTest::newRow("named pipe") << "fifo"
+                                << "Could not open grocery.mrg: it is not a regular file";
+    QTest::newRow("link out of the folder")
+        << "link"
+        << "Could not open grocery.mrg: it is a link to a file outside the working folder";
+}
+
+// A merge file that cannot or may not be read is told of, and stays as it is.
 void StartupTest::keepsMergeFileItCannotRead() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
     MainWindowFixture f;
-    f.folder.write("grocery.mrg", productBytes("Tea"));
-    QFile::setPermissions(f.folder.filePath("grocery.mrg"), QFileDevice::Permissions());
+    QTemporaryDir elsewhere;
+    const QString path = f.folder.filePath("grocery.mrg");
+    if (kind == QLatin1String("fifo")) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QFile::link(elsewhere.filePath(QStringLiteral("x.mrg")), path));
+        QFile target(elsewhere.filePath(QStringLiteral("x.mrg")));
+        QVERIFY(target.open(QIODevice::WriteOnly) && target.write(productBytes("Tea")) > 0);
+    } else {
+        f.folder.write("grocery.mrg", productBytes("Tea"));
+        QFile::setPermissions(path, QFileDevice::Permissions());
+    }
     PermissionsEnforced enforced;
-    f.dialogs.expectMessage(QStringLiteral("Could not open grocery.mrg: Permission denied"));
+    f.dialogs.expectMessage(message);
     f.load();
     QVERIFY(f.dialogs.done());
     QVERIFY(!f.window->mergecmd->isEnabled());
-    QFile::setPermissions(f.folder.filePath("grocery.mrg"), QFileDevice::ReadOwner);
-    QCOMPARE(f.folder.read("grocery.mrg"), productBytes("Tea"));
+    QVERIFY(QFileInfo(path).exists() || QFileInfo(path).isSymLink());
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    if (kind != QLatin1String("fifo"))
+        QCOMPARE(f.folder.read("grocery.mrg"), productBytes("Tea"));
 }
 
 void StartupTest::listNamedLikeProgramFileSharesDefaultProducts() {

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <sys/stat.h>
+
 using namespace pantrex;
 using namespace pantrex::testing;
 
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void savedNotes_data();
     void savedNotes();
     void readOnlyFiles();
+    void strangeFilesInPlace_data();
+    void strangeFilesInPlace();
 };
 
 void PrintDialogTest::savedChoices_data() {
@@ -176,6 +180,26 @@ void PrintDialogTest::readOnlyFiles() {
     QCOMPARE(f.folder.read("pantnote.dat"), notesBefore);
     // What could not be saved is still in the dialog for the rest of the run.
     QCOMPARE(openPrintDialog(f)->notetxt[0]->text(), QStringLiteral("Old and new"));
+}
+
+void PrintDialogTest::strangeFilesInPlace_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("choices") << "pantlpt.cfg";
+    QTest::newRow("notes") << "pantnote.dat";
+}
+
+// A named pipe in place of the choices or the notes is told of when the dialog opens, never waited on.
+void PrintDialogTest::strangeFilesInPlace() {
+    QFETCH(QString, name);
+    MainWindowFixture f;
+    layShoppingFiles(f.folder);
+    QCOMPARE(mkfifo(QFile::encodeName(f.folder.filePath(name)).constData(), 0600), 0);
+    f.load();
+    f.dialogs.expectMessage("Could not open " + name + ": it is not a regular file");
+    pantprnt* dialog = openPrintDialog(f);
+    QVERIFY(f.dialogs.done());
+    QVERIFY(dialog->isVisible());
+    QVERIFY(QFileInfo(f.folder.filePath(name)).exists());
 }
 
 QTEST_MAIN(PrintDialogTest)
