@@ -57,7 +57,9 @@ void pantnote::load() {
     // A record cut short by the end of the file shows as far as it goes.
     const Record record = firstRecordOf(m_pantmod.files, NotesFile, Capacity);
     m_fileRecord = record.bytes();
-    Text1->setStoredText(fromAnsi(record.text(NotesText)));
+    // A zero byte another program left in the text shows as a blank: the text after it is kept.
+    const QByteArray stored = record.raw(NotesText).replace('\0', ' ');
+    Text1->setStoredText(fromAnsi(fieldText(stored)));
     m_pantmod.files.close(NotesChannel);
 }
 

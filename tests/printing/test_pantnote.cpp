@@ -11,6 +11,9 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace pantrex;
 using namespace pantrex::testing;
@@ -45,6 +48,9 @@ private Q_SLOTS:
     void printing();
     void changedByAnotherProgram();
     void readOnlyFile();
+    void zeroBytesShowAsBlanks();
+    void strangeFileInPlace_data();
+    void strangeFileInPlace();
 };
 
 void NotesTest::waysOut_data() {
@@ -172,6 +178,51 @@ void NotesTest::readOnlyFile() {
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Old"));
     QTest::mouseClick(notes->cancelcmd, Qt::LeftButton);
     QVERIFY(f.window->isEnabled());
+}
+
+// Text after a zero byte another program left is shown, and kept by a save without an edit.
+void NotesTest::zeroBytesShowAsBlanks() {
+    MainWindowFixture f;
+    f.folder.write("pantnotes.dat", QByteArray("Buy milk") + '\0' + QByteArray(" and eggs and bread"));
+    f.load();
+    pantnote* notes = openNotes(f);
+    QCOMPARE(notes->Text1->toPlainText(), QStringLiteral("Buy milk  and eggs and bread"));
+    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Buy milk  and eggs and bread"));
+}
+
+void NotesTest::strangeFileInPlace_data() {
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("named pipe") << true << "it is not a regular file";
+    QTest::newRow("link out of the folder") << false << "it is a link to a file outside the working folder";
+}
+
+// A named pipe or a link out of the folder in the notes' place is told of, never waited on or written.
+void NotesTest::strangeFileInPlace() {
+    QFETCH(bool, pipe);
+    QFETCH(QString, why);
+    MainWindowFixture f;
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("mine.txt"));
+    QFile mine(outside);
+    QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4);
+    mine.close();
+    const QString path = f.folder.filePath("pantnotes.dat");
+    QVERIFY(pipe ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QFile::link(outside, path));
+    f.load();
+    f.dialogs.expectMessage("Could not open pantnotes.dat: " + why);
+    pantnote* notes = openNotes(f);
+    QVERIFY(f.dialogs.done());
+    QTest::keyClicks(notes->Text1, "New");
+    f.dialogs.expectMessage("Could not open pantnotes.dat: " + why);
+    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QVERIFY(f.dialogs.done());
+    QTest::mouseClick(notes->cancelcmd, Qt::LeftButton);
+    QVERIFY(f.window->isEnabled());
+    QCOMPARE(QFileInfo(path).isSymLink(), !pipe);
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("mine"));
 }
 
 QTEST_MAIN(NotesTest)
