@@ -1,18 +1,25 @@
 // Where a printout goes on a printer of the print system: the printer takes it whole, perhaps to
-// wait in its queue.
+// wait in its queue, or refuses it, and then the user is told and may keep it as a PDF file.
 #include "printingfixture.h"
 
 #include "mainwindow/productview.h"
 #include "platform/qtlineprinter.h"
 #include "support/fakeprintqueue.h"
+#include "support/permissions.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTime>
 
 using namespace pantrex;
 using namespace pantrex::testing;
 
 namespace {
+
+const QString Refused = QStringLiteral("it is not accepting jobs (Out of toner)");
+const QString Offer = QStringLiteral("The printer Office did not accept the printout: ") + Refused +
+                      QStringLiteral("\n\nSave it as a PDF file in the working folder instead?");
 
 // A main window over the shopping files that prints on the fake print system.
 struct PrintSystemFixture : MainWindowFixture {
@@ -66,6 +73,9 @@ class WherePrintoutsGoTest : public QObject {
 private Q_SLOTS:
     void takenByThePrinter_data();
     void takenByThePrinter();
+    void refused_data();
+    void refused();
+    void refusedAndNotSaved();
 };
 
 void WherePrintoutsGoTest::takenByThePrinter_data() {
@@ -101,6 +111,72 @@ void WherePrintoutsGoTest::takenByThePrinter() {
     QVERIFY(!QFile::exists(job.spoolPath));
     f.folder.write("handed.pdf", job.pdf);
     QCOMPARE(firstLineOf(f.folder.filePath("handed.pdf")), firstLine(printout));
+}
+
+void WherePrintoutsGoTest::refused_data() {
+    QTest::addColumn<QString>("printout");
+    QTest::addColumn<bool>("save");
+
+    QTest::newRow("shopping list saved") << "shopping list" << true;
+    QTest::newRow("shopping list not saved") << "shopping list" << false;
+    QTest::newRow("product list saved") << "product list" << true;
+    QTest::newRow("product list not saved") << "product list" << false;
+}
+
+// Saved, the refused printout is the very file the printer was offered, named as any printout
+// made without a printer; not saved, nothing of it is left, and the print dialog stays open.
+void WherePrintoutsGoTest::refused() {
+    QFETCH(QString, printout);
+    QFETCH(bool, save);
+
+    PrintSystemFixture f;
+    f.queue.answer = {false, Refused};
+    f.print(printout, {{Offer, save ? Dialogs::Answer::Yes : Dialogs::Answer::No}});
+    QVERIFY(f.dialogs.done());
+    const Dialogs::Message& box = f.dialogs.shown().constLast().message;
+    QVERIFY(box.buttons == Dialogs::Buttons::YesNo && box.icon == Dialogs::Icon::Exclamation);
+    QCOMPARE(f.queue.jobs.size(), 1);
+    QVERIFY(!QFile::exists(f.queue.jobs.constFirst().spoolPath));
+    QCOMPARE(f.printDialogOpen(), printout == QLatin1String("shopping list") && !save);
+
+    const QStringList pdfs = f.pdfFiles();
+    if (!save) {
+        QVERIFY2(pdfs.isEmpty(), qPrintable(pdfs.join(QLatin1Char(','))));
+        QCOMPARE(f.window->infolbl->text(), QString());
+        return;
+    }
+    QCOMPARE(pdfs.size(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^%1 \\d{4}-\\d\\d-\\d\\d \\d{4}\\.pdf$").arg(printout))
+                 .match(pdfs.constFirst())
+                 .hasMatch(),
+             qPrintable(pdfs.constFirst()));
+    const QString pdf = f.folder.filePath(pdfs.constFirst());
+    QCOMPARE(f.folder.read(pdfs.constFirst()), f.queue.jobs.constFirst().pdf);
+    QCOMPARE(firstLineOf(pdf), firstLine(printout));
+    QCOMPARE(f.window->infolbl->text(), "Printout saved as " + QDir::toNativeSeparators(pdf));
+}
+
+// A PDF file that cannot be written is told as well, with the system's reason.
+void WherePrintoutsGoTest::refusedAndNotSaved() {
+    PrintSystemFixture f;
+    f.queue.answer = {false, Refused};
+    QVERIFY(QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    // The file's name gives the minute: it must not change between here and the printout.
+    while (QTime::currentTime().second() >= 58)
+        QTest::qWait(250);
+    const QString pdf = QtLinePrinter::pdfFilePath(f.folder.path(), "product list", QDateTime::currentDateTime());
+    {
+        PermissionsEnforced enforced;
+        f.print("product list", {{Offer, Dialogs::Answer::Yes},
+                                 {"The printout was abandoned.\n\nThe printer reported: " +
+                                      QDir::toNativeSeparators(pdf) + " could not be written: Permission denied",
+                                  Dialogs::Answer::Ok}});
+    }
+    QVERIFY(QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(f.dialogs.done());
+    QVERIFY(f.pdfFiles().isEmpty());
+    QVERIFY(!QFile::exists(f.queue.jobs.constFirst().spoolPath));
+    QCOMPARE(f.window->infolbl->text(), QString());
 }
 
 QTEST_MAIN(WherePrintoutsGoTest)
