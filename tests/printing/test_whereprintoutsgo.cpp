@@ -7,8 +7,10 @@
 #include "support/fakeprintqueue.h"
 #include "support/permissions.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QLabel>
+#include <QListView>
 #include <QRegularExpression>
 #include <QTime>
 
@@ -76,6 +78,8 @@ private Q_SLOTS:
     void refused_data();
     void refused();
     void refusedAndNotSaved();
+    void hintLineKeepsWhere_data();
+    void hintLineKeepsWhere();
 };
 
 void WherePrintoutsGoTest::takenByThePrinter_data() {
@@ -177,6 +181,49 @@ void WherePrintoutsGoTest::refusedAndNotSaved() {
     QVERIFY(f.pdfFiles().isEmpty());
     QVERIFY(!QFile::exists(f.queue.jobs.constFirst().spoolPath));
     QCOMPARE(f.window->infolbl->text(), QString());
+}
+
+void WherePrintoutsGoTest::hintLineKeepsWhere_data() {
+    QTest::addColumn<QString>("nextMove");
+    QTest::addColumn<QString>("hint");
+
+    const QString where = QStringLiteral("Printed on the test printer");
+    QTest::newRow("pointer resting where it was") << "" << where;
+    QTest::newRow("onto the window background") << "background" << where;
+    QTest::newRow("onto a list") << "List1"
+                                 << "";
+    QTest::newRow("onto a button") << "foodoncmd"
+                                   << "Add the selected product(s) to shopping list.";
+}
+
+// The print dialog closes over the shopping list, where the pointer rests. The window below is told
+// the pointer is over it, and then the pointer moves on: over a control, the hints are as always.
+void WherePrintoutsGoTest::hintLineKeepsWhere() {
+    QFETCH(QString, nextMove);
+    QFETCH(QString, hint);
+
+    MainWindowFixture f;
+    layShoppingFiles(f.folder);
+    f.load();
+    pantrex1* window = f.window.get();
+    QWidget* list = window->shoppingList()->list2;
+    const QPoint resting = list->mapTo(window, list->rect().center());
+    QCursor::setPos(window->mapToGlobal(resting));
+    QCoreApplication::processEvents();
+    pantprnt* dialog = openPrintDialog(f);
+    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(window->infolbl->text(), QStringLiteral("Printed on the test printer"));
+
+    // The pointer has not moved, and yet the window now finds it over the list.
+    pointerMovesTo(window, resting);
+    if (nextMove == QLatin1String("background"))
+        pointerMovesTo(window, window->centralWidget()->mapTo(window, QPoint(2, 2)));
+    else if (!nextMove.isEmpty())
+        pointerEnters(window->findChild<QWidget*>(nextMove));
+    QCOMPARE(window->infolbl->text(), hint);
+    pointerEnters(window->shoppingList()->printlistcmd);
+    QCOMPARE(window->infolbl->text(), QStringLiteral("Print your shopping list."));
 }
 
 QTEST_MAIN(WherePrintoutsGoTest)
