@@ -3,10 +3,10 @@
 #include "platform/hoverbutton.h"
 #include "state/pantmod.h"
 
-#include <QEnterEvent>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QSinglePointEvent>
 
 #include <algorithm>
 
@@ -53,6 +53,11 @@ void HoverHints::setBackgroundButtons(const QList<HoverButton*>& buttons) {
         m_backgroundButtons.append(button);
 }
 
+void HoverHints::showUntilPointerMoves(const QString& text) {
+    m_infolbl->setText(text);
+    m_messageAt = QCursor::pos();
+}
+
 // Qt passes a pointer move that a control does not take on to the control's parents, and the
 // parents here are window background: each move counts only for the registered widget nearest to
 // the one really under the pointer, so a move over a button is not also a move over the background.
@@ -60,8 +65,16 @@ bool HoverHints::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Enter && event->type() != QEvent::MouseMove)
         return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (registeredUnderPointer(widget, event) != widget)
+    const auto* pointer = dynamic_cast<const QSinglePointEvent*>(event);
+    if (registeredUnderPointer(widget, pointer) != widget)
         return false;
+    if (m_background.contains(widget)) {
+        pointerOnBackground();
+        return false;
+    }
+    if (keepsMessage(pointer))
+        return false;
+    m_messageAt.reset();
     for (const ButtonHint& entry : std::as_const(m_buttons)) {
         if (entry.button == widget) {
             pointerOnButton(entry);
@@ -70,9 +83,15 @@ bool HoverHints::eventFilter(QObject* watched, QEvent* event) {
     }
     if (m_quiet.contains(widget))
         m_infolbl->clear();
-    else if (m_background.contains(widget))
-        pointerOnBackground();
     return false;
+}
+
+// A kept message stays while the pointer is where it was when the message was shown, within a
+// pixel: on a screen scaled by a fraction the two positions may be rounded apart.
+bool HoverHints::keepsMessage(const QSinglePointEvent* pointer) const {
+    if (!m_messageAt)
+        return false;
+    return !pointer || (pointer->globalPosition() - QPointF(*m_messageAt)).manhattanLength() < 2;
 }
 
 bool HoverHints::isRegistered(const QWidget* widget) const {
@@ -85,15 +104,10 @@ bool HoverHints::isRegistered(const QWidget* widget) const {
 // The registered widget nearest to the deepest widget under the pointer, looking up from it to this
 // one through plain containers only: over a control of its own, such as the search box or a label,
 // nothing happens (nullptr).
-const QWidget* HoverHints::registeredUnderPointer(const QWidget* widget, QEvent* event) const {
-    QPointF position;
-    if (event->type() == QEvent::MouseMove)
-        position = static_cast<QMouseEvent*>(event)->position();
-    else if (auto* enter = dynamic_cast<QEnterEvent*>(event))
-        position = enter->position();
-    else
+const QWidget* HoverHints::registeredUnderPointer(const QWidget* widget, const QSinglePointEvent* pointer) const {
+    if (!pointer)
         return widget;
-    const QWidget* under = widget->childAt(position.toPoint());
+    const QWidget* under = widget->childAt(pointer->position().toPoint());
     for (; under && under != widget; under = under->parentWidget()) {
         if (isRegistered(under))
             return under;
@@ -116,7 +130,8 @@ void HoverHints::pointerOnButton(const ButtonHint& entry) {
 }
 
 void HoverHints::pointerOnBackground() {
-    m_infolbl->clear();
+    if (!m_messageAt)
+        m_infolbl->clear();
     if (m_pantmod.hoverflag == 0)
         return;
     m_pantmod.hoverflag = 0;

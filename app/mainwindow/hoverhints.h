@@ -2,10 +2,14 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 class QLabel;
+class QSinglePointEvent;
 class QWidget;
 
 namespace pantrex {
@@ -15,7 +19,8 @@ struct PANTMOD;
 
 // The hint line and hover look of the main window. Resting the pointer on a registered button shows
 // its hint and may give it the hover look (and neighbours the normal look); moving over a quiet area
-// blanks the hint; moving over the window background also ends every hover look.
+// blanks the hint; moving over the window background also ends every hover look. A message shown
+// with showUntilPointerMoves() stays until the pointer next moves over a control.
 class HoverHints : public QObject {
     Q_OBJECT
 
@@ -32,6 +37,12 @@ public:
     void addBackground(QWidget* widget);
     void setBackgroundButtons(const QList<HoverButton*>& buttons);
 
+    // Shows text (where a printout went) on the hint line until the pointer next moves over a
+    // control. Moves over the window background leave it, and so does a pointer that has not moved:
+    // when a dialog closes, the window below is told the pointer is over it now, and the control
+    // there must not take the message away before it is read.
+    void showUntilPointerMoves(const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -44,7 +55,8 @@ private:
     };
 
     bool isRegistered(const QWidget* widget) const;
-    const QWidget* registeredUnderPointer(const QWidget* widget, QEvent* event) const;
+    const QWidget* registeredUnderPointer(const QWidget* widget, const QSinglePointEvent* pointer) const;
+    bool keepsMessage(const QSinglePointEvent* pointer) const;
     void pointerOnButton(const ButtonHint& entry);
     void pointerOnBackground();
 
@@ -54,6 +66,7 @@ private:
     QList<QObject*> m_quiet;
     QList<QObject*> m_background;
     QList<QPointer<HoverButton>> m_backgroundButtons;
+    std::optional<QPoint> m_messageAt; // where the pointer was when the kept message was shown
 };
 
 } // namespace pantrex

@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
@@ -28,8 +27,8 @@ namespace pantrex {
 // The windows the main window opens for printing and help, and the printer they print on.
 class PrintWindows : public QObject {
 public:
-    PrintWindows(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow, QLabel* hintLine)
-        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hintLine(hintLine) {
+    PrintWindows(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow, HoverHints* hints)
+        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hints(hints) {
         mainWindow->installEventFilter(this);
     }
 
@@ -107,18 +106,19 @@ protected:
     }
 
 private:
+    // On the hint line, where the user looks for it once the printout's windows have gone.
     void tellWhereItWent(LinePrinter& printer) {
-        QPointer<QLabel> hintLine = m_hintLine;
-        printer.setFinishedHandler([hintLine](const QString& where) {
-            if (hintLine)
-                hintLine->setText(where);
+        QPointer<HoverHints> hints = m_hints;
+        printer.setFinishedHandler([hints](const QString& where) {
+            if (hints)
+                hints->showUntilPointerMoves(where);
         });
     }
 
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
-    QLabel* m_hintLine;
+    HoverHints* m_hints;
     LinePrinter* m_printer = nullptr;
     std::unique_ptr<LinePrinter> m_systemPrinter;
     QPointer<pantprnt> m_print;
@@ -136,7 +136,7 @@ void pantrex1::showProgramHelp() {
 }
 
 void pantrex1::connectPrinting() {
-    m_printing = new PrintWindows(m_pantmod, m_dialogs, this, infolbl);
+    m_printing = new PrintWindows(m_pantmod, m_dialogs, this, m_hints);
     // The shopping list remembers what to print before the dialog opens.
     connect(m_shoppingList->printlistcmd, &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
     connect(m_productView->printmastercmd, &QPushButton::clicked, m_printing,

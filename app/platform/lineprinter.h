@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace pantrex {
 
@@ -30,10 +31,22 @@ public:
     [[nodiscard]] virtual bool newPage() = 0;
     // Sends the document on its way.
     [[nodiscard]] virtual bool endDocument() = 0;
-    // Throws the document begun so far away; nothing of it is printed or kept.
+    // Throws the document begun so far away, or the one the printer refused; nothing of it is
+    // printed or kept.
     virtual void abandonDocument() = 0;
 
     virtual QString errorString() const = 0;
+
+    // The printer (as the user knows it) that refused the document last ended, and its reason.
+    struct Refusal {
+        QString printer;
+        QString reason;
+    };
+    // Set when endDocument() failed because the printer did not take the document. That document
+    // is kept for saveRefusedAsPdf() until the next one begins or it is abandoned.
+    virtual std::optional<Refusal> refusal() const = 0;
+    // Writes the refused document as a PDF file in the working folder instead, and says where it went.
+    [[nodiscard]] virtual bool saveRefusedAsPdf() = 0;
 
     // Called with a sentence for the user saying where each finished document went.
     void setFinishedHandler(std::function<void(const QString& where)> handler) { m_finished = std::move(handler); }

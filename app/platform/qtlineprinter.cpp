@@ -1,5 +1,6 @@
 #include "qtlineprinter.h"
 
+#include "cupsprintqueue.h"
 #include "windowsfonts.h"
 
 #include <QDir>
@@ -9,7 +10,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <array>
 #include <utility>
@@ -43,14 +45,32 @@ bool allBlank(QStringView text) {
     return true;
 }
 
+QString savedAs(const QString& pdfPath) {
+    return QStringLiteral("Printout saved as %1").arg(QDir::toNativeSeparators(pdfPath));
+}
+
+// Copies a finished PDF file to its place in one step: the new file appears whole or not at all.
+std::optional<QString> copyPdf(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    const QByteArray content = source.readAll();
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit())
+        return target.errorString();
+    return std::nullopt;
+}
+
 } // namespace
 
 // One document on its way: the printer, the painter on it and where the next text goes.
 struct QtLinePrinter::Document {
     QPrinter printer{QPrinter::HighResolution};
     QPainter painter;
-    QString pdfPath; // empty when the document goes to a printer
-    QString where;   // the sentence for the user once it is done
+    std::optional<PrintQueue::Printer> device; // the printer it goes to, if any
+    std::unique_ptr<QTemporaryFile> spool;     // what the printer is handed at the end
+    QString pdfPath;                           // the PDF file it goes to instead of a printer
+    QString where;                             // the sentence for the user once it is done
     QFontMetricsF metrics{QFont()};
     qreal columnWidth = 0;
     qreal blankWidth = 0;
@@ -62,7 +82,19 @@ struct QtLinePrinter::Document {
     bool pageFull = false;
 };
 
-QtLinePrinter::QtLinePrinter(const QString& pdfFolder) : m_folder(pdfFolder) {
+// A document a printer refused, kept until the user has said whether to save it.
+struct QtLinePrinter::Refused {
+    std::unique_ptr<QTemporaryFile> spool;
+    QString documentName;
+    Refusal refusal;
+};
+
+QtLinePrinter::QtLinePrinter(const QString& pdfFolder)
+    : m_folder(pdfFolder), m_systemQueue(std::make_unique<CupsPrintQueue>()), m_queue(*m_systemQueue) {
+    mapWindowsFonts();
+}
+
+QtLinePrinter::QtLinePrinter(const QString& pdfFolder, PrintQueue& queue) : m_folder(pdfFolder), m_queue(queue) {
     mapWindowsFonts();
 }
 
@@ -117,29 +149,17 @@ bool QtLinePrinter::beginDocument() {
         applyFont();
         return true;
     }
+    m_refused.reset();
     auto document = std::make_unique<Document>();
     QPrinter& printer = document->printer;
     printer.setDocName(m_documentName);
     printer.setFullPage(false);
-    const QString named = qEnvironmentVariable("PANTREX_PRINT_PDF");
-    QPrinterInfo device = QPrinterInfo::defaultPrinter();
-    if (device.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
-        device = QPrinterInfo::availablePrinters().constFirst();
-    if (!named.isEmpty() || device.isNull()) {
-        document->pdfPath = !named.isEmpty() ? QFileInfo(named).absoluteFilePath()
-                                             : pdfFilePath(m_folder, m_documentName, QDateTime::currentDateTime());
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(document->pdfPath);
-        document->where = QStringLiteral("Printout saved as %1").arg(QDir::toNativeSeparators(document->pdfPath));
-    } else {
-        printer.setPrinterName(device.printerName());
-        document->where = QStringLiteral("Printout sent to %1")
-                              .arg(device.description().isEmpty() ? device.printerName() : device.description());
-    }
+    if (!chooseOutput(*document))
+        return false;
     printer.setPageMargins(PageMargins, QPageLayout::Millimeter);
     if (!document->painter.begin(&printer)) {
-        failed(document->pdfPath.isEmpty()
-                   ? QStringLiteral("the printer %1 cannot be used").arg(printer.printerName())
+        failed(document->device
+                   ? QStringLiteral("the printer %1 cannot be used").arg(document->device->shownName())
                    : QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(document->pdfPath)));
         return false;
     }
@@ -149,6 +169,35 @@ bool QtLinePrinter::beginDocument() {
     m_document = std::move(document);
     m_fontChanged = true;
     applyFont();
+    return true;
+}
+
+// Every document is painted as a PDF: into the named file, into a spool file for the printer, or
+// (no printer installed) into a file of its own in the working folder.
+bool QtLinePrinter::chooseOutput(Document& document) {
+    QPrinter& printer = document.printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString named = qEnvironmentVariable("PANTREX_PRINT_PDF");
+    if (named.isEmpty())
+        document.device = m_queue.printer();
+    if (!document.device) {
+        document.pdfPath = !named.isEmpty() ? QFileInfo(named).absoluteFilePath()
+                                            : pdfFilePath(m_folder, m_documentName, QDateTime::currentDateTime());
+        printer.setOutputFileName(document.pdfPath);
+        document.where = savedAs(document.pdfPath);
+        return true;
+    }
+    document.spool = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("pantrex-XXXXXX.pdf")));
+    if (!document.spool->open()) {
+        failed(QStringLiteral("the printer %1 cannot be used: %2")
+                   .arg(document.device->shownName(), document.spool->errorString()));
+        return false;
+    }
+    document.spool->close();
+    printer.setOutputFileName(document.spool->fileName());
+    if (document.device->pageSize.isValid())
+        printer.setPageSize(document.device->pageSize);
+    document.where = QStringLiteral("Printout sent to %1").arg(document.device->shownName());
     return true;
 }
 
@@ -307,29 +356,64 @@ bool QtLinePrinter::endDocument() {
     if (!m_document)
         return true;
     std::unique_ptr<Document> document = std::move(m_document);
+    const QString file = document->spool ? document->spool->fileName() : document->pdfPath;
     const bool ended = document->painter.end();
-    const bool written = document->pdfPath.isEmpty() || QFileInfo(document->pdfPath).size() > 0;
-    if (!ended || !written) {
-        failed(document->pdfPath.isEmpty()
-                   ? QStringLiteral("the printer did not take the document")
-                   : QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(document->pdfPath)));
-        if (!document->pdfPath.isEmpty())
-            QFile::remove(document->pdfPath);
+    if (!ended || QFileInfo(file).size() == 0) {
+        failed(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(file)));
+        if (!document->spool)
+            QFile::remove(file);
         return false;
     }
+    if (document->device)
+        return handOver(std::move(document));
     documentFinished(document->where);
     return true;
 }
 
+bool QtLinePrinter::handOver(std::unique_ptr<Document> document) {
+    const PrintQueue::Submission sent =
+        m_queue.submit(*document->device, document->spool->fileName(), document->printer.docName());
+    if (!sent.taken) {
+        failed(sent.why);
+        m_refused = std::make_unique<Refused>(Refused{std::move(document->spool), document->printer.docName(),
+                                                      Refusal{document->device->shownName(), sent.why}});
+        return false;
+    }
+    documentFinished(sent.why.isEmpty() ? document->where
+                                        : document->where + QStringLiteral(", where it waits: ") + sent.why);
+    return true;
+}
+
 void QtLinePrinter::abandonDocument() {
+    m_refused.reset();
     if (!m_document)
         return;
     std::unique_ptr<Document> document = std::move(m_document);
-    if (document->pdfPath.isEmpty())
-        document->printer.abort();
     document->painter.end();
-    if (!document->pdfPath.isEmpty())
+    if (!document->spool)
         QFile::remove(document->pdfPath);
+}
+
+std::optional<LinePrinter::Refusal> QtLinePrinter::refusal() const {
+    if (!m_refused)
+        return std::nullopt;
+    return m_refused->refusal;
+}
+
+// The file is named as a printout made now without a printer would be.
+bool QtLinePrinter::saveRefusedAsPdf() {
+    const std::unique_ptr<Refused> refused = std::move(m_refused);
+    if (!refused) {
+        failed(QStringLiteral("no refused printout is kept"));
+        return false;
+    }
+    const QString path = pdfFilePath(m_folder, refused->documentName, QDateTime::currentDateTime());
+    if (const std::optional<QString> error = copyPdf(refused->spool->fileName(), path)) {
+        failed(QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), *error));
+        return false;
+    }
+    documentFinished(savedAs(path));
+    return true;
 }
 
 void QtLinePrinter::failed(const QString& why) {

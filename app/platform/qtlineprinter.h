@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lineprinter.h"
+#include "printqueue.h"
 
 #include <QDateTime>
 #include <QString>
@@ -13,10 +14,14 @@ namespace pantrex {
 // PANTREX_PRINT_PDF when it is set, else to the system's default printer, else (no printer
 // installed) to a PDF file in the given folder named after the document and the time. Text that
 // would run past the right margin wraps at a blank onto the next line; a full page continues on
-// the next one.
+// the next one. A document for a printer is painted into a PDF spool file and handed to the
+// printer when it ends, so that the printer's answer is heard (see CupsPrintQueue).
 class QtLinePrinter : public LinePrinter {
 public:
+    // Prints on the system's printers.
     explicit QtLinePrinter(const QString& pdfFolder);
+    // Prints on the printers of queue, which outlives this printer.
+    QtLinePrinter(const QString& pdfFolder, PrintQueue& queue);
     ~QtLinePrinter() override;
 
     void setDocumentName(const QString& name) override;
@@ -31,6 +36,8 @@ public:
     bool endDocument() override;
     void abandonDocument() override;
     QString errorString() const override { return m_error; }
+    std::optional<Refusal> refusal() const override;
+    bool saveRefusedAsPdf() override;
 
     // The PDF file for a document made at this time in the folder, not yet taken by another file:
     // "shopping list 2026-12-07 1432.pdf", then "... 1432 (2).pdf".
@@ -38,8 +45,11 @@ public:
 
 private:
     struct Document;
+    struct Refused;
 
     bool beginDocument();
+    bool chooseOutput(Document& document);
+    bool handOver(std::unique_ptr<Document> document);
     void applyFont();
     bool startLine();
     qreal advanceOf(QStringView text) const;
@@ -48,6 +58,8 @@ private:
     void failed(const QString& why);
 
     QString m_folder;
+    std::unique_ptr<PrintQueue> m_systemQueue;
+    PrintQueue& m_queue;
     QString m_documentName = QStringLiteral("printout");
     QString m_family = QStringLiteral("Times New Roman");
     double m_size = 12;
@@ -55,6 +67,7 @@ private:
     bool m_underline = false;
     bool m_fontChanged = true;
     std::unique_ptr<Document> m_document;
+    std::unique_ptr<Refused> m_refused;
     QString m_error;
 };
 

@@ -22,10 +22,11 @@ GuardedPrinter::~GuardedPrinter() {
     QGuiApplication::restoreOverrideCursor();
 }
 
-void GuardedPrinter::tell(const Dialogs::Message& box) {
+Dialogs::Answer GuardedPrinter::tell(const Dialogs::Message& box) {
     QGuiApplication::restoreOverrideCursor();
-    m_dialogs.message(box);
+    const Dialogs::Answer answer = m_dialogs.message(box);
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    return answer;
 }
 
 template <typename Operation> void GuardedPrinter::run(Operation operation) {
@@ -104,7 +105,29 @@ bool GuardedPrinter::finish() {
     m_finished = true;
     if (m_printer.endDocument())
         return true;
+    if (const std::optional<LinePrinter::Refusal> refusal = m_printer.refusal())
+        return offerPdf(*refusal);
     m_guarding = true;
+    abandon();
+    return false;
+}
+
+// The printout is ready and whole, only the printer would not take it: nothing of it is thrown
+// away without the user's word. A "No" needs no further box.
+bool GuardedPrinter::offerPdf(const LinePrinter::Refusal& refusal) {
+    Dialogs::Message box;
+    box.text = QStringLiteral("The printer %1 did not accept the printout: %2\n\n"
+                              "Save it as a PDF file in the working folder instead?")
+                   .arg(refusal.printer, refusal.reason);
+    box.buttons = Dialogs::Buttons::YesNo;
+    box.icon = Dialogs::Icon::Exclamation;
+    if (tell(box) != Dialogs::Answer::Yes) {
+        m_abandoned = true;
+        m_printer.abandonDocument();
+        return false;
+    }
+    if (m_printer.saveRefusedAsPdf())
+        return true;
     abandon();
     return false;
 }

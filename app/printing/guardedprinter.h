@@ -1,17 +1,17 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/lineprinter.h"
 
 #include <QString>
 
 namespace pantrex {
 
-class LinePrinter;
-
 // Runs one printout's printer operations. A failing operation is reported in the box "Printer
 // error" and tried once more; when it fails again the printout is abandoned: the document is
 // thrown away, the user is told, and every later operation does nothing. After ignoreFailures()
-// (a printout's footer) a failing operation is passed over.
+// (a printout's footer) a failing operation is passed over. A finished document that the printer
+// refuses is told, and the user may keep it as a PDF file instead.
 class GuardedPrinter {
 public:
     GuardedPrinter(LinePrinter& printer, Dialogs& dialogs, const QString& documentName);
@@ -35,14 +35,15 @@ public:
     void newPage();
     void ignoreFailures() { m_guarding = false; }
 
-    // Ends the document. True when it is on its way to the printer; a document that could not be
-    // finished is reported as abandoned.
+    // Ends the document. True when it is on its way to the printer, or saved as a PDF file instead
+    // of a printer that refused it; a document that could not be finished is reported as abandoned.
     bool finish();
 
 private:
     template <typename Operation> void run(Operation operation);
     void abandon();
-    void tell(const Dialogs::Message& box);
+    bool offerPdf(const LinePrinter::Refusal& refusal);
+    Dialogs::Answer tell(const Dialogs::Message& box);
 
     LinePrinter& m_printer;
     Dialogs& m_dialogs;

@@ -5,6 +5,7 @@
 #include "platform/hoverbutton.h"
 #include "printing/pantprnt.h"
 
+#include <QProcess>
 #include <QTest>
 
 namespace pantrex::testing {
@@ -34,6 +35,20 @@ inline QString printedRow(const QString& quantity, const QString& item, const QS
 inline void typeText(QWidget* widget, const QString& text) {
     for (const QChar character : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+// The lines of text in a PDF file as laid out on its pages, empty lines left out.
+inline QStringList pdfLines(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(30000) || text.exitCode() != 0)
+        return {QStringLiteral("pdftotext failed: ") + QString::fromUtf8(text.readAllStandardError())};
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines.append(line);
+    }
+    return lines;
 }
 
 } // namespace pantrex::testing

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 
 using namespace pantrex;
@@ -164,23 +163,6 @@ void ShoppingPrintoutTest::printerFails() {
     if (printed && times == 1)
         QCOMPARE(f.printer.last().texts().mid(2, 4), listOrder(false));
 }
-
-namespace {
-
-QStringList pdfLines(const QString& pdf) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!text.waitForFinished(30000) || text.exitCode() != 0)
-        return {QStringLiteral("pdftotext failed: ") + QString::fromUtf8(text.readAllStandardError())};
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty())
-            lines.append(line);
-    }
-    return lines;
-}
-
-} // namespace
 
 void ShoppingPrintoutTest::toPdf() {
     MainWindowFixture f;

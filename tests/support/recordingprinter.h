@@ -41,6 +41,9 @@ public:
     bool endDocument() override;
     void abandonDocument() override;
     QString errorString() const override { return QStringLiteral("the printer is not ready"); }
+    // It never refuses a document.
+    std::optional<Refusal> refusal() const override { return std::nullopt; }
+    bool saveRefusedAsPdf() override { return false; }
 
     // print(text) fails the next `times` times it is asked to print exactly this text.
     void failPrinting(const QString& text, int times) { m_failures[text] = times; }
