@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs a build tree into a staging folder and checks it as a desktop would see it:
-#     checkinstall.sh BUILD_DIR SOURCE_DIR WITH_NOTIVA(0|1)
+#     checkinstall.sh BUILD_DIR SOURCE_DIR WITH_NOTIVA(0|1) APP_ID
 # Every file in its place, the icons at their sizes, the user guide with its pictures and the
-# manual page pointing at it, the menu entry valid for desktop-file-validate, Notiva's CMake
-# package usable, none of the Debian packages' own files, and the program started by the menu
-# entry's own command line working in the user's data folder.
+# manual page pointing at it, the menu entry (named after the AppStream id APP_ID) valid for
+# desktop-file-validate, Notiva's CMake package usable, none of the Debian packages' own files,
+# and the program started by the menu entry's own command line working in the user's data folder.
 set -euo pipefail
 build="$1"
 source="$2"
 notiva="$3"
+app_id="$4"
 
 stage="$(mktemp -d)"
 program=""
@@ -35,8 +36,8 @@ expect() {
         [ -f "$prefix/$path" ] || fail "missing $path"
     done
 }
-desktop="share/applications/pantrex.desktop"
-expect bin/pantrex "$desktop" share/icons/hicolor/scalable/apps/pantrex.svg \
+desktop="share/applications/$app_id.desktop"
+expect bin/pantrex "$desktop" "share/metainfo/$app_id.metainfo.xml" share/icons/hicolor/scalable/apps/pantrex.svg \
     share/man/man1/pantrex.1.gz share/doc/pantrex/README.md share/doc/pantrex/docs/user-guide.md \
     share/doc/pantrex/LICENSE
 [ -x "$prefix/bin/pantrex" ] || fail "bin/pantrex is not executable"
