@@ -31,6 +31,7 @@ endif()
 
 # The copyright file in the machine-readable form (DEP-5), with the licence text and holders read
 # from LICENSE. Debian calls the MIT licence "Expat".
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
 if(NOT licence MATCHES "\nCopyright \\(c\\) ([^\n]+)\n\n(.+)$")
     message(FATAL_ERROR "LICENSE: no \"Copyright (c) YEAR HOLDERS\" line followed by the licence text")
