@@ -50,6 +50,8 @@ pantabt::pantabt(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs
         makeLabel(QStringLiteral("Label1_2"), QStringLiteral("Obtain upgrades, report bugs at..."),
                   namedFont(QStringLiteral("Times New Roman"), 12), this),
     };
+    licencelbl = makeLabel(QStringLiteral("licencelbl"), QStringLiteral("Released under the MIT licence."),
+                           namedFont(QStringLiteral("Times New Roman"), 10), this);
     weblink = new QLabel(this);
     weblink->setObjectName(QStringLiteral("weblink"));
     weblink->setFont(namedFont(QStringLiteral("Times New Roman"), 12));
@@ -73,6 +75,7 @@ pantabt::pantabt(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1[0], 0, Qt::AlignHCenter);
     layout->addWidget(Label1[1], 0, Qt::AlignHCenter);
+    layout->addWidget(licencelbl, 0, Qt::AlignHCenter);
     layout->addSpacing(12);
     layout->addLayout(link);
     layout->addStretch(1);

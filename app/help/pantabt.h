@@ -11,8 +11,8 @@ namespace pantrex {
 class Dialogs;
 class HoverButton;
 
-// The about box: the program's name and version, and where to get upgrades and report bugs. Made
-// on the first "About" and afterwards only hidden and shown.
+// The about box: the program's name and version, its licence, and where to get upgrades and report
+// bugs. Made on the first "About" and afterwards only hidden and shown.
 class pantabt : public QDialog {
     Q_OBJECT
 
@@ -24,6 +24,7 @@ public:
     static QUrl linkTarget();
 
     QList<QLabel*> Label1; // the name, the version and the line before the link
+    QLabel* licencelbl;    // under the version: the licence Pantrex is released under
     QLabel* weblink;
     HoverButton* Command1;
 

@@ -16,8 +16,9 @@ ProgramRun::~ProgramRun() = default;
 bool ProgramRun::start() {
     if (!m_folder.claim(m_dialogs))
         return false;
-    // Desktops match the windows to the menu entry and its icon by these.
-    QGuiApplication::setDesktopFileName(QStringLiteral("pantrex"));
+    // Desktops match the windows to the menu entry (installed as PANTREX_APP_ID.desktop) and its
+    // icon by these.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PANTREX_APP_ID));
     QApplication::setWindowIcon(basketPicture());
     m_pantmod = std::make_unique<PANTMOD>(m_folder.path());
     m_window = std::make_unique<pantrex1>(*m_pantmod, m_dialogs);

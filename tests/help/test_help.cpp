@@ -129,8 +129,17 @@ void HelpTest::aboutBox() {
     f.window->aboutcmd->trigger();
     pantabt* about = f.window->findChild<pantabt*>(QStringLiteral("pantabt"));
     QVERIFY(about && about->isVisible());
+    QCOMPARE(about->Label1.size(), 3);
+    QCOMPARE(about->Label1.at(0)->text(), QStringLiteral("Pantrex Shopping List Utility"));
     QCOMPARE(about->Label1.at(1)->text(), QStringLiteral(" Version 4.0.6"));
+    QCOMPARE(about->Label1.at(2)->text(), QStringLiteral("Obtain upgrades, report bugs at..."));
     QCOMPARE(about->weblink->toolTip(), QStringLiteral("Go to Pantrex website"));
+    // The licence line sits under the version, whole and in plain sight.
+    QCOMPARE(about->licencelbl->text(), QStringLiteral("Released under the MIT licence."));
+    QVERIFY(about->licencelbl->isVisible());
+    QVERIFY(about->licencelbl->geometry().top() >= about->Label1.at(1)->geometry().bottom());
+    QVERIFY(about->licencelbl->geometry().bottom() < about->Label1.at(2)->geometry().top());
+    QVERIFY(about->licencelbl->width() >= about->licencelbl->sizeHint().width());
 
     QTest::mouseClick(about->weblink, Qt::LeftButton, {}, QPoint(4, about->weblink->height() / 2));
     QCOMPARE(m_opened, QList<QUrl>{pantabt::linkTarget()});

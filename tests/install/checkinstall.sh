@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs a build tree into a staging folder and checks it as a desktop would see it:
-#     checkinstall.sh BUILD_DIR SOURCE_DIR WITH_NOTIVA(0|1)
-# Every file in its place, the icons at their sizes, the user guide with its pictures, the menu
-# entry valid for desktop-file-validate, Notiva's CMake package usable, and the program started
-# by the menu entry's own command line working in the user's data folder.
+#     checkinstall.sh BUILD_DIR SOURCE_DIR WITH_NOTIVA(0|1) APP_ID
+# Every file in its place, the icons at their sizes, the user guide with its pictures and the
+# manual page pointing at it, the menu entry (named after the AppStream id APP_ID) valid for
+# desktop-file-validate, Notiva's CMake package usable, none of the Debian packages' own files,
+# and the program started by the menu entry's own command line working in the user's data folder.
 set -euo pipefail
 build="$1"
 source="$2"
 notiva="$3"
+app_id="$4"
 
 stage="$(mktemp -d)"
 program=""
@@ -34,8 +36,10 @@ expect() {
         [ -f "$prefix/$path" ] || fail "missing $path"
     done
 }
-expect bin/pantrex share/applications/pantrex.desktop share/icons/hicolor/scalable/apps/pantrex.svg \
-    share/man/man1/pantrex.1.gz share/doc/pantrex/README.md share/doc/pantrex/docs/user-guide.md
+desktop="share/applications/$app_id.desktop"
+expect bin/pantrex "$desktop" "share/metainfo/$app_id.metainfo.xml" share/icons/hicolor/scalable/apps/pantrex.svg \
+    share/man/man1/pantrex.1.gz share/doc/pantrex/README.md share/doc/pantrex/docs/user-guide.md \
+    share/doc/pantrex/LICENSE
 [ -x "$prefix/bin/pantrex" ] || fail "bin/pantrex is not executable"
 
 # A PNG's width and height are the big-endian numbers at bytes 16 and 20.
@@ -52,13 +56,19 @@ for size in 16 32 48 64 128 256; do
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/pantrex.svg" || fail "pantrex.svg is no SVG"
 zcat "$prefix/share/man/man1/pantrex.1.gz" | head -n 1 | grep -q '^\.TH PANTREX 1 ' || fail "pantrex.1.gz is no manual page"
+# The manual page is written at install time, for the prefix installed to.
+zcat "$prefix/share/man/man1/pantrex.1.gz" | grep -qxF ".IR $prefix/share/doc/pantrex/docs/user-guide.md ." ||
+    fail "pantrex.1.gz does not name the installed guide: $(zcat "$prefix/share/man/man1/pantrex.1.gz" | tail -n 1)"
+# The Debian packages' copyright files, changelogs and lintian overrides are theirs alone.
+debian_only="$(cd "$prefix" && find . -path ./share/lintian -prune -print -o -name copyright -print -o -name 'changelog.Debian*' -print)"
+[ -z "$debian_only" ] || fail "Debian package files in a plain install: $debian_only"
 
 # The guide's pictures are installed beside it, so its links work in the installed copy.
 while read -r picture; do
     expect "share/doc/pantrex/docs/$picture"
 done < <(grep -o '](images/[^)]*)' "$source/docs/user-guide.md" | sed 's/^](//; s/)$//')
 
-validation="$(desktop-file-validate "$prefix/share/applications/pantrex.desktop" 2>&1)" ||
+validation="$(desktop-file-validate "$prefix/$desktop" 2>&1)" ||
     fail "desktop-file-validate failed"
 [ -z "$validation" ] || fail "desktop-file-validate: $validation"
 
@@ -71,7 +81,11 @@ if [ "$notiva" = 1 ]; then
         expect "include/notiva/$header"
     done
     expect "$libdir/cmake/Notiva/NotivaConfig.cmake" "$libdir/cmake/Notiva/NotivaConfigVersion.cmake" \
-        share/doc/pantrex/msgboxcontrol/README.md
+        share/doc/libnotiva-dev/README.md bin/notiva-demo share/man/man1/notiva-demo.1.gz
+    zcat "$prefix/share/man/man1/notiva-demo.1.gz" | head -n 1 | grep -q '^\.TH NOTIVA\\-DEMO 1 ' ||
+        fail "notiva-demo.1.gz is no manual page"
+    executable="$(find "$prefix/$libdir" -name 'libnotiva.so.1.*' -type f -perm /111)"
+    [ -z "$executable" ] || fail "the library is executable: $executable"
     # A host project finds the library and its headers through the installed package.
     mkdir -p "$stage/host"
     cat >"$stage/host/CMakeLists.txt" <<'EOF'
@@ -92,7 +106,7 @@ fi
 
 # Start the program the way the menu does, in a home of its own and from an unrelated folder:
 # it must make and use ~/.local/share/pantrex and leave the current folder alone.
-exec_line="$(sed -n 's/^Exec=//p' "$prefix/share/applications/pantrex.desktop")"
+exec_line="$(sed -n 's/^Exec=//p' "$prefix/$desktop")"
 read -r -a command <<<"$exec_line"
 mkdir -p "$stage/home" "$stage/elsewhere"
 data="$stage/home/.local/share/pantrex"
