@@ -43,7 +43,7 @@ Kind kindOf(const QString& path, int& error) {
 // What the link at path leads to, when that is within path's own folder; empty otherwise.
 QString linkTargetWithinFolder(const QString& path) {
     const QFileInfo link(path);
-    const QString target = link.canonicalFilePath();
+    QString target = link.canonicalFilePath();
     const QString folder = QFileInfo(link.absolutePath()).canonicalFilePath();
     if (target.isEmpty() || folder.isEmpty() || !target.startsWith(folder + QLatin1Char('/')))
         return {};
