@@ -1,13 +1,14 @@
 #include "customliststore.h"
 
 #include "data/ansitext.h"
+#include "data/filenames.h"
 #include "platform/dialogs.h"
 #include "state/pantmod.h"
 
 namespace pantrex {
 
-const QString CustomListFile = QStringLiteral("pantrecp.dat");
-const QString CustomListBackup = QStringLiteral("pantrecp.bak");
+const QString& CustomListFile = DataFile::CustomLists;
+const QString& CustomListBackup = DataFile::CustomListBackup;
 
 namespace {
 

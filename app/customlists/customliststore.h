@@ -19,8 +19,8 @@ struct PANTMOD;
 // all the records that carry its name; new records always go at the end, so the records of a list
 // lie in the order they were added, between those of other lists.
 
-extern const QString CustomListFile;   // "pantrecp.dat"
-extern const QString CustomListBackup; // "pantrecp.bak", the file as it was before the last deletion
+extern const QString& CustomListFile;   // "pantrecp.dat"
+extern const QString& CustomListBackup; // "pantrecp.bak", the file as it was before the last deletion
 
 // Opens the file afresh on channel 5 (a missing file is created empty) and sets customcount from
 // its length. On failure the user is told why and nullptr comes back.

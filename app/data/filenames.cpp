@@ -29,12 +29,15 @@ QString baseName(const QString& fileName) {
 
 bool isProgramFile(const QString& name) {
     static const QStringList programFiles = {
-        QStringLiteral("grocery.dat"),  QStringLiteral("grocery.bak"),  QStringLiteral("grocery.old"),
-        QStringLiteral("namefile.dat"), QStringLiteral("pantlist.dat"), QStringLiteral("pantrecp.dat"),
-        QStringLiteral("pantrecp.bak"), QStringLiteral("pantnote.dat"), QStringLiteral("pantnotes.dat"),
-        QStringLiteral("pantlpt.cfg"),
+        DataFile::DefaultProducts, DataFile::ProductBackup, DataFile::ImportedCopy,     DataFile::NameFile,
+        DataFile::OldEditionList,  DataFile::CustomLists,   DataFile::CustomListBackup, DataFile::PrintNotes,
+        DataFile::Notes,           DataFile::PrintSettings,
     };
     return programFiles.contains(name, Qt::CaseInsensitive);
+}
+
+QString mergeFileOf(const QString& productList) {
+    return baseName(productList) + QStringLiteral(".mrg");
 }
 
 QString ownProductList(const QString& shoppingList) {

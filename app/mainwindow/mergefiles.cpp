@@ -15,8 +15,6 @@ namespace pantrex {
 
 namespace {
 
-const QString ImportedCopy = QStringLiteral("grocery.old");
-
 Dialogs::Answer ask(Dialogs& dialogs, const QString& text, Dialogs::Buttons buttons,
                     Dialogs::Icon icon = Dialogs::Icon::None) {
     Dialogs::Message box;
@@ -25,10 +23,6 @@ Dialogs::Answer ask(Dialogs& dialogs, const QString& text, Dialogs::Buttons butt
     box.buttons = buttons;
     box.icon = icon;
     return dialogs.message(box);
-}
-
-QString mergeFileOf(const QString& productList) {
-    return baseName(productList) + QStringLiteral(".mrg");
 }
 
 bool reopenProducts(PANTMOD& pantmod) {
@@ -173,7 +167,7 @@ ImportResult importMergeFile(PANTMOD& pantmod) {
         return result;
     }
     result.outcome = ImportResult::Outcome::Imported;
-    if (!files.copy(pantmod.mergepath, ImportedCopy) || !files.remove(pantmod.mergepath))
+    if (!files.copy(pantmod.mergepath, DataFile::ImportedCopy) || !files.remove(pantmod.mergepath))
         result.error = files.errorString();
     else
         result.mergeFileGone = true;

@@ -111,7 +111,7 @@ void pantnew::createcmdClick() {
         created.text = QStringLiteral("Data file created: ") + m_pantmod.prodpath;
         m_dialogs.message(created);
     } else {
-        m_pantmod.prodpath = QStringLiteral("grocery.dat");
+        m_pantmod.prodpath = DataFile::DefaultProducts;
         m_pantmod.defwarned = 0;
     }
     m_pantmod.newlistflag = 1;

@@ -21,15 +21,12 @@ namespace pantrex {
 
 namespace {
 
-const QString DefaultList = QStringLiteral("grocery.lst");
-const QString DefaultProducts = QStringLiteral("grocery.dat");
-const QString ProductBackup = QStringLiteral("grocery.bak");
-const QString OldEditionList = QStringLiteral("pantlist.dat");
-// The default list as it was before an older edition's list replaced it. Not "grocery.bak", which
-// holds the product list's copy of each start, and not a name ending in ".lst", which would be
-// offered as a shopping list.
-const QString ReplacedListBackup = QStringLiteral("grocery.lst.bak");
-const QString NameFile = QStringLiteral("namefile.dat");
+using DataFile::DefaultList;
+using DataFile::DefaultProducts;
+using DataFile::NameFile;
+using DataFile::OldEditionList;
+using DataFile::ProductBackup;
+using DataFile::ReplacedListBackup;
 
 // A list name from the name file is used only when it names a shopping list in the working folder;
 // anything else (a folder part, "..", zero bytes, another data file) falls back to the default list.
@@ -182,7 +179,7 @@ void pantrex1::pickproductlist() {
 
 // Import is offered only while a merge file with products lies beside the product list.
 void pantrex1::openMergeProbe() {
-    m_pantmod.mergepath = baseName(m_pantmod.prodpath) + QStringLiteral(".mrg");
+    m_pantmod.mergepath = mergeFileOf(m_pantmod.prodpath);
     qint64 count = 0;
     // Looked at only when it is there: nothing is made in the folder only to be removed again.
     const bool present = m_pantmod.files.exists(m_pantmod.mergepath);

@@ -2,6 +2,7 @@
 
 #include "data/ansitext.h"
 #include "data/filechannels.h"
+#include "data/filenames.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "printing/notesedit.h"
@@ -17,7 +18,7 @@ namespace pantrex {
 
 namespace {
 
-const QString NotesFile = QStringLiteral("pantnotes.dat");
+const QString& NotesFile = DataFile::Notes;
 constexpr Field NotesText{0, pantnote::Capacity};
 
 } // namespace

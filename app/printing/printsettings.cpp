@@ -2,6 +2,7 @@
 
 #include "data/ansitext.h"
 #include "data/filechannels.h"
+#include "data/filenames.h"
 #include "data/safefile.h"
 #include "printing/printtext.h"
 
@@ -11,8 +12,8 @@ namespace pantrex {
 
 namespace {
 
-const QString SettingsFile = QStringLiteral("pantlpt.cfg");
-const QString NotesFile = QStringLiteral("pantnote.dat");
+const QString& SettingsFile = DataFile::PrintSettings;
+const QString& NotesFile = DataFile::PrintNotes;
 
 // Something in a file's place that is never read or written (a named pipe, a link out of the folder) is
 // told; a file merely missing or unreadable reads as empty, as it always has.

@@ -29,7 +29,7 @@ Answer ask(Dialogs& dialogs, const QString& text, const QString& title, Buttons 
 // Other shopping lists without products of their own share the default list, so the first
 // deletion from it after a list was opened asks first. Returns false when the user declines.
 bool passDefaultListWarning(PANTMOD& pantmod, Dialogs& dialogs) {
-    if (pantmod.defwarned != 0 || pantmod.prodpath.toLower() != QStringLiteral("grocery.dat"))
+    if (pantmod.defwarned != 0 || pantmod.prodpath.compare(DataFile::DefaultProducts, Qt::CaseInsensitive) != 0)
         return true;
     const Answer answer = ask(dialogs,
                               QStringLiteral("This is the default master list and is used for any shopping lists that "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/filechannels.h"
+#include "data/filenames.h"
 #include "data/numbertext.h"
 #include "data/productcatalog.h"
 
@@ -23,10 +24,10 @@ struct PANTMOD {
     FileChannels files;
 
     // The open shopping list (channel 2) and its record count.
-    QString shoppath = QStringLiteral("grocery.lst");
+    QString shoppath = DataFile::DefaultList;
     qint64 shopcount = 0;
     // The open product list (channel 1) and its record count.
-    QString prodpath = QStringLiteral("grocery.dat");
+    QString prodpath = DataFile::DefaultProducts;
     qint64 prodcount = 0;
     // Opens a product list on channel 1 and counts it: prodcount is its number of records, 0 when
     // it cannot be opened (nullptr; files.errorString() says why).
