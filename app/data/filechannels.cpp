@@ -142,7 +142,7 @@ bool FileChannels::copyFile(const QString& from, const QString& targetPath, cons
         return false;
     }
     while (!source.atEnd()) {
-        const QByteArray chunk = source.read(64 * 1024);
+        const QByteArray chunk = source.read(qint64(64) * 1024);
         if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
             m_error = what + QStringLiteral(": ") + source.errorString();
             return false;

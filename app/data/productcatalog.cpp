@@ -142,8 +142,8 @@ bool ProductCatalog::applyRemoved(const QByteArray& bytes) {
         m_nameLength[size_t(to - 1)] = m_nameLength[size_t(n - 1)];
         m_namePrefix[size_t(to - 1)] = m_namePrefix[size_t(n - 1)];
         m_categoryKeys[size_t(to - 1)] = m_categoryKeys[size_t(n - 1)];
-        std::memmove(m_lowerNames.data() + (to - 1) * NameWidth, m_lowerNames.constData() + (n - 1) * NameWidth,
-                     NameWidth);
+        std::memmove(m_lowerNames.data() + qsizetype(to - 1) * NameWidth,
+                     m_lowerNames.constData() + (n - 1) * NameWidth, NameWidth);
     }
     // Numbers only move down and keep their order, so the names keep theirs.
     std::erase_if(m_byName, [&moved](qint32 n) { return moved[size_t(n)] == 0; });

@@ -242,6 +242,26 @@ qreal QtLinePrinter::advanceOf(QStringView text) const {
     return visible == 0 ? blanks : d.metrics.horizontalAdvance(text.first(visible).toString()) + blanks;
 }
 
+// How much of the start of text goes on what is left of the line: the longest start that fits,
+// broken after its last blank where there is one.
+qsizetype QtLinePrinter::fittingLength(QStringView text, qreal room) const {
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (advanceOf(text.first(middle)) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    const qsizetype blank = text.first(fits).lastIndexOf(QLatin1Char(' '));
+    if (blank > 0)
+        return blank;
+    if (m_document->x > 0)
+        return 0;                // the word goes whole to the next line
+    return fits == 0 ? 1 : fits; // not even one character fits a whole line: print it all the same
+}
+
 bool QtLinePrinter::drawText(const QString& text) {
     Document& d = *m_document;
     QStringView rest(text);
@@ -252,24 +272,7 @@ bool QtLinePrinter::drawText(const QString& text) {
         QStringView piece = rest;
         qreal advance = advanceOf(rest);
         if (advance > room) {
-            // The longest start that fits, broken after its last blank where there is one.
-            qsizetype fits = 0;
-            qsizetype tooLong = rest.size();
-            while (tooLong - fits > 1) {
-                const qsizetype middle = (fits + tooLong) / 2;
-                if (advanceOf(rest.first(middle)) <= room)
-                    fits = middle;
-                else
-                    tooLong = middle;
-            }
-            const qsizetype blank = rest.first(fits).lastIndexOf(QLatin1Char(' '));
-            if (blank > 0)
-                fits = blank;
-            else if (d.x > 0)
-                fits = 0; // the word goes whole to the next line
-            else if (fits == 0)
-                fits = 1; // not even one character fits a whole line: print it all the same
-            piece = rest.first(fits);
+            piece = rest.first(fittingLength(rest, room));
             advance = advanceOf(piece);
         }
         if (!piece.isEmpty() && !allBlank(piece)) {

@@ -53,6 +53,7 @@ private:
     void applyFont();
     bool startLine();
     qreal advanceOf(QStringView text) const;
+    qsizetype fittingLength(QStringView text, qreal room) const;
     bool drawText(const QString& text);
     void finishLine();
     void failed(const QString& why);

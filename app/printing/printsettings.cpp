@@ -55,8 +55,8 @@ QStringList readPrintNotes(FileChannels& files, QString* error) {
     files.close(PrintNotesChannel);
     QStringList notes;
     for (int i = 0; i < PrintNoteRecord::Count; ++i)
-        notes.append(
-            fromAnsi(fieldText(QByteArrayView(head).sliced(i * PrintNoteRecord::Length, PrintNoteRecord::Length))));
+        notes.append(fromAnsi(
+            fieldText(QByteArrayView(head).sliced(qsizetype(i) * PrintNoteRecord::Length, PrintNoteRecord::Length))));
     return notes;
 }
 
