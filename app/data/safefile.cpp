@@ -209,10 +209,10 @@ bool FileReplacement::open() {
         return fail(systemReason(errno));
     if ((m_mode >= 0 && ::fchmod(fd, mode_t(m_mode)) != 0) ||
         !m_new.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        const int error = errno;
+        const int reason = errno;
         ::close(fd);
         abandon();
-        return fail(systemReason(error));
+        return fail(systemReason(reason));
     }
     return true;
 }
