@@ -1,4 +1,5 @@
 #include "mainwindow/programrun.h"
+#include "mainwindow/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,16 +17,19 @@ struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
-    QCommandLineOption dataDir{QStringLiteral("data-dir"),
-                               QStringLiteral("Keep the data files in <folder> (default: the current folder)."),
-                               QStringLiteral("folder")};
+    QCommandLineOption dataDir{
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("main", "Keep the data files in <folder> (default: the current folder)."),
+        QCoreApplication::translate("main", "folder")};
     QCommandLineOption userData{
         QStringLiteral("user-data"),
-        QStringLiteral("Keep the data files in your own data folder, $XDG_DATA_HOME/pantrex (normally "
-                       "~/.local/share/pantrex). The menu entry starts Pantrex this way.")};
+        QCoreApplication::translate("main",
+                                    "Keep the data files in your own data folder, $XDG_DATA_HOME/pantrex (normally "
+                                    "~/.local/share/pantrex). The menu entry starts Pantrex this way.")};
 
     CommandLine() {
-        parser.setApplicationDescription(QStringLiteral("Pantrex keeps a household's grocery shopping lists."));
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Pantrex keeps a household's grocery shopping lists."));
         parser.addOption(dataDir);
         parser.addOption(userData);
     }
@@ -36,6 +40,10 @@ struct CommandLine {
 QString userDataFolder() {
     const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return shared.isEmpty() ? QString() : QDir(shared).filePath(QStringLiteral("pantrex"));
+}
+
+void tell(std::FILE* stream, const QString& text) {
+    std::fputs(qPrintable(text), stream);
 }
 
 // Help and version need no display, so they are answered before the window system is reached.
@@ -54,7 +62,8 @@ bool asksOnlyForInformation(int argc, char** argv) {
 std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode) {
     CommandLine line;
     if (!line.parser.parse(arguments)) {
-        std::fprintf(stderr, "pantrex: %s\nTry 'pantrex --help'.\n", qPrintable(line.parser.errorText()));
+        tell(stderr,
+             QCoreApplication::translate("main", "pantrex: %1\nTry 'pantrex --help'.\n").arg(line.parser.errorText()));
         exitCode = 2;
         return std::nullopt;
     }
@@ -69,17 +78,19 @@ std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode
         return std::nullopt;
     }
     if (!line.parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "pantrex: unexpected argument '%s'\nTry 'pantrex --help'.\n",
-                     qPrintable(line.parser.positionalArguments().constFirst()));
+        tell(stderr, QCoreApplication::translate("main", "pantrex: unexpected argument '%1'\nTry 'pantrex --help'.\n")
+                         .arg(line.parser.positionalArguments().constFirst()));
         exitCode = 2;
         return std::nullopt;
     }
     if (line.parser.isSet(line.userData)) {
         const QString folder = userDataFolder();
         if (line.parser.isSet(line.dataDir) || folder.isEmpty()) {
-            std::fputs(folder.isEmpty() ? "pantrex: there is no home folder to keep the data in.\n"
-                                        : "pantrex: give either --data-dir or --user-data, not both.\n",
-                       stderr);
+            tell(stderr,
+                 folder.isEmpty()
+                     ? QCoreApplication::translate("main", "pantrex: there is no home folder to keep the data in.\n")
+                     : QCoreApplication::translate("main",
+                                                   "pantrex: give either --data-dir or --user-data, not both.\n"));
             exitCode = 2;
             return std::nullopt;
         }
@@ -96,11 +107,13 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (asksOnlyForInformation(argc, argv)) {
         QCoreApplication information(argc, argv);
+        const pantrex::Translations translations(QLocale::system());
         workingFolder(information.arguments(), exitCode);
         return exitCode;
     }
 
     QApplication app(argc, argv);
+    const pantrex::Translations translations(QLocale::system());
     const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode);
     if (!folderName)
         return exitCode;

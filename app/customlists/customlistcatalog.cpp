@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -12,6 +13,10 @@
 namespace pantrex {
 
 namespace {
+
+struct CustomTexts {
+    Q_DECLARE_TR_FUNCTIONS(CustomLists)
+};
 
 constexpr int Length = CustomListRecord::Length;
 
@@ -30,7 +35,7 @@ bool CustomListCatalog::refresh(const FileChannels& files, QString& error) {
         QString why;
         std::optional<QByteArray> read = readRegularFile(path, -1, why);
         if (!read) {
-            error = QStringLiteral("Could not read %1: %2").arg(CustomListFile, why);
+            error = CustomTexts::tr("Could not read %1: %2").arg(CustomListFile, why);
             return false;
         }
         bytes = std::move(*read);

@@ -6,6 +6,7 @@
 #include "platform/hoverbutton.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListView>
 #include <QStackedLayout>
@@ -17,20 +18,25 @@ namespace pantrex {
 
 namespace {
 
+struct ChooserTexts {
+    Q_DECLARE_TR_FUNCTIONS(CustomListChooserTexts)
+};
+
+// What the last row's choice is kept as.
 const QString NeverMind = QStringLiteral("Never Mind");
 
 QString promptRow(CustomMode mode) {
     switch (mode) {
     case CustomMode::Delete:
-        return QStringLiteral("Select a list to delete...");
+        return ChooserTexts::tr("Select a list to delete...");
     case CustomMode::Get:
-        return QStringLiteral("Select a list to use...");
+        return ChooserTexts::tr("Select a list to use...");
     case CustomMode::Preview:
-        return QStringLiteral("Select a list to preview...");
+        return ChooserTexts::tr("Select a list to preview...");
     case CustomMode::Add:
-        return QStringLiteral("Select a list to add to...");
+        return ChooserTexts::tr("Select a list to add to...");
     case CustomMode::Remove:
-        return QStringLiteral("Select a list to edit...");
+        return ChooserTexts::tr("Select a list to edit...");
     case CustomMode::None:
         break;
     }
@@ -68,13 +74,13 @@ void startAtTop(QListView* list) {
 CustomListChooser::CustomListChooser(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("customlistchooser"));
-    setAccessibleName(QStringLiteral("Custom list chooser"));
-    List3 = chooserList(QStringLiteral("List3"), QStringLiteral("Custom lists"), m_names, this);
+    setAccessibleName(tr("Custom list chooser"));
+    List3 = chooserList(QStringLiteral("List3"), tr("Custom lists"), m_names, this);
     setBackground(List3, QColor(255, 255, 224));
     m_itemsPage = new QWidget(this);
-    List4 = chooserList(QStringLiteral("List4"), QStringLiteral("Custom list items"), m_itemRows, m_itemsPage);
+    List4 = chooserList(QStringLiteral("List4"), tr("Custom list items"), m_itemRows, m_itemsPage);
     List4->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    recdelcmd = new HoverButton(QStringLiteral("recdelcmd"), QStringLiteral("Proceed"), m_itemsPage);
+    recdelcmd = new HoverButton(QStringLiteral("recdelcmd"), tr("Proceed"), m_itemsPage);
     // The items keep their height whether or not the button shows, so no row moves under the pointer.
     QSizePolicy keepPlace = recdelcmd->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
@@ -109,7 +115,7 @@ void CustomListChooser::showlistnames() {
     if (!loadcustomlists(m_pantmod, m_dialogs, m_catalog))
         return;
     if (m_pantmod.customcount == 0) {
-        say(m_dialogs, QStringLiteral("No lists on file!"));
+        say(m_dialogs, tr("No lists on file!"));
         // Items left on screen from another mode must not be acted on in this one.
         if (m_page == Page::Items)
             leavecustommode();
@@ -117,16 +123,18 @@ void CustomListChooser::showlistnames() {
     }
     m_pantmod.choosertext = m_catalog.names();
     const QString prompt = promptRow(m_pantmod.custommode);
+    const QString neverMind = tr("Never Mind");
     const QList<QByteArray>& names = m_pantmod.choosertext;
     const int rows = int(names.size()) + 2;
-    m_names->reset(rows, [prompt, names, rows](int row) {
+    m_names->reset(rows, [prompt, neverMind, names, rows](int row) {
         if (row == 0)
             return prompt;
-        return row == rows - 1 ? NeverMind : shownText(names.at(row - 1));
+        return row == rows - 1 ? neverMind : shownText(names.at(row - 1));
     });
     showPage(Page::Names);
     startAtTop(List3);
-    Q_EMIT headingRequested(QStringLiteral("Select"));
+    //: The shopping list's caption while a custom list is chosen.
+    Q_EMIT headingRequested(tr("Select"));
 }
 
 void CustomListChooser::List3Click(int row) {
@@ -157,14 +165,17 @@ void CustomListChooser::List3Click(int row) {
         break;
     case CustomMode::Remove:
         showlistitems();
-        showInstructions(QStringLiteral("remove"));
+        //: The %1 of "Select item(s) to %1, then press...".
+        showInstructions(tr("remove"));
         Q_EMIT headingRequested(name);
         break;
     case CustomMode::Get:
         showlistitems();
         recdelcmd->show();
-        Q_EMIT headingRequested(QStringLiteral("Get"));
-        showInstructions(QStringLiteral("buy"));
+        //: The shopping list's caption while custom items are chosen for it.
+        Q_EMIT headingRequested(tr("Get"));
+        //: The %1 of "Select item(s) to %1, then press...".
+        showInstructions(tr("buy"));
         break;
     case CustomMode::None:
         break;
@@ -172,9 +183,9 @@ void CustomListChooser::List3Click(int row) {
 }
 
 void CustomListChooser::showInstructions(const QString& verb) {
-    say(m_dialogs, QStringLiteral("Select item(s) to ") + verb +
-                       QStringLiteral(", then press the\"Proceed\" button\nOR click \"Never Mind\" (at the bottom of "
-                                      "the list) to quit."));
+    say(m_dialogs, tr("Select item(s) to %1, then press the\"Proceed\" button\nOR click \"Never Mind\" (at the "
+                      "bottom of the list) to quit.")
+                       .arg(verb));
 }
 
 void CustomListChooser::showlistitems() {
@@ -188,7 +199,9 @@ void CustomListChooser::showlistitems() {
     }
     const QList<QByteArray>& texts = m_pantmod.choosertext;
     const int rows = int(texts.size()) + 1;
-    m_itemRows->reset(rows, [texts, rows](int row) { return row == rows - 1 ? NeverMind : shownText(texts.at(row)); });
+    const QString neverMind = tr("Never Mind");
+    m_itemRows->reset(
+        rows, [texts, neverMind, rows](int row) { return row == rows - 1 ? neverMind : shownText(texts.at(row)); });
     const bool getting = m_pantmod.custommode == CustomMode::Get;
     setBackground(List4, getting ? QColor(192, 255, 255) : QColor(255, 192, 192));
     recdelcmd->hide();

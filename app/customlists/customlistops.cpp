@@ -6,18 +6,24 @@
 #include "data/numbertext.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
+
 namespace pantrex {
 
 namespace {
 
+struct CustomTexts {
+    Q_DECLARE_TR_FUNCTIONS(CustomLists)
+};
+
 constexpr int PreviewOneColumn = 15;
 
 QString tooFewProducts(const QString& first) {
-    return first + QStringLiteral("\n                          (See \"Help\" on the Custom lists menu.)");
+    return first + CustomTexts::tr("\n                          (See \"Help\" on the Custom lists menu.)");
 }
 
 QString nowOnFile(QByteArrayView name) {
-    return QStringLiteral("Product List for ") + shownText(name) + QStringLiteral(" is now on file.");
+    return CustomTexts::tr("Product List for %1 is now on file.").arg(shownText(name));
 }
 
 // The selected products' records from the product file (channel 1); nothing when one cannot be read,
@@ -25,7 +31,7 @@ QString nowOnFile(QByteArrayView name) {
 std::optional<QList<Record>> readProducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& recnos) {
     RecordFile* products = pantmod.files.file(ProductChannel);
     if (!products) {
-        showFileError(dialogs, QStringLiteral("Could not read %1: the file is not open").arg(pantmod.prodpath));
+        showFileError(dialogs, CustomTexts::tr("Could not read %1: the file is not open").arg(pantmod.prodpath));
         return std::nullopt;
     }
     QList<Record> records;
@@ -63,7 +69,7 @@ std::optional<QByteArray> unitPrice(const Record& item) {
 
 void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, const QList<qint64>& selectedProducts) {
     if (selectedProducts.size() < 2) {
-        say(dialogs, tooFewProducts(QStringLiteral(
+        say(dialogs, tooFewProducts(CustomTexts::tr(
                          "A custom list requires selection of more than one item on the Product List.")));
         return;
     }
@@ -72,13 +78,13 @@ void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, 
     QByteArray name;
     for (;;) {
         const QString answer =
-            askName(dialogs, QStringLiteral("Type a name for this custom Product List."), Dialogs::programTitle());
+            askName(dialogs, CustomTexts::tr("Type a name for this custom Product List."), Dialogs::programTitle());
         if (answer.isEmpty())
             return;
         name = storedName(answer);
         if (!catalog.contains(name))
             break;
-        say(dialogs, QStringLiteral("Name already exists!"), QStringLiteral("Oops!"));
+        say(dialogs, CustomTexts::tr("Name already exists!"), CustomTexts::tr("Oops!"));
     }
     name = propercase(name);
     const std::optional<QList<Record>> products = readProducts(pantmod, dialogs, selectedProducts);
@@ -92,12 +98,12 @@ void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, 
 void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedProducts) {
     if (selectedProducts.isEmpty()) {
         say(dialogs,
-            tooFewProducts(QStringLiteral("First you must select item(s) to be added from the Product List.")));
+            tooFewProducts(CustomTexts::tr("First you must select item(s) to be added from the Product List.")));
         return;
     }
     const QString shown = trimmedName(pantmod.chosenlist);
-    if (ask(dialogs, QStringLiteral("Add the selected Product List item(s) to ") + shown + QStringLiteral("?"),
-            QStringLiteral("Confirm"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+    if (ask(dialogs, CustomTexts::tr("Add the selected Product List item(s) to %1?").arg(shown),
+            CustomTexts::tr("Confirm"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     const std::optional<QList<Record>> products = readProducts(pantmod, dialogs, selectedProducts);
     RecordFile* file = products ? opencustomfile(pantmod, dialogs) : nullptr;
@@ -106,7 +112,7 @@ void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selected
     // The records carry the list's name exactly as it is stored, so they join that very list.
     const qsizetype added = appendCustomRecords(pantmod, dialogs, *file, listRecords(pantmod.chosenlist, *products));
     if (added > 0)
-        say(dialogs, QString::number(added) + QStringLiteral(" Product(s) added to ") + shown + QStringLiteral("."));
+        say(dialogs, CustomTexts::tr("%1 Product(s) added to %2.").arg(QString::number(added), shown));
 }
 
 void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
@@ -125,18 +131,18 @@ void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog)
             text += shownText(items.at(i).text) + QStringLiteral("   \t") + second + QLatin1Char('\n');
         }
     }
-    say(dialogs, text, QStringLiteral("Preview of ") + shownText(pantmod.chosenlist));
+    say(dialogs, text, CustomTexts::tr("Preview of %1").arg(shownText(pantmod.chosenlist)));
 }
 
 void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
     if (pantmod.shopcount == 0) {
-        say(dialogs, QStringLiteral("Create a shopping list first!"), QStringLiteral("Oops!"));
+        say(dialogs, CustomTexts::tr("Create a shopping list first!"), CustomTexts::tr("Oops!"));
         return;
     }
     QByteArray name;
     for (;;) {
-        const QString answer = askName(dialogs, QStringLiteral("Enter a name for this custom list"),
-                                       QStringLiteral("Save shopping list........."));
+        const QString answer = askName(dialogs, CustomTexts::tr("Enter a name for this custom list"),
+                                       CustomTexts::tr("Save shopping list........."));
         if (answer.isEmpty())
             return;
         if (!loadcustomlists(pantmod, dialogs, catalog))
@@ -144,9 +150,9 @@ void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog
         name = storedName(answer);
         if (!catalog.contains(name) ||
             ask(dialogs,
-                QStringLiteral("Name already exists.  Add products to this custom list?  (This may cause duplication "
-                               "of products.)"),
-                QStringLiteral("Oops!"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+                CustomTexts::tr("Name already exists.  Add products to this custom list?  (This may cause duplication "
+                                "of products.)"),
+                CustomTexts::tr("Oops!"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
             break;
     }
     name = propercase(name);
@@ -164,9 +170,9 @@ void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog
         const std::optional<QByteArray> price = unitPrice(item);
         if (!price) {
             say(dialogs,
-                QStringLiteral("The unit price of ") + trimmedName(item.raw(ShoppingRecord::ItemText)) +
-                    QStringLiteral(" is too large for a custom list. Nothing was saved."),
-                QStringLiteral("Oops!"), Dialogs::Icon::Exclamation);
+                CustomTexts::tr("The unit price of %1 is too large for a custom list. Nothing was saved.")
+                    .arg(trimmedName(item.raw(ShoppingRecord::ItemText))),
+                CustomTexts::tr("Oops!"), Dialogs::Icon::Exclamation);
             return;
         }
         records.append(

@@ -5,11 +5,16 @@
 #include "customlists/customlistboxes.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace pantrex {
 
 namespace {
+
+struct CustomTexts {
+    Q_DECLARE_TR_FUNCTIONS(CustomLists)
+};
 
 using Answer = Dialogs::Answer;
 
@@ -23,8 +28,8 @@ bool stillOnFile(const QList<Record>& records, const QList<ListItem>& chosen) {
 
 void sayChanged(Dialogs& dialogs) {
     say(dialogs,
-        QStringLiteral("The custom lists file was changed by another program while this list was shown. The list has "
-                       "been read again: please select the items again."),
+        CustomTexts::tr("The custom lists file was changed by another program while this list was shown. The list has "
+                        "been read again: please select the items again."),
         QString(), Dialogs::Icon::Exclamation);
 }
 
@@ -50,9 +55,9 @@ std::optional<QList<Record>> chosenRecords(PANTMOD& pantmod, Dialogs& dialogs, c
 } // namespace
 
 void deletelist(PANTMOD& pantmod, Dialogs& dialogs) {
-    const QString unchanged = QStringLiteral("The list was not deleted.");
-    if (ask(dialogs, QStringLiteral("Delete ") + trimmedName(pantmod.chosenlist) + QStringLiteral("?"),
-            QStringLiteral("Confirm..."), Dialogs::Buttons::YesNo) != Answer::Yes)
+    const QString unchanged = CustomTexts::tr("The list was not deleted.");
+    if (ask(dialogs, CustomTexts::tr("Delete %1?").arg(trimmedName(pantmod.chosenlist)), CustomTexts::tr("Confirm..."),
+            Dialogs::Buttons::YesNo) != Answer::Yes)
         return;
     pantmod.files.close(CustomListChannel);
     if (!pantmod.files.copy(CustomListFile, CustomListBackup)) {
@@ -76,7 +81,7 @@ void deletelist(PANTMOD& pantmod, Dialogs& dialogs) {
 
 AfterProceed removeitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>& chosen) {
     const Answer answer =
-        ask(dialogs, QStringLiteral("Delete selected items?"), QString(), Dialogs::Buttons::YesNoCancel);
+        ask(dialogs, CustomTexts::tr("Delete selected items?"), QString(), Dialogs::Buttons::YesNoCancel);
     if (answer == Answer::Cancel)
         return AfterProceed::CloseChooser;
     if (answer != Answer::Yes)
@@ -99,14 +104,15 @@ AfterProceed removeitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListIte
             kept.append(records->at(i));
     }
     if (kept.size() != records->size() &&
-        !rewriteCustomFile(pantmod, dialogs, *file, kept, QStringLiteral("No item was removed.")))
+        !rewriteCustomFile(pantmod, dialogs, *file, kept, CustomTexts::tr("No item was removed.")))
         return AfterProceed::KeepChooser;
-    say(dialogs, QStringLiteral("Done!"));
+    say(dialogs, CustomTexts::tr("Done!"));
     return AfterProceed::CloseChooser;
 }
 
 AfterProceed getitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>& chosen) {
-    const Answer answer = ask(dialogs, QStringLiteral("Add selected items?"), QString(), Dialogs::Buttons::YesNoCancel);
+    const Answer answer =
+        ask(dialogs, CustomTexts::tr("Add selected items?"), QString(), Dialogs::Buttons::YesNoCancel);
     if (answer == Answer::Cancel)
         return AfterProceed::CloseChooser;
     if (answer != Answer::Yes)
@@ -152,8 +158,7 @@ AfterProceed getitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>&
     }
     pantmod.shopcount = shopping->count();
     if (skipped > 0)
-        say(dialogs, QString::number(skipped) + QStringLiteral(" item(s) already on the shopping list were not added "
-                                                               "again."));
+        say(dialogs, CustomTexts::tr("%1 item(s) already on the shopping list were not added again.").arg(skipped));
     return added > 0 ? AfterProceed::CloseAndReloadShoppingList : AfterProceed::CloseChooser;
 }
 

@@ -3,6 +3,7 @@
 #include "filenames.h"
 #include "safefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -10,6 +11,10 @@
 namespace pantrex {
 
 namespace {
+
+struct FileTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataFiles)
+};
 
 template <typename Channels> bool isOpenOn(const Channels& channels, const QString& path) {
     const QFileInfo target(path);
@@ -73,7 +78,7 @@ QString FileChannels::pathOf(const QString& name) const {
 
 RecordFile* FileChannels::open(int channel, const QString& name, int recordLength) {
     if (channel < 1 || channel > ChannelCount) {
-        m_error = QStringLiteral("There is no file channel %1").arg(channel);
+        m_error = FileTexts::tr("There is no file channel %1").arg(channel);
         return nullptr;
     }
     if (!validName(name))
@@ -112,9 +117,9 @@ bool FileChannels::exists(const QString& name) const {
 bool FileChannels::copy(const QString& from, const QString& to) {
     if (!validName(from) || !validName(to))
         return false;
-    const QString what = QStringLiteral("Could not copy %1 to %2").arg(from, to);
+    const QString what = FileTexts::tr("Could not copy %1 to %2").arg(from, to);
     if (isOpenOn(m_channels, pathOf(to))) {
-        m_error = what + QStringLiteral(": %1 is open").arg(to);
+        m_error = what + FileTexts::tr(": %1 is open").arg(to);
         return false;
     }
     ++*revisionCounter(to);
@@ -125,7 +130,7 @@ bool FileChannels::copyOut(const QString& from, const QString& targetPath) {
     if (!validName(from))
         return false;
     removeSaveLeftovers(targetPath);
-    return copyFile(from, targetPath, QStringLiteral("Could not copy %1 to %2").arg(from, targetPath));
+    return copyFile(from, targetPath, FileTexts::tr("Could not copy %1 to %2").arg(from, targetPath));
 }
 
 bool FileChannels::copyFile(const QString& from, const QString& targetPath, const QString& what) {
@@ -166,12 +171,12 @@ bool FileChannels::remove(const QString& name) {
         return false;
     const QString path = pathOf(name);
     if (isOpenOn(m_channels, path)) {
-        m_error = QStringLiteral("Could not remove %1: it is still open").arg(name);
+        m_error = FileTexts::tr("Could not remove %1: it is still open").arg(name);
         return false;
     }
     QString why;
     if (!isRemovable(path, why)) {
-        m_error = QStringLiteral("Could not remove %1: %2").arg(name, why);
+        m_error = FileTexts::tr("Could not remove %1: %2").arg(name, why);
         return false;
     }
     QFile doomed(path);
@@ -179,7 +184,7 @@ bool FileChannels::remove(const QString& name) {
         return true;
     ++*revisionCounter(name);
     if (!doomed.remove()) {
-        m_error = QStringLiteral("Could not remove %1: %2").arg(name, doomed.errorString());
+        m_error = FileTexts::tr("Could not remove %1: %2").arg(name, doomed.errorString());
         return false;
     }
     return true;
@@ -204,7 +209,7 @@ quint64 FileChannels::revision(const QString& name) const {
 bool FileChannels::validName(const QString& name) {
     if (isBareFileName(name))
         return true;
-    m_error = QStringLiteral("\"%1\" is not the name of a file in the working folder").arg(name);
+    m_error = FileTexts::tr("\"%1\" is not the name of a file in the working folder").arg(name);
     return false;
 }
 

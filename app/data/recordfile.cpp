@@ -1,5 +1,6 @@
 #include "recordfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -7,6 +8,10 @@
 namespace pantrex {
 
 namespace {
+
+struct FileTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataFiles)
+};
 
 QString displayName(const QString& path) {
     return QFileInfo(path).fileName();
@@ -26,12 +31,12 @@ RecordFile::~RecordFile() = default;
 bool RecordFile::open() {
     const QString name = displayName(m_path);
     if (m_recordLength < 1)
-        return fail(QStringLiteral("Could not open %1").arg(name), QStringLiteral("the record length is not valid"));
+        return fail(FileTexts::tr("Could not open %1").arg(name), FileTexts::tr("the record length is not valid"));
     if (m_file.isOpen())
         return true;
     QString why;
     if (!openOnDisk(true, why))
-        return fail(QStringLiteral("Could not open %1").arg(name), why);
+        return fail(FileTexts::tr("Could not open %1").arg(name), why);
     return true;
 }
 
@@ -95,15 +100,15 @@ std::optional<QList<Record>> RecordFile::recordsIn(const std::optional<QByteArra
 
 // Records first to first + n - 1, in one read.
 std::optional<QByteArray> RecordFile::readRange(qint64 first, qint64 n) const {
-    const QString what = QStringLiteral("Could not read %1").arg(displayName(m_path));
+    const QString what = FileTexts::tr("Could not read %1").arg(displayName(m_path));
     if (!m_file.isOpen()) {
-        fail(what, QStringLiteral("the file is not open"));
+        fail(what, FileTexts::tr("the file is not open"));
         return std::nullopt;
     }
     const qint64 last = first + n - 1;
     if (first < 1 || n < 1 || last > count()) {
         fail(what,
-             QStringLiteral("it holds %1 records, not %2; another program may have changed it").arg(count()).arg(last));
+             FileTexts::tr("it holds %1 records, not %2; another program may have changed it").arg(count()).arg(last));
         return std::nullopt;
     }
     const qint64 length = n * m_recordLength;
@@ -118,13 +123,13 @@ std::optional<QByteArray> RecordFile::readRange(qint64 first, qint64 n) const {
 }
 
 bool RecordFile::write(qint64 n, const Record& record) {
-    const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
+    const QString what = FileTexts::tr("Could not write to %1").arg(displayName(m_path));
     if (!canWrite(what, {}))
         return false;
     if (record.length() != m_recordLength)
-        return fail(what, QStringLiteral("the record does not fit this file"));
+        return fail(what, FileTexts::tr("the record does not fit this file"));
     if (n < 1 || n > count() + 1)
-        return fail(what, QStringLiteral("there is no record %1").arg(n));
+        return fail(what, FileTexts::tr("there is no record %1").arg(n));
     const bool appending = n == count() + 1;
     changed();
     if (!m_file.seek((n - 1) * m_recordLength) || !writeWhole(m_file, record.bytes()) || !m_file.flush()) {
@@ -144,18 +149,18 @@ bool RecordFile::append(const Record& record) {
 // Whether the records may be written to the file now; on failure errorString begins with what.
 bool RecordFile::canWrite(const QString& what, const QList<Record>& records) const {
     if (!m_file.isOpen())
-        return fail(what, QStringLiteral("the file is not open"));
+        return fail(what, FileTexts::tr("the file is not open"));
     if (!stillWritable(what))
         return false;
     for (const Record& record : records) {
         if (record.length() != m_recordLength)
-            return fail(what, QStringLiteral("a record does not fit this file"));
+            return fail(what, FileTexts::tr("a record does not fit this file"));
     }
     return true;
 }
 
 bool RecordFile::appendAll(const QList<Record>& records, qint64& appended) {
-    const QString what = QStringLiteral("Could not write to %1").arg(displayName(m_path));
+    const QString what = FileTexts::tr("Could not write to %1").arg(displayName(m_path));
     appended = 0;
     if (!canWrite(what, records))
         return false;
@@ -189,7 +194,7 @@ void RecordFile::dropPartialRecord() {
 }
 
 bool RecordFile::rewrite(const QList<Record>& records) {
-    const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
+    const QString what = FileTexts::tr("Could not save %1").arg(displayName(m_path));
     if (!canWrite(what, records))
         return false;
     QByteArray bytes;
@@ -200,11 +205,11 @@ bool RecordFile::rewrite(const QList<Record>& records) {
 }
 
 bool RecordFile::rewriteBytes(const QByteArray& bytes) {
-    const QString what = QStringLiteral("Could not save %1").arg(displayName(m_path));
+    const QString what = FileTexts::tr("Could not save %1").arg(displayName(m_path));
     if (!canWrite(what, {}))
         return false;
     if (m_recordLength < 1 || bytes.size() % m_recordLength != 0)
-        return fail(what, QStringLiteral("a record does not fit this file"));
+        return fail(what, FileTexts::tr("a record does not fit this file"));
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.
@@ -221,7 +226,7 @@ bool RecordFile::rewriteBytes(const QByteArray& bytes) {
     QString reopenWhy;
     if (!openOnDisk(false, reopenWhy)) {
         if (saved)
-            return fail(QStringLiteral("Saved %1 but could not open it again").arg(displayName(m_path)), reopenWhy);
+            return fail(FileTexts::tr("Saved %1 but could not open it again").arg(displayName(m_path)), reopenWhy);
         return fail(what, why);
     }
     if (!saved)
@@ -230,7 +235,7 @@ bool RecordFile::rewriteBytes(const QByteArray& bytes) {
 }
 
 bool RecordFile::rewriteFirst(const QList<Record>& records) {
-    if (!canWrite(QStringLiteral("Could not save %1").arg(displayName(m_path)), records))
+    if (!canWrite(FileTexts::tr("Could not save %1").arg(displayName(m_path)), records))
         return false;
     const std::optional<QByteArray> old = readAllBytes();
     if (!old)
@@ -248,7 +253,7 @@ bool RecordFile::rewriteFirst(const QList<Record>& records) {
 // writing asks the system itself, and changes nothing in the file (nor creates one).
 bool RecordFile::stillWritable(const QString& what) const {
     if (!m_file.isWritable())
-        return fail(what, QStringLiteral("the file is read-only"));
+        return fail(what, FileTexts::tr("the file is read-only"));
     QFile probe;
     QString why;
     switch (openRegularFile(probe, m_path, QIODevice::ReadWrite, false, why)) {
@@ -260,8 +265,8 @@ bool RecordFile::stillWritable(const QString& what) const {
         break;
     }
     if (!QFileInfo(m_path).isSymLink() && !QFileInfo::exists(m_path))
-        return fail(what, QStringLiteral("another program has removed it"));
-    return fail(what, QStringLiteral("the file is read-only"));
+        return fail(what, FileTexts::tr("another program has removed it"));
+    return fail(what, FileTexts::tr("the file is read-only"));
 }
 
 void RecordFile::changed() {

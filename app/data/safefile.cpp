@@ -5,6 +5,7 @@
 
 #include "filechannels.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -18,10 +19,22 @@ namespace pantrex {
 
 namespace {
 
-const QString NotARegularFile = QStringLiteral("it is not a regular file");
-const QString LinkLeadsOut = QStringLiteral("it is a link to a file outside the working folder");
-const QString LinkNotFollowed = QStringLiteral("it is a link to another file");
-const QString LinkLeadsNowhere = QStringLiteral("it is a link to a file that is not there");
+struct FileTexts {
+    Q_DECLARE_TR_FUNCTIONS(DataFiles)
+};
+
+QString notARegularFile() {
+    return FileTexts::tr("it is not a regular file");
+}
+QString linkLeadsOut() {
+    return FileTexts::tr("it is a link to a file outside the working folder");
+}
+QString linkNotFollowed() {
+    return FileTexts::tr("it is a link to another file");
+}
+QString linkLeadsNowhere() {
+    return FileTexts::tr("it is a link to a file that is not there");
+}
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -92,14 +105,14 @@ OpenOutcome openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
         why = systemReason(error);
         return OpenOutcome::Failed;
     case Kind::Other:
-        why = NotARegularFile;
+        why = notARegularFile();
         return OpenOutcome::Refused;
     case Kind::Link:
         target = mayFollowLink ? linkTargetWithinFolder(path) : QString();
         if (target.isEmpty()) {
-            why = !mayFollowLink                                  ? LinkNotFollowed
-                  : QFileInfo(path).canonicalFilePath().isEmpty() ? LinkLeadsNowhere
-                                                                  : LinkLeadsOut;
+            why = !mayFollowLink                                  ? linkNotFollowed()
+                  : QFileInfo(path).canonicalFilePath().isEmpty() ? linkLeadsNowhere()
+                                                                  : linkLeadsOut();
             return OpenOutcome::Refused;
         }
         break;
@@ -114,12 +127,12 @@ OpenOutcome openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
     const int fd = ::open(QFile::encodeName(target).constData(), flags, 0666);
     if (fd < 0) {
         error = errno;
-        why = error == ELOOP ? LinkNotFollowed : systemReason(error);
+        why = error == ELOOP ? linkNotFollowed() : systemReason(error);
         return error == ELOOP ? OpenOutcome::Refused : OpenOutcome::Failed;
     }
     if (!S_ISREG(modeOf(fd))) {
         ::close(fd);
-        why = NotARegularFile;
+        why = notARegularFile();
         return OpenOutcome::Refused;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -148,13 +161,13 @@ bool isRefusedDataFile(const QString& path, QString& why) {
     why.clear();
     switch (kindOf(path, error)) {
     case Kind::Other:
-        why = NotARegularFile;
+        why = notARegularFile();
         break;
     case Kind::Link:
         if (linkTargetWithinFolder(path).isEmpty())
-            why = QFileInfo(path).canonicalFilePath().isEmpty() ? LinkLeadsNowhere : LinkLeadsOut;
+            why = QFileInfo(path).canonicalFilePath().isEmpty() ? linkLeadsNowhere() : linkLeadsOut();
         else if (!QFileInfo(path).isFile())
-            why = NotARegularFile;
+            why = notARegularFile();
         break;
     default:
         break;
@@ -165,7 +178,7 @@ bool isRefusedDataFile(const QString& path, QString& why) {
 bool isRemovable(const QString& path, QString& why) {
     int error = 0;
     const Kind kind = kindOf(path, error);
-    why = kind == Kind::Other ? NotARegularFile : kind == Kind::Unknown ? systemReason(error) : QString();
+    why = kind == Kind::Other ? notARegularFile() : kind == Kind::Unknown ? systemReason(error) : QString();
     return why.isEmpty();
 }
 
@@ -180,13 +193,13 @@ bool FileReplacement::open() {
     int error = 0;
     switch (kindOf(m_path, error)) {
     case Kind::Other:
-        return fail(NotARegularFile);
+        return fail(notARegularFile());
     case Kind::Unknown:
         return fail(systemReason(error));
     case Kind::Regular: {
         // A file the user has marked read-only keeps its content, as with any save.
         if (!QFileInfo(m_path).isWritable())
-            return fail(QStringLiteral("Existing file %1 is not writable").arg(m_path));
+            return fail(FileTexts::tr("Existing file %1 is not writable").arg(m_path));
         struct stat status {};
         m_mode = ::stat(QFile::encodeName(m_path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
         break;
@@ -239,7 +252,7 @@ int FileReplacement::withNewName(const std::function<int(const QByteArray&)>& ma
 
 bool FileReplacement::write(QByteArrayView bytes) {
     if (!m_new.isOpen())
-        return fail(QStringLiteral("the new file is not open"));
+        return fail(FileTexts::tr("the new file is not open"));
     if (!writeWhole(m_new, bytes)) {
         const QString why = m_new.errorString();
         abandon();
@@ -255,7 +268,7 @@ void FileReplacement::makeOwnerWritable() {
 
 bool FileReplacement::commit() {
     if (!m_new.isOpen())
-        return fail(QStringLiteral("the new file is not open"));
+        return fail(FileTexts::tr("the new file is not open"));
     const int fd = m_new.handle();
     if (::fdatasync(fd) != 0) {
         const int error = errno;
@@ -284,7 +297,7 @@ bool FileReplacement::commit() {
     int error = 0;
     if (kindOf(m_path, error) == Kind::Other) {
         abandon();
-        return fail(NotARegularFile);
+        return fail(notARegularFile());
     }
     if (::rename(QFile::encodeName(m_newPath).constData(), QFile::encodeName(m_path).constData()) != 0) {
         error = errno;

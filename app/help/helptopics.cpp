@@ -2,111 +2,117 @@
 
 #include "printing/guardedprinter.h"
 
+#include <QCoreApplication>
+
 namespace pantrex {
 
 namespace {
 
+struct HelpTexts {
+    Q_DECLARE_TR_FUNCTIONS(HelpTopics)
+};
+
 QStringList importExportTopic() {
     return {
-        QStringLiteral("EXPORTING / IMPORTING THE MASTER LIST"),
+        HelpTexts::tr("EXPORTING / IMPORTING THE MASTER LIST"),
         QString(),
-        QStringLiteral("If you are comfortable handling files, you may wish to make use of this function."),
+        HelpTexts::tr("If you are comfortable handling files, you may wish to make use of this function."),
         QString(),
-        QStringLiteral("THE PROBLEM:  As a convenience, you may sometimes use Pantrex at the office, for"),
-        QStringLiteral("instance, and buy groceries on the way home.  You may sometimes find yourself"),
-        QStringLiteral("ADDING new foods to the Product List at one location or the other, thereby needing"),
-        QStringLiteral("to Update the list at the other location."),
+        HelpTexts::tr("THE PROBLEM:  As a convenience, you may sometimes use Pantrex at the office, for"),
+        HelpTexts::tr("instance, and buy groceries on the way home.  You may sometimes find yourself"),
+        HelpTexts::tr("ADDING new foods to the Product List at one location or the other, thereby needing"),
+        HelpTexts::tr("to Update the list at the other location."),
         QString(),
-        QStringLiteral("THE SOLUTION: Export the Product List.  This creates a .mrg file from the"),
-        QStringLiteral("current data file.  Bring or send this file home and save it to the pantrex directory."),
-        QStringLiteral("When Pantrex sees a matching '.mrg' file in the directory, it will enable Import"),
-        QStringLiteral("on the menu, which will bring in any new items to the local Product List.  Pantrex"),
-        QStringLiteral("will then delete the .mrg file."),
+        HelpTexts::tr("THE SOLUTION: Export the Product List.  This creates a .mrg file from the"),
+        HelpTexts::tr("current data file.  Bring or send this file home and save it to the pantrex directory."),
+        HelpTexts::tr("When Pantrex sees a matching '.mrg' file in the directory, it will enable Import"),
+        HelpTexts::tr("on the menu, which will bring in any new items to the local Product List.  Pantrex"),
+        HelpTexts::tr("will then delete the .mrg file."),
         QString(),
     };
 }
 
 QStringList customListsTopic() {
     return {
-        QStringLiteral("HOW TO USE THE CUSTOM LIST FEATURE...."),
+        HelpTexts::tr("HOW TO USE THE CUSTOM LIST FEATURE...."),
         QString(),
-        QStringLiteral("Create and save custom Product Lists (for recipes or any"),
-        QStringLiteral("purpose whatsoever) for future use in creating a Shopping List."),
+        HelpTexts::tr("Create and save custom Product Lists (for recipes or any"),
+        HelpTexts::tr("purpose whatsoever) for future use in creating a Shopping List."),
         QString(),
-        QStringLiteral("To create a custom list...."),
-        QStringLiteral("Select the required items on the Product List, then \"CREATE...\""),
-        QStringLiteral("from the pull-down custom list menu.  Give your list a name"),
-        QStringLiteral("and it will be saved for your use later on."),
+        HelpTexts::tr("To create a custom list...."),
+        HelpTexts::tr("Select the required items on the Product List, then \"CREATE...\""),
+        HelpTexts::tr("from the pull-down custom list menu.  Give your list a name"),
+        HelpTexts::tr("and it will be saved for your use later on."),
         QString(),
-        QStringLiteral("To import a custom list to the Shopping List...."),
-        QStringLiteral("Use \"GET...\" to retrieve a custom list.  Click on the desired"),
-        QStringLiteral("list name to view and select products for your Shopping List."),
-        QStringLiteral("Any item found to be on the Shopping List already will not "),
-        QStringLiteral("be duplicated."),
+        HelpTexts::tr("To import a custom list to the Shopping List...."),
+        HelpTexts::tr("Use \"GET...\" to retrieve a custom list.  Click on the desired"),
+        HelpTexts::tr("list name to view and select products for your Shopping List."),
+        HelpTexts::tr("Any item found to be on the Shopping List already will not "),
+        HelpTexts::tr("be duplicated."),
         QString(),
-        QStringLiteral("The current shopping list may also be saved as a custom list."),
+        HelpTexts::tr("The current shopping list may also be saved as a custom list."),
         QString(),
-        QStringLiteral("\"DELETE...\" will remove a custom list from the file."),
-        QStringLiteral("\"ADD...\" will place selected products on an existing custom list."),
-        QStringLiteral("\"EDIT...\" will allow you to remove products from a custom list."),
+        HelpTexts::tr("\"DELETE...\" will remove a custom list from the file."),
+        HelpTexts::tr("\"ADD...\" will place selected products on an existing custom list."),
+        HelpTexts::tr("\"EDIT...\" will allow you to remove products from a custom list."),
         QString(),
     };
 }
 
 QStringList programTopic() {
     return {
-        QStringLiteral("USING PANTREX"),
+        HelpTexts::tr("USING PANTREX"),
         QString(),
-        QStringLiteral("This program is designed to run on a screen area of 800 x 600 pixels. To make this setting, "),
-        QStringLiteral("right-click your desktop, select properties, then settings and adjust the screen area."),
-        QStringLiteral("If you cannot see the OK button below, press <Enter>to clear this message box."),
+        HelpTexts::tr("This program is designed to run on a screen area of 800 x 600 pixels. To make this setting, "),
+        HelpTexts::tr("right-click your desktop, select properties, then settings and adjust the screen area."),
+        HelpTexts::tr("If you cannot see the OK button below, press <Enter>to clear this message box."),
         QString(),
-        QStringLiteral("THE PRODUCT LIST"),
-        QStringLiteral("The master list of products appears in the left window.  Master list items may be created, "
-                       "edited or"),
-        QStringLiteral("deleted as you wish. Over time, your Product List will come to reflect your personal shopping "
-                       "habits."),
-        QStringLiteral("Limit your Product List view by selecting a product category from the category list at the "
-                       "bottom.  "),
-        QStringLiteral("Return to a full view by clicking the ALL button or by selecting ALL from the category list."),
-        QStringLiteral("Type a product name in the incremental search box to find it on the master list."),
+        HelpTexts::tr("THE PRODUCT LIST"),
+        HelpTexts::tr("The master list of products appears in the left window.  Master list items may be created, "
+                      "edited or"),
+        HelpTexts::tr("deleted as you wish. Over time, your Product List will come to reflect your personal shopping "
+                      "habits."),
+        HelpTexts::tr("Limit your Product List view by selecting a product category from the category list at the "
+                      "bottom.  "),
+        HelpTexts::tr("Return to a full view by clicking the ALL button or by selecting ALL from the category list."),
+        HelpTexts::tr("Type a product name in the incremental search box to find it on the master list."),
         QString(),
-        QStringLiteral("When adding or editing a product, check-mark high fat or high carb if it is a food that "
-                       "exceeds your "),
-        QStringLiteral("threshold for either of these nutrients.  Your inventory list can then be filtered to "
-                       "exclude either"),
-        QStringLiteral("by clicking fats and/or carbohydrates on the filters menu."),
+        HelpTexts::tr("When adding or editing a product, check-mark high fat or high carb if it is a food that "
+                      "exceeds your "),
+        HelpTexts::tr("threshold for either of these nutrients.  Your inventory list can then be filtered to "
+                      "exclude either"),
+        HelpTexts::tr("by clicking fats and/or carbohydrates on the filters menu."),
         QString(),
-        QStringLiteral("You may create a unique product list for each shopping list file. (This option only appears "
-                       "when"),
-        QStringLiteral("creating a new shopping file.)  In this way, you can have separate product and shopping "
-                       "lists for"),
-        QStringLiteral("each store if you wish. Shopping lists with no custom product list will automatically use "
-                       "your original"),
-        QStringLiteral("product list from the file \"grocery.lst\".  Changes to a Product List are saved as they "
-                       "occur."),
+        HelpTexts::tr("You may create a unique product list for each shopping list file. (This option only appears "
+                      "when"),
+        HelpTexts::tr("creating a new shopping file.)  In this way, you can have separate product and shopping "
+                      "lists for"),
+        HelpTexts::tr("each store if you wish. Shopping lists with no custom product list will automatically use "
+                      "your original"),
+        HelpTexts::tr("product list from the file \"grocery.lst\".  Changes to a Product List are saved as they "
+                      "occur."),
         QString(),
-        QStringLiteral("PRODUCT CATEGORIES"),
-        QStringLiteral("Make up a new product category by typing its name in the category box when creating or "
-                       "editing a "),
-        QStringLiteral("product.  When editing a Product List item, the name of a category can be changed by "
-                       "clicking the "),
-        QStringLiteral("\"Edit category\" button.    This will modify all records in the category."),
+        HelpTexts::tr("PRODUCT CATEGORIES"),
+        HelpTexts::tr("Make up a new product category by typing its name in the category box when creating or "
+                      "editing a "),
+        HelpTexts::tr("product.  When editing a Product List item, the name of a category can be changed by "
+                      "clicking the "),
+        HelpTexts::tr("\"Edit category\" button.    This will modify all records in the category."),
         QString(),
-        QStringLiteral("THE SHOPPING LIST"),
-        QStringLiteral("The program opens showing the most recently viewed shopping list, if any.  Open or create a "
-                       "new or "),
-        QStringLiteral("different list from the File menu if you wish."),
+        HelpTexts::tr("THE SHOPPING LIST"),
+        HelpTexts::tr("The program opens showing the most recently viewed shopping list, if any.  Open or create a "
+                      "new or "),
+        HelpTexts::tr("different list from the File menu if you wish."),
         QString(),
-        QStringLiteral("Shift items to and from the Shopping List with the green and red arrow buttons.  Use the "
-                       "green arrow"),
-        QStringLiteral("(or press <F2>) for a single quantity, or double-click an item to bring up an input box and "
-                       "type the desired"),
-        QStringLiteral("quantity.  Double-click a Shopping List item to change the quantity to purchase or change "
-                       "the item"),
-        QStringLiteral("description.  Use Ctrl+click to select multiple Product List items to be moved to the "
-                       "shopping list"),
-        QStringLiteral("Changes to each Shopping List are automatically saved as they occur."),
+        HelpTexts::tr("Shift items to and from the Shopping List with the green and red arrow buttons.  Use the "
+                      "green arrow"),
+        HelpTexts::tr("(or press <F2>) for a single quantity, or double-click an item to bring up an input box and "
+                      "type the desired"),
+        HelpTexts::tr("quantity.  Double-click a Shopping List item to change the quantity to purchase or change "
+                      "the item"),
+        HelpTexts::tr("description.  Use Ctrl+click to select multiple Product List items to be moved to the "
+                      "shopping list"),
+        HelpTexts::tr("Changes to each Shopping List are automatically saved as they occur."),
     };
 }
 

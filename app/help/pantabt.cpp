@@ -40,17 +40,17 @@ QFont namedFont(const QString& family, int points, bool bold = false) {
 pantabt::pantabt(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs(dialogs) {
     mapWindowsFonts();
     setObjectName(QStringLiteral("pantabt"));
-    setWindowTitle(QStringLiteral("About Pantrex"));
+    setWindowTitle(tr("About Pantrex"));
     setModal(false);
     Label1 = {
-        makeLabel(QStringLiteral("Label1_0"), QStringLiteral("Pantrex Shopping List Utility"),
+        makeLabel(QStringLiteral("Label1_0"), tr("Pantrex Shopping List Utility"),
                   namedFont(QStringLiteral("Comic Sans MS"), 16, true), this),
-        makeLabel(QStringLiteral("Label1_1"), QStringLiteral(" Version ") + QStringLiteral(PANTREX_VERSION),
+        makeLabel(QStringLiteral("Label1_1"), tr(" Version %1").arg(QStringLiteral(PANTREX_VERSION)),
                   namedFont(QStringLiteral("Times New Roman"), 12), this),
-        makeLabel(QStringLiteral("Label1_2"), QStringLiteral("Obtain upgrades, report bugs at..."),
+        makeLabel(QStringLiteral("Label1_2"), tr("Obtain upgrades, report bugs at..."),
                   namedFont(QStringLiteral("Times New Roman"), 12), this),
     };
-    licencelbl = makeLabel(QStringLiteral("licencelbl"), QStringLiteral("Released under the MIT licence."),
+    licencelbl = makeLabel(QStringLiteral("licencelbl"), tr("Released under the MIT licence."),
                            namedFont(QStringLiteral("Times New Roman"), 10), this);
     weblink = new QLabel(this);
     weblink->setObjectName(QStringLiteral("weblink"));
@@ -59,10 +59,10 @@ pantabt::pantabt(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs
     weblink->setText(QStringLiteral("<a href=\"link\">%1</a>").arg(UpgradeLink.toHtmlEscaped()));
     weblink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     weblink->setFocusPolicy(Qt::StrongFocus);
-    weblink->setToolTip(QStringLiteral("Go to Pantrex website"));
+    weblink->setToolTip(tr("Go to Pantrex website"));
     weblink->setAccessibleName(UpgradeLink);
     weblink->setAccessibleDescription(weblink->toolTip());
-    Command1 = new HoverButton(QStringLiteral("Command1"), QStringLiteral("OK"), this);
+    Command1 = new HoverButton(QStringLiteral("Command1"), tr("OK"), this);
     Command1->setDefault(true);
 
     auto* link = new QHBoxLayout;
@@ -102,7 +102,7 @@ void pantabt::openLink() {
     if (there && QDesktopServices::openUrl(target))
         return;
     Dialogs::Message box;
-    box.text = QStringLiteral("Could not open ") + target.toDisplayString();
+    box.text = tr("Could not open %1").arg(target.toDisplayString());
     box.icon = Dialogs::Icon::Exclamation;
     m_dialogs.message(box);
 }

@@ -15,11 +15,11 @@ namespace pantrex {
 panthelp::panthelp(int topic, Dialogs& dialogs, LinePrinter& printer, QWidget* parent)
     : QDialog(parent), m_dialogs(dialogs), m_printer(printer) {
     setObjectName(QStringLiteral("panthelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setModal(false);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Help topic"));
+    List1->setAccessibleName(tr("Help topic"));
     QPalette colours = List1->palette();
     colours.setColor(QPalette::Base, QColor(192, 255, 255));
     colours.setColor(QPalette::Text, Qt::black);
@@ -30,8 +30,8 @@ panthelp::panthelp(int topic, Dialogs& dialogs, LinePrinter& printer, QWidget* p
         List1->setFont(small);
     }
     List1->addItems(helpTopicRows(topic));
-    printcmd = new HoverButton(QStringLiteral("printcmd"), QStringLiteral("Print"), this);
-    quitcmd = new HoverButton(QStringLiteral("quitcmd"), QStringLiteral("Quit"), this);
+    printcmd = new HoverButton(QStringLiteral("printcmd"), tr("Print"), this);
+    quitcmd = new HoverButton(QStringLiteral("quitcmd"), tr("Quit"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -14,6 +15,10 @@
 namespace pantrex {
 
 namespace {
+
+struct MergeTexts {
+    Q_DECLARE_TR_FUNCTIONS(Merge)
+};
 
 Dialogs::Answer ask(Dialogs& dialogs, const QString& text, Dialogs::Buttons buttons,
                     Dialogs::Icon icon = Dialogs::Icon::None) {
@@ -47,12 +52,12 @@ bool moveToDrive(FileChannels& files, const QString& mergeFile, const QString& d
 
 void offerDiskette(FileChannels& files, Dialogs& dialogs, const QString& mergeFile, const QString& driveFolder) {
     for (;;) {
-        if (ask(dialogs, QStringLiteral("Place diskette in drive A: and click OK when ready."),
+        if (ask(dialogs, MergeTexts::tr("Place diskette in drive A: and click OK when ready."),
                 Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
             return;
         if (moveToDrive(files, mergeFile, driveFolder))
             return;
-        if (ask(dialogs, QStringLiteral("Drive does not appear to be ready."), Dialogs::Buttons::OkCancel) !=
+        if (ask(dialogs, MergeTexts::tr("Drive does not appear to be ready."), Dialogs::Buttons::OkCancel) !=
             Dialogs::Answer::Ok)
             return;
     }
@@ -103,8 +108,8 @@ void exportProducts(PANTMOD& pantmod, Dialogs& dialogs, const QString& driveFold
     if (!copied) {
         showFileError(dialogs, files.errorString());
     } else if (ask(dialogs,
-                   QStringLiteral("File created: ") + pantmod.mergepath +
-                       QStringLiteral("\nShould I move the file to floppy drive A:\\ ?"),
+                   MergeTexts::tr("File created: %1\nShould I move the file to floppy drive A:\\ ?")
+                       .arg(pantmod.mergepath),
                    Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes) {
         offerDiskette(files, dialogs, pantmod.mergepath, driveFolder);
     }
@@ -112,7 +117,7 @@ void exportProducts(PANTMOD& pantmod, Dialogs& dialogs, const QString& driveFold
         showFileError(dialogs, files.errorString());
     if (copied) {
         Dialogs::Message done;
-        done.text = QStringLiteral("File copied successfully");
+        done.text = MergeTexts::tr("File copied successfully");
         dialogs.message(done);
     }
 }

@@ -6,6 +6,7 @@
 #include "products/entrytext.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,9 @@ namespace pantrex {
 
 namespace {
 
-const QString Oops = QStringLiteral("Oops!");
+struct ListNameTexts {
+    Q_DECLARE_TR_FUNCTIONS(ListName)
+};
 
 QPushButton* makeButton(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -33,12 +36,12 @@ QString nameProblem(const QString& name) {
     for (const char32_t c : name.toUcs4()) {
         const QString character = QString::fromUcs4(&c, 1);
         if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-            return QStringLiteral("A list name cannot contain control characters.");
+            return ListNameTexts::tr("A list name cannot contain control characters.");
         if (QStringLiteral("./\\:*?\"<>|").contains(character) || fromAnsi(toAnsi(character)) != character)
-            return QStringLiteral("A list name cannot contain \"%1\".").arg(character);
+            return ListNameTexts::tr("A list name cannot contain \"%1\".").arg(character);
     }
     if (ownProductList(name + QStringLiteral(".lst")).isEmpty())
-        return QStringLiteral("Pantrex keeps the name \"%1\" for its own files.  Try another name.").arg(name);
+        return ListNameTexts::tr("Pantrex keeps the name \"%1\" for its own files.  Try another name.").arg(name);
     return QString();
 }
 
@@ -47,19 +50,19 @@ QString nameProblem(const QString& name) {
 pantnew::pantnew(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow)
     : QDialog(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("pantnew"));
-    setWindowTitle(QStringLiteral("Create new shopping list"));
+    setWindowTitle(tr("Create new shopping list"));
     setModal(false);
 
-    Label1 = new QLabel(QStringLiteral("Enter a name for your new list:"), this);
+    Label1 = new QLabel(tr("Enter a name for your new list:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     fnametxt = new QLineEdit(this);
     fnametxt->setObjectName(QStringLiteral("fnametxt"));
     fnametxt->setMaxLength(8);
     fnametxt->setAccessibleName(Label1->text().simplified());
     Label1->setBuddy(fnametxt);
-    createcmd = makeButton(QStringLiteral("createcmd"), QStringLiteral("Create"), this);
+    createcmd = makeButton(QStringLiteral("createcmd"), tr("Create"), this);
     createcmd->setDefault(true);
-    cancelcmd = makeButton(QStringLiteral("cancelcmd"), QStringLiteral("Cancel"), this);
+    cancelcmd = makeButton(QStringLiteral("cancelcmd"), tr("Cancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -88,13 +91,12 @@ void pantnew::createcmdClick() {
     if (name.isEmpty())
         return;
     if (listTaken(name)) {
-        oops(QStringLiteral("List already exists.  Try another name."), QString());
+        oops(tr("List already exists.  Try another name."), QString());
         return;
     }
     Dialogs::Message question;
-    question.text =
-        QStringLiteral("Create a new product list for this file? (Answer NO to use existing grocery.dat file.)");
-    question.title = QStringLiteral("Set Data Source...");
+    question.text = tr("Create a new product list for this file? (Answer NO to use existing grocery.dat file.)");
+    question.title = tr("Set Data Source...");
     question.buttons = Dialogs::Buttons::YesNoCancel;
     question.icon = Dialogs::Icon::Question;
     const Dialogs::Answer answer = m_dialogs.message(question);
@@ -108,7 +110,7 @@ void pantnew::createcmdClick() {
         // The product file itself comes into being when the main window opens it.
         m_pantmod.prodpath = baseName(name) + QStringLiteral(".dat");
         Dialogs::Message created;
-        created.text = QStringLiteral("Data file created: ") + m_pantmod.prodpath;
+        created.text = tr("Data file created: %1").arg(m_pantmod.prodpath);
         m_dialogs.message(created);
     } else {
         m_pantmod.prodpath = DataFile::DefaultProducts;
@@ -125,12 +127,12 @@ void pantnew::createcmdClick() {
 QString pantnew::listFileName() {
     const QString typed = trimBlanks(fnametxt->text());
     if (typed.isEmpty()) {
-        oops(QStringLiteral("Enter a name first!"), Oops);
+        oops(tr("Enter a name first!"), tr("Oops!"));
         return QString();
     }
     const QString problem = nameProblem(typed);
     if (!problem.isEmpty()) {
-        oops(problem, Oops);
+        oops(problem, tr("Oops!"));
         return QString();
     }
     return typed + QStringLiteral(".lst");

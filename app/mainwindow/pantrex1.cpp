@@ -81,13 +81,13 @@ QWidget* pantrex1::buildFooter() {
     footer->setObjectName(QStringLiteral("footer"));
     Image1 = new QLabel(footer);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Pantrex"));
+    Image1->setAccessibleName(tr("Pantrex"));
     Image1->setPixmap(basketPicture().pixmap(QSize(32, 32), devicePixelRatio()));
     infolbl = new QLabel(footer);
     infolbl->setObjectName(QStringLiteral("infolbl"));
-    infolbl->setAccessibleDescription(QStringLiteral("Hint"));
+    infolbl->setAccessibleDescription(tr("Hint"));
     infolbl->setMinimumWidth(200);
-    quitcmd = new HoverButton(QStringLiteral("quitcmd"), QStringLiteral("&Quit"), footer);
+    quitcmd = new HoverButton(QStringLiteral("quitcmd"), tr("&Quit"), footer);
 
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,41 +98,41 @@ QWidget* pantrex1::buildFooter() {
 }
 
 void pantrex1::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("filemenu"));
-    openfilecmd = addItem(file, QStringLiteral("openfilecmd"), QStringLiteral("Open..."));
-    newfilecmd = addItem(file, QStringLiteral("newfilecmd"), QStringLiteral("New..."));
-    notescmd = addItem(file, QStringLiteral("notescmd"), QStringLiteral("Notes"));
-    exitcmd = addItem(file, QStringLiteral("exitcmd"), QStringLiteral("Exit program"));
+    openfilecmd = addItem(file, QStringLiteral("openfilecmd"), tr("Open..."));
+    newfilecmd = addItem(file, QStringLiteral("newfilecmd"), tr("New..."));
+    notescmd = addItem(file, QStringLiteral("notescmd"), tr("Notes"));
+    exitcmd = addItem(file, QStringLiteral("exitcmd"), tr("Exit program"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("helpmenu"));
-    helpcmd = addItem(help, QStringLiteral("helpcmd"), QStringLiteral("Program help"));
-    aboutcmd = addItem(help, QStringLiteral("aboutcmd"), QStringLiteral("About"));
+    helpcmd = addItem(help, QStringLiteral("helpcmd"), tr("Program help"));
+    aboutcmd = addItem(help, QStringLiteral("aboutcmd"), tr("About"));
 
-    QMenu* merge = menuBar()->addMenu(QStringLiteral("&Import/export "));
+    QMenu* merge = menuBar()->addMenu(tr("&Import/export "));
     merge->setObjectName(QStringLiteral("mergemenu"));
-    mergecmd = addItem(merge, QStringLiteral("mergecmd"), QStringLiteral("Import"));
+    mergecmd = addItem(merge, QStringLiteral("mergecmd"), tr("Import"));
     mergecmd->setEnabled(false);
-    exportcmd = addItem(merge, QStringLiteral("exportcmd"), QStringLiteral("Export"));
-    mergehelpcmd = addItem(merge, QStringLiteral("mergehelpcmd"), QStringLiteral("Help"));
+    exportcmd = addItem(merge, QStringLiteral("exportcmd"), tr("Export"));
+    mergehelpcmd = addItem(merge, QStringLiteral("mergehelpcmd"), tr("Help"));
 
-    recipemenu = menuBar()->addMenu(QStringLiteral("&Custom lists"));
+    recipemenu = menuBar()->addMenu(tr("&Custom lists"));
     recipemenu->setObjectName(QStringLiteral("recipemenu"));
-    addItem(recipemenu, QStringLiteral("recmakecmd"), QStringLiteral("CREATE a list"));
-    addItem(recipemenu, QStringLiteral("recaddcmd"), QStringLiteral("ADD to a list"));
-    addItem(recipemenu, QStringLiteral("receditcmd"), QStringLiteral("REMOVE item(s) from a list"));
-    addItem(recipemenu, QStringLiteral("recpreview"), QStringLiteral("PREVIEW a list"));
-    addItem(recipemenu, QStringLiteral("recgetcmd"), QStringLiteral("GET custom item(s) for shopping list"));
-    addItem(recipemenu, QStringLiteral("recdelete"), QStringLiteral("DELETE a list"));
-    addItem(recipemenu, QStringLiteral("saveshopcmd"), QStringLiteral("SAVE current shopping list as custom"));
-    addItem(recipemenu, QStringLiteral("rechelpcmd"), QStringLiteral("Help"));
+    addItem(recipemenu, QStringLiteral("recmakecmd"), tr("CREATE a list"));
+    addItem(recipemenu, QStringLiteral("recaddcmd"), tr("ADD to a list"));
+    addItem(recipemenu, QStringLiteral("receditcmd"), tr("REMOVE item(s) from a list"));
+    addItem(recipemenu, QStringLiteral("recpreview"), tr("PREVIEW a list"));
+    addItem(recipemenu, QStringLiteral("recgetcmd"), tr("GET custom item(s) for shopping list"));
+    addItem(recipemenu, QStringLiteral("recdelete"), tr("DELETE a list"));
+    addItem(recipemenu, QStringLiteral("saveshopcmd"), tr("SAVE current shopping list as custom"));
+    addItem(recipemenu, QStringLiteral("rechelpcmd"), tr("Help"));
 
-    QMenu* filters = menuBar()->addMenu(QStringLiteral("Filters"));
+    QMenu* filters = menuBar()->addMenu(tr("Filters"));
     filters->setObjectName(QStringLiteral("filtersmenu"));
-    lofatcmd = addItem(filters, QStringLiteral("lofatcmd"), QStringLiteral("Fats"));
+    lofatcmd = addItem(filters, QStringLiteral("lofatcmd"), tr("Fats"));
     lofatcmd->setCheckable(true);
-    locarbcmd = addItem(filters, QStringLiteral("locarbcmd"), QStringLiteral("Carbohydrates"));
+    locarbcmd = addItem(filters, QStringLiteral("locarbcmd"), tr("Carbohydrates"));
     locarbcmd->setCheckable(true);
 }
 
@@ -159,22 +159,21 @@ void pantrex1::buildHints() {
     ProductView* view = m_productView;
     ShoppingListPanel* list = m_shoppingList;
     m_hints = new HoverHints(m_pantmod, infolbl, this);
-    m_hints->addButton(quitcmd, QStringLiteral("Close the program."), true,
+    m_hints->addButton(quitcmd, tr("Close the program."), true,
                        {view->addfoodcmd, view->delfoodcmd, view->editfoodcmd});
-    m_hints->addButton(view->addfoodcmd, QStringLiteral("Add a new item to the product list above."), true,
+    m_hints->addButton(view->addfoodcmd, tr("Add a new item to the product list above."), true,
                        {view->delfoodcmd, view->editfoodcmd});
-    m_hints->addButton(view->editfoodcmd, QStringLiteral("Make changes to the product selected on the above list."),
-                       true, {view->addfoodcmd, view->delfoodcmd, view->printmastercmd});
-    m_hints->addButton(view->delfoodcmd, QStringLiteral("Delete the selected product or products above."), true,
+    m_hints->addButton(view->editfoodcmd, tr("Make changes to the product selected on the above list."), true,
+                       {view->addfoodcmd, view->delfoodcmd, view->printmastercmd});
+    m_hints->addButton(view->delfoodcmd, tr("Delete the selected product or products above."), true,
                        {view->addfoodcmd, view->editfoodcmd, view->printmastercmd});
-    m_hints->addButton(view->allcmd, QStringLiteral("Returns product window to the full list of products."), true);
-    m_hints->addButton(list->foodoncmd, QStringLiteral("Add the selected product(s) to shopping list."), true,
-                       {list->foodoffcmd});
-    m_hints->addButton(list->foodoffcmd, QStringLiteral("Remove the selected item from the shopping list."), true,
+    m_hints->addButton(view->allcmd, tr("Returns product window to the full list of products."), true);
+    m_hints->addButton(list->foodoncmd, tr("Add the selected product(s) to shopping list."), true, {list->foodoffcmd});
+    m_hints->addButton(list->foodoffcmd, tr("Remove the selected item from the shopping list."), true,
                        {list->foodoncmd});
-    m_hints->addButton(list->clearlistcmd, QStringLiteral("Erase your shopping list."));
-    m_hints->addButton(list->printlistcmd, QStringLiteral("Print your shopping list."));
-    m_hints->addButton(m_chooser->recdelcmd, QStringLiteral("Perform the chosen action on the selected items above."));
+    m_hints->addButton(list->clearlistcmd, tr("Erase your shopping list."));
+    m_hints->addButton(list->printlistcmd, tr("Print your shopping list."));
+    m_hints->addButton(m_chooser->recdelcmd, tr("Perform the chosen action on the selected items above."));
     for (QWidget* quiet : std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->list2, list->costlbl,
                                                           view->pricelbl, m_chooser->List3, m_chooser->List4})
         m_hints->addQuiet(quiet);
@@ -237,8 +236,8 @@ void pantrex1::changeSelectedProduct() {
     const int row = m_productView->currentRow();
     if (row < 0 || row >= m_pantmod.recmap.size() || !m_productView->selectedRows().contains(row)) {
         Dialogs::Message box;
-        box.text = QStringLiteral("Select an item.");
-        box.title = QStringLiteral("Inventory");
+        box.text = tr("Select an item.");
+        box.title = tr("Inventory");
         m_dialogs.message(box);
         return;
     }

@@ -12,6 +12,7 @@
 #include "state/pantmod.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -19,6 +20,10 @@
 namespace pantrex {
 
 namespace {
+
+struct ImportTexts {
+    Q_DECLARE_TR_FUNCTIONS(Import)
+};
 
 // The busy pointer, for as long as this lives.
 class BusyPointer {
@@ -46,11 +51,11 @@ void tell(Dialogs& dialogs, const QString& text, const QString& title = Dialogs:
 
 // What the user is told when an import stopped on a file error.
 QString stoppedText(const ImportResult& result, const PANTMOD& pantmod) {
-    const QString added = result.added == 0   ? QStringLiteral("No new product was")
-                          : result.added == 1 ? QStringLiteral("1 new product was")
-                                              : QStringLiteral("%1 new products were").arg(result.added);
+    const QString added = result.added == 0   ? ImportTexts::tr("No new product was")
+                          : result.added == 1 ? ImportTexts::tr("1 new product was")
+                                              : ImportTexts::tr("%1 new products were").arg(result.added);
     return result.error + QStringLiteral("\n\n") + added +
-           QStringLiteral(" added to %1; %2 is kept.").arg(pantmod.prodpath, pantmod.mergepath);
+           ImportTexts::tr(" added to %1; %2 is kept.").arg(pantmod.prodpath, pantmod.mergepath);
 }
 
 } // namespace
@@ -76,8 +81,8 @@ FileChooser& pantrex1::fileChooser() {
 
 void pantrex1::openfilecmdClick() {
     FileChooser::Request request;
-    request.title = QStringLiteral("Open a Shopping List");
-    request.filter = QStringLiteral("Pantrex Lists (*.lst)");
+    request.title = tr("Open a Shopping List");
+    request.filter = tr("Pantrex Lists (*.lst)");
     request.folder = m_pantmod.files.folder().absolutePath();
     const QString chosen = fileChooser().openFile(request);
     if (chosen.isEmpty())
@@ -86,7 +91,7 @@ void pantrex1::openfilecmdClick() {
     // opened as one: a product list or another data file taken for a list would be written over.
     const QString name = QFileInfo(chosen).fileName();
     if (!isShoppingListName(name)) {
-        tell(m_dialogs, QStringLiteral("%1 is not a shopping list.  Shopping lists end in .lst.").arg(name));
+        tell(m_dialogs, tr("%1 is not a shopping list.  Shopping lists end in .lst.").arg(name));
         return;
     }
     // A list that cannot be opened (or, when missing, created) leaves the open one as it was.
@@ -135,8 +140,8 @@ void pantrex1::exportcmdClick() {
 
 void pantrex1::mergecmdClick() {
     Dialogs::Message confirm;
-    confirm.text = QStringLiteral("Import data to ") + m_pantmod.prodpath + QStringLiteral("?");
-    confirm.title = QStringLiteral("Confirm..");
+    confirm.text = tr("Import data to %1?").arg(m_pantmod.prodpath);
+    confirm.title = tr("Confirm..");
     confirm.buttons = Dialogs::Buttons::YesNo;
     confirm.icon = Dialogs::Icon::Question;
     if (m_dialogs.message(confirm) != Dialogs::Answer::Yes)
@@ -151,7 +156,7 @@ void pantrex1::mergecmdClick() {
 
     switch (result.outcome) {
     case ImportResult::Outcome::NotFound:
-        tell(m_dialogs, QStringLiteral("Merge file not found."));
+        tell(m_dialogs, tr("Merge file not found."));
         return;
     case ImportResult::Outcome::Stopped:
         reportFileError(stoppedText(result, m_pantmod));
@@ -160,13 +165,12 @@ void pantrex1::mergecmdClick() {
         if (!result.error.isEmpty())
             reportFileError(result.error);
         if (result.added == 0)
-            tell(m_dialogs, QStringLiteral("No new items found."), QString());
+            tell(m_dialogs, tr("No new items found."), QString());
         break;
     }
     if (result.leftOut > 0)
-        tell(m_dialogs, QStringLiteral("%1 record(s) of %2 named no product and were left out.")
-                            .arg(result.leftOut)
-                            .arg(m_pantmod.mergepath));
+        tell(m_dialogs,
+             tr("%1 record(s) of %2 named no product and were left out.").arg(result.leftOut).arg(m_pantmod.mergepath));
     if (result.added > 0) {
         m_productView->fillproductlist();
         m_productView->fillcatlist();

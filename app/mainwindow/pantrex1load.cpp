@@ -246,7 +246,7 @@ bool pantrex1::finishRun() {
 // so that the next start opens the default list. Returns false when the user cancels.
 bool pantrex1::eliminateEmptyList() {
     Dialogs::Message box;
-    box.text = m_pantmod.shoppath + QStringLiteral(" is empty and will be eliminated.");
+    box.text = tr("%1 is empty and will be eliminated.").arg(m_pantmod.shoppath);
     box.title = QString();
     box.buttons = Dialogs::Buttons::OkCancel;
     box.icon = Dialogs::Icon::Exclamation;

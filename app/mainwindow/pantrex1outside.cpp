@@ -17,8 +17,8 @@ void pantrex1::reloadAfterOutsideChange(const QString& fileName) {
     m_productView->reload();
     m_shoppingList->fillshoplist();
     Dialogs::Message box;
-    box.text = QStringLiteral("%1 was changed by another program.  Nothing was changed here; the lists have been "
-                              "reloaded, so please look them over and try again.")
+    box.text = tr("%1 was changed by another program.  Nothing was changed here; the lists have been "
+                  "reloaded, so please look them over and try again.")
                    .arg(fileName);
     box.icon = Dialogs::Icon::Exclamation;
     m_dialogs.message(box);

@@ -89,7 +89,8 @@ public:
     }
 
     void printProducts(const ProductView& view) {
-        const QListWidgetItem* chosen = view.Combo1->currentItem();
+        // The first row, whatever language it shows, is all the categories.
+        const QListWidgetItem* chosen = view.Combo1->currentRow() > 0 ? view.Combo1->currentItem() : nullptr;
         printProductList(m_pantmod, m_dialogs, printer(), chosen ? chosen->text() : QStringLiteral("All"));
     }
 
@@ -151,7 +152,7 @@ void pantrex1::connectPrinting() {
     connect(aboutcmd, &QAction::triggered, m_printing, &PrintWindows::openAbout);
 
     ProductView* view = m_productView;
-    m_hints->addButton(view->printmastercmd, QStringLiteral("Print the product list shown above."), true,
+    m_hints->addButton(view->printmastercmd, tr("Print the product list shown above."), true,
                        {view->addfoodcmd, view->delfoodcmd});
 }
 

@@ -61,14 +61,14 @@ ProductView::ProductView(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
 }
 
 QWidget* ProductView::buildCategoryPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("Category"), this);
+    auto* panel = new QGroupBox(tr("Category"), this);
     panel->setObjectName(QStringLiteral("categorypanel"));
     Combo1 = new QListWidget(panel);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(QStringLiteral("Category"));
-    Combo1->addItem(QStringLiteral("All"));
+    Combo1->setAccessibleName(tr("Category"));
+    Combo1->addItem(tr("All"));
     Combo1->setCurrentRow(0);
-    allcmd = new HoverButton(QStringLiteral("allcmd"), QStringLiteral("ALL"), panel);
+    allcmd = new HoverButton(QStringLiteral("allcmd"), tr("ALL"), panel);
     allcmd->setEnabled(false);
 
     auto* layout = new QVBoxLayout(panel);
@@ -78,13 +78,13 @@ QWidget* ProductView::buildCategoryPanel() {
 }
 
 QWidget* ProductView::buildSearchPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("Product Search"), this);
+    auto* panel = new QGroupBox(tr("Product Search"), this);
     panel->setObjectName(QStringLiteral("searchpanel"));
     searchtxt = new QLineEdit(panel);
     searchtxt->setObjectName(QStringLiteral("searchtxt"));
-    searchtxt->setAccessibleName(QStringLiteral("Product Search"));
+    searchtxt->setAccessibleName(tr("Product Search"));
     searchtxt->setMaxLength(30);
-    clearsrchcmd = new HoverButton(QStringLiteral("clearsrchcmd"), QStringLiteral("Clear"), panel);
+    clearsrchcmd = new HoverButton(QStringLiteral("clearsrchcmd"), tr("Clear"), panel);
 
     auto* layout = new QHBoxLayout(panel);
     layout->addWidget(searchtxt, 1);
@@ -93,11 +93,11 @@ QWidget* ProductView::buildSearchPanel() {
 }
 
 QWidget* ProductView::buildProductPanel() {
-    productlist = new QGroupBox(QStringLiteral("Product List"), this);
+    productlist = new QGroupBox(tr("Product List"), this);
     productlist->setObjectName(QStringLiteral("productlist"));
     List1 = new QListView(productlist);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Products"));
+    List1->setAccessibleName(tr("Products"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List1->setUniformItemSizes(true);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -106,14 +106,14 @@ QWidget* ProductView::buildProductPanel() {
     // The labels sit in a row of their own: a screen reader would otherwise name an empty label
     // after the panel around it.
     auto* labelRow = new QWidget(productlist);
-    pricelbl = makeInfoLabel(QStringLiteral("pricelbl"), QStringLiteral("Price of selected product"), labelRow);
-    selectedlbl = makeInfoLabel(QStringLiteral("selectedlbl"), QStringLiteral("Selected products"), labelRow);
+    pricelbl = makeInfoLabel(QStringLiteral("pricelbl"), tr("Price of selected product"), labelRow);
+    selectedlbl = makeInfoLabel(QStringLiteral("selectedlbl"), tr("Selected products"), labelRow);
 
-    addfoodcmd = new HoverButton(QStringLiteral("addfoodcmd"), QStringLiteral("&New"), productlist);
-    editfoodcmd = new HoverButton(QStringLiteral("editfoodcmd"), QStringLiteral("&Edit"), productlist);
-    delfoodcmd = new HoverButton(QStringLiteral("delfoodcmd"), QStringLiteral("&Delete"), productlist);
-    printmastercmd = new HoverButton(QStringLiteral("printmastercmd"), QStringLiteral("&Print"), productlist);
-    printmastercmd->setAccessibleName(QStringLiteral("Print product list"));
+    addfoodcmd = new HoverButton(QStringLiteral("addfoodcmd"), tr("&New"), productlist);
+    editfoodcmd = new HoverButton(QStringLiteral("editfoodcmd"), tr("&Edit"), productlist);
+    delfoodcmd = new HoverButton(QStringLiteral("delfoodcmd"), tr("&Delete"), productlist);
+    printmastercmd = new HoverButton(QStringLiteral("printmastercmd"), tr("&Print"), productlist);
+    printmastercmd->setAccessibleName(tr("Print product list"));
     // Until the view holds rows there is nothing to change, delete or add to the list.
     editfoodcmd->setEnabled(false);
     delfoodcmd->setEnabled(false);
@@ -218,7 +218,7 @@ void ProductView::showRows() {
 
     const QString count = QString::number(recmap.size());
     if (m_pantmod.catfilter == All) {
-        productlist->setTitle(QStringLiteral("Product List (") + count + QStringLiteral(")"));
+        productlist->setTitle(tr("Product List (%1)").arg(count));
         allcmd->setEnabled(false);
     } else {
         productlist->setTitle(m_pantmod.catfilter + QStringLiteral(" (") + count + QStringLiteral(")"));
@@ -246,7 +246,7 @@ void ProductView::fillcatlist() {
     m_pantmod.catfilling = 1;
     Combo1->clear();
     m_pantmod.cattable.clear();
-    Combo1->addItem(QStringLiteral("All"));
+    Combo1->addItem(tr("All"));
     if (m_pantmod.prodcount > 0) {
         m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
         m_pantmod.cattable = m_pantmod.catalog.categories();
@@ -263,7 +263,8 @@ void ProductView::fillcatlist() {
 void ProductView::Combo1Click() {
     if (m_pantmod.catfilling == 1 || !Combo1->currentItem())
         return;
-    const QString chosen = Combo1->currentItem()->text();
+    // The first row, whatever language it shows, is all the categories.
+    const QString chosen = Combo1->currentRow() == 0 ? QStringLiteral("All") : Combo1->currentItem()->text();
     m_pantmod.catfilter = upperCategory(chosen);
     if (m_pantmod.catfilter != All) {
         m_pantmod.curcategory = toAnsi(chosen);
@@ -271,7 +272,7 @@ void ProductView::Combo1Click() {
         if (m_pantmod.catalog.keyOfUpperCategory(toAnsi(m_pantmod.catfilter)) < 0) {
             fillcatlist();
             Dialogs::Message box;
-            box.text = QStringLiteral("Empty category.  List updated.");
+            box.text = tr("Empty category.  List updated.");
             m_dialogs.message(box);
             m_pantmod.catfilter = All;
         }
@@ -350,7 +351,7 @@ void ProductView::List1Click() {
     if (currentRow() >= 0)
         showCurrentPrice();
     const qsizetype selected = List1->selectionModel()->selectedIndexes().size();
-    selectedlbl->setText(selected > 0 ? QStringLiteral(" %1 selected").arg(selected) : QString());
+    selectedlbl->setText(selected > 0 ? tr(" %1 selected").arg(selected) : QString());
 }
 
 // Clicking into the search box or giving it the focus marks that the user is searching.

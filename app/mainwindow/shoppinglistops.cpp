@@ -44,7 +44,7 @@ void ShoppingListPanel::foodoncmdClick() {
     }
     const QString addmode = std::exchange(m_pantmod.addmode, QString());
     if (m_products.currentRow() < 0) {
-        m_dialogs.message(okBox(QStringLiteral("Select an item!"), QStringLiteral("Add...")));
+        m_dialogs.message(okBox(tr("Select an item!"), tr("Add...")));
         return;
     }
     if (!productsAndListAsShown())
@@ -52,7 +52,7 @@ void ShoppingListPanel::foodoncmdClick() {
     QByteArray quantity = "1";
     if (addmode == QLatin1String("1")) {
         Dialogs::Input box;
-        box.prompt = QStringLiteral("Enter a quantity...");
+        box.prompt = tr("Enter a quantity...");
         box.defaultText = QStringLiteral("2");
         quantity = toAnsi(m_dialogs.input(box));
         // Another program may have written while the question was open.
@@ -92,8 +92,7 @@ std::optional<QList<Record>> ShoppingListPanel::linesForSelection(const QByteArr
         const std::optional<QByteArray> costField =
             fitNumberField(leadingBlankForm(cost), ShoppingRecord::LineCost.width);
         if (!costField) {
-            refuseCost(product.text(ProductRecord::ItemName), cost, QStringLiteral("Nothing was added."),
-                       QStringLiteral("Add..."));
+            refuseCost(product.text(ProductRecord::ItemName), cost, tr("Nothing was added."), tr("Add..."));
             return std::nullopt;
         }
         Record line(ShoppingRecord::Length);
@@ -110,7 +109,7 @@ std::optional<QList<Record>> ShoppingListPanel::linesForSelection(const QByteArr
 void ShoppingListPanel::refuseCost(const QByteArray& item, double cost, const QString& consequence,
                                    const QString& title) {
     Dialogs::Message box;
-    box.text = QStringLiteral("The cost of %1, %2, is too large for the shopping list.  %3")
+    box.text = tr("The cost of %1, %2, is too large for the shopping list.  %3")
                    .arg(fromAnsi(item), fromAnsi(formatMoney(cost)), consequence);
     box.title = title;
     box.icon = Dialogs::Icon::Exclamation;
@@ -137,7 +136,7 @@ void ShoppingListPanel::modifyRow() {
     Record& record = *read;
 
     Dialogs::Input askQuantity;
-    askQuantity.prompt = QStringLiteral("Enter a NEW quantity for ") + shownText(record.raw(ShoppingRecord::ItemText));
+    askQuantity.prompt = tr("Enter a NEW quantity for %1").arg(shownText(record.raw(ShoppingRecord::ItemText)));
     askQuantity.defaultText = shownText(record.raw(ShoppingRecord::Quantity));
     const QByteArray quantity = toAnsi(m_dialogs.input(askQuantity));
     if (quantity.isEmpty())
@@ -149,7 +148,7 @@ void ShoppingListPanel::modifyRow() {
     const double cost = unitPrice * numberValue(quantity);
     const std::optional<QByteArray> costField = fitNumberField(plainForm(cost), ShoppingRecord::LineCost.width);
     if (!costField) {
-        refuseCost(record.text(ShoppingRecord::ItemText), cost, QStringLiteral("The item was not changed."),
+        refuseCost(record.text(ShoppingRecord::ItemText), cost, tr("The item was not changed."),
                    Dialogs::programTitle());
         return;
     }
@@ -158,7 +157,7 @@ void ShoppingListPanel::modifyRow() {
 
     const QByteArray itemText = record.text(ShoppingRecord::ItemText);
     Dialogs::Input askText;
-    askText.prompt = QStringLiteral("Modify the item information for ") + fromAnsi(itemText);
+    askText.prompt = tr("Modify the item information for %1").arg(fromAnsi(itemText));
     askText.defaultText = fromAnsi(itemText);
     const QByteArray newText = toAnsi(m_dialogs.input(askText));
     if (!newText.isEmpty())
@@ -175,7 +174,7 @@ void ShoppingListPanel::modifyRow() {
 void ShoppingListPanel::foodoffcmdClick() {
     const int row = currentRow();
     if (row < 0) {
-        m_dialogs.message(okBox(QStringLiteral("Select an item"), QStringLiteral("Remove...")));
+        m_dialogs.message(okBox(tr("Select an item"), tr("Remove...")));
         return;
     }
     if (!stillAsShown())
@@ -213,8 +212,8 @@ void ShoppingListPanel::foodoffcmdClick() {
 
 void ShoppingListPanel::clearlistcmdClick() {
     Dialogs::Message box;
-    box.text = QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?");
-    box.title = QStringLiteral("Confirm");
+    box.text = tr("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?");
+    box.title = tr("Confirm");
     box.buttons = Dialogs::Buttons::YesNo;
     box.icon = Dialogs::Icon::Question;
     if (m_dialogs.message(box) != Dialogs::Answer::Yes || !stillAsShown())

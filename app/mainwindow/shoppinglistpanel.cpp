@@ -23,22 +23,22 @@ namespace pantrex {
 
 ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent)
     : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products) {
-    foodoncmd = new HoverButton(QStringLiteral("foodoncmd"), QStringLiteral("Add {F2} >"), this);
-    foodoffcmd = new HoverButton(QStringLiteral("foodoffcmd"), QStringLiteral("< Remove "), this);
+    foodoncmd = new HoverButton(QStringLiteral("foodoncmd"), tr("Add {F2} >"), this);
+    foodoffcmd = new HoverButton(QStringLiteral("foodoffcmd"), tr("< Remove "), this);
     auto* moveButtons = new QVBoxLayout;
     moveButtons->addStretch(1);
     moveButtons->addWidget(foodoncmd);
     moveButtons->addWidget(foodoffcmd);
     moveButtons->addStretch(1);
 
-    shoppinglist = new QGroupBox(QStringLiteral("Shopping List"), this);
+    shoppinglist = new QGroupBox(tr("Shopping List"), this);
     shoppinglist->setObjectName(QStringLiteral("shoppinglist"));
     listlbl = new QLabel(shoppinglist);
     listlbl->setObjectName(QStringLiteral("listlbl"));
-    listlbl->setAccessibleDescription(QStringLiteral("Shopping list caption"));
+    listlbl->setAccessibleDescription(tr("Shopping list caption"));
     list2 = new QListView(shoppinglist);
     list2->setObjectName(QStringLiteral("list2"));
-    list2->setAccessibleName(QStringLiteral("Shopping List"));
+    list2->setAccessibleName(tr("Shopping List"));
     list2->setUniformItemSizes(true);
     list2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A row carries its item text's trailing blanks; they need no scroll bar.
@@ -50,17 +50,17 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const P
     auto* footerRow = new QWidget(shoppinglist);
     costlbl = new QLabel(footerRow);
     costlbl->setObjectName(QStringLiteral("costlbl"));
-    costlbl->setAccessibleDescription(QStringLiteral("Cost of selected item"));
+    costlbl->setAccessibleDescription(tr("Cost of selected item"));
     tabtxt = new QLineEdit(footerRow);
     tabtxt->setObjectName(QStringLiteral("tabtxt"));
-    tabtxt->setAccessibleName(QStringLiteral("Total"));
+    tabtxt->setAccessibleName(tr("Total"));
     tabtxt->setReadOnly(true);
     tabtxt->setFocusPolicy(Qt::NoFocus);
     tabtxt->setMaximumWidth(tabtxt->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
-    clearlistcmd = new HoverButton(QStringLiteral("clearlistcmd"), erasePicture(),
-                                   QStringLiteral("Erase shopping list"), footerRow);
-    printlistcmd = new HoverButton(QStringLiteral("printlistcmd"), printerPicture(),
-                                   QStringLiteral("Print shopping list"), footerRow);
+    clearlistcmd =
+        new HoverButton(QStringLiteral("clearlistcmd"), erasePicture(), tr("Erase shopping list"), footerRow);
+    printlistcmd =
+        new HoverButton(QStringLiteral("printlistcmd"), printerPicture(), tr("Print shopping list"), footerRow);
 
     m_stack = new QStackedLayout;
     m_stack->addWidget(list2);

@@ -13,5 +13,10 @@ target_sources(pantrex_gui PRIVATE
     mainwindow/rowtextmodel.cpp mainwindow/rowtextmodel.h
     mainwindow/shoppinglistops.cpp
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h
+    mainwindow/translations.cpp mainwindow/translations.h
     mainwindow/workingfolder.cpp mainwindow/workingfolder.h
 )
+# The program finds the installed translations from its own folder, or those the build made.
+file(RELATIVE_PATH translations_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${PANTREX_INSTALL_FULL_TRANSLATIONSDIR})
+set_source_files_properties(mainwindow/translations.cpp PROPERTIES COMPILE_DEFINITIONS
+    "PANTREX_TRANSLATIONS_FROM_PROGRAM=\"${translations_from_program}\";PANTREX_BUILT_TRANSLATIONS=\"${PANTREX_BUILT_TRANSLATIONS_DIR}\"")

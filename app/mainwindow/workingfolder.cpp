@@ -3,6 +3,7 @@
 #include "data/filechannels.h"
 #include "platform/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,10 @@
 namespace pantrex {
 
 namespace {
+
+struct FolderTexts {
+    Q_DECLARE_TR_FUNCTIONS(WorkingFolder)
+};
 
 constexpr qint64 UnknownOwnerGraceMs = 5000;
 
@@ -55,7 +60,7 @@ WorkingFolder::~WorkingFolder() = default;
 bool WorkingFolder::claim(Dialogs& dialogs) {
     const QString shown = QDir::toNativeSeparators(m_path);
     if (!QFileInfo(m_path).isDir() && !QDir().mkpath(m_path)) {
-        tell(dialogs, QStringLiteral("Pantrex could not create its data folder %1.").arg(shown));
+        tell(dialogs, FolderTexts::tr("Pantrex could not create its data folder %1.").arg(shown));
         return false;
     }
     const QString lockPath = QDir(m_path).filePath(lockFileName());
@@ -72,12 +77,12 @@ bool WorkingFolder::claim(Dialogs& dialogs) {
     // Something other than a lock file under the lock's name (a folder) cannot be replaced by one.
     const bool lockIsFile = !QFileInfo(lockPath).exists() || QFileInfo(lockPath).isFile();
     if (lockIsFile && lock->error() == QLockFile::LockFailedError) {
-        tell(dialogs, QStringLiteral("Pantrex is already running with the data folder %1.\n\n"
-                                     "Use the window that is open, or quit it first.")
+        tell(dialogs, FolderTexts::tr("Pantrex is already running with the data folder %1.\n\n"
+                                      "Use the window that is open, or quit it first.")
                           .arg(shown));
     } else {
-        tell(dialogs, QStringLiteral("Pantrex cannot write to its data folder %1.\n\n"
-                                     "Nothing was changed. Start Pantrex with a folder you may write to.")
+        tell(dialogs, FolderTexts::tr("Pantrex cannot write to its data folder %1.\n\n"
+                                      "Nothing was changed. Start Pantrex with a folder you may write to.")
                           .arg(shown));
     }
     return false;

@@ -1,5 +1,6 @@
 #include "cupsprintqueue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinterInfo>
 
@@ -12,6 +13,10 @@
 namespace pantrex {
 
 namespace {
+
+struct PrintQueueTexts {
+    Q_DECLARE_TR_FUNCTIONS(PrintQueue)
+};
 
 struct IppDelete {
     void operator()(ipp_t* response) const { ippDelete(response); }
@@ -56,18 +61,18 @@ QString refusalReason(const QByteArray& queue) {
     const QString error = QString::fromUtf8(cupsLastErrorString()).trimmed();
     if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS) {
         const IppResponse state = askFor(queue, 0, {"printer-state-message"});
-        return withMessage(QStringLiteral("it is not accepting jobs"), textOf(state, "printer-state-message"));
+        return withMessage(PrintQueueTexts::tr("it is not accepting jobs"), textOf(state, "printer-state-message"));
     }
-    return error.isEmpty() ? QStringLiteral("CUPS gave no reason") : error;
+    return error.isEmpty() ? PrintQueueTexts::tr("CUPS gave no reason") : error;
 }
 
 // A job that was taken may still not print for now.
 QString waitingReason(const QByteArray& queue, int job) {
     const IppResponse state = askFor(queue, 0, {"printer-state", "printer-state-message"});
     if (integerOf(state, "printer-state") == IPP_PSTATE_STOPPED)
-        return withMessage(QStringLiteral("the printer is stopped"), textOf(state, "printer-state-message"));
+        return withMessage(PrintQueueTexts::tr("the printer is stopped"), textOf(state, "printer-state-message"));
     if (integerOf(askFor(queue, job, {"job-state"}), "job-state") == IPP_JSTATE_HELD)
-        return QStringLiteral("the job is held until it is released");
+        return PrintQueueTexts::tr("the job is held until it is released");
     return QString();
 }
 

@@ -1,9 +1,11 @@
 #include "dialogs.h"
 
+#include <QCoreApplication>
+
 namespace pantrex {
 
 QString Dialogs::programTitle() {
-    return QStringLiteral("Pantrex");
+    return QCoreApplication::translate("Dialogs", "Pantrex");
 }
 
 void showFileError(Dialogs& dialogs, const QString& error) {

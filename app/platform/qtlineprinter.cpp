@@ -3,6 +3,7 @@
 #include "cupsprintqueue.h"
 #include "windowsfonts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,10 @@
 namespace pantrex {
 
 namespace {
+
+struct PrinterTexts {
+    Q_DECLARE_TR_FUNCTIONS(LinePrinter)
+};
 
 const QMarginsF PageMargins(15, 15, 15, 15); // millimetres
 
@@ -46,7 +51,7 @@ bool allBlank(QStringView text) {
 }
 
 QString savedAs(const QString& pdfPath) {
-    return QStringLiteral("Printout saved as %1").arg(QDir::toNativeSeparators(pdfPath));
+    return PrinterTexts::tr("Printout saved as %1").arg(QDir::toNativeSeparators(pdfPath));
 }
 
 // Copies a finished PDF file to its place in one step: the new file appears whole or not at all.
@@ -124,7 +129,7 @@ bool QtLinePrinter::setFontName(const QString& family) {
 
 bool QtLinePrinter::setFontSize(double points) {
     if (!(points > 0)) {
-        failed(QStringLiteral("a font size of %1 points cannot be printed").arg(points));
+        failed(PrinterTexts::tr("a font size of %1 points cannot be printed").arg(points));
         return false;
     }
     m_size = points;
@@ -159,8 +164,8 @@ bool QtLinePrinter::beginDocument() {
     printer.setPageMargins(PageMargins, QPageLayout::Millimeter);
     if (!document->painter.begin(&printer)) {
         failed(document->device
-                   ? QStringLiteral("the printer %1 cannot be used").arg(document->device->shownName())
-                   : QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(document->pdfPath)));
+                   ? PrinterTexts::tr("the printer %1 cannot be used").arg(document->device->shownName())
+                   : PrinterTexts::tr("%1 cannot be written").arg(QDir::toNativeSeparators(document->pdfPath)));
         return false;
     }
     const QRectF area = printer.pageRect(QPrinter::DevicePixel);
@@ -189,7 +194,7 @@ bool QtLinePrinter::chooseOutput(Document& document) {
     }
     document.spool = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("pantrex-XXXXXX.pdf")));
     if (!document.spool->open()) {
-        failed(QStringLiteral("the printer %1 cannot be used: %2")
+        failed(PrinterTexts::tr("the printer %1 cannot be used: %2")
                    .arg(document.device->shownName(), document.spool->errorString()));
         return false;
     }
@@ -197,7 +202,7 @@ bool QtLinePrinter::chooseOutput(Document& document) {
     printer.setOutputFileName(document.spool->fileName());
     if (document.device->pageSize.isValid())
         printer.setPageSize(document.device->pageSize);
-    document.where = QStringLiteral("Printout sent to %1").arg(document.device->shownName());
+    document.where = PrinterTexts::tr("Printout sent to %1").arg(document.device->shownName());
     return true;
 }
 
@@ -224,7 +229,7 @@ bool QtLinePrinter::startLine() {
     if (!d.pageFull)
         return true;
     if (!d.printer.newPage()) {
-        failed(QStringLiteral("the printer could not start a new page"));
+        failed(PrinterTexts::tr("the printer could not start a new page"));
         return false;
     }
     d.pageFull = false;
@@ -345,7 +350,7 @@ bool QtLinePrinter::newPage() {
         return false;
     Document& d = *m_document;
     if (!d.printer.newPage()) {
-        failed(QStringLiteral("the printer could not start a new page"));
+        failed(PrinterTexts::tr("the printer could not start a new page"));
         return false;
     }
     d.pageFull = false;
@@ -362,7 +367,7 @@ bool QtLinePrinter::endDocument() {
     const QString file = document->spool ? document->spool->fileName() : document->pdfPath;
     const bool ended = document->painter.end();
     if (!ended || QFileInfo(file).size() == 0) {
-        failed(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(file)));
+        failed(PrinterTexts::tr("%1 could not be written").arg(QDir::toNativeSeparators(file)));
         if (!document->spool)
             QFile::remove(file);
         return false;
@@ -383,7 +388,7 @@ bool QtLinePrinter::handOver(std::unique_ptr<Document> document) {
         return false;
     }
     documentFinished(sent.why.isEmpty() ? document->where
-                                        : document->where + QStringLiteral(", where it waits: ") + sent.why);
+                                        : document->where + PrinterTexts::tr(", where it waits: ") + sent.why);
     return true;
 }
 
@@ -407,12 +412,12 @@ std::optional<LinePrinter::Refusal> QtLinePrinter::refusal() const {
 bool QtLinePrinter::saveRefusedAsPdf() {
     const std::unique_ptr<Refused> refused = std::move(m_refused);
     if (!refused) {
-        failed(QStringLiteral("no refused printout is kept"));
+        failed(PrinterTexts::tr("no refused printout is kept"));
         return false;
     }
     const QString path = pdfFilePath(m_folder, refused->documentName, QDateTime::currentDateTime());
     if (const std::optional<QString> error = copyPdf(refused->spool->fileName(), path)) {
-        failed(QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), *error));
+        failed(PrinterTexts::tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), *error));
         return false;
     }
     documentFinished(savedAs(path));

@@ -3,10 +3,19 @@
 #include "platform/dialogs.h"
 #include "platform/lineprinter.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
 namespace pantrex {
+
+namespace {
+
+struct GuardedPrinterTexts {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
+
+} // namespace
 
 // A long printout shows the busy pointer while it runs, and the normal one over its boxes.
 GuardedPrinter::GuardedPrinter(LinePrinter& printer, Dialogs& dialogs, const QString& documentName)
@@ -35,7 +44,7 @@ template <typename Operation> void GuardedPrinter::run(Operation operation) {
     if (!m_guarding)
         return;
     Dialogs::Message box;
-    box.text = QStringLiteral("Printer error");
+    box.text = GuardedPrinterTexts::tr("Printer error");
     tell(box);
     if (!operation())
         abandon();
@@ -45,9 +54,9 @@ void GuardedPrinter::abandon() {
     m_abandoned = true;
     m_printer.abandonDocument();
     Dialogs::Message box;
-    box.text = QStringLiteral("The printout was abandoned.");
+    box.text = GuardedPrinterTexts::tr("The printout was abandoned.");
     if (!m_printer.errorString().isEmpty())
-        box.text += QStringLiteral("\n\nThe printer reported: ") + m_printer.errorString();
+        box.text += GuardedPrinterTexts::tr("\n\nThe printer reported: %1").arg(m_printer.errorString());
     box.icon = Dialogs::Icon::Exclamation;
     tell(box);
 }
@@ -116,8 +125,8 @@ bool GuardedPrinter::finish() {
 // away without the user's word. A "No" needs no further box.
 bool GuardedPrinter::offerPdf(const LinePrinter::Refusal& refusal) {
     Dialogs::Message box;
-    box.text = QStringLiteral("The printer %1 did not accept the printout: %2\n\n"
-                              "Save it as a PDF file in the working folder instead?")
+    box.text = GuardedPrinterTexts::tr("The printer %1 did not accept the printout: %2\n\n"
+                                       "Save it as a PDF file in the working folder instead?")
                    .arg(refusal.printer, refusal.reason);
     box.buttons = Dialogs::Buttons::YesNo;
     box.icon = Dialogs::Icon::Exclamation;

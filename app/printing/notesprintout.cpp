@@ -2,10 +2,19 @@
 
 #include "printing/guardedprinter.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
 namespace pantrex {
+
+namespace {
+
+struct PrintoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(Printouts)
+};
+
+} // namespace
 
 bool printNotes(Dialogs& dialogs, LinePrinter& printer, const QString& storedText) {
     GuardedPrinter page(printer, dialogs, QStringLiteral("notes"));
@@ -14,9 +23,10 @@ bool printNotes(Dialogs& dialogs, LinePrinter& printer, const QString& storedTex
     page.endLine();
     page.endLine();
     page.endLine();
-    page.line(QStringLiteral("Shopping Notes"));
+    page.line(PrintoutTexts::tr("Shopping Notes"));
     page.fontSize(12);
-    page.line(QStringLiteral("Printed ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    page.line(
+        PrintoutTexts::tr("Printed %1").arg(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
     page.endLine();
     page.line(storedText);
     return page.finish();

@@ -26,14 +26,14 @@ constexpr Field NotesText{0, pantnote::Capacity};
 pantnote::pantnote(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, QWidget* parent)
     : QDialog(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_printer(printer) {
     setObjectName(QStringLiteral("pantnote"));
-    setWindowTitle(QStringLiteral("Shopping Notes"));
+    setWindowTitle(tr("Shopping Notes"));
     setModal(false);
     Text1 = new NotesEdit(Capacity, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Notes"));
-    printcmd = new HoverButton(QStringLiteral("printcmd"), QStringLiteral("Print"), this);
-    cancelcmd = new HoverButton(QStringLiteral("cancelcmd"), QStringLiteral("Close"), this);
-    savecmd = new HoverButton(QStringLiteral("savecmd"), QStringLiteral("Save and Close"), this);
+    Text1->setAccessibleName(tr("Notes"));
+    printcmd = new HoverButton(QStringLiteral("printcmd"), tr("Print"), this);
+    cancelcmd = new HoverButton(QStringLiteral("cancelcmd"), tr("Close"), this);
+    savecmd = new HoverButton(QStringLiteral("savecmd"), tr("Save and Close"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(printcmd);
@@ -78,8 +78,9 @@ bool pantnote::save() {
         m_fileRecord = onDisk;
         m_pantmod.files.close(NotesChannel);
         Dialogs::Message box;
-        box.text = NotesFile + QStringLiteral(" was changed by another program while the notes were open, so "
-                                              "nothing was saved. Save again to replace it with the notes shown.");
+        box.text = tr("%1 was changed by another program while the notes were open, so nothing was saved. Save "
+                      "again to replace it with the notes shown.")
+                       .arg(NotesFile);
         box.icon = Dialogs::Icon::Exclamation;
         m_dialogs.message(box);
         return false;

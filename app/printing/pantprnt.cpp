@@ -86,7 +86,7 @@ QByteArray flagText(bool on) {
 pantprnt::pantprnt(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, QWidget* mainWindow)
     : QDialog(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("pantprnt"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(tr("Printing"));
     setModal(false);
     buildControls();
     buildLayout();
@@ -94,33 +94,32 @@ pantprnt::pantprnt(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, QWi
 }
 
 void pantprnt::buildControls() {
-    Label1 = makeControl<QLabel>(QStringLiteral("Label1"), QStringLiteral("Font size"), this);
-    fontsizetxt = makeTextBox(QStringLiteral("fontsizetxt"), QStringLiteral("Font size"), 2, this);
+    Label1 = makeControl<QLabel>(QStringLiteral("Label1"), tr("Font size"), this);
+    fontsizetxt = makeTextBox(QStringLiteral("fontsizetxt"), tr("Font size"), 2, this);
     fontsizetxt->setText(DefaultFontSize);
     Label1->setBuddy(fontsizetxt);
-    fontdowncmd = new HoverButton(QStringLiteral("fontdowncmd"), QStringLiteral("<"), this);
-    fontdowncmd->setAccessibleName(QStringLiteral("Smaller font size"));
-    fontupcmd = new HoverButton(QStringLiteral("fontupcmd"), QStringLiteral(">"), this);
-    fontupcmd->setAccessibleName(QStringLiteral("Larger font size"));
-    regular = makeControl<QRadioButton>(QStringLiteral("regular"), QStringLiteral("Regular"), this);
-    bold = makeControl<QRadioButton>(QStringLiteral("bold"), QStringLiteral("Bold"), this);
-    Label2 = makeControl<QLabel>(QStringLiteral("Label2"), QStringLiteral("Sort list..."), this);
-    alpha = makeControl<QRadioButton>(QStringLiteral("alpha"), QStringLiteral("Alphabetically"), this);
-    category = makeControl<QRadioButton>(QStringLiteral("category"), QStringLiteral("By category.....("), this);
-    sepopt = makeControl<QCheckBox>(QStringLiteral("sepopt"), QStringLiteral("Print separators)"), this);
-    price = makeControl<QRadioButton>(QStringLiteral("price"), QStringLiteral("Print unit price for each item"), this);
-    noprice = makeControl<QRadioButton>(QStringLiteral("noprice"), QStringLiteral("No prices"), this);
-    Label3 = makeControl<QLabel>(QStringLiteral("Label3"), QStringLiteral("Add note(s) to your list..."), this);
+    fontdowncmd = new HoverButton(QStringLiteral("fontdowncmd"), tr("<"), this);
+    fontdowncmd->setAccessibleName(tr("Smaller font size"));
+    fontupcmd = new HoverButton(QStringLiteral("fontupcmd"), tr(">"), this);
+    fontupcmd->setAccessibleName(tr("Larger font size"));
+    regular = makeControl<QRadioButton>(QStringLiteral("regular"), tr("Regular"), this);
+    bold = makeControl<QRadioButton>(QStringLiteral("bold"), tr("Bold"), this);
+    Label2 = makeControl<QLabel>(QStringLiteral("Label2"), tr("Sort list..."), this);
+    alpha = makeControl<QRadioButton>(QStringLiteral("alpha"), tr("Alphabetically"), this);
+    category = makeControl<QRadioButton>(QStringLiteral("category"), tr("By category.....("), this);
+    sepopt = makeControl<QCheckBox>(QStringLiteral("sepopt"), tr("Print separators)"), this);
+    price = makeControl<QRadioButton>(QStringLiteral("price"), tr("Print unit price for each item"), this);
+    noprice = makeControl<QRadioButton>(QStringLiteral("noprice"), tr("No prices"), this);
+    Label3 = makeControl<QLabel>(QStringLiteral("Label3"), tr("Add note(s) to your list..."), this);
     for (int i = 0; i < 3; ++i) {
-        noteLabels[i] =
-            makeControl<QLabel>(QStringLiteral("Label%1").arg(4 + i), QStringLiteral("%1. ").arg(i + 1), this);
-        notetxt[i] = makeTextBox(QStringLiteral("notetxt_%1").arg(i), QStringLiteral("Note %1").arg(i + 1), 60, this);
+        noteLabels[i] = makeControl<QLabel>(QStringLiteral("Label%1").arg(4 + i), tr("%1. ").arg(i + 1), this);
+        notetxt[i] = makeTextBox(QStringLiteral("notetxt_%1").arg(i), tr("Note %1").arg(i + 1), 60, this);
         noteLabels[i]->setBuddy(notetxt[i]);
     }
-    clearcmd = new HoverButton(QStringLiteral("clearcmd"), QStringLiteral("Clear"), this);
-    tipcmd = new HoverButton(QStringLiteral("tipcmd"), QStringLiteral("Tip"), this);
-    cancelcmd = new HoverButton(QStringLiteral("cancelcmd"), QStringLiteral("Not yet"), this);
-    printcmd = new HoverButton(QStringLiteral("printcmd"), QStringLiteral("&Print"), this);
+    clearcmd = new HoverButton(QStringLiteral("clearcmd"), tr("Clear"), this);
+    tipcmd = new HoverButton(QStringLiteral("tipcmd"), tr("Tip"), this);
+    cancelcmd = new HoverButton(QStringLiteral("cancelcmd"), tr("Not yet"), this);
+    printcmd = new HoverButton(QStringLiteral("printcmd"), tr("&Print"), this);
 
     m_weight = pair(regular, bold, this);
     m_order = pair(alpha, category, this);
@@ -303,8 +302,8 @@ void pantprnt::saveparameters() {
 
 void pantprnt::tipcmdClick() {
     Dialogs::Message box;
-    box.text = QStringLiteral("Add notes here as you think of them.  Click \"Not yet\" to return to shopping list.\n"
-                              "Be sure to clear old notes if you do not wish them to appear on your shopping list!");
+    box.text = tr("Add notes here as you think of them.  Click \"Not yet\" to return to shopping list.\n"
+                  "Be sure to clear old notes if you do not wish them to appear on your shopping list!");
     box.title = QString();
     m_dialogs.message(box);
 }

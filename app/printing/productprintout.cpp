@@ -6,11 +6,16 @@
 #include "printing/printtext.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 namespace pantrex {
 
 namespace {
+
+struct PrintoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(Printouts)
+};
 
 // One size for the whole list: 52 lines of it fit a page of either paper size, and a line with
 // its category column fits the page's width.
@@ -24,17 +29,17 @@ void pageHeader(GuardedPrinter& printer, const QString& categoryText) {
     printer.endLine();
     printer.endLine();
     printer.endLine();
-    printer.line(QStringLiteral("PANTREX Product List    Printed ") + printDate() + QLatin1Char(' ') +
-                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
-    printer.line(QStringLiteral("Category: ") + categoryText);
+    printer.line(PrintoutTexts::tr("PANTREX Product List    Printed %1 %2")
+                     .arg(printDate(), QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+    printer.line(PrintoutTexts::tr("Category: %1").arg(categoryText));
     printer.endLine();
 }
 
 bool confirmed(Dialogs& dialogs, const QString& category) {
     Dialogs::Message box;
-    box.text = category == QLatin1String("All") ? QStringLiteral("Print the Product List?")
-                                                : QStringLiteral("Print the ") + category + QStringLiteral(" list?");
-    box.title = QStringLiteral("Confirm");
+    box.text = category == QLatin1String("All") ? PrintoutTexts::tr("Print the Product List?")
+                                                : PrintoutTexts::tr("Print the %1 list?").arg(category);
+    box.title = PrintoutTexts::tr("Confirm");
     box.buttons = Dialogs::Buttons::YesNo;
     box.icon = Dialogs::Icon::Question;
     return dialogs.message(box) == Dialogs::Answer::Yes;
@@ -50,7 +55,7 @@ bool printProductList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, 
 
     GuardedPrinter page(printer, dialogs, QStringLiteral("product list"));
     page.font(QStringLiteral("Times New Roman"), ListSize, false);
-    pageHeader(page, categoryText);
+    pageHeader(page, allCategories ? PrintoutTexts::tr("All") : categoryText);
     int lines = HeaderLines;
     // The rows as the view shows them: its own copy of the product file.
     const ProductCatalog& catalog = pantmod.catalog;

@@ -7,6 +7,7 @@
 #include "printing/printtext.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -15,6 +16,10 @@
 namespace pantrex {
 
 namespace {
+
+struct PrintoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(Printouts)
+};
 
 constexpr double DefaultSize = 12;
 constexpr double SmallestSize = 6;
@@ -68,7 +73,7 @@ bool ShoppingPrintout::readList() {
     std::optional<QList<Record>> items = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
     if (!items) {
         showFileError(m_dialogs, file ? file->errorString()
-                                      : QStringLiteral("Could not read %1: it is not open").arg(m_pantmod.shoppath));
+                                      : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_pantmod.shoppath));
         return false;
     }
     m_items = *items;
@@ -97,10 +102,10 @@ void ShoppingPrintout::heading() {
     m_printer.fontSize(printFontSize(m_choices.fontSize));
     m_printer.bold(m_choices.bold);
     m_printer.underline(true);
-    m_printer.print(m_choices.unitPrices ? QStringLiteral("Quantity/Item/Unit Price")
-                                         : QStringLiteral("Quantity/Item"));
+    m_printer.print(m_choices.unitPrices ? PrintoutTexts::tr("Quantity/Item/Unit Price")
+                                         : PrintoutTexts::tr("Quantity/Item"));
     m_printer.column(CategoryColumn);
-    m_printer.print(QStringLiteral("Category"));
+    m_printer.print(PrintoutTexts::tr("Category"));
     m_printer.endLine();
     m_printer.endLine();
     m_printer.underline(false);
@@ -175,7 +180,7 @@ bool ShoppingPrintout::ending(const QString& dateGap) {
     m_printer.bold(false);
     m_printer.fontSize(12);
     m_printer.print(QStringLiteral("Pantrex"));
-    m_printer.print(QStringLiteral(" Shopping List Utility"));
+    m_printer.print(PrintoutTexts::tr(" Shopping List Utility"));
     m_printer.endLine();
     return m_printer.finish();
 }

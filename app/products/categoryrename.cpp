@@ -6,9 +6,15 @@
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
+
 namespace pantrex {
 
 namespace {
+
+struct ProductTexts {
+    Q_DECLARE_TR_FUNCTIONS(Products)
+};
 
 // The numbers of the records whose category, trimmed, is the old name. Where case counts the names
 // are compared as stored, so that a long product list costs no conversions.
@@ -59,15 +65,15 @@ bool renameIn(RecordFile& file, Field category, const QString& oldName, const QB
 
 QString askNewName(Dialogs& dialogs, const QString& comboText) {
     Dialogs::Input box;
-    box.prompt = QStringLiteral("Type a name to replace ") + comboText;
+    box.prompt = ProductTexts::tr("Type a name to replace %1").arg(comboText);
     box.defaultText = comboText;
     return dialogs.input(box);
 }
 
 bool confirmRename(Dialogs& dialogs, const QString& oldName, const QString& newName) {
     Dialogs::Message box;
-    box.text = QStringLiteral("Change all ") + oldName + QStringLiteral(" records to ") + newName + QStringLiteral("?");
-    box.title = QStringLiteral("Confirm...");
+    box.text = ProductTexts::tr("Change all %1 records to %2?").arg(oldName, newName);
+    box.title = ProductTexts::tr("Confirm...");
     box.buttons = Dialogs::Buttons::OkCancel;
     box.icon = Dialogs::Icon::Question;
     return dialogs.message(box) == Dialogs::Answer::Ok;

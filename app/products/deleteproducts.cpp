@@ -5,6 +5,7 @@
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <vector>
@@ -12,6 +13,10 @@
 namespace pantrex {
 
 namespace {
+
+struct ProductTexts {
+    Q_DECLARE_TR_FUNCTIONS(Products)
+};
 
 using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
@@ -31,11 +36,12 @@ Answer ask(Dialogs& dialogs, const QString& text, const QString& title, Buttons 
 bool passDefaultListWarning(PANTMOD& pantmod, Dialogs& dialogs) {
     if (pantmod.defwarned != 0 || pantmod.prodpath.compare(DataFile::DefaultProducts, Qt::CaseInsensitive) != 0)
         return true;
-    const Answer answer = ask(dialogs,
-                              QStringLiteral("This is the default master list and is used for any shopping lists that "
-                                             "do not have their own master list.  Deletions here may affect other "
-                                             "lists, now and in the future.  Do you wish to proceed??"),
-                              QStringLiteral("WARNING!"), Buttons::YesNo, Icon::Exclamation);
+    const Answer answer =
+        ask(dialogs,
+            ProductTexts::tr("This is the default master list and is used for any shopping lists that "
+                             "do not have their own master list.  Deletions here may affect other "
+                             "lists, now and in the future.  Do you wish to proceed??"),
+            ProductTexts::tr("WARNING!"), Buttons::YesNo, Icon::Exclamation);
     pantmod.defwarned = 1;
     return answer == Answer::Yes;
 }
@@ -45,18 +51,18 @@ enum class Confirmation { Stop, AllAtOnce, OneByOne };
 Confirmation confirm(Dialogs& dialogs, qsizetype selected, qint64 count) {
     if (selected == count &&
         ask(dialogs,
-            QStringLiteral("This will wipe out this ENTIRE master product list.  Is that what you want to do??"),
-            QStringLiteral("Confirm"), Buttons::YesNo, Icon::Exclamation) != Answer::Yes)
+            ProductTexts::tr("This will wipe out this ENTIRE master product list.  Is that what you want to do??"),
+            ProductTexts::tr("Confirm"), Buttons::YesNo, Icon::Exclamation) != Answer::Yes)
         return Confirmation::Stop;
     if (selected > 1) {
-        const Answer answer = ask(dialogs, QStringLiteral("Do you wish to confirm each item for deletion?"),
-                                  QStringLiteral("?"), Buttons::YesNoCancel, Icon::Question);
+        const Answer answer = ask(dialogs, ProductTexts::tr("Do you wish to confirm each item for deletion?"),
+                                  ProductTexts::tr("?"), Buttons::YesNoCancel, Icon::Question);
         if (answer == Answer::Yes)
             return Confirmation::OneByOne;
         if (answer != Answer::No)
             return Confirmation::Stop;
     }
-    if (ask(dialogs, QStringLiteral("Delete selected item(s)?"), QStringLiteral("Confirm"), Buttons::YesNo,
+    if (ask(dialogs, ProductTexts::tr("Delete selected item(s)?"), ProductTexts::tr("Confirm"), Buttons::YesNo,
             Icon::Question) != Answer::Yes)
         return Confirmation::Stop;
     return Confirmation::AllAtOnce;
@@ -65,7 +71,7 @@ Confirmation confirm(Dialogs& dialogs, qsizetype selected, qint64 count) {
 bool confirmOne(Dialogs& dialogs, QByteArrayView record) {
     const QString name =
         fromAnsi(fieldText(record.sliced(ProductRecord::ItemName.offset, ProductRecord::ItemName.width)));
-    return ask(dialogs, QStringLiteral("Delete %1?").arg(name), QStringLiteral("Confirm"), Buttons::YesNo,
+    return ask(dialogs, ProductTexts::tr("Delete %1?").arg(name), ProductTexts::tr("Confirm"), Buttons::YesNo,
                Icon::Question) == Answer::Yes;
 }
 
@@ -84,8 +90,8 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         return AfterDeletion::Nothing;
     if (selectedRecords.isEmpty()) {
         Dialogs::Message box;
-        box.text = QStringLiteral("No item selected.");
-        box.title = QStringLiteral("Oops!");
+        box.text = ProductTexts::tr("No item selected.");
+        box.title = ProductTexts::tr("Oops!");
         dialogs.message(box);
         return AfterDeletion::Nothing;
     }

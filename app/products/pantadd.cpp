@@ -77,7 +77,7 @@ bool movesWithinDialog(Qt::FocusReason reason) {
 pantadd::pantadd(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow)
     : QDialog(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("pantadd"));
-    setWindowTitle(QStringLiteral("Product List Entry"));
+    setWindowTitle(tr("Product List Entry"));
     setModal(false);
     buildControls();
     buildLayout();
@@ -96,13 +96,13 @@ pantadd::pantadd(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow)
 }
 
 void pantadd::buildControls() {
-    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("Enter Item Name and Size "), this);
+    Label1 = makeLabel(QStringLiteral("Label1"), tr("Enter Item Name and Size "), this);
     itemtxt = makeTextBox(QStringLiteral("itemtxt"), 30, Label1, this);
-    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Enter the Price: "), this);
+    Label3 = makeLabel(QStringLiteral("Label3"), tr("Enter the Price: "), this);
     pricetxt = makeTextBox(QStringLiteral("pricetxt"), 6, Label3, this);
     Label2 = makeLabel(QStringLiteral("Label2"),
-                       QStringLiteral("Category to which this item belongs: (Select a category or type the       name "
-                                      "of a new one)"),
+                       tr("Category to which this item belongs: (Select a category or type the       name "
+                          "of a new one)"),
                        this);
     Label2->setWordWrap(true);
     Combo1 = new QComboBox(this);
@@ -114,19 +114,18 @@ void pantadd::buildControls() {
     Combo1->setCompleter(nullptr);
     Combo1->setAccessibleName(Label2->text().simplified());
     Label2->setBuddy(Combo1);
-    categorycmd =
-        makeButton(QStringLiteral("categorycmd"), QStringLiteral("Click here to change this category name"), this);
-    Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Mark this as a....."), this);
-    fatchk = makeCheckBox(QStringLiteral("fatchk"), QStringLiteral("High-Fat item"), this);
-    carbchk = makeCheckBox(QStringLiteral("carbchk"), QStringLiteral("High-Carb item"), this);
+    categorycmd = makeButton(QStringLiteral("categorycmd"), tr("Click here to change this category name"), this);
+    Label4 = makeLabel(QStringLiteral("Label4"), tr("Mark this as a....."), this);
+    fatchk = makeCheckBox(QStringLiteral("fatchk"), tr("High-Fat item"), this);
+    carbchk = makeCheckBox(QStringLiteral("carbchk"), tr("High-Carb item"), this);
 
     Panel3D1 = new QFrame(this);
     Panel3D1->setObjectName(QStringLiteral("Panel3D1"));
     Panel3D1->setFrameShape(QFrame::StyledPanel);
-    Panel3D1->setAccessibleName(QStringLiteral("Buttons"));
-    savecmd = makeButton(QStringLiteral("savecmd"), QStringLiteral("Save and return"), Panel3D1);
-    addmorecmd = makeButton(QStringLiteral("addmorecmd"), QStringLiteral("Save / Add another"), Panel3D1);
-    quitcmd = makeButton(QStringLiteral("quitcmd"), QStringLiteral("Return with no save"), Panel3D1);
+    Panel3D1->setAccessibleName(tr("Buttons"));
+    savecmd = makeButton(QStringLiteral("savecmd"), tr("Save and return"), Panel3D1);
+    addmorecmd = makeButton(QStringLiteral("addmorecmd"), tr("Save / Add another"), Panel3D1);
+    quitcmd = makeButton(QStringLiteral("quitcmd"), tr("Return with no save"), Panel3D1);
 }
 
 void pantadd::buildLayout() {
@@ -307,8 +306,8 @@ bool pantadd::checkPrice() {
         return true;
     if (!priceEntryAccepted(entry)) {
         Dialogs::Message box;
-        box.text = QStringLiteral("Bad entry.");
-        box.title = QStringLiteral("Error");
+        box.text = tr("Bad entry.");
+        box.title = tr("Error");
         m_dialogs.message(box);
         pricetxt->setFocus(Qt::OtherFocusReason);
         return false;

@@ -13,16 +13,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace pantrex {
 
 namespace {
 
+struct ProductTexts {
+    Q_DECLARE_TR_FUNCTIONS(Products)
+};
+
 void showError(Dialogs& dialogs, const QString& text) {
     Dialogs::Message box;
     box.text = text;
-    box.title = QStringLiteral("Error");
+    box.title = ProductTexts::tr("Error");
     dialogs.message(box);
 }
 
@@ -80,7 +85,7 @@ void pantadd::categorycmdClick() {
     Combo1->setEditText(rename.newName);
     fillcategories();
     Dialogs::Message box;
-    box.text = QStringLiteral("Category changed");
+    box.text = tr("Category changed");
     box.title = QString();
     m_dialogs.message(box);
 }
@@ -88,11 +93,11 @@ void pantadd::categorycmdClick() {
 // A product needs a name and a price; a price the check refuses is never stored.
 bool pantadd::entriesComplete() {
     if (trimBlanks(itemtxt->text()).isEmpty() || pricetxt->text().isEmpty()) {
-        showError(m_dialogs, QStringLiteral("Missing data.  Each box must be filled."));
+        showError(m_dialogs, tr("Missing data.  Each box must be filled."));
         return false;
     }
     if (!priceEntryAccepted(pricetxt->text())) {
-        showError(m_dialogs, QStringLiteral("Bad entry."));
+        showError(m_dialogs, tr("Bad entry."));
         pricetxt->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -135,9 +140,9 @@ bool pantadd::changeProduct(const Record& record) {
         return false;
     if (!productUnchangedSinceLoad(*products)) {
         Dialogs::Message box;
-        box.text = QStringLiteral("This product was changed or deleted in the product list while it was open here, "
-                                  "so it was not saved.  Return and open it again to make your changes.");
-        box.title = QStringLiteral("Error");
+        box.text = tr("This product was changed or deleted in the product list while it was open here, "
+                      "so it was not saved.  Return and open it again to make your changes.");
+        box.title = tr("Error");
         box.icon = Dialogs::Icon::Exclamation;
         m_dialogs.message(box);
         return false;
@@ -164,7 +169,7 @@ bool pantadd::productUnchangedSinceLoad(RecordFile& products) {
 // After an append: the new product can go on the shopping list at once, with a quantity.
 void pantadd::offerShoppingList(const Record& product, int defaultButton) {
     Dialogs::Message offer;
-    offer.text = QStringLiteral("Add this item to your Shopping List now?");
+    offer.text = tr("Add this item to your Shopping List now?");
     offer.title = QString();
     offer.buttons = Dialogs::Buttons::YesNo;
     offer.icon = Dialogs::Icon::Question;
@@ -173,12 +178,12 @@ void pantadd::offerShoppingList(const Record& product, int defaultButton) {
         return;
 
     Dialogs::Input question;
-    question.prompt = QStringLiteral("Enter a quantity for ") + trimBlanks(itemtxt->text()) + QStringLiteral(".");
+    question.prompt = tr("Enter a quantity for %1.").arg(trimBlanks(itemtxt->text()));
     question.defaultText = QStringLiteral("1");
     QString quantity = m_dialogs.input(question);
     // The quantity prices the line, so it must be a number; the user may try again or cancel.
     while (!trimBlanks(quantity).isEmpty() && !quantityIsNumber(quantity)) {
-        showError(m_dialogs, QStringLiteral("Bad entry."));
+        showError(m_dialogs, tr("Bad entry."));
         question.defaultText = quantity;
         quantity = m_dialogs.input(question);
     }
@@ -192,8 +197,8 @@ void pantadd::offerShoppingList(const Record& product, int defaultButton) {
     // The line cost may lose decimals in its six characters, never whole digits.
     const std::optional<QByteArray> costField = fitNumberField(formatMoney(cost), ShoppingRecord::LineCost.width);
     if (!costField) {
-        showError(m_dialogs, QStringLiteral("The cost of %1, %2, is too large for the shopping list.  The product "
-                                            "was saved but not put on the list.")
+        showError(m_dialogs, tr("The cost of %1, %2, is too large for the shopping list.  The product "
+                                "was saved but not put on the list.")
                                  .arg(trimBlanks(itemtxt->text()), fromAnsi(formatMoney(cost))));
         return;
     }
