@@ -55,8 +55,8 @@ struct KillRun {
     RecordingPrinter printer;
     pantrex1 window;
 
-    KillRun(const QString& root, const KillScenario& scenario)
-        : root(root), pantmod(root + "/work"), dialogs(scenario.answers), window(pantmod, dialogs) {
+    KillRun(const QString& folder, const KillScenario& scenario)
+        : root(folder), pantmod(folder + "/work"), dialogs(scenario.answers), window(pantmod, dialogs) {
         window.setLinePrinter(&printer);
     }
     void load() {
