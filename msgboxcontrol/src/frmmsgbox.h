@@ -1,7 +1,5 @@
 #pragma once
 
-#include "notiva/notivaglobal.h"
-
 #include <QDialog>
 #include <QPixmap>
 
@@ -16,7 +14,7 @@ namespace Notiva {
 // optional picture and the buttons of one group. It paints its own background (flat or a vertical
 // gradient), lays the buttons out by their number and records which one the user pressed.
 // Positions are in twips on a 5595 by 2040 twip inner area.
-class NOTIVA_EXPORT frmMsgBox : public QDialog {
+class frmMsgBox : public QDialog {
     Q_OBJECT
 
 public:

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "notiva/notivaglobal.h"
-
 #include <QPixmap>
 #include <QString>
 
@@ -12,10 +10,10 @@ namespace Notiva::ImageList1 {
 inline constexpr int PictureSize = 53;
 
 // ":/notiva/pictures/<name>.svg", or an empty string for a number that names no picture.
-NOTIVA_EXPORT QString ResourcePath(int icon);
+QString ResourcePath(int icon);
 // A name for screen readers: "Question" for icnQuestion1 and icnQuestion2; empty for no picture.
-NOTIVA_EXPORT QString Description(int icon);
+QString Description(int icon);
 // The picture at 53 by 53 device-independent pixels; a null pixmap for a number that names none.
-NOTIVA_EXPORT QPixmap Picture(int icon, qreal devicePixelRatio = 1.0);
+QPixmap Picture(int icon, qreal devicePixelRatio = 1.0);
 
 } // namespace Notiva::ImageList1

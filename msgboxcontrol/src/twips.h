@@ -1,7 +1,5 @@
 #pragma once
 
-#include "notiva/notivaglobal.h"
-
 #include <QRectF>
 
 class QWidget;
@@ -16,10 +14,10 @@ inline int ToPixels(double twips) {
     return qRound(twips / PerPixel);
 }
 
-NOTIVA_EXPORT void Place(QWidget* widget, const QRectF& twips);
-NOTIVA_EXPORT QRectF Geometry(const QWidget* widget);
-NOTIVA_EXPORT void SetLeft(QWidget* widget, double left);
-NOTIVA_EXPORT void SetTop(QWidget* widget, double top);
-NOTIVA_EXPORT void SetWidth(QWidget* widget, double width);
+void Place(QWidget* widget, const QRectF& twips);
+QRectF Geometry(const QWidget* widget);
+void SetLeft(QWidget* widget, double left);
+void SetTop(QWidget* widget, double top);
+void SetWidth(QWidget* widget, double width);
 
 } // namespace Notiva::Twips
