@@ -55,7 +55,7 @@ Qt::WindowFlags windowFlagsFor(bool allowClose) {
 
 } // namespace
 
-frmMsgBox::frmMsgBox(QWidget* parent) : QDialog(parent), m_allowClose(Module1::AllowClose) {
+frmMsgBox::frmMsgBox(bool allowClose, QWidget* parent) : QDialog(parent), m_allowClose(allowClose) {
     setObjectName(u"frmMsgBox"_s);
     setWindowFlags(windowFlagsFor(m_allowClose));
     setModal(true);

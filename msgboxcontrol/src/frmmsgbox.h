@@ -21,9 +21,10 @@ public:
     static constexpr int InnerWidthTwips = 5595;
     static constexpr int InnerHeightTwips = 2040;
 
-    // Reads Module1::AllowClose: without it the window has no close button and refuses to close
-    // except through one of its buttons.
-    explicit frmMsgBox(QWidget* parent = nullptr);
+    // Without allowClose the window has no close button and refuses to close except through one
+    // of its buttons. It is fixed for the form's life: the window flags are set before the window
+    // is created.
+    explicit frmMsgBox(bool allowClose, QWidget* parent = nullptr);
 
     int myButtonGroup() const { return m_buttonGroup; }
     void setMyButtonGroup(int buttonGroup) { m_buttonGroup = buttonGroup; }
@@ -38,7 +39,6 @@ public:
     // The background colour as given (RGB or system colour); the gradient's top colour.
     uint BackColor() const { return m_backColor; }
     void setBackColor(uint colour);
-    bool AllowsClose() const { return m_allowClose; }
 
     // The message and its shadow copy share text, alignment and font; foreColor colours the message.
     void SetMessage(const QString& text, Qt::Alignment alignment, uint foreColor, const QFont& font);

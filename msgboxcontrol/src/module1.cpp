@@ -7,8 +7,6 @@
 
 namespace Notiva::Module1 {
 
-thread_local bool AllowClose = false;
-
 namespace {
 
 constexpr quint32 SystemColourFlag = 0x80000000u;

@@ -3,13 +3,9 @@
 #include <QColor>
 #include <QPalette>
 
-// The state shared by MsgBox::Show and the message form, and the colour helpers. Colours are
-// 32-bit values with red in the lowest byte, green in the second and blue in the third.
+// The colour helpers. Colours are 32-bit values with red in the lowest byte, green in the second
+// and blue in the third.
 namespace Notiva::Module1 {
-
-// Whether the next message form keeps its close button. Show sets it before it creates the form,
-// which reads it once; one flag per thread, like the form.
-extern thread_local bool AllowClose;
 
 // The RGB value of colour, looking a system colour index (high bit set) up in the application's
 // palette; -1 when the colour cannot be translated.

@@ -4,7 +4,6 @@
 #include "notiva/msgbox.h"
 
 #include "frmmsgbox.h"
-#include "module1.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -62,9 +61,8 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
     formOpen = true;
     const auto formClosed = qScopeGuard([] { formOpen = false; });
 
-    Module1::AllowClose = CloseButton;
     QWidget* host = window() != this ? window() : nullptr;
-    QPointer<frmMsgBox> form = new frmMsgBox(host);
+    QPointer<frmMsgBox> form = new frmMsgBox(CloseButton, host);
     form->setBackColor(m_backColor);
     form->SetMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
     if (!MessageTitle.isEmpty()) {

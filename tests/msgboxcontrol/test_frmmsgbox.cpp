@@ -19,8 +19,7 @@ namespace {
 // A form as Show leaves it before showing: a group's buttons, a picture or none.
 struct PreparedForm {
     explicit PreparedForm(int group, bool allowClose = false, int icon = 0) {
-        Module1::AllowClose = allowClose;
-        form.reset(new frmMsgBox);
+        form.reset(new frmMsgBox(allowClose));
         form->ShowPicture(icon);
         form->ShowButtonGroup(group);
         form->show();
@@ -263,8 +262,7 @@ void TestFrmMsgBox::shadowColour() {
     QFETCH(uint, background);
     QFETCH(bool, gradient);
     QFETCH(QColor, shadow);
-    Module1::AllowClose = false;
-    frmMsgBox form;
+    frmMsgBox form(false);
     form.setDoGradient(gradient);
     form.SetShadowColor(background);
     QCOMPARE(textColour(form.findChild<QLabel*>(u"lblShadow"_s)), shadow);

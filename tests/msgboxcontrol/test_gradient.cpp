@@ -128,8 +128,7 @@ void TestGradient::heightNotMultipleOfTen() {
 }
 
 void TestGradient::paintedBoxRunsFromTopToBottomColour() {
-    Module1::AllowClose = false;
-    frmMsgBox form;
+    frmMsgBox form(false);
     form.setBackColor(0xFFFFFF);
     form.setDoGradient(true);
     form.setDoGradientColor(0x000000);
