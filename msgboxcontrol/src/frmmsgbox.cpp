@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -220,6 +221,13 @@ void frmMsgBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+int frmMsgBox::exec() {
+    ++s_openForms;
+    // The host may delete the form while it is open, so the count is kept without touching it.
+    const auto closed = qScopeGuard([] { --s_openForms; });
+    return QDialog::exec();
 }
 
 void frmMsgBox::done(int result) {

@@ -56,6 +56,14 @@ public:
     // Gives the shadow text a darker shade of the background colour.
     void SetShadowColor(uint backColour);
 
+    // Whether a message form is up and waiting for its answer. Show does not return before its box
+    // is answered, so a second box could only come from a nested event loop, and Show refuses it.
+    // The count is static because it spans every form and every control, not one call or one box;
+    // it needs no lock or thread_local, as forms are widgets and live on the GUI thread alone.
+    static bool isOpen() { return s_openForms > 0; }
+    // Runs the modal loop, counting the form open until it returns.
+    int exec() override;
+
     // Command1 to Command5 by number 1 to 5.
     QPushButton* Command(int number) const;
 
@@ -69,6 +77,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static inline int s_openForms = 0;
+
     void LayOutButtons();
     void CommandClicked(int index);
 

@@ -1,5 +1,5 @@
-// MsgBox::Show: fills the thread's message form from the arguments and the control's properties,
-// shows it modally and returns the answer.
+// MsgBox::Show: fills a message form from the arguments and the control's properties, shows it
+// modally and returns the answer.
 
 #include "notiva/msgbox.h"
 
@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QThread>
 #include <QWindow>
 
@@ -16,10 +15,6 @@ namespace Notiva {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// One message form per thread: Show does not return before its box is answered, so a second box
-// could only come from a nested event loop, and is refused.
-thread_local bool formOpen = false;
 
 Qt::Alignment alignmentOf(int alignment) {
     switch (alignment) {
@@ -44,7 +39,7 @@ QString refusalReason(int buttonGroup, int icon, int alignment) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
         QThread::currentThread() != QCoreApplication::instance()->thread())
         return u"message boxes can only be shown on the GUI thread of a QApplication"_s;
-    if (formOpen)
+    if (frmMsgBox::isOpen())
         return u"a message box is already open on this thread"_s;
     return {};
 }
@@ -58,9 +53,6 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
         qWarning("Notiva: MsgBox::Show refused: %s", qUtf8Printable(refusal));
         return mbeRefused;
     }
-    formOpen = true;
-    const auto formClosed = qScopeGuard([] { formOpen = false; });
-
     QWidget* host = window() != this ? window() : nullptr;
     QPointer<frmMsgBox> form = new frmMsgBox(CloseButton, host);
     form->setBackColor(m_backColor);
