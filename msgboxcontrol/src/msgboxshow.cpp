@@ -3,7 +3,7 @@
 
 #include "notiva/msgbox.h"
 
-#include "frmmsgbox.h"
+#include "messageform.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -39,7 +39,7 @@ QString refusalReason(int buttonGroup, int icon, int alignment) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
         QThread::currentThread() != QCoreApplication::instance()->thread())
         return u"message boxes can only be shown on the GUI thread of a QApplication"_s;
-    if (frmMsgBox::isOpen())
+    if (MessageForm::isOpen())
         return u"a message box is already open on this thread"_s;
     return {};
 }
@@ -54,9 +54,9 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
         return mbeRefused;
     }
     QWidget* host = window() != this ? window() : nullptr;
-    QPointer<frmMsgBox> form = new frmMsgBox(CloseButton, host);
+    QPointer<MessageForm> form = new MessageForm(CloseButton, host);
     form->setBackColor(m_backColor);
-    form->SetMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
+    form->setMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
     if (!MessageTitle.isEmpty()) {
         // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as written.
         form->setWindowTitle(QString(MessageTitle).replace(u"[*]"_s, u"[*][*]"_s));
@@ -66,18 +66,18 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
         if (QWindow* handle = form->windowHandle())
             handle->setTitle(u" "_s);
     }
-    form->ShowPicture(Icon);
+    form->showPicture(Icon);
     if (m_shadow)
-        form->ShowShadow();
-    form->ShowButtonGroup(ButtonGroup);
-    form->setDoGradient(m_gradient);
-    form->setDoGradientColor(m_gradientEndColor);
-    form->setDoTheShadow(m_shadow);
+        form->showShadow();
+    form->showButtonGroup(ButtonGroup);
+    form->setGradient(m_gradient);
+    form->setGradientEndColor(m_gradientEndColor);
+    form->setShadowed(m_shadow);
 
     // The host may tear its window down while the box is open; neither this control nor the form
     // is touched once they are gone.
     form->exec();
-    const int answer = form ? form->ButtonPressed() : mbeClosed;
+    const int answer = form ? form->buttonPressed() : mbeClosed;
     delete form;
     return answer;
 }

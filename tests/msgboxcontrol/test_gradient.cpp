@@ -1,7 +1,7 @@
 // The background gradient's bands and the rounding they use, and how a painted box looks.
 
-#include "frmmsgbox.h"
 #include "gradient.h"
+#include "messageform.h"
 #include "module1.h"
 
 #include <QTest>
@@ -128,10 +128,10 @@ void TestGradient::heightNotMultipleOfTen() {
 }
 
 void TestGradient::paintedBoxRunsFromTopToBottomColour() {
-    frmMsgBox form(false);
+    MessageForm form(false);
     form.setBackColor(0xFFFFFF);
-    form.setDoGradient(true);
-    form.setDoGradientColor(0x000000);
+    form.setGradient(true);
+    form.setGradientEndColor(0x000000);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage image = form.grab().toImage();

@@ -1,4 +1,4 @@
-#include "frmmsgbox.h"
+#include "messageform.h"
 
 #include "buttongroups.h"
 #include "gradient.h"
@@ -56,7 +56,7 @@ Qt::WindowFlags windowFlagsFor(bool allowClose) {
 
 } // namespace
 
-frmMsgBox::frmMsgBox(bool allowClose, QWidget* parent) : QDialog(parent), m_allowClose(allowClose) {
+MessageForm::MessageForm(bool allowClose, QWidget* parent) : QDialog(parent), m_allowClose(allowClose) {
     setObjectName(u"frmMsgBox"_s);
     setWindowFlags(windowFlagsFor(m_allowClose));
     setModal(true);
@@ -69,7 +69,7 @@ frmMsgBox::frmMsgBox(bool allowClose, QWidget* parent) : QDialog(parent), m_allo
         button->setObjectName(u"Command%1"_s.arg(i + 1));
         Twips::Place(button, QRectF(FirstButtonLeft + i * ButtonPitch, ButtonTop, ButtonWidth, ButtonHeight));
         button->hide();
-        connect(button, &QPushButton::clicked, this, [this, i] { CommandClicked(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { commandClicked(i); });
         m_commands[i] = button;
     }
 
@@ -86,12 +86,12 @@ frmMsgBox::frmMsgBox(bool allowClose, QWidget* parent) : QDialog(parent), m_allo
     m_message = makeTransparentLabel(this, u"lblMessage"_s, MessageTwips);
 }
 
-void frmMsgBox::setBackColor(uint colour) {
+void MessageForm::setBackColor(uint colour) {
     m_backColor = colour;
     update();
 }
 
-void frmMsgBox::SetMessage(const QString& text, Qt::Alignment alignment, uint foreColor, const QFont& font) {
+void MessageForm::setMessage(const QString& text, Qt::Alignment alignment, uint foreColor, const QFont& font) {
     for (QLabel* label : {m_message, m_shadow}) {
         label->setAlignment(alignment | Qt::AlignTop);
         label->setFont(font);
@@ -103,7 +103,7 @@ void frmMsgBox::SetMessage(const QString& text, Qt::Alignment alignment, uint fo
     m_message->setAccessibleName(text);
 }
 
-void frmMsgBox::ShowPicture(int icon) {
+void MessageForm::showPicture(int icon) {
     const QPixmap picture = ImageList1::Picture(icon, devicePixelRatioF());
     const bool withPicture = !picture.isNull();
     const double width = withPicture ? TextWidthWithPicture : TextWidthWithoutPicture;
@@ -115,7 +115,7 @@ void frmMsgBox::ShowPicture(int icon) {
     m_picture->setAccessibleName(ImageList1::Description(icon));
 }
 
-void frmMsgBox::ShowShadow() {
+void MessageForm::showShadow() {
     double points = m_message->font().pointSizeF();
     if (points <= 0)
         points = QFontInfo(m_message->font()).pointSizeF();
@@ -126,8 +126,8 @@ void frmMsgBox::ShowShadow() {
     m_shadow->show();
 }
 
-void frmMsgBox::ShowButtonGroup(int buttonGroup) {
-    setMyButtonGroup(buttonGroup);
+void MessageForm::showButtonGroup(int buttonGroup) {
+    m_buttonGroup = buttonGroup;
     const QList<GroupButton> buttons = ButtonsOfGroup(buttonGroup);
     const int firstUsed = CommandButtonCount - static_cast<int>(buttons.size());
     for (int i = 0; i < buttons.size(); ++i) {
@@ -137,11 +137,11 @@ void frmMsgBox::ShowButtonGroup(int buttonGroup) {
     }
 }
 
-QPushButton* frmMsgBox::Command(int number) const {
+QPushButton* MessageForm::commandButton(int number) const {
     return number >= 1 && number <= CommandButtonCount ? m_commands[number - 1] : nullptr;
 }
 
-void frmMsgBox::CommandClicked(int index) {
+void MessageForm::commandClicked(int index) {
     const QList<GroupButton> buttons = ButtonsOfGroup(m_buttonGroup);
     const int position = index - (CommandButtonCount - static_cast<int>(buttons.size()));
     if (position < 0 || position >= buttons.size())
@@ -150,7 +150,7 @@ void frmMsgBox::CommandClicked(int index) {
     accept();
 }
 
-void frmMsgBox::LayOutButtons() {
+void MessageForm::layOutButtons() {
     int first = 0;
     while (first < CommandButtonCount && m_commands[first]->isHidden())
         ++first;
@@ -161,15 +161,15 @@ void frmMsgBox::LayOutButtons() {
         Twips::SetLeft(m_commands[first + i], lefts[i]);
 }
 
-void frmMsgBox::PaintGradient(uint startColour, uint endColour) {
+void MessageForm::paintGradient(uint startColour, uint endColour) {
     const int widthTwips = RoundHalfEven(width() * Twips::PerPixel);
     const QList<GradientBand> bands = GradientBands(Module1::TranslateColor(startColour),
                                                     Module1::TranslateColor(endColour), height() * Twips::PerPixel);
     const qreal ratio = devicePixelRatioF();
-    m_persistentImage = QPixmap(size() * ratio);
-    m_persistentImage.setDevicePixelRatio(ratio);
-    m_persistentImage.fill(Module1::ColorOf(Module1::TranslateColor(startColour)));
-    QPainter painter(&m_persistentImage);
+    m_backgroundImage = QPixmap(size() * ratio);
+    m_backgroundImage.setDevicePixelRatio(ratio);
+    m_backgroundImage.fill(Module1::ColorOf(Module1::TranslateColor(startColour)));
+    QPainter painter(&m_backgroundImage);
     painter.scale(1.0 / Twips::PerPixel, 1.0 / Twips::PerPixel);
     for (const GradientBand& band : bands) {
         const QRectF twips(QPointF(-1, band.y - 1), QPointF(widthTwips, band.y + GradientBandSpacing));
@@ -178,35 +178,35 @@ void frmMsgBox::PaintGradient(uint startColour, uint endColour) {
     update();
 }
 
-void frmMsgBox::SetShadowColor(uint backColour) {
+void MessageForm::setShadowColor(uint backColour) {
     QPalette palette = m_shadow->palette();
     palette.setColor(QPalette::WindowText,
-                     Module1::ColorOf(ShadowRgb(Module1::TranslateColor(backColour), m_doGradient)));
+                     Module1::ColorOf(ShadowRgb(Module1::TranslateColor(backColour), m_gradient)));
     m_shadow->setPalette(palette);
 }
 
-void frmMsgBox::resizeEvent(QResizeEvent* event) {
+void MessageForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    LayOutButtons();
-    if (m_doGradient)
-        PaintGradient(m_backColor, m_doGradientColor);
+    layOutButtons();
+    if (m_gradient)
+        paintGradient(m_backColor, m_gradientEndColor);
     else
-        m_persistentImage = QPixmap();
-    if (m_doTheShadow)
-        SetShadowColor(m_backColor);
+        m_backgroundImage = QPixmap();
+    if (m_shadowed)
+        setShadowColor(m_backColor);
 }
 
-void frmMsgBox::paintEvent(QPaintEvent* event) {
+void MessageForm::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event)
     QPainter painter(this);
-    if (!m_persistentImage.isNull())
-        painter.drawPixmap(0, 0, m_persistentImage);
+    if (!m_backgroundImage.isNull())
+        painter.drawPixmap(0, 0, m_backgroundImage);
     else
         painter.fillRect(rect(), Module1::ColorOf(Module1::TranslateColor(m_backColor)));
 }
 
-void frmMsgBox::closeEvent(QCloseEvent* event) {
-    // Without the close command only a button ends the box; ButtonPressed stays -1 otherwise.
+void MessageForm::closeEvent(QCloseEvent* event) {
+    // Without the close command only a button ends the box; buttonPressed stays -1 otherwise.
     if (!m_allowClose) {
         event->ignore();
         return;
@@ -214,7 +214,7 @@ void frmMsgBox::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void frmMsgBox::keyPressEvent(QKeyEvent* event) {
+void MessageForm::keyPressEvent(QKeyEvent* event) {
     // No button is the cancel button, so Escape does not end the box.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -223,14 +223,14 @@ void frmMsgBox::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-int frmMsgBox::exec() {
+int MessageForm::exec() {
     ++s_openForms;
     // The host may delete the form while it is open, so the count is kept without touching it.
     const auto closed = qScopeGuard([] { --s_openForms; });
     return QDialog::exec();
 }
 
-void frmMsgBox::done(int result) {
+void MessageForm::done(int result) {
     for (QPushButton* button : m_commands)
         button->hide();
     m_shadow->hide();
