@@ -1,9 +1,9 @@
 #include "messageform.h"
 
 #include "buttongroups.h"
+#include "colours.h"
 #include "gradient.h"
-#include "imagelist.h"
-#include "module1.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -43,7 +43,7 @@ QLabel* makeTransparentLabel(QWidget* parent, const QString& name, const QRectF&
     // A message is shown as written: "<b>" in it is text, not markup.
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(false);
-    Twips::Place(label, twips);
+    Twips::place(label, twips);
     return label;
 }
 
@@ -60,14 +60,14 @@ MessageForm::MessageForm(bool allowClose, QWidget* parent) : QDialog(parent), m_
     setObjectName(u"frmMsgBox"_s);
     setWindowFlags(windowFlagsFor(m_allowClose));
     setModal(true);
-    setFixedSize(Twips::ToPixels(InnerWidthTwips), Twips::ToPixels(InnerHeightTwips));
+    setFixedSize(Twips::toPixels(InnerWidthTwips), Twips::toPixels(InnerHeightTwips));
     setWindowTitle(QString());
 
     // Created in tab order, so the leftmost visible button takes the focus when the box opens.
     for (int i = 0; i < CommandButtonCount; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(u"Command%1"_s.arg(i + 1));
-        Twips::Place(button, QRectF(FirstButtonLeft + i * ButtonPitch, ButtonTop, ButtonWidth, ButtonHeight));
+        Twips::place(button, QRectF(FirstButtonLeft + i * ButtonPitch, ButtonTop, ButtonWidth, ButtonHeight));
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] { commandClicked(i); });
         m_commands[i] = button;
@@ -76,7 +76,7 @@ MessageForm::MessageForm(bool allowClose, QWidget* parent) : QDialog(parent), m_
     m_picture = new QLabel(this);
     m_picture->setObjectName(u"Picture1"_s);
     m_picture->setAlignment(Qt::AlignCenter);
-    Twips::Place(m_picture, PictureTwips);
+    Twips::place(m_picture, PictureTwips);
     m_picture->hide();
 
     // The shadow is created first so the message is drawn over it and stays whole.
@@ -98,21 +98,21 @@ void MessageForm::setMessage(const QString& text, Qt::Alignment alignment, uint 
         label->setText(text);
     }
     QPalette palette = m_message->palette();
-    palette.setColor(QPalette::WindowText, Module1::ColorOf(Module1::TranslateColor(foreColor)));
+    palette.setColor(QPalette::WindowText, colorOf(translateColor(foreColor)));
     m_message->setPalette(palette);
     m_message->setAccessibleName(text);
 }
 
 void MessageForm::showPicture(int icon) {
-    const QPixmap picture = ImageList1::Picture(icon, devicePixelRatioF());
+    const QPixmap picture = Pictures::pixmap(icon, devicePixelRatioF());
     const bool withPicture = !picture.isNull();
     const double width = withPicture ? TextWidthWithPicture : TextWidthWithoutPicture;
-    Twips::SetLeft(m_message, withPicture ? TextLeftWithPicture : TextLeftWithoutPicture);
-    Twips::SetWidth(m_message, width);
-    Twips::SetWidth(m_shadow, width);
+    Twips::setLeft(m_message, withPicture ? TextLeftWithPicture : TextLeftWithoutPicture);
+    Twips::setWidth(m_message, width);
+    Twips::setWidth(m_shadow, width);
     m_picture->setPixmap(picture);
     m_picture->setVisible(withPicture);
-    m_picture->setAccessibleName(ImageList1::Description(icon));
+    m_picture->setAccessibleName(Pictures::description(icon));
 }
 
 void MessageForm::showShadow() {
@@ -120,15 +120,15 @@ void MessageForm::showShadow() {
     if (points <= 0)
         points = QFontInfo(m_message->font()).pointSizeF();
     const double offset = std::trunc(points) * 1.5;
-    const QRectF message = Twips::Geometry(m_message);
-    Twips::SetLeft(m_shadow, message.left() + offset);
-    Twips::SetTop(m_shadow, message.top() + offset);
+    const QRectF message = Twips::geometry(m_message);
+    Twips::setLeft(m_shadow, message.left() + offset);
+    Twips::setTop(m_shadow, message.top() + offset);
     m_shadow->show();
 }
 
 void MessageForm::showButtonGroup(int buttonGroup) {
     m_buttonGroup = buttonGroup;
-    const QList<GroupButton> buttons = ButtonsOfGroup(buttonGroup);
+    const QList<GroupButton> buttons = buttonsOfGroup(buttonGroup);
     const int firstUsed = CommandButtonCount - static_cast<int>(buttons.size());
     for (int i = 0; i < buttons.size(); ++i) {
         QPushButton* button = m_commands[firstUsed + i];
@@ -142,7 +142,7 @@ QPushButton* MessageForm::commandButton(int number) const {
 }
 
 void MessageForm::commandClicked(int index) {
-    const QList<GroupButton> buttons = ButtonsOfGroup(m_buttonGroup);
+    const QList<GroupButton> buttons = buttonsOfGroup(m_buttonGroup);
     const int position = index - (CommandButtonCount - static_cast<int>(buttons.size()));
     if (position < 0 || position >= buttons.size())
         return;
@@ -156,32 +156,31 @@ void MessageForm::layOutButtons() {
         ++first;
     if (first == CommandButtonCount)
         return;
-    const QList<int> lefts = ButtonLefts(CommandButtonCount - first, !m_picture->isHidden());
+    const QList<int> lefts = buttonLefts(CommandButtonCount - first, !m_picture->isHidden());
     for (int i = 0; i < lefts.size(); ++i)
-        Twips::SetLeft(m_commands[first + i], lefts[i]);
+        Twips::setLeft(m_commands[first + i], lefts[i]);
 }
 
 void MessageForm::paintGradient(uint startColour, uint endColour) {
-    const int widthTwips = RoundHalfEven(width() * Twips::PerPixel);
-    const QList<GradientBand> bands = GradientBands(Module1::TranslateColor(startColour),
-                                                    Module1::TranslateColor(endColour), height() * Twips::PerPixel);
+    const int widthTwips = roundHalfEven(width() * Twips::PerPixel);
+    const QList<GradientBand> bands =
+        gradientBands(translateColor(startColour), translateColor(endColour), height() * Twips::PerPixel);
     const qreal ratio = devicePixelRatioF();
     m_backgroundImage = QPixmap(size() * ratio);
     m_backgroundImage.setDevicePixelRatio(ratio);
-    m_backgroundImage.fill(Module1::ColorOf(Module1::TranslateColor(startColour)));
+    m_backgroundImage.fill(colorOf(translateColor(startColour)));
     QPainter painter(&m_backgroundImage);
     painter.scale(1.0 / Twips::PerPixel, 1.0 / Twips::PerPixel);
     for (const GradientBand& band : bands) {
         const QRectF twips(QPointF(-1, band.y - 1), QPointF(widthTwips, band.y + GradientBandSpacing));
-        painter.fillRect(twips, Module1::ColorOf(band.rgb));
+        painter.fillRect(twips, colorOf(band.rgb));
     }
     update();
 }
 
 void MessageForm::setShadowColor(uint backColour) {
     QPalette palette = m_shadow->palette();
-    palette.setColor(QPalette::WindowText,
-                     Module1::ColorOf(ShadowRgb(Module1::TranslateColor(backColour), m_gradient)));
+    palette.setColor(QPalette::WindowText, colorOf(shadowRgb(translateColor(backColour), m_gradient)));
     m_shadow->setPalette(palette);
 }
 
@@ -202,7 +201,7 @@ void MessageForm::paintEvent(QPaintEvent* event) {
     if (!m_backgroundImage.isNull())
         painter.drawPixmap(0, 0, m_backgroundImage);
     else
-        painter.fillRect(rect(), Module1::ColorOf(Module1::TranslateColor(m_backColor)));
+        painter.fillRect(rect(), colorOf(translateColor(m_backColor)));
 }
 
 void MessageForm::closeEvent(QCloseEvent* event) {

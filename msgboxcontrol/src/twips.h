@@ -10,14 +10,14 @@ namespace Notiva::Twips {
 
 inline constexpr int PerPixel = 15;
 
-inline int ToPixels(double twips) {
+inline int toPixels(double twips) {
     return qRound(twips / PerPixel);
 }
 
-void Place(QWidget* widget, const QRectF& twips);
-QRectF Geometry(const QWidget* widget);
-void SetLeft(QWidget* widget, double left);
-void SetTop(QWidget* widget, double top);
-void SetWidth(QWidget* widget, double width);
+void place(QWidget* widget, const QRectF& twips);
+QRectF geometry(const QWidget* widget);
+void setLeft(QWidget* widget, double left);
+void setTop(QWidget* widget, double top);
+void setWidth(QWidget* widget, double width);
 
 } // namespace Notiva::Twips

@@ -1,8 +1,8 @@
 // The message form on its own: the button groups, their layout, the close rules, the shadow
 // colour and the colour translation.
 
+#include "colours.h"
 #include "messageform.h"
-#include "module1.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -178,10 +178,10 @@ void TestMessageForm::buttonLefts() {
     const QList<QPushButton*> buttons = prepared.visibleButtons();
     QCOMPARE(buttons.size(), lefts.size());
     for (int i = 0; i < buttons.size(); ++i) {
-        QCOMPARE(Twips::Geometry(buttons[i]).left(), double(lefts[i]));
+        QCOMPARE(Twips::geometry(buttons[i]).left(), double(lefts[i]));
         QCOMPARE(buttons[i]->x(), qRound(lefts[i] / 15.0));
-        QCOMPARE(Twips::Geometry(buttons[i]).top(), 1560.0);
-        QCOMPARE(Twips::Geometry(buttons[i]).size(), QSizeF(1035, 375));
+        QCOMPARE(Twips::geometry(buttons[i]).top(), 1560.0);
+        QCOMPARE(Twips::geometry(buttons[i]).size(), QSizeF(1035, 375));
     }
 }
 
@@ -189,7 +189,7 @@ void TestMessageForm::unknownGroupShowsNoButton() {
     PreparedForm prepared(16);
     QVERIFY(prepared.visibleButtons().isEmpty());
     for (int n = 1; n <= 5; ++n)
-        QCOMPARE(Twips::Geometry(prepared.form->commandButton(n)).left(), 120.0 + (n - 1) * 1080);
+        QCOMPARE(Twips::geometry(prepared.form->commandButton(n)).left(), 120.0 + (n - 1) * 1080);
 }
 
 void TestMessageForm::messageIsShownAsWritten() {
@@ -292,7 +292,7 @@ void TestMessageForm::translateColor() {
     palette.setColor(QPalette::Active, QPalette::Base, QColor(0x40, 0x50, 0x60));
     palette.setColor(QPalette::Active, QPalette::Text, QColor(0xFF, 0, 0));
     palette.setColor(QPalette::Active, QPalette::Button, QColor(0, 0xFF, 0));
-    QCOMPARE(Module1::TranslateColor(colour, palette), rgb);
+    QCOMPARE(Notiva::translateColor(colour, palette), rgb);
 }
 
 void TestMessageForm::translateColorUsesCurrentPalette() {
@@ -300,9 +300,9 @@ void TestMessageForm::translateColorUsesCurrentPalette() {
     QPalette palette = saved;
     palette.setColor(QPalette::Window, QColor(1, 2, 3));
     QGuiApplication::setPalette(palette);
-    const qint32 translated = Module1::TranslateColor(0x8000000Au);
+    const qint32 translated = Notiva::translateColor(0x8000000Au);
     QGuiApplication::setPalette(saved);
-    QCOMPARE(translated, Module1::RgbValue(1, 2, 3));
+    QCOMPARE(translated, rgbValue(1, 2, 3));
 }
 
 QTEST_MAIN(TestMessageForm)

@@ -2,7 +2,7 @@
 // properties, and the answer it returns.
 
 #include "boxdriver.h"
-#include "imagelist.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include "notiva/msgbox.h"
@@ -98,14 +98,14 @@ void TestShow::plainBoxWithDefaults() {
     auto* control = new MsgBox(&host);
     BoxDriver driver([](QDialog* box) {
         QVERIFY(label(box, u"Picture1"_s)->isHidden());
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).left(), 100.0);
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).width(), 5355.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).left(), 100.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).width(), 5355.0);
         QCOMPARE(label(box, u"lblMessage"_s)->text(), u"Hello"_s);
         QVERIFY(label(box, u"lblShadow"_s)->isHidden());
         const QList<QPushButton*> buttons = visibleButtons(box);
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons[0]->text(), u"&OK"_s);
-        QCOMPARE(Twips::Geometry(buttons[0]).left(), 2280.0);
+        QCOMPARE(Twips::geometry(buttons[0]).left(), 2280.0);
         QVERIFY(!box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(box->windowTitle(), QString());
         QCOMPARE(box->size(), QSize(373, 136));
@@ -122,14 +122,14 @@ void TestShow::pictureMovesTextAndButtons() {
         QVERIFY(picture->isVisible());
         QCOMPARE(picture->pixmap().size(), QSize(53, 53));
         QCOMPARE(picture->accessibleName(), u"Question"_s);
-        QCOMPARE(picture->pixmap().toImage(), ImageList1::Picture(icnQuestion1).toImage());
-        QCOMPARE(Twips::Geometry(picture).topLeft(), QPointF(120, 120));
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).left(), 1065.0);
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).width(), 4390.0);
-        QCOMPARE(Twips::Geometry(label(box, u"lblShadow"_s)).width(), 4390.0);
+        QCOMPARE(picture->pixmap().toImage(), Pictures::pixmap(icnQuestion1).toImage());
+        QCOMPARE(Twips::geometry(picture).topLeft(), QPointF(120, 120));
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).left(), 1065.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).width(), 4390.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblShadow"_s)).width(), 4390.0);
         QList<double> lefts;
         for (QPushButton* button : visibleButtons(box))
-            lefts.append(Twips::Geometry(button).left());
+            lefts.append(Twips::geometry(button).left());
         QCOMPARE(lefts, (QList<double>{1700, 2780, 3860}));
         QCOMPARE(box->windowTitle(), u"Delete"_s);
         pressFirst(box);
@@ -205,7 +205,7 @@ void TestShow::shadowOffset() {
     BoxDriver driver([left, top](QDialog* box) {
         QLabel* shadow = label(box, u"lblShadow"_s);
         QVERIFY(shadow->isVisible());
-        QCOMPARE(Twips::Geometry(shadow).topLeft(), QPointF(left, top));
+        QCOMPARE(Twips::geometry(shadow).topLeft(), QPointF(left, top));
         pressFirst(box);
     });
     control.Show(u"Shadowed"_s, btnOKOnly, QString(), icon);
@@ -322,19 +322,19 @@ void TestShow::secondBoxOnThreadRefused() {
 void TestShow::everyPictureIsDrawn() {
     QSet<QByteArray> seen;
     for (int icon = icnDanger1; icon <= icnNews2; ++icon) {
-        const QImage image = ImageList1::Picture(icon).toImage();
+        const QImage image = Pictures::pixmap(icon).toImage();
         QCOMPARE(image.size(), QSize(53, 53));
         int painted = 0;
         for (int y = 0; y < 53; ++y) {
             for (int x = 0; x < 53; ++x)
                 painted += qAlpha(image.pixel(x, y)) > 0;
         }
-        QVERIFY2(painted > 400, qPrintable(ImageList1::ResourcePath(icon)));
+        QVERIFY2(painted > 400, qPrintable(Pictures::resourcePath(icon)));
         seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
     QCOMPARE(seen.size(), 30);
-    QVERIFY(ImageList1::Picture(icnNone).isNull());
-    QVERIFY(ImageList1::Picture(31).isNull());
+    QVERIFY(Pictures::pixmap(icnNone).isNull());
+    QVERIFY(Pictures::pixmap(31).isNull());
 }
 
 QTEST_MAIN(TestShow)
