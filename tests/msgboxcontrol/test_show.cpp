@@ -89,8 +89,8 @@ void TestShow::returnsPressedButton() {
     MsgBox control;
     BoxDriver driver([button](QDialog* box) { QTest::mouseClick(command(box, button), Qt::LeftButton); });
     QCOMPARE(control.Show(u"Go on?"_s, group), result);
-    QVERIFY(driver.Acted());
-    QCOMPARE(BoxDriver::OpenBox(), nullptr);
+    QVERIFY(driver.acted());
+    QCOMPARE(BoxDriver::openBox(), nullptr);
 }
 
 void TestShow::plainBoxWithDefaults() {
@@ -112,7 +112,7 @@ void TestShow::plainBoxWithDefaults() {
         pressFirst(box);
     });
     QCOMPARE(control->Show(u"Hello"_s, btnOKOnly), int(mbeOK));
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::pictureMovesTextAndButtons() {
@@ -156,7 +156,7 @@ void TestShow::alignment() {
         pressFirst(box);
     });
     control.Show(u"Aligned"_s, btnOKOnly, QString(), icnNone, alignment);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::messageTakesForeColorAndFont() {
@@ -178,7 +178,7 @@ void TestShow::messageTakesForeColorAndFont() {
         pressFirst(box);
     });
     control.Show(u"Styled"_s, btnOKOnly);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::shadowOffset_data() {
@@ -209,7 +209,7 @@ void TestShow::shadowOffset() {
         pressFirst(box);
     });
     control.Show(u"Shadowed"_s, btnOKOnly, QString(), icon);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::gradientWithShadow() {
@@ -225,7 +225,7 @@ void TestShow::gradientWithShadow() {
         pressFirst(box);
     });
     control.Show(u"Fading"_s, btnOKOnly);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::flatBackgroundWithShadow() {
@@ -239,7 +239,7 @@ void TestShow::flatBackgroundWithShadow() {
         pressFirst(box);
     });
     control.Show(u"Green"_s, btnOKOnly);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::propertiesReadAtEachCall() {
@@ -300,7 +300,7 @@ void TestShow::outOfRangeArgumentsRefused() {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Notiva: MsgBox::Show refused: "_s + warning + u" "_s));
     QCOMPARE(control.Show(u"Never shown"_s, group, QString(), icon, alignment), int(mbeRefused));
     QTest::qWait(20);
-    QVERIFY(!driver.Acted());
+    QVERIFY(!driver.acted());
 }
 
 void TestShow::secondBoxOnThreadRefused() {
