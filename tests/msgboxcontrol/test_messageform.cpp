@@ -112,7 +112,7 @@ void TestMessageForm::groupShowsItsButtons() {
         shown.append(button->text());
     QCOMPARE(shown, captions);
     // A group of k buttons takes the last k of Command1 to Command5.
-    QCOMPARE(buttons.first(), prepared.form->commandButton(6 - captions.size()));
+    QCOMPARE(buttons.first(), prepared.form->commandButton(6 - static_cast<int>(captions.size())));
 }
 
 void TestMessageForm::groupButtonsGiveTheirResults() {
