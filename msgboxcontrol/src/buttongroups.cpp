@@ -29,7 +29,7 @@ const GroupButton KeepAllPlain{"Keep All"_L1, mbeKeepAll};
 
 } // namespace
 
-QList<GroupButton> ButtonsOfGroup(int buttonGroup) {
+QList<GroupButton> buttonsOfGroup(int buttonGroup) {
     switch (buttonGroup) {
     case btnOKOnly:
         return {OK};
@@ -68,7 +68,7 @@ QList<GroupButton> ButtonsOfGroup(int buttonGroup) {
     }
 }
 
-QList<int> ButtonLefts(int buttonsShown, bool withPicture) {
+QList<int> buttonLefts(int buttonsShown, bool withPicture) {
     // Row k - 1 holds the lefts for k buttons.
     static const std::array<QList<int>, CommandButtonCount> withoutPictureRows = {{
         {2280},

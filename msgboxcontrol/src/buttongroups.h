@@ -16,10 +16,10 @@ struct GroupButton {
 
 // The buttons of a group, left to right; empty for a value that names no group. A group of k
 // buttons always takes the last k of Command1 to Command5.
-NOTIVA_EXPORT QList<GroupButton> ButtonsOfGroup(int buttonGroup);
+QList<GroupButton> buttonsOfGroup(int buttonGroup);
 
 // The lefts in twips of the visible buttons when buttonsShown of them stand at the right end of
 // the row: centred on the form without a picture, moved right beside one.
-NOTIVA_EXPORT QList<int> ButtonLefts(int buttonsShown, bool withPicture);
+QList<int> buttonLefts(int buttonsShown, bool withPicture);
 
 } // namespace Notiva

@@ -29,24 +29,24 @@ bool flushed(QSettings& settings) {
 
 } // namespace
 
-QString FilePath() {
+QString filePath() {
     const QString named = qEnvironmentVariable(NotivaRegistryVariable);
     if (!named.isEmpty())
         return named;
     return configHome() + u"/notiva/registry.ini"_s;
 }
 
-bool Register(const QString& progId, const QString& libraryPath) {
-    const QString path = FilePath();
+bool add(const QString& progId, const QString& libraryPath) {
+    const QString path = filePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(progId + u'/' + LibraryKey, libraryPath);
-    return flushed(settings) && LibraryOf(progId) == libraryPath;
+    return flushed(settings) && libraryOf(progId) == libraryPath;
 }
 
-Removal Unregister(const QString& progId, const QString& libraryPath) {
-    const QString path = FilePath();
+Removal remove(const QString& progId, const QString& libraryPath) {
+    const QString path = filePath();
     if (!QFileInfo::exists(path))
         return Removal::Absent;
     QSettings settings(path, QSettings::IniFormat);
@@ -59,8 +59,8 @@ Removal Unregister(const QString& progId, const QString& libraryPath) {
     return flushed(settings) ? Removal::Removed : Removal::Failed;
 }
 
-QString LibraryOf(const QString& progId) {
-    const QSettings settings(FilePath(), QSettings::IniFormat);
+QString libraryOf(const QString& progId) {
+    const QSettings settings(filePath(), QSettings::IniFormat);
     return settings.value(progId + u'/' + LibraryKey).toString();
 }
 

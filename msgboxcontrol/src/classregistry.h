@@ -10,14 +10,14 @@
 namespace Notiva::ClassRegistry {
 
 // $NOTIVA_REGISTRY when set, else $XDG_CONFIG_HOME/notiva/registry.ini (~/.config without it).
-QString FilePath();
+QString filePath();
 
-bool Register(const QString& progId, const QString& libraryPath);
+bool add(const QString& progId, const QString& libraryPath);
 
 enum class Removal { Removed, Absent, OtherLibrary, Failed };
 // Removes progId when it names libraryPath; an entry left by another copy of the library stays.
-Removal Unregister(const QString& progId, const QString& libraryPath);
+Removal remove(const QString& progId, const QString& libraryPath);
 
-QString LibraryOf(const QString& progId);
+QString libraryOf(const QString& progId);
 
 } // namespace Notiva::ClassRegistry

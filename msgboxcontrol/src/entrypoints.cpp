@@ -65,13 +65,13 @@ NotivaResult DllRegisterServer(void) {
     const QString library = thisLibraryPath();
     if (library.isEmpty())
         return NOTIVA_E_FAIL;
-    return Notiva::ClassRegistry::Register(QString::fromLatin1(NotivaMsgBoxProgId), library) ? NOTIVA_S_OK
-                                                                                             : NOTIVA_SELFREG_E_CLASS;
+    return Notiva::ClassRegistry::add(QString::fromLatin1(NotivaMsgBoxProgId), library) ? NOTIVA_S_OK
+                                                                                        : NOTIVA_SELFREG_E_CLASS;
 }
 
 NotivaResult DllUnregisterServer(void) {
     using Notiva::ClassRegistry::Removal;
-    switch (Notiva::ClassRegistry::Unregister(QString::fromLatin1(NotivaMsgBoxProgId), thisLibraryPath())) {
+    switch (Notiva::ClassRegistry::remove(QString::fromLatin1(NotivaMsgBoxProgId), thisLibraryPath())) {
     case Removal::Removed:
     case Removal::Absent:
         return NOTIVA_S_OK;

@@ -1,6 +1,6 @@
 #include "gradient.h"
 
-#include "module1.h"
+#include "colours.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +17,7 @@ std::array<int, 3> channels(qint32 rgb) {
 
 } // namespace
 
-int RoundHalfEven(double value) {
+int roundHalfEven(double value) {
     const int oldMode = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);
@@ -25,8 +25,8 @@ int RoundHalfEven(double value) {
     return static_cast<int>(rounded);
 }
 
-QList<GradientBand> GradientBands(qint32 startRgb, qint32 endRgb, double innerHeight) {
-    const int height = RoundHalfEven(innerHeight);
+QList<GradientBand> gradientBands(qint32 startRgb, qint32 endRgb, double innerHeight) {
+    const int height = roundHalfEven(innerHeight);
     if (height <= 0)
         return {GradientBand{0, startRgb & 0xFFFFFF}};
     const std::array<int, 3> start = channels(startRgb);
@@ -43,18 +43,18 @@ QList<GradientBand> GradientBands(qint32 startRgb, qint32 endRgb, double innerHe
     for (int y = 0; y <= height; y += GradientBandSpacing) {
         std::array<int, 3> colour{};
         for (int c = 0; c < 3; ++c) {
-            colour[c] = std::clamp(RoundHalfEven(running[c]), 0, 255);
+            colour[c] = std::clamp(roundHalfEven(running[c]), 0, 255);
             running[c] += step[c];
         }
-        bands.append({y, Module1::RgbValue(colour[0], colour[1], colour[2])});
+        bands.append({y, rgbValue(colour[0], colour[1], colour[2])});
     }
     return bands;
 }
 
-qint32 ShadowRgb(qint32 backgroundRgb, bool overGradient) {
+qint32 shadowRgb(qint32 backgroundRgb, bool overGradient) {
     const int darken = overGradient ? 24 : 96;
     const std::array<int, 3> c = channels(backgroundRgb);
-    return Module1::RgbValue(std::max(c[0] - darken, 0), std::max(c[1] - darken, 0), std::max(c[2] - darken, 0));
+    return rgbValue(std::max(c[0] - darken, 0), std::max(c[1] - darken, 0), std::max(c[2] - darken, 0));
 }
 
 } // namespace Notiva

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "notiva/notivaglobal.h"
-
 #include <QList>
 
 namespace Notiva {
@@ -16,15 +14,15 @@ struct GradientBand {
 inline constexpr int GradientBandSpacing = 10;
 
 // Rounds to the nearest whole number, halves to the even neighbour.
-NOTIVA_EXPORT int RoundHalfEven(double value);
+int roundHalfEven(double value);
 
 // The bands from startRgb at the top to endRgb, over an inner height in twips. The first band has
 // exactly the start colour; each later one moves a tenth of a twip's share of the difference per
 // twip, so a height that is a multiple of 10 ends exactly on the end colour.
-NOTIVA_EXPORT QList<GradientBand> GradientBands(qint32 startRgb, qint32 endRgb, double innerHeight);
+QList<GradientBand> gradientBands(qint32 startRgb, qint32 endRgb, double innerHeight);
 
 // The colour of the shadow text on a background: each channel darkened by 24 over a gradient
 // (which the shadow only partly covers) and by 96 on a flat background, never below 0.
-NOTIVA_EXPORT qint32 ShadowRgb(qint32 backgroundRgb, bool overGradient);
+qint32 shadowRgb(qint32 backgroundRgb, bool overGradient);
 
 } // namespace Notiva

@@ -2,7 +2,7 @@
 
 #include "notiva/propertybag.h"
 
-#include "imagelist.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ MsgBox::MsgBox(QWidget* parent) : QWidget(parent) {
     ++liveInstances;
     setObjectName(u"MsgBox"_s);
     setAccessibleName(u"Notiva MsgBox"_s);
-    setFixedSize(Twips::ToPixels(FaceWidthTwips), Twips::ToPixels(FaceHeightTwips));
+    setFixedSize(Twips::toPixels(FaceWidthTwips), Twips::toPixels(FaceHeightTwips));
 }
 
 MsgBox::~MsgBox() {
@@ -72,7 +72,7 @@ int MsgBox::LiveInstances() {
 }
 
 QPixmap MsgBox::Picture(int icon) {
-    return ImageList1::Picture(icon);
+    return Pictures::pixmap(icon);
 }
 
 QPixmap MsgBox::ToolboxPicture() {
@@ -154,7 +154,7 @@ void MsgBox::ReadProperties(const PropertyBag& bag) {
 
 void MsgBox::resizeEvent(QResizeEvent* event) {
     // A container may try any size; the face keeps its own.
-    const QSize face(Twips::ToPixels(FaceWidthTwips), Twips::ToPixels(FaceHeightTwips));
+    const QSize face(Twips::toPixels(FaceWidthTwips), Twips::toPixels(FaceHeightTwips));
     if (event->size() != face)
         resize(face);
     QWidget::resizeEvent(event);

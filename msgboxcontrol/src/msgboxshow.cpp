@@ -1,14 +1,12 @@
-// MsgBox::Show: fills the thread's message form from the arguments and the control's properties,
-// shows it modally and returns the answer.
+// MsgBox::Show: fills a message form from the arguments and the control's properties, shows it
+// modally and returns the answer.
 
 #include "notiva/msgbox.h"
 
-#include "frmmsgbox.h"
-#include "module1.h"
+#include "messageform.h"
 
 #include <QApplication>
 #include <QPointer>
-#include <QScopeGuard>
 #include <QThread>
 #include <QWindow>
 
@@ -17,10 +15,6 @@ namespace Notiva {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// One message form per thread: Show does not return before its box is answered, so a second box
-// could only come from a nested event loop, and is refused.
-thread_local bool formOpen = false;
 
 Qt::Alignment alignmentOf(int alignment) {
     switch (alignment) {
@@ -45,7 +39,7 @@ QString refusalReason(int buttonGroup, int icon, int alignment) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
         QThread::currentThread() != QCoreApplication::instance()->thread())
         return u"message boxes can only be shown on the GUI thread of a QApplication"_s;
-    if (formOpen)
+    if (MessageForm::isOpen())
         return u"a message box is already open on this thread"_s;
     return {};
 }
@@ -59,14 +53,10 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
         qWarning("Notiva: MsgBox::Show refused: %s", qUtf8Printable(refusal));
         return mbeRefused;
     }
-    formOpen = true;
-    const auto formClosed = qScopeGuard([] { formOpen = false; });
-
-    Module1::AllowClose = CloseButton;
     QWidget* host = window() != this ? window() : nullptr;
-    QPointer<frmMsgBox> form = new frmMsgBox(host);
+    QPointer<MessageForm> form = new MessageForm(CloseButton, host);
     form->setBackColor(m_backColor);
-    form->SetMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
+    form->setMessage(MessageText, alignmentOf(Alignment), m_foreColor, Font());
     if (!MessageTitle.isEmpty()) {
         // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as written.
         form->setWindowTitle(QString(MessageTitle).replace(u"[*]"_s, u"[*][*]"_s));
@@ -76,18 +66,18 @@ int MsgBox::Show(const QString& MessageText, int ButtonGroup, const QString& Mes
         if (QWindow* handle = form->windowHandle())
             handle->setTitle(u" "_s);
     }
-    form->ShowPicture(Icon);
+    form->showPicture(Icon);
     if (m_shadow)
-        form->ShowShadow();
-    form->ShowButtonGroup(ButtonGroup);
-    form->setDoGradient(m_gradient);
-    form->setDoGradientColor(m_gradientEndColor);
-    form->setDoTheShadow(m_shadow);
+        form->showShadow();
+    form->showButtonGroup(ButtonGroup);
+    form->setGradient(m_gradient);
+    form->setGradientEndColor(m_gradientEndColor);
+    form->setShadowed(m_shadow);
 
     // The host may tear its window down while the box is open; neither this control nor the form
     // is touched once they are gone.
     form->exec();
-    const int answer = form ? form->ButtonPressed() : mbeClosed;
+    const int answer = form ? form->buttonPressed() : mbeClosed;
     delete form;
     return answer;
 }

@@ -9,15 +9,15 @@ namespace {
 constexpr char GeometryProperty[] = "notivaTwipsGeometry";
 }
 
-void Place(QWidget* widget, const QRectF& twips) {
+void place(QWidget* widget, const QRectF& twips) {
     widget->setProperty(GeometryProperty, twips);
     // Round the edges rather than the size, so neighbours keep their gaps.
-    const int left = ToPixels(twips.left());
-    const int top = ToPixels(twips.top());
-    widget->setGeometry(left, top, ToPixels(twips.right()) - left, ToPixels(twips.bottom()) - top);
+    const int left = toPixels(twips.left());
+    const int top = toPixels(twips.top());
+    widget->setGeometry(left, top, toPixels(twips.right()) - left, toPixels(twips.bottom()) - top);
 }
 
-QRectF Geometry(const QWidget* widget) {
+QRectF geometry(const QWidget* widget) {
     const QVariant stored = widget->property(GeometryProperty);
     if (stored.isValid())
         return stored.toRectF();
@@ -25,22 +25,22 @@ QRectF Geometry(const QWidget* widget) {
     return QRectF(pixels.x() * PerPixel, pixels.y() * PerPixel, pixels.width() * PerPixel, pixels.height() * PerPixel);
 }
 
-void SetLeft(QWidget* widget, double left) {
-    QRectF twips = Geometry(widget);
+void setLeft(QWidget* widget, double left) {
+    QRectF twips = geometry(widget);
     twips.moveLeft(left);
-    Place(widget, twips);
+    place(widget, twips);
 }
 
-void SetTop(QWidget* widget, double top) {
-    QRectF twips = Geometry(widget);
+void setTop(QWidget* widget, double top) {
+    QRectF twips = geometry(widget);
     twips.moveTop(top);
-    Place(widget, twips);
+    place(widget, twips);
 }
 
-void SetWidth(QWidget* widget, double width) {
-    QRectF twips = Geometry(widget);
+void setWidth(QWidget* widget, double width) {
+    QRectF twips = geometry(widget);
     twips.setWidth(width);
-    Place(widget, twips);
+    place(widget, twips);
 }
 
 } // namespace Notiva::Twips

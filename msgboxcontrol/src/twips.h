@@ -1,7 +1,5 @@
 #pragma once
 
-#include "notiva/notivaglobal.h"
-
 #include <QRectF>
 
 class QWidget;
@@ -12,14 +10,14 @@ namespace Notiva::Twips {
 
 inline constexpr int PerPixel = 15;
 
-inline int ToPixels(double twips) {
+inline int toPixels(double twips) {
     return qRound(twips / PerPixel);
 }
 
-NOTIVA_EXPORT void Place(QWidget* widget, const QRectF& twips);
-NOTIVA_EXPORT QRectF Geometry(const QWidget* widget);
-NOTIVA_EXPORT void SetLeft(QWidget* widget, double left);
-NOTIVA_EXPORT void SetTop(QWidget* widget, double top);
-NOTIVA_EXPORT void SetWidth(QWidget* widget, double width);
+void place(QWidget* widget, const QRectF& twips);
+QRectF geometry(const QWidget* widget);
+void setLeft(QWidget* widget, double left);
+void setTop(QWidget* widget, double top);
+void setWidth(QWidget* widget, double width);
 
 } // namespace Notiva::Twips

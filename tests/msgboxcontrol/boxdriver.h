@@ -15,9 +15,9 @@ public:
         m_timer.start(5);
     }
 
-    bool Acted() const { return m_acted; }
+    bool acted() const { return m_acted; }
 
-    static QDialog* OpenBox() {
+    static QDialog* openBox() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (widget->objectName() == QLatin1String("frmMsgBox") && widget->isVisible())
                 return qobject_cast<QDialog*>(widget);
@@ -27,7 +27,7 @@ public:
 
 private:
     void poll() {
-        if (QDialog* box = OpenBox()) {
+        if (QDialog* box = openBox()) {
             m_timer.stop();
             m_acted = true;
             m_action(box);

@@ -1,8 +1,8 @@
 // The background gradient's bands and the rounding they use, and how a painted box looks.
 
-#include "frmmsgbox.h"
+#include "colours.h"
 #include "gradient.h"
-#include "module1.h"
+#include "messageform.h"
 
 #include <QTest>
 
@@ -50,7 +50,7 @@ void TestGradient::roundsHalvesToEven_data() {
 void TestGradient::roundsHalvesToEven() {
     QFETCH(double, value);
     QFETCH(int, rounded);
-    QCOMPARE(RoundHalfEven(value), rounded);
+    QCOMPARE(roundHalfEven(value), rounded);
 }
 
 void TestGradient::whiteToBlackBands_data() {
@@ -71,14 +71,14 @@ void TestGradient::whiteToBlackBands_data() {
 void TestGradient::whiteToBlackBands() {
     QFETCH(int, band);
     QFETCH(int, grey);
-    const QList<GradientBand> bands = GradientBands(0xFFFFFF, 0x000000, 2040);
+    const QList<GradientBand> bands = gradientBands(0xFFFFFF, 0x000000, 2040);
     QCOMPARE(bands.size(), 205);
     QCOMPARE(bands[band].y, band * 10);
-    QCOMPARE(bands[band].rgb, Module1::RgbValue(grey, grey, grey));
+    QCOMPARE(bands[band].rgb, rgbValue(grey, grey, grey));
 }
 
 void TestGradient::whiteToBlackRunsDown() {
-    const QList<GradientBand> bands = GradientBands(0xFFFFFF, 0x000000, 2040);
+    const QList<GradientBand> bands = gradientBands(0xFFFFFF, 0x000000, 2040);
     for (int i = 1; i < bands.size(); ++i) {
         const Rgb before = channelsOf(bands[i - 1].rgb);
         const Rgb now = channelsOf(bands[i].rgb);
@@ -108,8 +108,7 @@ void TestGradient::colouredBands() {
     QFETCH(int, red);
     QFETCH(int, green);
     QFETCH(int, blue);
-    const QList<GradientBand> bands =
-        GradientBands(Module1::RgbValue(0, 255, 51), Module1::RgbValue(204, 153, 0), 2040);
+    const QList<GradientBand> bands = gradientBands(rgbValue(0, 255, 51), rgbValue(204, 153, 0), 2040);
     QCOMPARE(bands.size(), 205);
     const Rgb got = channelsOf(bands[band].rgb);
     QCOMPARE(got.r, red);
@@ -119,7 +118,7 @@ void TestGradient::colouredBands() {
 
 void TestGradient::heightNotMultipleOfTen() {
     // The last band stands at 2040 and stops short of black by less than one step (2550 / 2045).
-    const QList<GradientBand> bands = GradientBands(0xFFFFFF, 0x000000, 2045);
+    const QList<GradientBand> bands = gradientBands(0xFFFFFF, 0x000000, 2045);
     QCOMPARE(bands.size(), 205);
     QCOMPARE(bands.last().y, 2040);
     const int lastGrey = channelsOf(bands.last().rgb).r;
@@ -128,11 +127,10 @@ void TestGradient::heightNotMultipleOfTen() {
 }
 
 void TestGradient::paintedBoxRunsFromTopToBottomColour() {
-    Module1::AllowClose = false;
-    frmMsgBox form;
+    MessageForm form(false);
     form.setBackColor(0xFFFFFF);
-    form.setDoGradient(true);
-    form.setDoGradientColor(0x000000);
+    form.setGradient(true);
+    form.setGradientEndColor(0x000000);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage image = form.grab().toImage();

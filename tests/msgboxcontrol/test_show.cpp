@@ -2,7 +2,7 @@
 // properties, and the answer it returns.
 
 #include "boxdriver.h"
-#include "imagelist.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include "notiva/msgbox.h"
@@ -89,8 +89,8 @@ void TestShow::returnsPressedButton() {
     MsgBox control;
     BoxDriver driver([button](QDialog* box) { QTest::mouseClick(command(box, button), Qt::LeftButton); });
     QCOMPARE(control.Show(u"Go on?"_s, group), result);
-    QVERIFY(driver.Acted());
-    QCOMPARE(BoxDriver::OpenBox(), nullptr);
+    QVERIFY(driver.acted());
+    QCOMPARE(BoxDriver::openBox(), nullptr);
 }
 
 void TestShow::plainBoxWithDefaults() {
@@ -98,21 +98,21 @@ void TestShow::plainBoxWithDefaults() {
     auto* control = new MsgBox(&host);
     BoxDriver driver([](QDialog* box) {
         QVERIFY(label(box, u"Picture1"_s)->isHidden());
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).left(), 100.0);
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).width(), 5355.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).left(), 100.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).width(), 5355.0);
         QCOMPARE(label(box, u"lblMessage"_s)->text(), u"Hello"_s);
         QVERIFY(label(box, u"lblShadow"_s)->isHidden());
         const QList<QPushButton*> buttons = visibleButtons(box);
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons[0]->text(), u"&OK"_s);
-        QCOMPARE(Twips::Geometry(buttons[0]).left(), 2280.0);
+        QCOMPARE(Twips::geometry(buttons[0]).left(), 2280.0);
         QVERIFY(!box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QCOMPARE(box->windowTitle(), QString());
         QCOMPARE(box->size(), QSize(373, 136));
         pressFirst(box);
     });
     QCOMPARE(control->Show(u"Hello"_s, btnOKOnly), int(mbeOK));
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::pictureMovesTextAndButtons() {
@@ -122,14 +122,14 @@ void TestShow::pictureMovesTextAndButtons() {
         QVERIFY(picture->isVisible());
         QCOMPARE(picture->pixmap().size(), QSize(53, 53));
         QCOMPARE(picture->accessibleName(), u"Question"_s);
-        QCOMPARE(picture->pixmap().toImage(), ImageList1::Picture(icnQuestion1).toImage());
-        QCOMPARE(Twips::Geometry(picture).topLeft(), QPointF(120, 120));
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).left(), 1065.0);
-        QCOMPARE(Twips::Geometry(label(box, u"lblMessage"_s)).width(), 4390.0);
-        QCOMPARE(Twips::Geometry(label(box, u"lblShadow"_s)).width(), 4390.0);
+        QCOMPARE(picture->pixmap().toImage(), Pictures::pixmap(icnQuestion1).toImage());
+        QCOMPARE(Twips::geometry(picture).topLeft(), QPointF(120, 120));
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).left(), 1065.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblMessage"_s)).width(), 4390.0);
+        QCOMPARE(Twips::geometry(label(box, u"lblShadow"_s)).width(), 4390.0);
         QList<double> lefts;
         for (QPushButton* button : visibleButtons(box))
-            lefts.append(Twips::Geometry(button).left());
+            lefts.append(Twips::geometry(button).left());
         QCOMPARE(lefts, (QList<double>{1700, 2780, 3860}));
         QCOMPARE(box->windowTitle(), u"Delete"_s);
         pressFirst(box);
@@ -156,7 +156,7 @@ void TestShow::alignment() {
         pressFirst(box);
     });
     control.Show(u"Aligned"_s, btnOKOnly, QString(), icnNone, alignment);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::messageTakesForeColorAndFont() {
@@ -178,7 +178,7 @@ void TestShow::messageTakesForeColorAndFont() {
         pressFirst(box);
     });
     control.Show(u"Styled"_s, btnOKOnly);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::shadowOffset_data() {
@@ -205,11 +205,11 @@ void TestShow::shadowOffset() {
     BoxDriver driver([left, top](QDialog* box) {
         QLabel* shadow = label(box, u"lblShadow"_s);
         QVERIFY(shadow->isVisible());
-        QCOMPARE(Twips::Geometry(shadow).topLeft(), QPointF(left, top));
+        QCOMPARE(Twips::geometry(shadow).topLeft(), QPointF(left, top));
         pressFirst(box);
     });
     control.Show(u"Shadowed"_s, btnOKOnly, QString(), icon);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::gradientWithShadow() {
@@ -225,7 +225,7 @@ void TestShow::gradientWithShadow() {
         pressFirst(box);
     });
     control.Show(u"Fading"_s, btnOKOnly);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::flatBackgroundWithShadow() {
@@ -239,7 +239,7 @@ void TestShow::flatBackgroundWithShadow() {
         pressFirst(box);
     });
     control.Show(u"Green"_s, btnOKOnly);
-    QVERIFY(driver.Acted());
+    QVERIFY(driver.acted());
 }
 
 void TestShow::propertiesReadAtEachCall() {
@@ -300,7 +300,7 @@ void TestShow::outOfRangeArgumentsRefused() {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Notiva: MsgBox::Show refused: "_s + warning + u" "_s));
     QCOMPARE(control.Show(u"Never shown"_s, group, QString(), icon, alignment), int(mbeRefused));
     QTest::qWait(20);
-    QVERIFY(!driver.Acted());
+    QVERIFY(!driver.acted());
 }
 
 void TestShow::secondBoxOnThreadRefused() {
@@ -322,19 +322,19 @@ void TestShow::secondBoxOnThreadRefused() {
 void TestShow::everyPictureIsDrawn() {
     QSet<QByteArray> seen;
     for (int icon = icnDanger1; icon <= icnNews2; ++icon) {
-        const QImage image = ImageList1::Picture(icon).toImage();
+        const QImage image = Pictures::pixmap(icon).toImage();
         QCOMPARE(image.size(), QSize(53, 53));
         int painted = 0;
         for (int y = 0; y < 53; ++y) {
             for (int x = 0; x < 53; ++x)
                 painted += qAlpha(image.pixel(x, y)) > 0;
         }
-        QVERIFY2(painted > 400, qPrintable(ImageList1::ResourcePath(icon)));
+        QVERIFY2(painted > 400, qPrintable(Pictures::resourcePath(icon)));
         seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
     QCOMPARE(seen.size(), 30);
-    QVERIFY(ImageList1::Picture(icnNone).isNull());
-    QVERIFY(ImageList1::Picture(31).isNull());
+    QVERIFY(Pictures::pixmap(icnNone).isNull());
+    QVERIFY(Pictures::pixmap(31).isNull());
 }
 
 QTEST_MAIN(TestShow)

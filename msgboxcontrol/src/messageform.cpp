@@ -1,9 +1,9 @@
-#include "frmmsgbox.h"
+#include "messageform.h"
 
 #include "buttongroups.h"
+#include "colours.h"
 #include "gradient.h"
-#include "imagelist.h"
-#include "module1.h"
+#include "pictures.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include <cmath>
 
@@ -42,7 +43,7 @@ QLabel* makeTransparentLabel(QWidget* parent, const QString& name, const QRectF&
     // A message is shown as written: "<b>" in it is text, not markup.
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(false);
-    Twips::Place(label, twips);
+    Twips::place(label, twips);
     return label;
 }
 
@@ -55,27 +56,27 @@ Qt::WindowFlags windowFlagsFor(bool allowClose) {
 
 } // namespace
 
-frmMsgBox::frmMsgBox(QWidget* parent) : QDialog(parent), m_allowClose(Module1::AllowClose) {
+MessageForm::MessageForm(bool allowClose, QWidget* parent) : QDialog(parent), m_allowClose(allowClose) {
     setObjectName(u"frmMsgBox"_s);
     setWindowFlags(windowFlagsFor(m_allowClose));
     setModal(true);
-    setFixedSize(Twips::ToPixels(InnerWidthTwips), Twips::ToPixels(InnerHeightTwips));
+    setFixedSize(Twips::toPixels(InnerWidthTwips), Twips::toPixels(InnerHeightTwips));
     setWindowTitle(QString());
 
     // Created in tab order, so the leftmost visible button takes the focus when the box opens.
     for (int i = 0; i < CommandButtonCount; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(u"Command%1"_s.arg(i + 1));
-        Twips::Place(button, QRectF(FirstButtonLeft + i * ButtonPitch, ButtonTop, ButtonWidth, ButtonHeight));
+        Twips::place(button, QRectF(FirstButtonLeft + i * ButtonPitch, ButtonTop, ButtonWidth, ButtonHeight));
         button->hide();
-        connect(button, &QPushButton::clicked, this, [this, i] { CommandClicked(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { commandClicked(i); });
         m_commands[i] = button;
     }
 
     m_picture = new QLabel(this);
     m_picture->setObjectName(u"Picture1"_s);
     m_picture->setAlignment(Qt::AlignCenter);
-    Twips::Place(m_picture, PictureTwips);
+    Twips::place(m_picture, PictureTwips);
     m_picture->hide();
 
     // The shadow is created first so the message is drawn over it and stays whole.
@@ -85,49 +86,49 @@ frmMsgBox::frmMsgBox(QWidget* parent) : QDialog(parent), m_allowClose(Module1::A
     m_message = makeTransparentLabel(this, u"lblMessage"_s, MessageTwips);
 }
 
-void frmMsgBox::setBackColor(uint colour) {
+void MessageForm::setBackColor(uint colour) {
     m_backColor = colour;
     update();
 }
 
-void frmMsgBox::SetMessage(const QString& text, Qt::Alignment alignment, uint foreColor, const QFont& font) {
+void MessageForm::setMessage(const QString& text, Qt::Alignment alignment, uint foreColor, const QFont& font) {
     for (QLabel* label : {m_message, m_shadow}) {
         label->setAlignment(alignment | Qt::AlignTop);
         label->setFont(font);
         label->setText(text);
     }
     QPalette palette = m_message->palette();
-    palette.setColor(QPalette::WindowText, Module1::ColorOf(Module1::TranslateColor(foreColor)));
+    palette.setColor(QPalette::WindowText, colorOf(translateColor(foreColor)));
     m_message->setPalette(palette);
     m_message->setAccessibleName(text);
 }
 
-void frmMsgBox::ShowPicture(int icon) {
-    const QPixmap picture = ImageList1::Picture(icon, devicePixelRatioF());
+void MessageForm::showPicture(int icon) {
+    const QPixmap picture = Pictures::pixmap(icon, devicePixelRatioF());
     const bool withPicture = !picture.isNull();
     const double width = withPicture ? TextWidthWithPicture : TextWidthWithoutPicture;
-    Twips::SetLeft(m_message, withPicture ? TextLeftWithPicture : TextLeftWithoutPicture);
-    Twips::SetWidth(m_message, width);
-    Twips::SetWidth(m_shadow, width);
+    Twips::setLeft(m_message, withPicture ? TextLeftWithPicture : TextLeftWithoutPicture);
+    Twips::setWidth(m_message, width);
+    Twips::setWidth(m_shadow, width);
     m_picture->setPixmap(picture);
     m_picture->setVisible(withPicture);
-    m_picture->setAccessibleName(ImageList1::Description(icon));
+    m_picture->setAccessibleName(Pictures::description(icon));
 }
 
-void frmMsgBox::ShowShadow() {
+void MessageForm::showShadow() {
     double points = m_message->font().pointSizeF();
     if (points <= 0)
         points = QFontInfo(m_message->font()).pointSizeF();
     const double offset = std::trunc(points) * 1.5;
-    const QRectF message = Twips::Geometry(m_message);
-    Twips::SetLeft(m_shadow, message.left() + offset);
-    Twips::SetTop(m_shadow, message.top() + offset);
+    const QRectF message = Twips::geometry(m_message);
+    Twips::setLeft(m_shadow, message.left() + offset);
+    Twips::setTop(m_shadow, message.top() + offset);
     m_shadow->show();
 }
 
-void frmMsgBox::ShowButtonGroup(int buttonGroup) {
-    setMyButtonGroup(buttonGroup);
-    const QList<GroupButton> buttons = ButtonsOfGroup(buttonGroup);
+void MessageForm::showButtonGroup(int buttonGroup) {
+    m_buttonGroup = buttonGroup;
+    const QList<GroupButton> buttons = buttonsOfGroup(buttonGroup);
     const int firstUsed = CommandButtonCount - static_cast<int>(buttons.size());
     for (int i = 0; i < buttons.size(); ++i) {
         QPushButton* button = m_commands[firstUsed + i];
@@ -136,12 +137,12 @@ void frmMsgBox::ShowButtonGroup(int buttonGroup) {
     }
 }
 
-QPushButton* frmMsgBox::Command(int number) const {
+QPushButton* MessageForm::commandButton(int number) const {
     return number >= 1 && number <= CommandButtonCount ? m_commands[number - 1] : nullptr;
 }
 
-void frmMsgBox::CommandClicked(int index) {
-    const QList<GroupButton> buttons = ButtonsOfGroup(m_buttonGroup);
+void MessageForm::commandClicked(int index) {
+    const QList<GroupButton> buttons = buttonsOfGroup(m_buttonGroup);
     const int position = index - (CommandButtonCount - static_cast<int>(buttons.size()));
     if (position < 0 || position >= buttons.size())
         return;
@@ -149,63 +150,62 @@ void frmMsgBox::CommandClicked(int index) {
     accept();
 }
 
-void frmMsgBox::LayOutButtons() {
+void MessageForm::layOutButtons() {
     int first = 0;
     while (first < CommandButtonCount && m_commands[first]->isHidden())
         ++first;
     if (first == CommandButtonCount)
         return;
-    const QList<int> lefts = ButtonLefts(CommandButtonCount - first, !m_picture->isHidden());
+    const QList<int> lefts = buttonLefts(CommandButtonCount - first, !m_picture->isHidden());
     for (int i = 0; i < lefts.size(); ++i)
-        Twips::SetLeft(m_commands[first + i], lefts[i]);
+        Twips::setLeft(m_commands[first + i], lefts[i]);
 }
 
-void frmMsgBox::PaintGradient(uint startColour, uint endColour) {
-    const int widthTwips = RoundHalfEven(width() * Twips::PerPixel);
-    const QList<GradientBand> bands = GradientBands(Module1::TranslateColor(startColour),
-                                                    Module1::TranslateColor(endColour), height() * Twips::PerPixel);
+void MessageForm::paintGradient(uint startColour, uint endColour) {
+    const int widthTwips = roundHalfEven(width() * Twips::PerPixel);
+    const QList<GradientBand> bands =
+        gradientBands(translateColor(startColour), translateColor(endColour), height() * Twips::PerPixel);
     const qreal ratio = devicePixelRatioF();
-    m_persistentImage = QPixmap(size() * ratio);
-    m_persistentImage.setDevicePixelRatio(ratio);
-    m_persistentImage.fill(Module1::ColorOf(Module1::TranslateColor(startColour)));
-    QPainter painter(&m_persistentImage);
+    m_backgroundImage = QPixmap(size() * ratio);
+    m_backgroundImage.setDevicePixelRatio(ratio);
+    m_backgroundImage.fill(colorOf(translateColor(startColour)));
+    QPainter painter(&m_backgroundImage);
     painter.scale(1.0 / Twips::PerPixel, 1.0 / Twips::PerPixel);
     for (const GradientBand& band : bands) {
         const QRectF twips(QPointF(-1, band.y - 1), QPointF(widthTwips, band.y + GradientBandSpacing));
-        painter.fillRect(twips, Module1::ColorOf(band.rgb));
+        painter.fillRect(twips, colorOf(band.rgb));
     }
     update();
 }
 
-void frmMsgBox::SetShadowColor(uint backColour) {
+void MessageForm::setShadowColor(uint backColour) {
     QPalette palette = m_shadow->palette();
-    palette.setColor(QPalette::WindowText,
-                     Module1::ColorOf(ShadowRgb(Module1::TranslateColor(backColour), m_doGradient)));
+    palette.setColor(QPalette::WindowText, colorOf(shadowRgb(translateColor(backColour), m_gradient)));
     m_shadow->setPalette(palette);
 }
 
-void frmMsgBox::resizeEvent(QResizeEvent* event) {
+void MessageForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    LayOutButtons();
-    if (m_doGradient)
-        PaintGradient(m_backColor, m_doGradientColor);
+    layOutButtons();
+    if (m_gradient)
+        paintGradient(m_backColor, m_gradientEndColor);
     else
-        m_persistentImage = QPixmap();
-    if (m_doTheShadow)
-        SetShadowColor(m_backColor);
+        m_backgroundImage = QPixmap();
+    if (m_shadowed)
+        setShadowColor(m_backColor);
 }
 
-void frmMsgBox::paintEvent(QPaintEvent* event) {
+void MessageForm::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event)
     QPainter painter(this);
-    if (!m_persistentImage.isNull())
-        painter.drawPixmap(0, 0, m_persistentImage);
+    if (!m_backgroundImage.isNull())
+        painter.drawPixmap(0, 0, m_backgroundImage);
     else
-        painter.fillRect(rect(), Module1::ColorOf(Module1::TranslateColor(m_backColor)));
+        painter.fillRect(rect(), colorOf(translateColor(m_backColor)));
 }
 
-void frmMsgBox::closeEvent(QCloseEvent* event) {
-    // Without the close command only a button ends the box; ButtonPressed stays -1 otherwise.
+void MessageForm::closeEvent(QCloseEvent* event) {
+    // Without the close command only a button ends the box; buttonPressed stays -1 otherwise.
     if (!m_allowClose) {
         event->ignore();
         return;
@@ -213,7 +213,7 @@ void frmMsgBox::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void frmMsgBox::keyPressEvent(QKeyEvent* event) {
+void MessageForm::keyPressEvent(QKeyEvent* event) {
     // No button is the cancel button, so Escape does not end the box.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -222,7 +222,14 @@ void frmMsgBox::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmMsgBox::done(int result) {
+int MessageForm::exec() {
+    ++s_openForms;
+    // The host may delete the form while it is open, so the count is kept without touching it.
+    const auto closed = qScopeGuard([] { --s_openForms; });
+    return QDialog::exec();
+}
+
+void MessageForm::done(int result) {
     for (QPushButton* button : m_commands)
         button->hide();
     m_shadow->hide();

@@ -1,8 +1,8 @@
 // The message form on its own: the button groups, their layout, the close rules, the shadow
 // colour and the colour translation.
 
-#include "frmmsgbox.h"
-#include "module1.h"
+#include "colours.h"
+#include "messageform.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -19,21 +19,20 @@ namespace {
 // A form as Show leaves it before showing: a group's buttons, a picture or none.
 struct PreparedForm {
     explicit PreparedForm(int group, bool allowClose = false, int icon = 0) {
-        Module1::AllowClose = allowClose;
-        form.reset(new frmMsgBox);
-        form->ShowPicture(icon);
-        form->ShowButtonGroup(group);
+        form.reset(new MessageForm(allowClose));
+        form->showPicture(icon);
+        form->showButtonGroup(group);
         form->show();
     }
     QList<QPushButton*> visibleButtons() const {
         QList<QPushButton*> buttons;
         for (int n = 1; n <= 5; ++n) {
-            if (form->Command(n)->isVisible())
-                buttons.append(form->Command(n));
+            if (form->commandButton(n)->isVisible())
+                buttons.append(form->commandButton(n));
         }
         return buttons;
     }
-    QScopedPointer<frmMsgBox> form;
+    QScopedPointer<MessageForm> form;
 };
 
 QColor textColour(const QLabel* label) {
@@ -42,7 +41,7 @@ QColor textColour(const QLabel* label) {
 
 } // namespace
 
-class TestFrmMsgBox : public QObject {
+class TestMessageForm : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -57,8 +56,8 @@ private Q_SLOTS:
     void unknownGroupShowsNoButton();
     void leftmostButtonHasFocus();
     void messageIsShownAsWritten();
-    void withoutAllowCloseRefusesToClose();
-    void withAllowCloseClosesWithoutAnswer();
+    void withoutCloseButtonRefusesToClose();
+    void withCloseButtonClosesWithoutAnswer();
     void escapeDoesNotClose();
     void unloadHidesButtonsAndShadow();
     void shadowColour_data();
@@ -72,7 +71,7 @@ private:
     void groups();
 };
 
-void TestFrmMsgBox::groups() {
+void TestMessageForm::groups() {
     QTest::addColumn<int>("group");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<IntList>("results");
@@ -103,7 +102,7 @@ void TestFrmMsgBox::groups() {
         << 15 << QStringList{u"&Remove"_s, u"Remove All"_s, u"&Keep"_s, u"Keep All"_s} << IntList{9, 11, 10, 12};
 }
 
-void TestFrmMsgBox::groupShowsItsButtons() {
+void TestMessageForm::groupShowsItsButtons() {
     QFETCH(int, group);
     QFETCH(QStringList, captions);
     PreparedForm prepared(group);
@@ -113,23 +112,23 @@ void TestFrmMsgBox::groupShowsItsButtons() {
         shown.append(button->text());
     QCOMPARE(shown, captions);
     // A group of k buttons takes the last k of Command1 to Command5.
-    QCOMPARE(buttons.first(), prepared.form->Command(6 - captions.size()));
+    QCOMPARE(buttons.first(), prepared.form->commandButton(6 - static_cast<int>(captions.size())));
 }
 
-void TestFrmMsgBox::groupButtonsGiveTheirResults() {
+void TestMessageForm::groupButtonsGiveTheirResults() {
     QFETCH(int, group);
     QFETCH(IntList, results);
     for (int i = 0; i < results.size(); ++i) {
         PreparedForm prepared(group);
         QPushButton* button = prepared.visibleButtons().at(i);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(prepared.form->ButtonPressed(), results[i]);
+        QCOMPARE(prepared.form->buttonPressed(), results[i]);
         QCOMPARE(prepared.form->result(), int(QDialog::Accepted));
         QVERIFY(!prepared.form->isVisible());
     }
 }
 
-void TestFrmMsgBox::accessKeysPressButtons_data() {
+void TestMessageForm::accessKeysPressButtons_data() {
     QTest::addColumn<int>("group");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
@@ -142,7 +141,7 @@ void TestFrmMsgBox::accessKeysPressButtons_data() {
     QTest::newRow("Alt+K is Keep") << 15 << int(Qt::Key_K) << 10;
 }
 
-void TestFrmMsgBox::accessKeysPressButtons() {
+void TestMessageForm::accessKeysPressButtons() {
     QFETCH(int, group);
     QFETCH(int, key);
     QFETCH(int, result);
@@ -151,10 +150,10 @@ void TestFrmMsgBox::accessKeysPressButtons() {
     QVERIFY(QTest::qWaitForWindowActive(prepared.form.data()));
     QTest::keyClick(prepared.form.data(), Qt::Key(key), Qt::AltModifier);
     // An access key presses its button the way a click does, after the button has shown itself down.
-    QTRY_COMPARE(prepared.form->ButtonPressed(), result);
+    QTRY_COMPARE(prepared.form->buttonPressed(), result);
 }
 
-void TestFrmMsgBox::buttonLefts_data() {
+void TestMessageForm::buttonLefts_data() {
     QTest::addColumn<int>("group");
     QTest::addColumn<int>("icon");
     QTest::addColumn<IntList>("lefts");
@@ -170,7 +169,7 @@ void TestFrmMsgBox::buttonLefts_data() {
     QTest::newRow("5 buttons, picture") << 11 << 30 << IntList{120, 1200, 2280, 3360, 4440};
 }
 
-void TestFrmMsgBox::buttonLefts() {
+void TestMessageForm::buttonLefts() {
     QFETCH(int, group);
     QFETCH(int, icon);
     QFETCH(IntList, lefts);
@@ -179,24 +178,24 @@ void TestFrmMsgBox::buttonLefts() {
     const QList<QPushButton*> buttons = prepared.visibleButtons();
     QCOMPARE(buttons.size(), lefts.size());
     for (int i = 0; i < buttons.size(); ++i) {
-        QCOMPARE(Twips::Geometry(buttons[i]).left(), double(lefts[i]));
+        QCOMPARE(Twips::geometry(buttons[i]).left(), double(lefts[i]));
         QCOMPARE(buttons[i]->x(), qRound(lefts[i] / 15.0));
-        QCOMPARE(Twips::Geometry(buttons[i]).top(), 1560.0);
-        QCOMPARE(Twips::Geometry(buttons[i]).size(), QSizeF(1035, 375));
+        QCOMPARE(Twips::geometry(buttons[i]).top(), 1560.0);
+        QCOMPARE(Twips::geometry(buttons[i]).size(), QSizeF(1035, 375));
     }
 }
 
-void TestFrmMsgBox::unknownGroupShowsNoButton() {
+void TestMessageForm::unknownGroupShowsNoButton() {
     PreparedForm prepared(16);
     QVERIFY(prepared.visibleButtons().isEmpty());
     for (int n = 1; n <= 5; ++n)
-        QCOMPARE(Twips::Geometry(prepared.form->Command(n)).left(), 120.0 + (n - 1) * 1080);
+        QCOMPARE(Twips::geometry(prepared.form->commandButton(n)).left(), 120.0 + (n - 1) * 1080);
 }
 
-void TestFrmMsgBox::messageIsShownAsWritten() {
+void TestMessageForm::messageIsShownAsWritten() {
     PreparedForm prepared(0);
     const QString text = QStringLiteral("Delete <b>all</b> & <p>?");
-    prepared.form->SetMessage(text, Qt::AlignLeft, 0, QFont());
+    prepared.form->setMessage(text, Qt::AlignLeft, 0, QFont());
     for (const char* name : {"lblMessage", "lblShadow"}) {
         auto* label = prepared.form->findChild<QLabel*>(QString::fromLatin1(name));
         QVERIFY(label);
@@ -205,50 +204,50 @@ void TestFrmMsgBox::messageIsShownAsWritten() {
     QCOMPARE(prepared.form->findChild<QLabel*>(QStringLiteral("lblMessage"))->text(), text);
 }
 
-void TestFrmMsgBox::leftmostButtonHasFocus() {
+void TestMessageForm::leftmostButtonHasFocus() {
     PreparedForm prepared(3);
     QApplication::setActiveWindow(prepared.form.data());
     QVERIFY(QTest::qWaitForWindowActive(prepared.form.data()));
-    QCOMPARE(QApplication::focusWidget(), prepared.form->Command(3));
+    QCOMPARE(QApplication::focusWidget(), prepared.form->commandButton(3));
 }
 
-void TestFrmMsgBox::withoutAllowCloseRefusesToClose() {
+void TestMessageForm::withoutCloseButtonRefusesToClose() {
     PreparedForm prepared(0, false);
     QVERIFY(!prepared.form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!prepared.form->windowFlags().testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!prepared.form->close());
     QVERIFY(prepared.form->isVisible());
-    QCOMPARE(prepared.form->ButtonPressed(), -1);
+    QCOMPARE(prepared.form->buttonPressed(), -1);
 }
 
-void TestFrmMsgBox::withAllowCloseClosesWithoutAnswer() {
+void TestMessageForm::withCloseButtonClosesWithoutAnswer() {
     PreparedForm prepared(4, true);
     QVERIFY(prepared.form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(prepared.form->close());
     QVERIFY(!prepared.form->isVisible());
-    QCOMPARE(prepared.form->ButtonPressed(), -1);
+    QCOMPARE(prepared.form->buttonPressed(), -1);
 }
 
-void TestFrmMsgBox::escapeDoesNotClose() {
+void TestMessageForm::escapeDoesNotClose() {
     for (bool allowClose : {false, true}) {
         PreparedForm prepared(1, allowClose);
         QTest::keyClick(prepared.form.data(), Qt::Key_Escape);
         QVERIFY(prepared.form->isVisible());
-        QCOMPARE(prepared.form->ButtonPressed(), -1);
+        QCOMPARE(prepared.form->buttonPressed(), -1);
     }
 }
 
-void TestFrmMsgBox::unloadHidesButtonsAndShadow() {
+void TestMessageForm::unloadHidesButtonsAndShadow() {
     PreparedForm prepared(11);
-    prepared.form->ShowShadow();
-    QTest::mouseClick(prepared.form->Command(2), Qt::LeftButton);
+    prepared.form->showShadow();
+    QTest::mouseClick(prepared.form->commandButton(2), Qt::LeftButton);
     for (int n = 1; n <= 5; ++n)
-        QVERIFY(prepared.form->Command(n)->isHidden());
+        QVERIFY(prepared.form->commandButton(n)->isHidden());
     QVERIFY(prepared.form->findChild<QLabel*>(u"lblShadow"_s)->isHidden());
-    QCOMPARE(prepared.form->ButtonPressed(), 7);
+    QCOMPARE(prepared.form->buttonPressed(), 7);
 }
 
-void TestFrmMsgBox::shadowColour_data() {
+void TestMessageForm::shadowColour_data() {
     QTest::addColumn<uint>("background");
     QTest::addColumn<bool>("gradient");
     QTest::addColumn<QColor>("shadow");
@@ -259,18 +258,17 @@ void TestFrmMsgBox::shadowColour_data() {
     QTest::newRow("untranslatable counts as white") << 0x80000019u << false << QColor(159, 159, 159);
 }
 
-void TestFrmMsgBox::shadowColour() {
+void TestMessageForm::shadowColour() {
     QFETCH(uint, background);
     QFETCH(bool, gradient);
     QFETCH(QColor, shadow);
-    Module1::AllowClose = false;
-    frmMsgBox form;
-    form.setDoGradient(gradient);
-    form.SetShadowColor(background);
+    MessageForm form(false);
+    form.setGradient(gradient);
+    form.setShadowColor(background);
     QCOMPARE(textColour(form.findChild<QLabel*>(u"lblShadow"_s)), shadow);
 }
 
-void TestFrmMsgBox::translateColor_data() {
+void TestMessageForm::translateColor_data() {
     QTest::addColumn<uint>("colour");
     QTest::addColumn<int>("rgb");
     QTest::newRow("RGB passes") << 0x00123456u << 0x123456;
@@ -286,7 +284,7 @@ void TestFrmMsgBox::translateColor_data() {
     QTest::newRow("unknown kind") << 0x40000000u << -1;
 }
 
-void TestFrmMsgBox::translateColor() {
+void TestMessageForm::translateColor() {
     QFETCH(uint, colour);
     QFETCH(int, rgb);
     QPalette palette;
@@ -294,18 +292,18 @@ void TestFrmMsgBox::translateColor() {
     palette.setColor(QPalette::Active, QPalette::Base, QColor(0x40, 0x50, 0x60));
     palette.setColor(QPalette::Active, QPalette::Text, QColor(0xFF, 0, 0));
     palette.setColor(QPalette::Active, QPalette::Button, QColor(0, 0xFF, 0));
-    QCOMPARE(Module1::TranslateColor(colour, palette), rgb);
+    QCOMPARE(Notiva::translateColor(colour, palette), rgb);
 }
 
-void TestFrmMsgBox::translateColorUsesCurrentPalette() {
+void TestMessageForm::translateColorUsesCurrentPalette() {
     const QPalette saved = QGuiApplication::palette();
     QPalette palette = saved;
     palette.setColor(QPalette::Window, QColor(1, 2, 3));
     QGuiApplication::setPalette(palette);
-    const qint32 translated = Module1::TranslateColor(0x8000000Au);
+    const qint32 translated = Notiva::translateColor(0x8000000Au);
     QGuiApplication::setPalette(saved);
-    QCOMPARE(translated, Module1::RgbValue(1, 2, 3));
+    QCOMPARE(translated, rgbValue(1, 2, 3));
 }
 
-QTEST_MAIN(TestFrmMsgBox)
-#include "test_frmmsgbox.moc"
+QTEST_MAIN(TestMessageForm)
+#include "test_messageform.moc"

@@ -1,13 +1,11 @@
-#include "module1.h"
+#include "colours.h"
 
 #include <QGuiApplication>
 
 #include <array>
 #include <optional>
 
-namespace Notiva::Module1 {
-
-thread_local bool AllowClose = false;
+namespace Notiva {
 
 namespace {
 
@@ -61,11 +59,11 @@ std::optional<SystemColour> systemColour(quint32 index) {
 
 } // namespace
 
-qint32 TranslateColor(quint32 colour) {
-    return TranslateColor(colour, QGuiApplication::palette());
+qint32 translateColor(quint32 colour) {
+    return translateColor(colour, QGuiApplication::palette());
 }
 
-qint32 TranslateColor(quint32 colour, const QPalette& palette) {
+qint32 translateColor(quint32 colour, const QPalette& palette) {
     const quint32 kind = colour & 0xFF000000u;
     if (kind == 0 || kind == PaletteRgbFlag)
         return static_cast<qint32>(colour & 0x00FFFFFFu);
@@ -75,15 +73,15 @@ qint32 TranslateColor(quint32 colour, const QPalette& palette) {
     if (!entry)
         return -1;
     const QColor c = palette.color(entry->group, entry->role);
-    return RgbValue(c.red(), c.green(), c.blue());
+    return rgbValue(c.red(), c.green(), c.blue());
 }
 
-qint32 RgbValue(int red, int green, int blue) {
+qint32 rgbValue(int red, int green, int blue) {
     return (red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16;
 }
 
-QColor ColorOf(qint32 rgb) {
+QColor colorOf(qint32 rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-} // namespace Notiva::Module1
+} // namespace Notiva

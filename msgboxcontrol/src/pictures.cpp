@@ -1,4 +1,4 @@
-#include "imagelist.h"
+#include "pictures.h"
 
 #include "notiva/constants.h"
 
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace Notiva::ImageList1 {
+namespace Notiva::Pictures {
 
 using namespace Qt::StringLiterals;
 
@@ -21,19 +21,19 @@ QString nameOf(int icon) {
 
 } // namespace
 
-QString ResourcePath(int icon) {
+QString resourcePath(int icon) {
     const QString name = nameOf(icon);
     return name.isEmpty() ? QString() : u":/notiva/pictures/"_s + name.toLower() + u".svg"_s;
 }
 
-QString Description(int icon) {
+QString description(int icon) {
     QString name = nameOf(icon);
     name.chop(1); // the variant's digit
     return name;
 }
 
-QPixmap Picture(int icon, qreal devicePixelRatio) {
-    const QString path = ResourcePath(icon);
+QPixmap pixmap(int icon, qreal devicePixelRatio) {
+    const QString path = resourcePath(icon);
     if (path.isEmpty())
         return {};
     QSvgRenderer renderer(path);
@@ -50,4 +50,4 @@ QPixmap Picture(int icon, qreal devicePixelRatio) {
     return pixmap;
 }
 
-} // namespace Notiva::ImageList1
+} // namespace Notiva::Pictures
