@@ -14,7 +14,7 @@ namespace {
 constexpr uint SystemColourFlag = 0x80000000u;
 
 QColor rgbColour(uint value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
 QIcon swatch(uint value) {
