@@ -56,9 +56,10 @@ void writeCustomLists(const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const int products = takeProductCount(argc, argv);
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    writeFiles(folder.path());
+    writeFiles(folder.path(), products);
     writeCustomLists(folder.path());
     YesDialogs dialogs;
     const double floor = readFloor(folder.filePath(QStringLiteral("pantrecp.dat")));

@@ -77,15 +77,16 @@ QByteArray mergeFile() {
 } // namespace
 
 int main(int argc, char** argv) {
+    const int productCount = takeProductCount(argc, argv);
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    writeFiles(folder.path());
+    writeFiles(folder.path(), productCount);
     const QString products = folder.filePath(QStringLiteral("grocery.dat"));
     const QByteArray productBytes = readBytes(products);
     // A second list of as many items that shares the default products.
     writeBytes(folder.filePath(QStringLiteral("party.lst")), readBytes(folder.filePath(QStringLiteral("grocery.lst"))));
     const double floor = readFloor(products);
-    std::printf("%d products, lists of %d items; median of %d runs\n", Products, ShoppingItems, Runs);
+    std::printf("%d products, lists of %d items; median of %d runs\n", productCount, ShoppingItems, Runs);
     std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
 
     YesDialogs dialogs;
@@ -113,8 +114,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         if (run >= 0)
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (pantmod.prodcount != Products + NewProducts)
-            qFatal("the import added %lld products", pantmod.prodcount - Products);
+        if (pantmod.prodcount != productCount + NewProducts)
+            qFatal("the import added %lld products", pantmod.prodcount - productCount);
     }
     report("importing 10 000 new products (Import)", median(times), floor, 200);
     std::printf("%-44s %8ld MB\n", "resident memory", residentKilobytes() / 1024);

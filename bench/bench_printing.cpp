@@ -32,14 +32,15 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    const int products = takeProductCount(argc, argv);
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    writeFiles(folder.path());
+    writeFiles(folder.path(), products);
     YesDialogs dialogs;
     const double floor = readFloor(folder.filePath(QStringLiteral("grocery.dat")));
     const QString pdf = folder.filePath(QStringLiteral("products.pdf"));
     qputenv("PANTREX_PRINT_PDF", QFile::encodeName(pdf));
-    std::printf("%d products in %d categories; median of 5 runs\n", Products, Categories);
+    std::printf("%d products in %d categories; median of 5 runs\n", products, Categories);
     std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
 
     PANTMOD pantmod(folder.path());

@@ -1,4 +1,4 @@
-// How fast product maintenance answers with a hundred thousand products: opening the entry dialog,
+// How fast product maintenance answers with a hundred thousand products (or --products N): opening the entry dialog,
 // saving a product until the main window shows it, renaming a category and deleting one product.
 // Each figure is the median of repeated runs through the real windows, printed beside the time it
 // takes just to read the product file's bytes. A deletion writes the whole file anew, safely (a
@@ -87,14 +87,15 @@ double rewriteFloor(const QString& path, const QString& scratch) {
 int main(int argc, char** argv) {
     // The offscreen platform's notes about what it cannot do would bury the figures.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const int productCount = takeProductCount(argc, argv);
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    writeFiles(folder.path());
+    writeFiles(folder.path(), productCount);
     AnsweringDialogs dialogs;
     const QString products = folder.filePath(QStringLiteral("grocery.dat"));
     const double floor = readFloor(products);
     const double writeFloor = rewriteFloor(products, folder.filePath(QStringLiteral("floor.dat")));
-    std::printf("%d products in %d categories, %d shopping list items; median of %d runs\n", Products, Categories,
+    std::printf("%d products in %d categories, %d shopping list items; median of %d runs\n", productCount, Categories,
                 ShoppingItems, Runs);
     std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
     std::printf("%-44s %8.2f ms\n", "writing them anew, synced and renamed", writeFloor);
@@ -138,7 +139,9 @@ int main(int argc, char** argv) {
                }),
            floor, 16);
 
-    // A category of 333 products, renamed back and forth.
+    // A category of a three-hundredth of the products, renamed back and forth. Renaming rewrites the
+    // file as a deletion does, so its goal at a million is the same.
+    const double rewriteGoal = writeFloor * 1.2;
     dialogs.yes = true;
     report("renaming a category",
            timeAfter(
@@ -153,16 +156,16 @@ int main(int argc, char** argv) {
                    entry->Combo1->setEditText(back ? QStringLiteral("Renamed Category") : QStringLiteral("Category 7"));
                },
                [entry](int) { entry->categorycmd->click(); }),
-           floor, 16);
+           floor, 16, rewriteGoal);
     entry->hide();
     activate(window);
 
     const double deleting = timeAfter(
         &window, [view](int) { view->setCurrentRow(0); }, [view](int) { view->delfoodcmd->click(); });
-    report("deleting one product", deleting, floor, writeFloor + 16);
+    report("deleting one product", deleting, floor, writeFloor + 16, rewriteGoal);
     std::printf("%-44s %8.2f ms   (beside the rewrite)\n", "  of which beyond writing the file anew",
                 deleting - writeFloor);
-    std::printf("%-44s %8ld MB\n", "resident memory", residentKilobytes() / 1024);
+    reportMemory(200);
     window.quit();
     return 0;
 }

@@ -10,9 +10,38 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace pantrex::bench {
+
+namespace {
+
+// The products the figures are for, as takeProductCount found it.
+int reportedProducts = DefaultProducts;
+
+const char* verdict(bool met) {
+    return met ? "ok" : "SLOW";
+}
+
+} // namespace
+
+int takeProductCount(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--products") != 0)
+            continue;
+        char* end = nullptr;
+        const long count = i + 1 < argc ? std::strtol(argv[i + 1], &end, 10) : 0;
+        if (count <= 0 || count > 10000000 || *end != '\0')
+            qFatal("--products takes a number of products from 1 to 10 000 000");
+        reportedProducts = int(count);
+        std::copy(argv + i + 2, argv + argc + 1, argv + i);
+        argc -= 2;
+        break;
+    }
+    return reportedProducts;
+}
 
 QByteArray word(QRandomGenerator& random, int letters) {
     QByteArray text;
@@ -21,11 +50,11 @@ QByteArray word(QRandomGenerator& random, int letters) {
     return text;
 }
 
-void writeFiles(const QString& folder) {
+void writeFiles(const QString& folder, int productCount) {
     QRandomGenerator random(42);
     QByteArray products;
-    products.reserve(qsizetype(Products) * ProductRecord::Length);
-    for (int i = 0; i < Products; ++i) {
+    products.reserve(qsizetype(productCount) * ProductRecord::Length);
+    for (int i = 0; i < productCount; ++i) {
         Record record(ProductRecord::Length);
         record.set(ProductRecord::ItemName, word(random, 4) + ' ' + word(random, 6) + ' ' + QByteArray::number(i));
         record.set(ProductRecord::Price, QByteArray::number(random.bounded(1, 2000) / 100.0, 'f', 2));
@@ -83,8 +112,23 @@ long residentKilobytes() {
     return -1;
 }
 
-void report(const char* what, double ms, double floor, double limit) {
-    std::printf("%-44s %8.2f ms   (%5.1f x file read)   %s\n", what, ms, ms / floor, ms < limit ? "ok" : "SLOW");
+void report(const char* what, double ms, double floor, double limit, double goal) {
+    std::printf("%-44s %8.2f ms   (%5.1f x file read)   %-4s", what, ms, ms / floor, verdict(ms < limit));
+    if (goal > 0) {
+        std::printf("   goal at a million: %7.1f ms", goal);
+        if (reportedProducts >= MillionProducts)
+            std::printf(" %s", ms <= goal ? "met" : "MISSED");
+    }
+    std::printf("\n");
+}
+
+void reportMemory(long goalMegabytes) {
+    const long megabytes = residentKilobytes() / 1024;
+    std::printf("%-44s %8ld MB", "resident memory", megabytes);
+    std::printf("%39s goal at a million: %7ld MB", "", goalMegabytes);
+    if (reportedProducts >= MillionProducts)
+        std::printf(" %s", megabytes <= goalMegabytes ? "met" : "MISSED");
+    std::printf("\n");
 }
 
 double readFloor(const QString& path) {

@@ -1,5 +1,6 @@
 // Shared by the benchmarks: a folder of generated data files, boxes that answer at once, and the
-// median of repeated runs printed beside the time it takes merely to read the product file.
+// median of repeated runs printed beside the time it takes merely to read the product file and
+// beside what the figure should be with a million products.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -15,7 +16,8 @@ class QWidget;
 
 namespace pantrex::bench {
 
-constexpr int Products = 100000;
+constexpr int DefaultProducts = 100000;
+constexpr int MillionProducts = 1000000;
 constexpr int Categories = 300;
 constexpr int ShoppingItems = 5000;
 constexpr int Runs = 21;
@@ -27,9 +29,13 @@ public:
     QString input(const Input&) override { return QStringLiteral("1"); }
 };
 
-// Writes "grocery.dat" with Products products in Categories categories and "grocery.lst" with
+// How many products the benchmark works with: "--products N" on the command line (taken out of the
+// arguments before Qt sees them), DefaultProducts without it. The figures reported are for it.
+int takeProductCount(int& argc, char** argv);
+
+// Writes "grocery.dat" with this many products in Categories categories and "grocery.lst" with
 // ShoppingItems items into the folder.
-void writeFiles(const QString& folder);
+void writeFiles(const QString& folder, int products);
 
 // A random word of this many letters, the first a capital; the same seed gives the same words.
 QByteArray word(QRandomGenerator& random, int letters);
@@ -45,7 +51,12 @@ double readFloor(const QString& path);
 
 long residentKilobytes();
 
-// Prints one figure with its multiple of the floor, and "ok" or "SLOW" against the limit.
-void report(const char* what, double ms, double floor, double limit);
+// Prints one figure with its multiple of the floor, and "ok" or "SLOW" against the limit. A figure
+// with a goal at a million products (goal > 0) is also printed beside that goal, with whether a
+// run with that many products meets it.
+void report(const char* what, double ms, double floor, double limit, double goal = 0);
+
+// Prints the resident memory, beside its goal at a million products.
+void reportMemory(long goalMegabytes);
 
 } // namespace pantrex::bench

@@ -84,4 +84,12 @@ QByteArray ansiUpper(QByteArrayView bytes) {
     return mapped(bytes, codePage().upper);
 }
 
+const std::array<char, 256>& ansiLowerTable() {
+    return codePage().lower;
+}
+
+const std::array<char, 256>& ansiUpperTable() {
+    return codePage().upper;
+}
+
 } // namespace pantrex

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <array>
+
 namespace pantrex {
 
 // Data files keep their text in Windows-1252, one byte per character. Text is converted only
@@ -19,5 +21,8 @@ QString fromAnsi(QByteArrayView bytes);
 // Case mapping within the code page; a letter whose other case the code page lacks stays as it is.
 QByteArray ansiLower(QByteArrayView bytes);
 QByteArray ansiUpper(QByteArrayView bytes);
+// The same mappings byte by byte, for loops over many records that would not make a new text each.
+const std::array<char, 256>& ansiLowerTable();
+const std::array<char, 256>& ansiUpperTable();
 
 } // namespace pantrex

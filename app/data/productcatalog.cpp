@@ -7,8 +7,10 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
+#include <utility>
 
 namespace pantrex {
 
@@ -46,6 +48,14 @@ qint64 equalRecords(const QByteArray& one, qint64 a, const QByteArray& other, qi
     }
     return same;
 }
+
+// A record's filter word: the first two bytes of its name field in lower case, its diet marks, and
+// its category's upper-case key, or KeyTooLarge for a key that does not fit (looked up instead).
+constexpr int HeadWidth = 2;
+constexpr quint32 HighFatBit = 1u << 16;
+constexpr quint32 HighCarbBit = 1u << 17;
+constexpr int KeyShift = 18;
+constexpr quint32 KeyTooLarge = (1u << (32 - KeyShift)) - 1;
 
 // The first eight bytes, big end first: numbers that compare as the bytes do.
 quint64 prefixOf(QByteArrayView name) {
@@ -95,7 +105,7 @@ void ProductCatalog::applyInPlaceAndAppended(const QByteArray& bytes) {
             placed.push_back(n);
         forget(n);
     }
-    std::erase_if(m_byName, [&placed](qint32 n) { return std::binary_search(placed.begin(), placed.end(), n); });
+    dropFromOrder([&placed](qint32 n) { return std::binary_search(placed.begin(), placed.end(), n); });
     const qint64 oldCount = m_count;
     m_bytes = bytes;
     resizeRecords(count);
@@ -110,8 +120,36 @@ void ProductCatalog::applyInPlaceAndAppended(const QByteArray& bytes) {
         sortByName();
         return;
     }
+    refreshFilterWords(changed);
     for (const qint32 n : placed)
         placeByName(n);
+}
+
+// Records changed in place keep their places in the name order, but perhaps not their marks or
+// category.
+void ProductCatalog::refreshFilterWords(const std::vector<qint32>& records) {
+    if (records.empty())
+        return;
+    std::vector<bool> refreshed(size_t(m_count) + 1, false);
+    for (const qint32 n : records)
+        refreshed[size_t(n)] = true;
+    for (size_t i = 0; i < m_byName.size(); ++i) {
+        if (refreshed[size_t(m_byName[i])])
+            m_filterWords[i] = filterWord(m_byName[i]);
+    }
+}
+
+template <typename Gone> void ProductCatalog::dropFromOrder(Gone gone) {
+    size_t kept = 0;
+    for (size_t i = 0; i < m_byName.size(); ++i) {
+        if (gone(m_byName[i]))
+            continue;
+        m_byName[kept] = m_byName[i];
+        m_filterWords[kept] = m_filterWords[i];
+        ++kept;
+    }
+    m_byName.resize(kept);
+    m_filterWords.resize(kept);
 }
 
 // The old records with some left out, the others in their order.
@@ -130,6 +168,14 @@ bool ProductCatalog::applyRemoved(const QByteArray& bytes) {
     }
     if (next != count + 1)
         return false;
+    m_bytes = bytes;
+    takeOut(moved, count);
+    return true;
+}
+
+// The tables follow the records to their new numbers (moved[n], 0 for a record that went); the
+// bytes are already the new ones.
+void ProductCatalog::takeOut(const std::vector<qint32>& moved, qint64 count) {
     for (qint64 n = 1; n <= m_count; ++n) {
         if (moved[size_t(n)] == 0)
             forget(n);
@@ -138,27 +184,61 @@ bool ProductCatalog::applyRemoved(const QByteArray& bytes) {
         const qint32 to = moved[size_t(n)];
         if (to == 0 || to == n)
             continue;
-        m_nameStart[size_t(to - 1)] = m_nameStart[size_t(n - 1)];
-        m_nameLength[size_t(to - 1)] = m_nameLength[size_t(n - 1)];
-        m_namePrefix[size_t(to - 1)] = m_namePrefix[size_t(n - 1)];
-        m_categoryKeys[size_t(to - 1)] = m_categoryKeys[size_t(n - 1)];
-        std::memmove(m_lowerNames.data() + qsizetype(to - 1) * NameWidth,
-                     m_lowerNames.constData() + (n - 1) * NameWidth, NameWidth);
+        m_fieldOf[size_t(to - 1)] = m_fieldOf[size_t(n - 1)];
     }
     // Numbers only move down and keep their order, so the names keep theirs.
-    std::erase_if(m_byName, [&moved](qint32 n) { return moved[size_t(n)] == 0; });
+    dropFromOrder([&moved](qint32 n) { return moved[size_t(n)] == 0; });
     for (qint32& n : m_byName)
         n = moved[size_t(n)];
-    m_bytes = bytes;
     resizeRecords(count);
-    return true;
+}
+
+void ProductCatalog::followRemoval(const FileChannels& files, const QString& name, const std::vector<qint32>& removed) {
+    std::vector<qint32> moved(size_t(m_count) + 1, 0);
+    qint64 next = 1;
+    qint64 n = 1;
+    // The records close up in place: each run between removed ones moves down once.
+    for (size_t i = 0; i <= removed.size(); ++i) {
+        const qint64 end = i < removed.size() ? removed[i] : m_count + 1;
+        const qint64 run = end - n;
+        if (run > 0 && next != n)
+            std::memmove(m_bytes.data() + (next - 1) * Length, m_bytes.constData() + (n - 1) * Length,
+                         size_t(run * Length));
+        for (qint64 k = 0; k < run; ++k)
+            moved[size_t(n + k)] = qint32(next + k);
+        next += std::max<qint64>(run, 0);
+        n = end + 1;
+    }
+    m_bytes.truncate(qsizetype(next - 1) * Length);
+    takeOut(moved, next - 1);
+    m_stamp = FileStamp::of(files, name);
+}
+
+void ProductCatalog::followFieldChange(const FileChannels& files, const QString& name,
+                                       const std::vector<qint32>& records, Field field, QByteArrayView value) {
+    const bool names = field.offset < ProductRecord::ItemName.offset + NameWidth;
+    for (const qint32 n : records) {
+        forget(n);
+        std::copy(value.begin(), value.end(), m_bytes.begin() + (n - 1) * Length + field.offset);
+        describe(n);
+    }
+    m_stamp = FileStamp::of(files, name);
+    // A new name takes a new place in the name order: worked out afresh, as for a file read anew.
+    if (names)
+        rebuild();
+    else
+        refreshFilterWords(records);
 }
 
 void ProductCatalog::rebuild() {
+    m_fieldKeys.clear();
+    m_fields.clear();
     m_upperCategories.clear();
     m_upperCounts.clear();
     m_upperKeys.clear();
+    m_exactCategories.clear();
     m_exactCounts.clear();
+    m_exactKeys.clear();
     m_categories.clear();
     m_blankCount = 0;
     resizeRecords(m_bytes.size() / Length);
@@ -169,67 +249,116 @@ void ProductCatalog::rebuild() {
     sortByName();
 }
 
+// Sorted first by the names' first eight bytes, sixteen bits at a time from the last, each pass
+// keeping the order of the one before; only records whose first eight bytes are the same are then
+// compared by their whole names. A million products take a few passes over an array rather than
+// twenty comparisons each all over memory.
 void ProductCatalog::sortByName() {
-    std::sort(m_byName.begin(), m_byName.end(), [this](qint32 a, qint32 b) { return before(a, b); });
+    struct Entry {
+        quint64 prefix;
+        qint32 record;
+        quint32 filterWord;
+    };
+    std::vector<Entry> entries(m_byName.size());
+    for (size_t i = 0; i < m_byName.size(); ++i)
+        entries[i] = {prefixOf(name(m_byName[i])), m_byName[i], filterWord(m_byName[i])};
+    std::vector<Entry> spare(entries.size());
+    constexpr int DigitBits = 16;
+    constexpr size_t Digits = size_t(1) << DigitBits;
+    std::vector<size_t> starts(Digits);
+    for (int shift = 0; shift < 64; shift += DigitBits) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (const Entry& entry : entries)
+            ++starts[size_t(entry.prefix >> shift) & (Digits - 1)];
+        // A digit all records share moves nothing.
+        if (!entries.empty() && starts[size_t(entries.front().prefix >> shift) & (Digits - 1)] == entries.size())
+            continue;
+        size_t start = 0;
+        for (size_t& digitStart : starts)
+            start += std::exchange(digitStart, start);
+        for (const Entry& entry : entries)
+            spare[starts[size_t(entry.prefix >> shift) & (Digits - 1)]++] = entry;
+        entries.swap(spare);
+    }
+    m_filterWords.resize(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        m_byName[i] = entries[i].record;
+        m_filterWords[i] = entries[i].filterWord;
+    }
+    const auto samePrefix = [](const Entry& a, const Entry& b) { return a.prefix == b.prefix; };
+    for (auto run = entries.begin(); (run = std::adjacent_find(run, entries.end(), samePrefix)) != entries.end();) {
+        const auto runEnd =
+            std::find_if(run, entries.end(), [&run](const Entry& entry) { return entry.prefix != run->prefix; });
+        const auto first = m_byName.begin() + (run - entries.begin());
+        std::sort(first, first + (runEnd - run), [this](qint32 a, qint32 b) { return before(a, b); });
+        run = runEnd;
+    }
 }
 
 void ProductCatalog::resizeRecords(qint64 count) {
     m_count = count;
-    m_lowerNames.resize(count * NameWidth);
-    m_nameStart.resize(size_t(count));
-    m_nameLength.resize(size_t(count));
-    m_namePrefix.resize(size_t(count));
-    m_categoryKeys.resize(size_t(count), -1);
+    m_fieldOf.resize(size_t(count), -1);
 }
 
 void ProductCatalog::describe(qint64 n) {
     const size_t at = size_t(n - 1);
     const QByteArrayView rec = record(n);
-    const QByteArrayView trimmed = fieldText(fieldOf(rec, ProductRecord::ItemName));
-    m_nameStart[at] = quint8(trimmed.data() - rec.data());
-    m_nameLength[at] = quint8(trimmed.size());
-    m_namePrefix[at] = prefixOf(trimmed);
-    const QByteArray lower = ansiLower(fieldOf(rec, ProductRecord::ItemName));
-    std::copy(lower.begin(), lower.end(), m_lowerNames.begin() + (n - 1) * NameWidth);
+    const int key = fieldKey(fieldOf(rec, ProductRecord::Category));
+    const CategoryField& field = m_fields[size_t(key)];
+    m_fieldOf[at] = key;
+    ++m_upperCounts[size_t(field.upperKey)];
+    if (field.exactKey < 0) {
+        ++m_blankCount;
+    } else if (++m_exactCounts[size_t(field.exactKey)] == 1) {
+        const QByteArray& category = m_exactCategories.at(field.exactKey);
+        const auto place = std::upper_bound(m_categories.begin(), m_categories.end(), category);
+        m_categories.insert(place, category);
+    }
+}
 
-    const QByteArrayView category = fieldText(fieldOf(rec, ProductRecord::Category));
+int ProductCatalog::fieldKey(QByteArrayView bytes) {
+    const auto known = m_fieldKeys.find(std::string_view(bytes.data(), size_t(bytes.size())));
+    if (known != m_fieldKeys.end())
+        return known->second;
+    const QByteArrayView category = fieldText(bytes);
     const QByteArray upper = ansiUpper(category);
-    auto key = m_upperKeys.constFind(upper);
-    if (key == m_upperKeys.constEnd()) {
-        key = m_upperKeys.insert(upper, int(m_upperCategories.size()));
+    auto upperKey = m_upperKeys.constFind(upper);
+    if (upperKey == m_upperKeys.constEnd()) {
+        upperKey = m_upperKeys.insert(upper, int(m_upperCategories.size()));
         m_upperCategories.append(upper);
         m_upperCounts.push_back(0);
     }
-    m_categoryKeys[at] = *key;
-    ++m_upperCounts[size_t(*key)];
-    if (category.isEmpty()) {
-        ++m_blankCount;
-    } else if (++m_exactCounts[category.toByteArray()] == 1) {
-        const auto place = std::upper_bound(m_categories.begin(), m_categories.end(), category,
-                                            [](QByteArrayView a, const QByteArray& b) { return a.compare(b) < 0; });
-        m_categories.insert(place, category.toByteArray());
+    int exactKey = -1;
+    if (!category.isEmpty()) {
+        const QByteArray exact = category.toByteArray();
+        auto found = m_exactKeys.constFind(exact);
+        if (found == m_exactKeys.constEnd()) {
+            found = m_exactKeys.insert(exact, int(m_exactCategories.size()));
+            m_exactCategories.append(exact);
+            m_exactCounts.push_back(0);
+        }
+        exactKey = *found;
     }
+    const int key = int(m_fields.size());
+    m_fields.push_back({bytes.toByteArray(), *upperKey, exactKey});
+    // The view is of the bytes the entry keeps, which stay where they are as the table grows.
+    const QByteArray& kept = m_fields.back().bytes;
+    m_fieldKeys.emplace(std::string_view(kept.constData(), size_t(kept.size())), key);
+    return key;
 }
 
 void ProductCatalog::forget(qint64 n) {
-    --m_upperCounts[size_t(m_categoryKeys[size_t(n - 1)])];
-    const QByteArrayView category = fieldText(fieldOf(record(n), ProductRecord::Category));
-    if (category.isEmpty()) {
+    const CategoryField& field = m_fields[size_t(m_fieldOf[size_t(n - 1)])];
+    --m_upperCounts[size_t(field.upperKey)];
+    if (field.exactKey < 0) {
         --m_blankCount;
         return;
     }
-    const auto found = m_exactCounts.find(category.toByteArray());
-    if (--*found == 0) {
-        m_categories.removeOne(found.key());
-        m_exactCounts.erase(found);
-    }
+    if (--m_exactCounts[size_t(field.exactKey)] == 0)
+        m_categories.removeOne(m_exactCategories.at(field.exactKey));
 }
 
 bool ProductCatalog::before(qint32 a, qint32 b) const {
-    const quint64 prefixA = m_namePrefix[size_t(a - 1)];
-    const quint64 prefixB = m_namePrefix[size_t(b - 1)];
-    if (prefixA != prefixB)
-        return prefixA < prefixB;
     const int order = name(a).compare(name(b), Qt::CaseSensitive);
     return order != 0 ? order < 0 : a < b;
 }
@@ -237,7 +366,17 @@ bool ProductCatalog::before(qint32 a, qint32 b) const {
 void ProductCatalog::placeByName(qint32 n) {
     const auto place =
         std::lower_bound(m_byName.begin(), m_byName.end(), n, [this](qint32 a, qint32 b) { return before(a, b); });
+    m_filterWords.insert(m_filterWords.begin() + (place - m_byName.begin()), filterWord(n));
     m_byName.insert(place, n);
+}
+
+quint32 ProductCatalog::filterWord(qint64 n) const {
+    const std::array<char, 256>& lower = ansiLowerTable();
+    const QByteArrayView rec = record(n);
+    const int key = categoryKey(n);
+    return quint32(quint8(lower[quint8(rec[0])])) | quint32(quint8(lower[quint8(rec[1])])) << 8 |
+           (highFat(n) ? HighFatBit : 0) | (highCarb(n) ? HighCarbBit : 0) |
+           quint32(std::min(key, int(KeyTooLarge))) << KeyShift;
 }
 
 QByteArrayView ProductCatalog::record(qint64 n) const {
@@ -245,7 +384,7 @@ QByteArrayView ProductCatalog::record(qint64 n) const {
 }
 
 QByteArrayView ProductCatalog::name(qint64 n) const {
-    return record(n).sliced(m_nameStart[size_t(n - 1)], m_nameLength[size_t(n - 1)]);
+    return fieldText(fieldOf(record(n), ProductRecord::ItemName));
 }
 
 QByteArrayView ProductCatalog::price(qint64 n) const {
@@ -263,7 +402,39 @@ bool ProductCatalog::highCarb(qint64 n) const {
 bool ProductCatalog::nameStartsWith(qint64 n, QByteArrayView lowerPrefix) const {
     if (lowerPrefix.size() > NameWidth)
         return false;
-    return QByteArrayView(m_lowerNames).sliced((n - 1) * NameWidth, lowerPrefix.size()) == lowerPrefix;
+    const std::array<char, 256>& lower = ansiLowerTable();
+    const QByteArrayView field = fieldOf(record(n), ProductRecord::ItemName);
+    for (qsizetype i = 0; i < lowerPrefix.size(); ++i) {
+        if (lower[quint8(field[i])] != lowerPrefix[i])
+            return false;
+    }
+    return true;
+}
+
+void ProductCatalog::select(const Filter& filter, QList<qint64>& records) const {
+    const QByteArrayView prefix = filter.lowerPrefix;
+    quint32 head = 0;
+    quint32 headMask = 0;
+    for (int i = 0; i < HeadWidth && i < prefix.size(); ++i) {
+        head |= quint32(quint8(prefix[i])) << (8 * i);
+        headMask |= quint32(0xff) << (8 * i);
+    }
+    const quint32 refused = (filter.noHighFat ? HighFatBit : 0) | (filter.noHighCarb ? HighCarbBit : 0);
+    const quint32 wanted = quint32(std::min(filter.categoryKey, int(KeyTooLarge)));
+    records.clear();
+    records.reserve(count());
+    for (size_t i = 0; i < m_byName.size(); ++i) {
+        const quint32 word = m_filterWords[i];
+        const qint32 n = m_byName[i];
+        if ((word & headMask) != head || (word & refused) != 0 || n > filter.most)
+            continue;
+        if (filter.categoryKey >= 0 &&
+            (word >> KeyShift != wanted || (wanted == KeyTooLarge && categoryKey(n) != filter.categoryKey)))
+            continue;
+        if (prefix.size() > HeadWidth && !nameStartsWith(n, prefix))
+            continue;
+        records.append(n);
+    }
 }
 
 int ProductCatalog::keyOfUpperCategory(QByteArrayView upper) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filestamp.h"
+#include "records.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -8,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace pantrex {
@@ -40,14 +43,34 @@ public:
     // Whether the stored name field, in lower case, begins with this lower-case text.
     bool nameStartsWith(qint64 n, QByteArrayView lowerPrefix) const;
 
+    // What the product view shows: records up to most whose name field begins with a lower-case
+    // text (none for any), that are not high-fat or not high-carb where asked, under a category key
+    // (-1 for any).
+    struct Filter {
+        QByteArrayView lowerPrefix;
+        bool noHighFat = false;
+        bool noHighCarb = false;
+        int categoryKey = -1;
+        qint64 most = 0;
+    };
+    // The numbers of the records that pass, in name order.
+    void select(const Filter& filter, QList<qint64>& records) const;
+
     // Categories compared ignoring case: the key of record n's category, and the key of an
     // upper-case category (-1 when no record has it).
-    int categoryKey(qint64 n) const { return m_categoryKeys[size_t(n - 1)]; }
+    int categoryKey(qint64 n) const { return m_fields[size_t(m_fieldOf[size_t(n - 1)])].upperKey; }
     int keyOfUpperCategory(QByteArrayView upper) const;
     // The distinct categories as stored (case counts), sorted byte by byte, and whether some
     // product has no category at all.
     const QList<QByteArray>& categories() const { return m_categories; }
     bool hasBlankCategory() const { return m_blankCount > 0; }
+
+    // Follow a rewrite this program has just made of the file name, so that it need not be read
+    // again: the same records without these (in ascending order), or these records with the field
+    // set to value (the field's full width).
+    void followRemoval(const FileChannels& files, const QString& name, const std::vector<qint32>& removed);
+    void followFieldChange(const FileChannels& files, const QString& name, const std::vector<qint32>& records,
+                           Field field, QByteArrayView value);
 
 private:
     // Follows a change this program makes (records appended, changed in place or removed) without
@@ -55,13 +78,21 @@ private:
     bool applyChange(const QByteArray& bytes);
     void applyInPlaceAndAppended(const QByteArray& bytes);
     bool applyRemoved(const QByteArray& bytes);
+    void takeOut(const std::vector<qint32>& moved, qint64 count);
     void rebuild();
     void resizeRecords(qint64 count);
     // Takes record n's name and categories into the tables, or out of them.
     void describe(qint64 n);
     void forget(qint64 n);
+    // The category field as stored, told apart from the others the first time it is seen.
+    int fieldKey(QByteArrayView field);
     // The display order, with the record number deciding between equal names.
     bool before(qint32 a, qint32 b) const;
+    // What the filters look at of record n, packed into one number.
+    quint32 filterWord(qint64 n) const;
+    // Takes the records out of the name order for which gone(n) holds.
+    template <typename Gone> void dropFromOrder(Gone gone);
+    void refreshFilterWords(const std::vector<qint32>& records);
     void placeByName(qint32 n);
     void sortByName();
 
@@ -70,19 +101,28 @@ private:
     QByteArray m_bytes;
     qint64 m_count = 0;
     std::vector<qint32> m_byName;
-    QByteArray m_lowerNames; // 40 bytes a record
-    // Where each record's trimmed name starts within the record, how long it is, and its first
-    // eight bytes as a number that sorts as they do.
-    std::vector<quint8> m_nameStart;
-    std::vector<quint8> m_nameLength;
-    std::vector<quint64> m_namePrefix;
-    // Each record's category key; for each key its upper-case text and number of records.
-    std::vector<int> m_categoryKeys;
+    // Beside each record of the name order, what the filters look at: the product view goes
+    // through four bytes a product in a row instead of looking all over the records.
+    std::vector<quint32> m_filterWords;
+    // A product list has few categories, so each distinct category field is worked out once: the
+    // key of its upper-case text and of its text as stored (-1 for none). Each record keeps the key
+    // of its field.
+    struct CategoryField {
+        QByteArray bytes;
+        int upperKey;
+        int exactKey;
+    };
+    std::vector<CategoryField> m_fields;
+    std::unordered_map<std::string_view, int> m_fieldKeys; // views of the fields' bytes
+    std::vector<int> m_fieldOf;
+    // For each upper-case key its text and number of records.
     QList<QByteArray> m_upperCategories;
     std::vector<qint64> m_upperCounts;
     QHash<QByteArray, int> m_upperKeys;
-    // Records under each category as stored, and under none.
-    QHash<QByteArray, qint64> m_exactCounts;
+    // For each category as stored its text and number of records; the records under none.
+    QList<QByteArray> m_exactCategories;
+    std::vector<qint64> m_exactCounts;
+    QHash<QByteArray, int> m_exactKeys;
     QList<QByteArray> m_categories;
     qint64 m_blankCount = 0;
 };

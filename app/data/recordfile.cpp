@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace pantrex {
 
@@ -86,6 +87,33 @@ std::optional<QByteArray> RecordFile::readAllBytes() const {
     if (n == 0 && m_file.isOpen())
         return QByteArray();
     return readRange(1, n);
+}
+
+std::optional<bool> RecordFile::holds(QByteArrayView records) const {
+    const QString what = FileTexts::tr("Could not read %1").arg(displayName(m_path));
+    if (!m_file.isOpen()) {
+        fail(what, FileTexts::tr("the file is not open"));
+        return std::nullopt;
+    }
+    const qint64 whole = count() * m_recordLength;
+    if (whole != records.size() / m_recordLength * m_recordLength)
+        return false;
+    constexpr qint64 PieceBytes = 1 << 20;
+    QByteArray piece(qsizetype(std::min(whole, PieceBytes)), Qt::Uninitialized);
+    if (!m_file.seek(0)) {
+        fail(what, m_file.errorString());
+        return std::nullopt;
+    }
+    for (qint64 at = 0; at < whole; at += piece.size()) {
+        const qint64 length = std::min<qint64>(piece.size(), whole - at);
+        if (m_file.read(piece.data(), length) != length) {
+            fail(what, m_file.errorString());
+            return std::nullopt;
+        }
+        if (std::memcmp(piece.constData(), records.data() + at, size_t(length)) != 0)
+            return false;
+    }
+    return true;
 }
 
 std::optional<QList<Record>> RecordFile::recordsIn(const std::optional<QByteArray>& bytes) const {
@@ -205,19 +233,30 @@ bool RecordFile::rewrite(const QList<Record>& records) {
 }
 
 bool RecordFile::rewriteBytes(const QByteArray& bytes) {
+    return rewritePieces({QByteArrayView(bytes)});
+}
+
+bool RecordFile::rewritePieces(const QList<QByteArrayView>& pieces) {
     const QString what = FileTexts::tr("Could not save %1").arg(displayName(m_path));
     if (!canWrite(what, {}))
         return false;
-    if (m_recordLength < 1 || bytes.size() % m_recordLength != 0)
+    qint64 size = 0;
+    for (const QByteArrayView piece : pieces)
+        size += piece.size();
+    if (m_recordLength < 1 || size % m_recordLength != 0)
         return fail(what, FileTexts::tr("a record does not fit this file"));
 
     // The new content goes to a temporary file beside the old one; the old one is not touched
     // until the new one is completely on disk.
-    // One unbuffered write, so that a disk without room for it fails here: a buffered write would
-    // only fail inside commit, which then still puts the cut file in place.
+    // Unbuffered writes, so that a disk without room fails here: a buffered write would only fail
+    // inside commit, which then still puts the cut file in place.
     FileReplacement save(m_path);
-    if (!save.open() || !save.write(bytes))
+    if (!save.open())
         return fail(what, save.errorString());
+    for (const QByteArrayView piece : pieces) {
+        if (!save.write(piece))
+            return fail(what, save.errorString());
+    }
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
     changed();

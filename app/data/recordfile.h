@@ -59,6 +59,12 @@ public:
     [[nodiscard]] bool rewrite(const QList<Record>& records);
     // The same with the records as one block of bytes, whole records only.
     [[nodiscard]] bool rewriteBytes(const QByteArray& bytes);
+    // The same with the bytes in pieces, written one after another: a long file changed in a few
+    // places is written from the copy in memory without being copied once more.
+    [[nodiscard]] bool rewritePieces(const QList<QByteArrayView>& pieces);
+    // Whether the file's whole records are exactly the whole records of these bytes; nothing when
+    // it cannot be read. It is read a piece at a time, so a long file takes no second copy in memory.
+    [[nodiscard]] std::optional<bool> holds(QByteArrayView records) const;
     // Puts these records in place of the first ones (past the end of a shorter file), every whole
     // record after them kept, in one atomic rewrite.
     [[nodiscard]] bool rewriteFirst(const QList<Record>& records);

@@ -153,16 +153,16 @@ void ProductView::fillproductlist() {
     const bool allCategories = m_pantmod.catfilter == All;
     const int categoryKey =
         allCategories ? -1 : m_pantmod.catalog.keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
-    const Filters filters{search, m_pantmod.fatfilter == QLatin1String("1"), m_pantmod.carbfilter == QLatin1String("1"),
-                          allCategories ? -1 : categoryKey};
     m_pantmod.recmap.clear();
     if (allCategories || categoryKey >= 0) {
-        m_pantmod.recmap.reserve(m_pantmod.catalog.count());
-        for (const qint32 record : m_pantmod.catalog.byName()) {
-            // The file may have grown past the count taken when it was opened; show what was counted.
-            if (record <= m_pantmod.prodcount && passesFilters(record, filters))
-                m_pantmod.recmap.append(record);
-        }
+        ProductCatalog::Filter filter;
+        filter.lowerPrefix = search;
+        filter.noHighFat = m_pantmod.fatfilter == QLatin1String("1");
+        filter.noHighCarb = m_pantmod.carbfilter == QLatin1String("1");
+        filter.categoryKey = categoryKey;
+        // The file may have grown past the count taken when it was opened; show what was counted.
+        filter.most = m_pantmod.prodcount;
+        m_pantmod.catalog.select(filter, m_pantmod.recmap);
     }
     showRows();
 }
@@ -193,17 +193,6 @@ void ProductView::reload() {
     m_pantmod.catrow = catrow;
     List1Click();
     showCurrentPrice();
-}
-
-bool ProductView::passesFilters(qint64 record, const Filters& filters) const {
-    const ProductCatalog& catalog = m_pantmod.catalog;
-    if (!filters.search.isEmpty() && !catalog.nameStartsWith(record, filters.search))
-        return false;
-    if (filters.noHighFat && catalog.highFat(record))
-        return false;
-    if (filters.noHighCarb && catalog.highCarb(record))
-        return false;
-    return filters.categoryKey < 0 || catalog.categoryKey(record) == filters.categoryKey;
 }
 
 void ProductView::showRows() {

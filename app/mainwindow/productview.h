@@ -82,15 +82,6 @@ private:
     void allcmdClick();
     void searchChanged();
     void showRows();
-    // What a product must pass to be shown: a name beginning (lower case), the diet filters, and a
-    // category key (-1 for any).
-    struct Filters {
-        QByteArrayView search;
-        bool noHighFat;
-        bool noHighCarb;
-        int categoryKey;
-    };
-    bool passesFilters(qint64 record, const Filters& filters) const;
 
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;

@@ -18,15 +18,14 @@ struct ProductTexts {
 
 // The numbers of the records whose category, trimmed, is the old name. Where case counts the names
 // are compared as stored, so that a long product list costs no conversions.
-QList<qint64> recordsNamed(const QByteArray& records, int length, Field category, const QString& oldName,
+QList<qint64> recordsNamed(QByteArrayView records, int length, Field category, const QString& oldName,
                            Qt::CaseSensitivity matching) {
     const QByteArray stored = toAnsi(oldName);
     // A name the file could not hold is in no record.
     const bool storable = fromAnsi(stored) == oldName;
     QList<qint64> found;
     for (qint64 n = 1; n <= records.size() / length; ++n) {
-        const QByteArrayView field =
-            fieldText(QByteArrayView(records).sliced((n - 1) * length + category.offset, category.width));
+        const QByteArrayView field = fieldText(records.sliced((n - 1) * length + category.offset, category.width));
         const bool matches = matching == Qt::CaseSensitive ? storable && field == stored
                                                            : fromAnsi(field).compare(oldName, matching) == 0;
         if (matches)
@@ -59,6 +58,45 @@ bool renameIn(RecordFile& file, Field category, const QString& oldName, const QB
         reportFileError(dialogs, file.errorString());
         return false;
     }
+    changed = true;
+    return true;
+}
+
+// The same for the product file when the product list in memory is what the file holds: the file is
+// written from it, the new name between its runs, and the list follows the change without reading
+// the file again. Returns nothing when the list in memory is not the file's content.
+std::optional<bool> renameFromCatalog(PANTMOD& pantmod, RecordFile& file, const QString& oldName,
+                                      const QByteArray& newName, Dialogs& dialogs, bool& changed) {
+    ProductCatalog& catalog = pantmod.catalog;
+    const Field category = ProductRecord::Category;
+    constexpr int length = ProductRecord::Length;
+    const QByteArrayView records = catalog.bytes().first(catalog.count() * length);
+    if (catalog.stamp().path != file.path() || file.recordLength() != length)
+        return std::nullopt;
+    const std::optional<bool> current = file.holds(records);
+    if (!current || !*current)
+        return std::nullopt;
+    const QList<qint64> named = recordsNamed(records, length, category, oldName, Qt::CaseSensitive);
+    if (named.isEmpty())
+        return true;
+    Record withNewName(length);
+    withNewName.set(category, newName);
+    const QByteArray field = withNewName.raw(category);
+    QList<QByteArrayView> pieces;
+    std::vector<qint32> renamed;
+    qsizetype from = 0;
+    for (const qint64 n : named) {
+        const qsizetype at = qsizetype(n - 1) * length + category.offset;
+        pieces << records.sliced(from, at - from) << QByteArrayView(field);
+        from = at + category.width;
+        renamed.push_back(qint32(n));
+    }
+    pieces << records.sliced(from);
+    if (!file.rewritePieces(pieces)) {
+        reportFileError(dialogs, file.errorString());
+        return false;
+    }
+    catalog.followFieldChange(pantmod.files, pantmod.prodpath, renamed, category, field);
     changed = true;
     return true;
 }
@@ -101,8 +139,13 @@ CategoryRename renamecategory(PANTMOD& pantmod, Dialogs& dialogs, const QString&
                   result.filesChanged))
         return result;
     RecordFile* products = openProductFile(pantmod, dialogs);
-    if (!products ||
-        !renameIn(*products, ProductRecord::Category, oldName, stored, Qt::CaseSensitive, dialogs, result.filesChanged))
+    if (!products)
+        return result;
+    const std::optional<bool> fromCatalog =
+        renameFromCatalog(pantmod, *products, oldName, stored, dialogs, result.filesChanged);
+    if (fromCatalog ? !*fromCatalog
+                    : !renameIn(*products, ProductRecord::Category, oldName, stored, Qt::CaseSensitive, dialogs,
+                                result.filesChanged))
         return result;
     result.renamed = true;
     result.newName = newName;

@@ -75,13 +75,6 @@ bool confirmOne(Dialogs& dialogs, QByteArrayView record) {
                Icon::Question) == Answer::Yes;
 }
 
-// Whether the whole records of the file are those of the content shown (a trailing partial record
-// is no product, in either).
-bool holdsWhatWasShown(const QByteArray& records, QByteArrayView shown) {
-    const qsizetype whole = shown.size() / ProductRecord::Length * ProductRecord::Length;
-    return QByteArrayView(records) == shown.first(whole);
-}
-
 } // namespace
 
 AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords,
@@ -108,44 +101,53 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
     if (confirmation == Confirmation::Stop)
         return AfterDeletion::Nothing;
 
-    // Kept records go back exactly as they were read, reserved fields included.
-    const std::optional<QByteArray> records = products->readAllBytes();
-    if (!records) {
+    // The record numbers are those of the rows the user chose from: if the file holds anything else
+    // now, they may name other products.
+    const std::optional<bool> unchanged = products->holds(shownContent);
+    if (!unchanged) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
     }
-    // The record numbers are those of the rows the user chose from: if the file holds anything else
-    // now, they may name other products.
-    if (!holdsWhatWasShown(*records, shownContent))
+    if (!*unchanged)
         return AfterDeletion::FileChanged;
     std::vector<bool> selected(size_t(count) + 1, false);
     for (const qint64 n : toDelete) {
         if (n >= 1 && n <= count)
             selected[size_t(n)] = true;
     }
-    // The kept records go over in runs, between the dropped ones.
+    // Kept records go back exactly as they are in the file, reserved fields included: in runs,
+    // between the dropped ones, straight from the bytes shown (which the file holds).
     const qsizetype length = ProductRecord::Length;
-    auto recordsFrom = [&records, length](qint64 first, qint64 last) {
-        return QByteArrayView(*records).sliced((first - 1) * length, (last - first + 1) * length);
+    auto recordsFrom = [shownContent, length](qint64 first, qint64 last) {
+        return shownContent.sliced((first - 1) * length, (last - first + 1) * length);
     };
-    QByteArray kept;
-    kept.reserve(records->size());
+    QList<QByteArrayView> kept;
+    std::vector<qint32> removed;
     qint64 runStart = 1;
     for (qint64 n = 1; n <= count; ++n) {
         if (!selected[size_t(n)] || (confirmation == Confirmation::OneByOne && !confirmOne(dialogs, recordsFrom(n, n))))
             continue;
-        kept += recordsFrom(runStart, n - 1);
+        kept.append(recordsFrom(runStart, n - 1));
+        removed.push_back(qint32(n));
         runStart = n + 1;
     }
-    kept += recordsFrom(runStart, count);
-    if (kept.size() == records->size()) {
+    kept.append(recordsFrom(runStart, count));
+    if (removed.empty()) {
         pantmod.prodcount = count;
         return AfterDeletion::RebuildProductView;
     }
-    if (!products->rewriteBytes(kept)) {
+    // The product list in memory may be the content shown: it then follows the deletion rather than
+    // reading the whole file again.
+    ProductCatalog& catalog = pantmod.catalog;
+    const bool shownFromCatalog = catalog.stamp().path == products->path() &&
+                                  catalog.bytes().data() == shownContent.data() &&
+                                  catalog.bytes().size() == shownContent.size();
+    if (!products->rewritePieces(kept)) {
         reportFileError(dialogs, products->errorString());
         return AfterDeletion::Nothing;
     }
+    if (shownFromCatalog)
+        catalog.followRemoval(pantmod.files, pantmod.prodpath, removed);
     pantmod.prodcount = products->count();
     return pantmod.prodcount == 0 ? AfterDeletion::EmptyProductView : AfterDeletion::RebuildProductView;
 }

@@ -158,6 +158,70 @@ private Q_SLOTS:
             QVERIFY(catalog.nameStartsWith(n, ansiLower(whole.name(n))));
         }
     }
+
+    void followsItsOwnRewrites() {
+        // A rewrite the program made and told the catalog of comes out as the file read afresh.
+        QTemporaryDir dir;
+        FileChannels files(dir.path());
+        const QString name = QStringLiteral("grocery.dat");
+        RecordFile* file = files.open(ProductChannel, name, ProductRecord::Length);
+        for (const Record& record :
+             {product("Tea", "Drinks"), product("bread", "Bakery", true), product("Milk", "Dairy"),
+              product("Brie", "dairy", true), product("Beans", "Bakery")})
+            QVERIFY(file->append(record));
+        ProductCatalog followed;
+        followed.refresh(files, name);
+        QCOMPARE(file->holds(followed.bytes()), std::optional<bool>(true));
+        const QByteArrayView bytes = followed.bytes();
+        const qsizetype length = ProductRecord::Length;
+        QVERIFY(file->rewritePieces({bytes.first(length), bytes.sliced(2 * length, length), bytes.sliced(4 * length)}));
+        QCOMPARE(file->holds(followed.bytes()), std::optional<bool>(false));
+        followed.followRemoval(files, name, {2, 4});
+        QCOMPARE(followed.stamp(), FileStamp::of(files, name));
+
+        Record renamed(length);
+        renamed.set(ProductRecord::Category, "Pantry");
+        const QByteArray field = renamed.raw(ProductRecord::Category);
+        const QByteArrayView kept = followed.bytes();
+        const qsizetype at = 2 * length + ProductRecord::Category.offset;
+        QVERIFY(file->rewritePieces({kept.first(at), field, kept.sliced(at + field.size())}));
+        followed.followFieldChange(files, name, {3}, ProductRecord::Category, field);
+
+        ProductCatalog fresh;
+        fresh.refresh(files, name);
+        QCOMPARE(shownBy(followed), shownBy(fresh));
+        QCOMPARE(namesInOrder(followed), QList<QByteArray>({"Beans", "Milk", "Tea"}));
+        QCOMPARE(followed.categories(), QList<QByteArray>({"Dairy", "Drinks", "Pantry"}));
+    }
+
+    void selectsThroughTheFilters() {
+        QTemporaryDir dir;
+        FileChannels files(dir.path());
+        RecordFile* file = files.open(ProductChannel, QStringLiteral("grocery.dat"), ProductRecord::Length);
+        for (const Record& record :
+             {product("Tea", "Drinks"), product("bread", "Bakery", true), product("Milk", "Dairy"),
+              product("Brie", "dairy", true), product("Beans", "Bakery"), product("Breadsticks", "Bakery")})
+            QVERIFY(file->append(record));
+        ProductCatalog catalog;
+        catalog.refresh(files, QStringLiteral("grocery.dat"));
+        auto selected = [&catalog](QByteArrayView prefix, bool noFat, int key, qint64 most = 6) {
+            ProductCatalog::Filter filter;
+            filter.lowerPrefix = prefix;
+            filter.noHighFat = noFat;
+            filter.categoryKey = key;
+            filter.most = most;
+            QList<qint64> records;
+            catalog.select(filter, records);
+            return records;
+        };
+        QCOMPARE(selected("", false, -1), QList<qint64>({5, 6, 4, 3, 1, 2}));
+        QCOMPARE(selected("b", false, -1), QList<qint64>({5, 6, 4, 2}));
+        QCOMPARE(selected("brea", false, -1), QList<qint64>({6, 2}));
+        QCOMPARE(selected("breads", false, -1), QList<qint64>({6}));
+        QCOMPARE(selected("b", true, -1), QList<qint64>({5, 6}));
+        QCOMPARE(selected("", false, catalog.keyOfUpperCategory("DAIRY")), QList<qint64>({4, 3}));
+        QCOMPARE(selected("", false, -1, 3), QList<qint64>({3, 1, 2}));
+    }
 };
 
 QTEST_MAIN(ProductCatalogTest)
