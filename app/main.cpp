@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/programrun.h"
 #include "mainwindow/translations.h"
 

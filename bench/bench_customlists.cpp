@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How fast the custom lists answer with a hundred thousand records in two thousand lists, each
 // list's records spread over the whole file. Each figure is the median of repeated runs through the
 // real window, printed beside the time it takes just to read "pantrecp.dat".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How fast the main window opens another shopping list and imports a merge file, with a hundred
 // thousand products. Each figure is the median of repeated runs through the real window, printed
 // beside the time it takes just to read the product file's bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How fast the main window answers with a hundred thousand products (or --products N) and a long
 // shopping list.
 // Each figure is the median of repeated runs through the real window, printed beside the time it

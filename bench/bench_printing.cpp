@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the product list printout of a hundred thousand products takes to reach a PDF file,
 // through the real main window and print button, beside the time to merely read the product file.
 #include "benchkit.h"

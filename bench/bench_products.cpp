@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How fast product maintenance answers with a hundred thousand products (or --products N): opening the entry dialog,
 // saving a product until the main window shows it, renaming a category and deleting one product.
 // Each figure is the median of repeated runs through the real windows, printed beside the time it

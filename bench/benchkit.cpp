@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "benchkit.h"
 
 #include "data/records.h"

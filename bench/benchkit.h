@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared by the benchmarks: a folder of generated data files, boxes that answer at once, and the
 // median of repeated runs printed beside the time it takes merely to read the product file and
 // beside what the figure should be with a million products.

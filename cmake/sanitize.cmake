@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # PANTREX_SANITIZE builds every target of the tree with AddressSanitizer and
 # UndefinedBehaviorSanitizer: the first error of either stops the program with a stack trace.
 # `scripts/test --asan` makes such a tree in build-asan/.

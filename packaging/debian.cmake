@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian packages, made by `cpack -G DEB` from a built tree, one per install component:
 #
 #   component     package        what

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes the Debian changelog of the packages from CHANGELOG.md, compressed as Debian wants it:
 #     cmake -DCHANGELOG=CHANGELOG.md -DOUTPUT=changelog.Debian.gz -DSOURCE=pantrex -DREVISION=1
 #           "-DMAINTAINER=Name <address>" -P debianchangelog.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by cpack once the packages are made (CPACK_POST_BUILD_SCRIPTS). CPack gives a package with a
 # shared library in /usr/lib a postinst and a postrm that call ldconfig, and offers no way to leave
 # them out. The packages named in CPACK_PANTREX_TRIGGERED_LDCONFIG_PACKAGES activate dpkg's

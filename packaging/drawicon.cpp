@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's basket, as the main window shows it, into the icon files an install puts
 // in the desktop's icon theme: one SVG and a PNG per size.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "customlistcatalog.h"
 
 #include "data/displaysort.h"

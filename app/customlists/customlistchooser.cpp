@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "customlistchooser.h"
 
 #include "customlists/customlistboxes.h"

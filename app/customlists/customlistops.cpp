@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The operations that add to the custom lists file, and the preview.
 #include "customlistops.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The operations that take records out of the custom lists file, and the one that takes items from
 // it onto the shopping list.
 #include "customlistops.h"

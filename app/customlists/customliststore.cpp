@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "customliststore.h"
 
 #include "data/ansitext.h"

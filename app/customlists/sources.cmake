@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
     customlists/customlistboxes.h
     customlists/customlistcatalog.cpp customlists/customlistcatalog.h

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ansitext.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filechannels.h"
 
 #include "filenames.h"

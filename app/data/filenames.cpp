@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filenames.h"
 
 #include <QStringList>

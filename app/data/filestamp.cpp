@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filestamp.h"
 
 #include "filechannels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "productcatalog.h"
 
 #include "ansitext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordfile.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt's QSaveFile writes through a link to wherever it leads, and QFile opens whatever has the name,
 // waiting on a named pipe for a writer that never comes. These keep the same atomic way of saving but
 // look at what the name is first, and open what they open without following or waiting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helptopics.h"
 
 #include "printing/guardedprinter.h"

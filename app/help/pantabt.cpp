@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pantabt.h"
 
 #include "platform/dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panthelp.h"
 
 #include "help/helptopics.h"

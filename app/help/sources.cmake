@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
     help/helptopics.cpp help/helptopics.h
     help/pantabt.cpp help/pantabt.h

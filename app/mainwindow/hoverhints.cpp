@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hoverhints.h"
 
 #include "platform/hoverbutton.h"

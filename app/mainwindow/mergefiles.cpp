@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mergefiles.h"
 
 #include "data/ansitext.h"

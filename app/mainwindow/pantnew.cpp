@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pantnew.h"
 
 #include "data/ansitext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pantrex1.h"
 
 #include "customlists/customlistchooser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's Custom lists menu: the chooser in the shopping list's place and the operations.
 #include "pantrex1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's list files: opening and creating shopping lists, and exporting and importing
 // products.
 #include "pantrex1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's start-up, activation and quit: which files it opens, and what it leaves behind.
 #include "pantrex1.h"
 

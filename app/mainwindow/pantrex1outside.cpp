@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window when another program changes its files while they are shown (a sync tool, a second
 // copy of Pantrex, the user's file manager): the operation that notices writes nothing, the window
 // shows the files as they are now, and the user is told.

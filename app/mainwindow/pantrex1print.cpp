@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's printing, notes, help and about box: which command opens what, and the
 // printer every printout goes to.
 #include "pantrex1.h"

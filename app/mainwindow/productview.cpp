@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "productview.h"
 
 #include "data/ansitext.h"

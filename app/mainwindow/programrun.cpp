@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "programrun.h"
 
 #include "mainwindow/pantrex1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rowtextmodel.h"
 
 namespace pantrex {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shopping list's operations: adding products, changing, removing and erasing rows.
 #include "shoppinglistpanel.h"
 

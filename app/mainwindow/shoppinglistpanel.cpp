@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shoppinglistpanel.h"
 
 #include "data/ansitext.h"

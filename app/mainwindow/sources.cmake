@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
     mainwindow/mergefiles.cpp mainwindow/mergefiles.h

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "workingfolder.h"
 
 #include "data/filechannels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hoverbutton.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qtlineprinter.h"
 
 #include "cupsprintqueue.h"

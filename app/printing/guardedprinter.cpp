@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "guardedprinter.h"
 
 #include "platform/dialogs.h"

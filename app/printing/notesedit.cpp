@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notesedit.h"
 
 #include "data/ansitext.h"

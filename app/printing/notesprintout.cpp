@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notesprintout.h"
 
 #include "printing/guardedprinter.h"

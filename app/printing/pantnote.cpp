@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pantnote.h"
 
 #include "data/ansitext.h"

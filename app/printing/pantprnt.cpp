@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pantprnt.h"
 
 #include "data/ansitext.h"

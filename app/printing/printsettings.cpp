@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printsettings.h"
 
 #include "data/ansitext.h"

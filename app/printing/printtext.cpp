@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printtext.h"
 
 #include "data/ansitext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "productprintout.h"
 
 #include "data/records.h"

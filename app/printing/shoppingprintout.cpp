@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shoppingprintout.h"
 
 #include "data/ansitext.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
     printing/guardedprinter.cpp printing/guardedprinter.h
     printing/notesedit.cpp printing/notesedit.h

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "categoryrename.h"
 
 #include "data/ansitext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "deleteproducts.h"
 
 #include "data/ansitext.h"

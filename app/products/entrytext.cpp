@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entrytext.h"
 
 #include "data/ansitext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product entry dialog: its controls, opening, and what happens as the user moves between fields.
 #include "pantadd.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product entry dialog's buttons: saving a product, putting it on the shopping list, renaming
 // a category and returning to the main window.
 #include "pantadd.h"

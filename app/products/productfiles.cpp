@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "productfiles.h"
 
 #include "platform/dialogs.h"

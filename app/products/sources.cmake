@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
     products/categoryrename.cpp products/categoryrename.h
     products/deleteproducts.cpp products/deleteproducts.h

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Takes the user guide's pictures: runs Pantrex's own windows on a data folder, works them as a
 // user does and photographs them. scripts/screenshots lays down the data and runs this under a
 // virtual screen with a window manager.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tourkit.h"
 
 #include <QAbstractButton>

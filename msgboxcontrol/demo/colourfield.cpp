@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colourfield.h"
 
 #include <QColorDialog>

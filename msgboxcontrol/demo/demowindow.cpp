@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "demowindow.h"
 
 #include "colourfield.h"

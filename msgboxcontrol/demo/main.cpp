@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // notiva-demo: try the MsgBox control by hand.
 //   notiva-demo               opens the demo window
 //   notiva-demo --register    records Notiva.MsgBox and this libnotiva.so in the class registry

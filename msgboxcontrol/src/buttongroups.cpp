@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "buttongroups.h"
 
 #include <array>

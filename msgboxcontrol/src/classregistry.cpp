@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "classregistry.h"
 
 #include "notiva/notiva.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colours.h"
 
 #include <QGuiApplication>

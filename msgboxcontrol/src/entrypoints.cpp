@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four exported entry points of the library, backed by the class registry and one factory.
 
 #include "notiva/notiva.h"

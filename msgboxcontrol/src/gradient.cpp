@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gradient.h"
 
 #include "colours.h"

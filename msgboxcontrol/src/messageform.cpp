@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "messageform.h"
 
 #include "buttongroups.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notiva/msgbox.h"
 
 #include "notiva/propertybag.h"

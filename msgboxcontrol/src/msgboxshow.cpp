@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MsgBox::Show: fills a message form from the arguments and the control's properties, shows it
 // modally and returns the answer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notiva/propertybag.h"
 
 namespace Notiva {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The custom list chooser in the main window: the list names, a list's items, and leaving it.
 #include "customlistsfixture.h"
 

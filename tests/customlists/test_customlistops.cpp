@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The custom-list operations through the main window: the boxes they show and the bytes they leave.
 #include "customlistsfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/recordfile.h"

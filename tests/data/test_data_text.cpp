@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "data/ansitext.h"
 #include "data/displaysort.h"
 #include "data/numbertext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product file in memory: what it holds, and that it follows every change the program makes.
 #include "data/ansitext.h"
 #include "data/filechannels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The custom lists as the chooser gathers them from any "pantrecp.dat": each distinct stored name
 // once, in byte order, and for a name exactly the records of its list, in item order.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the fuzzing harnesses share: Qt started once, a working folder for the whole run, message

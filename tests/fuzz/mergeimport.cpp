@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The import of a merge file from any product and merge file bytes: the products already there stay
 // byte for byte, only whole records are appended, each new name once and in the merge file's order,
 // and the merge file is kept as "grocery.old".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list a run ends with is the list the next run starts with, whatever the name file held at the
 // start and whatever name a list was then opened or created under; and no file is ever made or
 // read outside the working folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File and list names from any text: a bare file name stays in the working folder, a base name is
 // the name's part before its first ".", a list's own product list is never one of the program's
 // files, and a name the New list dialog takes makes a list file there that the name file can hold.

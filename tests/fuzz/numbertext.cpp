@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers kept as text: reading any bytes leniently, the two written forms, the "###.00" display
 // and the cut into a fixed field, checked against what each promises.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product file in memory over any bytes: its records, names in display order and categories
 // must be those of the file, whether it was read whole or grew by appended records since.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A record file over any bytes: what it counts and reads must be exactly the whole records on disk,
 // a read past them must fail, and an append must leave those records as they were.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shopping list read from any bytes: one row per record in item order, each with its cost and
 // quantity prefix, the running total and the caption; a list file shorter than the count kept for
 // it is shown as the file holds it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window and the about box, opened from the main window's keys and menus.
 #include "mainwindow/mainwindowfixture.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the program's part of a build tree into a staging folder and checks what software
 # centres and menus read from it:
 #     checkappstream.sh BUILD_DIR SOURCE_DIR APP_ID VERSION

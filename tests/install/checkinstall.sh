@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a build tree into a staging folder and checks it as a desktop would see it:
 #     checkinstall.sh BUILD_DIR SOURCE_DIR WITH_NOTIVA(0|1) APP_ID
 # Every file in its place, the icons at their sizes, the user guide with its pictures and the

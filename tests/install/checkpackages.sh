@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the Debian packages from a built tree with cpack, as scripts/package does from its release
 # tree, and checks them:
 #     checkpackages.sh BUILD_DIR WITH_NOTIVA(0|1)

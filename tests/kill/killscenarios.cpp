@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The operations the kill test interrupts, each run through the real windows.
 #include "killscenarios.h"
 

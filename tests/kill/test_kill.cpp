@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each rewrite and copy of the program, killed at every step it takes on disk, and again with the
 // disk full from each step on: every file keeps its old content or has its new one, nothing else is
 // left in the folder, a failed write is told, and where the user would simply try again (an import,

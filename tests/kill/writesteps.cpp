@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calls that change files, caught in front of the C library. Each looks up the next definition
 // of its name (a sanitizer's wrapper or the C library itself) and, for a path under the watched
 // folder, counts a step around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindowfixture.h"
 
 namespace pantrex::testing {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening shopping lists through the file dialog and creating them with the New list dialog: what
 // the main window shows afterwards and what is on disk.
 #include "mainwindowfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as a user and a screen reader meet it: names, captions, menus and hints.
 #include "mainwindowfixture.h"
 

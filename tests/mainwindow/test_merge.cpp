@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exporting the product list to a merge file (and a diskette), and importing a merge file: what the
 // user is asked and told, and what is on disk afterwards.
 #include "mainwindowfixture.h"

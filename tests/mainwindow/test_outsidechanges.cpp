@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Another program changes the product file or the shopping list while the window shows them: no
 // operation writes from rows that no longer stand for the records, the user is told, and the window
 // shows the files as they are now.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product buttons of the main window: the entry dialog opens, and deleting goes through the view.
 #include "mainwindowfixture.h"
 

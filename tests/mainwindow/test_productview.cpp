@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product view: order, search, filters, categories and what a click shows.
 #include "mainwindowfixture.h"
 

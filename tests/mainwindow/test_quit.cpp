@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Quitting: the name of the open list is remembered, or an empty list is removed.
 #include "mainwindowfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shopping list: its rows and total, and what each operation leaves on disk.
 #include "mainwindowfixture.h"
 

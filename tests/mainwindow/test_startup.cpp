@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window opens and leaves on disk when it starts.
 #include "mainwindowfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Claiming the working folder: one Pantrex per folder, and a folder it may write to.
 #include "mainwindow/workingfolder.h"
 #include "support/permissions.h"

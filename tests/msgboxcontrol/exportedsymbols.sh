@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks that libnotiva.so exports what a host uses and nothing else: the MsgBox control, the
 # property bags, the enumerations' meta-object and the four C entry points. The message form and
 # the helpers stay inside the library.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A host that links nothing of Notiva: it finds the library through the class registry, loads it
 // with dlopen, creates a MsgBox through the factory and drives it through the meta-object.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The background gradient's bands and the rounding they use, and how a painted box looks.
 
 #include "colours.h"

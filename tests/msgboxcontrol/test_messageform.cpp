@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message form on its own: the button groups, their layout, the close rules, the shadow
 // colour and the colour translation.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The MsgBox control as a container sees it: properties, change notifications, saving and
 // loading through a property bag, and the fixed face.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MsgBox::Show from a host's side: the box it puts up for its arguments and the control's
 // properties, and the answer it returns.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real message and input boxes: what they show and what they answer.
 #include "platform/qtdialogs.h"
 

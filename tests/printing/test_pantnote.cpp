@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The notes window: every way out gives the main window back; what reaches "pantnotes.dat"; the
 // 3000-byte record refused at typing; printing.
 #include "printingfixture.h"

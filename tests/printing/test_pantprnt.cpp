@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The print dialog: its controls, and what it leaves in "pantlpt.cfg" and "pantnote.dat".
 #include "printingfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product list printout: what it asks, its page header on every page, its columns.
 #include "printingfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shopping list printout through the print dialog: both layouts, the printer failing, odd
 // font sizes, and once all the way to a PDF file read back as text.
 #include "printingfixture.h"

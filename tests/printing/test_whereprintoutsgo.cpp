@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a printout goes on a printer of the print system: the printer takes it whole, perhaps to
 // wait in its queue, or refuses it, and then the user is told and may keep it as a PDF file.
 #include "printingfixture.h"

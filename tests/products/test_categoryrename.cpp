@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renaming a category from the product entry dialog: the questions, the different matching in the
 // shopping list and the product list, and records rewritten in place.
 #include "productsfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Deleting products: the questions asked, and what the product file holds afterwards.
 #include "productsfixture.h"
 

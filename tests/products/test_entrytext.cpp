@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the product entry dialog makes of typed names, prices and quantities.
 #include "products/entrytext.h"
 

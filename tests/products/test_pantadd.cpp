@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product entry dialog as the user meets it: its controls, the checks on what is typed, and
 // what lands in the product list and shopping list when a product is saved.
 #include "productsfixture.h"

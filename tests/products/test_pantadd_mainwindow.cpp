@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The product entry dialog beside the real main window: the main window's activation shows what
 // the dialog saved.
 #include "mainwindow/mainwindowfixture.h"

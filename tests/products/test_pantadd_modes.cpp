@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the product entry dialog hands back to the main window: the mode it keeps while open, the
 // flags it leaves, the close box, and what it refuses to overwrite.
 #include "productsfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordingprinter.h"
 
 namespace pantrex::testing {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testfolder.h"
 
 #include <QDir>

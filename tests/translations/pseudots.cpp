@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Makes a pseudo-translation of a Qt Linguist file: every text's translation is the text itself in
 // brackets ("&Quit" becomes "[&Quit]"), so that a window shown with it tells at a glance which of
 // its texts went through the translation and which did not.

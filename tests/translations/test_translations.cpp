@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pantrex in another language: the translation for the user's locale is found and used, and with a
 // pseudo-translation (every text in brackets) every window shows nothing but translated texts, so
 // a text that does not go through tr() is caught with the window and control it shows on.

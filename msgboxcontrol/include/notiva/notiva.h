@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The library's C entry points, for hosts that load libnotiva.so with dlopen and create controls
