@@ -4,7 +4,7 @@
 <context>
     <name>CustomListChooserTexts</name>
     <message>
-        <location filename="../app/customlists/customlistchooser.cpp" line="+31"/>
+        <location filename="../app/customlists/customlistchooser.cpp" line="+32"/>
         <source>Select a list to delete...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -32,12 +32,12 @@
 <context>
     <name>CustomLists</name>
     <message>
-        <location filename="../app/customlists/customlistcatalog.cpp" line="+38"/>
+        <location filename="../app/customlists/customlistcatalog.cpp" line="+39"/>
         <source>Could not read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/customlists/customlistops.cpp" line="+22"/>
+        <location filename="../app/customlists/customlistops.cpp" line="+23"/>
         <source>
                           (See &quot;Help&quot; on the Custom lists menu.)</source>
         <translation type="unfinished"></translation>
@@ -126,7 +126,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/customlists/customlistrewrite.cpp" line="+31"/>
+        <location filename="../app/customlists/customlistrewrite.cpp" line="+32"/>
         <source>The custom lists file was changed by another program while this list was shown. The list has been read again: please select the items again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -174,7 +174,7 @@
 <context>
     <name>DataFiles</name>
     <message>
-        <location filename="../app/data/filechannels.cpp" line="+81"/>
+        <location filename="../app/data/filechannels.cpp" line="+82"/>
         <source>There is no file channel %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -206,7 +206,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/data/recordfile.cpp" line="+34"/>
+        <location filename="../app/data/recordfile.cpp" line="+36"/>
         <location line="+5"/>
         <source>Could not open %1</source>
         <translation type="unfinished"></translation>
@@ -217,12 +217,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+58"/>
+        <location line="+38"/>
         <source>Could not read %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-36"/>
+        <location line="+38"/>
         <location line="+47"/>
         <source>the file is not open</source>
         <translation type="unfinished"></translation>
@@ -250,14 +252,14 @@
     </message>
     <message>
         <location line="+25"/>
-        <location line="+55"/>
+        <location line="+62"/>
         <source>a record does not fit this file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+11"/>
-        <location line="+30"/>
+        <location line="-22"/>
+        <location line="+15"/>
+        <location line="+37"/>
         <source>Could not save %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -278,7 +280,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/data/safefile.cpp" line="+27"/>
+        <location filename="../app/data/safefile.cpp" line="+28"/>
         <source>it is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,7 +314,7 @@
 <context>
     <name>Dialogs</name>
     <message>
-        <location filename="../app/platform/dialogs.cpp" line="+8"/>
+        <location filename="../app/platform/dialogs.cpp" line="+9"/>
         <source>Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -320,7 +322,7 @@
 <context>
     <name>HelpTopics</name>
     <message>
-        <location filename="../app/help/helptopics.cpp" line="+17"/>
+        <location filename="../app/help/helptopics.cpp" line="+18"/>
         <source>EXPORTING / IMPORTING THE MASTER LIST</source>
         <translation type="unfinished"></translation>
     </message>
@@ -603,7 +605,7 @@
 <context>
     <name>Import</name>
     <message>
-        <location filename="../app/mainwindow/pantrex1files.cpp" line="+54"/>
+        <location filename="../app/mainwindow/pantrex1files.cpp" line="+55"/>
         <source>No new product was</source>
         <translation type="unfinished"></translation>
     </message>
@@ -626,7 +628,7 @@
 <context>
     <name>LinePrinter</name>
     <message>
-        <location filename="../app/platform/qtlineprinter.cpp" line="+54"/>
+        <location filename="../app/platform/qtlineprinter.cpp" line="+55"/>
         <source>Printout saved as %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -657,7 +659,7 @@
     </message>
     <message>
         <location line="+27"/>
-        <location line="+118"/>
+        <location line="+121"/>
         <source>the printer could not start a new page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -685,7 +687,7 @@
 <context>
     <name>ListName</name>
     <message>
-        <location filename="../app/mainwindow/pantnew.cpp" line="+39"/>
+        <location filename="../app/mainwindow/pantnew.cpp" line="+40"/>
         <source>A list name cannot contain control characters.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -703,7 +705,7 @@
 <context>
     <name>Merge</name>
     <message>
-        <location filename="../app/mainwindow/mergefiles.cpp" line="+61"/>
+        <location filename="../app/mainwindow/mergefiles.cpp" line="+56"/>
         <source>Place diskette in drive A: and click OK when ready.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -727,7 +729,7 @@ Should I move the file to floppy drive A:\ ?</source>
 <context>
     <name>PrintQueue</name>
     <message>
-        <location filename="../app/platform/cupsprintqueue.cpp" line="+64"/>
+        <location filename="../app/platform/cupsprintqueue.cpp" line="+65"/>
         <source>it is not accepting jobs</source>
         <translation type="unfinished"></translation>
     </message>
@@ -750,7 +752,7 @@ Should I move the file to floppy drive A:\ ?</source>
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../app/printing/guardedprinter.cpp" line="+47"/>
+        <location filename="../app/printing/guardedprinter.cpp" line="+48"/>
         <source>Printer error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -777,7 +779,7 @@ Save it as a PDF file in the working folder instead?</source>
 <context>
     <name>Printouts</name>
     <message>
-        <location filename="../app/printing/notesprintout.cpp" line="+26"/>
+        <location filename="../app/printing/notesprintout.cpp" line="+27"/>
         <source>Shopping Notes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -787,7 +789,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/printing/productprintout.cpp" line="+32"/>
+        <location filename="../app/printing/productprintout.cpp" line="+33"/>
         <source>PANTREX Product List    Printed %1 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -817,7 +819,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/printing/shoppingprintout.cpp" line="+76"/>
+        <location filename="../app/printing/shoppingprintout.cpp" line="+77"/>
         <source>Could not read %1: it is not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -845,7 +847,7 @@ Save it as a PDF file in the working folder instead?</source>
 <context>
     <name>Products</name>
     <message>
-        <location filename="../app/products/categoryrename.cpp" line="+68"/>
+        <location filename="../app/products/categoryrename.cpp" line="+107"/>
         <source>Type a name to replace %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -860,7 +862,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/products/deleteproducts.cpp" line="+41"/>
+        <location filename="../app/products/deleteproducts.cpp" line="+42"/>
         <source>This is the default master list and is used for any shopping lists that do not have their own master list.  Deletions here may affect other lists, now and in the future.  Do you wish to proceed??</source>
         <translation type="unfinished"></translation>
     </message>
@@ -902,7 +904,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>No item selected.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -912,7 +914,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/products/pantaddsave.cpp" line="+30"/>
+        <location filename="../app/products/pantaddsave.cpp" line="+31"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -920,7 +922,7 @@ Save it as a PDF file in the working folder instead?</source>
 <context>
     <name>WorkingFolder</name>
     <message>
-        <location filename="../app/mainwindow/workingfolder.cpp" line="+63"/>
+        <location filename="../app/mainwindow/workingfolder.cpp" line="+64"/>
         <source>Pantrex could not create its data folder %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,7 +944,7 @@ Nothing was changed. Start Pantrex with a folder you may write to.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+22"/>
+        <location filename="../app/main.cpp" line="+23"/>
         <source>Keep the data files in &lt;folder&gt; (default: the current folder).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1055,19 +1057,19 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::ProductView</name>
     <message>
-        <location filename="../app/mainwindow/productview.cpp" line="+64"/>
+        <location filename="../app/mainwindow/productview.cpp" line="+65"/>
         <location line="+4"/>
         <source>Category</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+180"/>
+        <location line="+169"/>
         <source>All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-167"/>
         <source>ALL</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1128,7 +1130,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+94"/>
         <source>Product List (%1)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1146,7 +1148,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::ShoppingListPanel</name>
     <message>
-        <location filename="../app/mainwindow/shoppinglistops.cpp" line="+47"/>
+        <location filename="../app/mainwindow/shoppinglistops.cpp" line="+48"/>
         <source>Select an item!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1207,7 +1209,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+26"/>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+27"/>
         <source>Add {F2} &gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1251,7 +1253,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::pantabt</name>
     <message>
-        <location filename="../app/help/pantabt.cpp" line="+43"/>
+        <location filename="../app/help/pantabt.cpp" line="+44"/>
         <source>About Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1294,7 +1296,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::pantadd</name>
     <message>
-        <location filename="../app/products/pantadd.cpp" line="+80"/>
+        <location filename="../app/products/pantadd.cpp" line="+81"/>
         <source>Product List Entry</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1400,7 +1402,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::panthelp</name>
     <message>
-        <location filename="../app/help/panthelp.cpp" line="+18"/>
+        <location filename="../app/help/panthelp.cpp" line="+19"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1477,7 +1479,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::pantnote</name>
     <message>
-        <location filename="../app/printing/pantnote.cpp" line="+28"/>
+        <location filename="../app/printing/pantnote.cpp" line="+30"/>
         <source>Shopping Notes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1510,7 +1512,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::pantprnt</name>
     <message>
-        <location filename="../app/printing/pantprnt.cpp" line="+89"/>
+        <location filename="../app/printing/pantprnt.cpp" line="+90"/>
         <source>Printing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1625,7 +1627,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
 <context>
     <name>pantrex::pantrex1</name>
     <message>
-        <location filename="../app/mainwindow/pantrex1.cpp" line="+84"/>
+        <location filename="../app/mainwindow/pantrex1.cpp" line="+85"/>
         <source>Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1852,17 +1854,17 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1load.cpp" line="+252"/>
+        <location filename="../app/mainwindow/pantrex1load.cpp" line="+250"/>
         <source>%1 is empty and will be eliminated.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1outside.cpp" line="+20"/>
+        <location filename="../app/mainwindow/pantrex1outside.cpp" line="+21"/>
         <source>%1 was changed by another program.  Nothing was changed here; the lists have been reloaded, so please look them over and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1print.cpp" line="+155"/>
+        <location filename="../app/mainwindow/pantrex1print.cpp" line="+156"/>
         <source>Print the product list shown above.</source>
         <translation type="unfinished"></translation>
     </message>
