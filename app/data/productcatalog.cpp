@@ -220,7 +220,7 @@ void ProductCatalog::followFieldChange(const FileChannels& files, const QString&
     const bool names = field.offset < ProductRecord::ItemName.offset + NameWidth;
     for (const qint32 n : records) {
         forget(n);
-        std::copy(value.begin(), value.end(), m_bytes.begin() + (n - 1) * Length + field.offset);
+        std::copy(value.begin(), value.end(), m_bytes.begin() + qsizetype(n - 1) * Length + field.offset);
         describe(n);
     }
     m_stamp = FileStamp::of(files, name);

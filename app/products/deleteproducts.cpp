@@ -118,9 +118,8 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
     }
     // Kept records go back exactly as they are in the file, reserved fields included: in runs,
     // between the dropped ones, straight from the bytes shown (which the file holds).
-    const qsizetype length = ProductRecord::Length;
-    auto recordsFrom = [shownContent, length](qint64 first, qint64 last) {
-        return shownContent.sliced((first - 1) * length, (last - first + 1) * length);
+    auto recordsFrom = [shownContent](qint64 first, qint64 last) {
+        return shownContent.sliced((first - 1) * ProductRecord::Length, (last - first + 1) * ProductRecord::Length);
     };
     QList<QByteArrayView> kept;
     std::vector<qint32> removed;
