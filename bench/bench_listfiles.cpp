@@ -115,8 +115,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         if (run >= 0)
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (pantmod.prodcount != productCount + NewProducts)
-            qFatal("the import added %lld products", pantmod.prodcount - productCount);
+        if (pantmod.session.productCount() != productCount + NewProducts)
+            qFatal("the import added %lld products", pantmod.session.productCount() - productCount);
     }
     report("importing 10 000 new products (Import)", median(times), floor, 200);
     std::printf("%-44s %8ld MB\n", "resident memory", residentKilobytes() / 1024);

@@ -111,7 +111,7 @@ bool loadcustomlists(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& cata
     if (!opencustomfile(pantmod, dialogs))
         return false;
     QString error;
-    if (catalog.refresh(pantmod.files, error))
+    if (catalog.refresh(pantmod.session.files(), error))
         return true;
     showFileError(dialogs, error);
     return false;

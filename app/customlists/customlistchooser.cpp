@@ -115,7 +115,7 @@ void CustomListChooser::choose(CustomMode mode) {
 void CustomListChooser::showlistnames() {
     if (!loadcustomlists(m_pantmod, m_dialogs, m_catalog))
         return;
-    if (m_pantmod.customcount == 0) {
+    if (m_pantmod.session.customCount() == 0) {
         say(m_dialogs, tr("No lists on file!"));
         // Items left on screen from another mode must not be acted on in this one.
         if (m_page == Page::Items)

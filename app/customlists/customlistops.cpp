@@ -30,9 +30,10 @@ QString nowOnFile(QByteArrayView name) {
 // The selected products' records from the product file (channel 1); nothing when one cannot be read,
 // so that a list is never made of some of them.
 std::optional<QList<Record>> readProducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& recnos) {
-    RecordFile* products = pantmod.files.file(ProductChannel);
+    RecordFile* products = pantmod.session.files().file(ProductChannel);
     if (!products) {
-        showFileError(dialogs, CustomTexts::tr("Could not read %1: the file is not open").arg(pantmod.prodpath));
+        showFileError(
+            dialogs, CustomTexts::tr("Could not read %1: the file is not open").arg(pantmod.session.productListPath()));
         return std::nullopt;
     }
     QList<Record> records;
@@ -89,7 +90,7 @@ void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, 
     }
     name = propercase(name);
     const std::optional<QList<Record>> products = readProducts(pantmod, dialogs, selectedProducts);
-    RecordFile* file = pantmod.files.file(CustomListChannel);
+    RecordFile* file = pantmod.session.files().file(CustomListChannel);
     if (!products || !file)
         return;
     if (appendCustomRecords(pantmod, dialogs, *file, listRecords(name, *products)) == products->size())
@@ -118,7 +119,7 @@ void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selected
 
 void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
     const bool loaded = loadcustomlists(pantmod, dialogs, catalog);
-    pantmod.files.close(CustomListChannel);
+    pantmod.session.files().close(CustomListChannel);
     if (!loaded)
         return;
     const QList<ListItem> items = catalog.items(pantmod.chosenlist);
@@ -136,7 +137,7 @@ void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog)
 }
 
 void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
-    if (pantmod.shopcount == 0) {
+    if (pantmod.session.shoppingCount() == 0) {
         say(dialogs, CustomTexts::tr("Create a shopping list first!"), CustomTexts::tr("Oops!"));
         return;
     }
@@ -158,10 +159,11 @@ void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog
     }
     name = propercase(name);
 
-    RecordFile* shopping = pantmod.files.file(ShoppingChannel);
-    const std::optional<QList<Record>> items = shopping ? shopping->readFirst(pantmod.shopcount) : std::nullopt;
+    RecordFile* shopping = pantmod.session.files().file(ShoppingChannel);
+    const std::optional<QList<Record>> items =
+        shopping ? shopping->readFirst(pantmod.session.shoppingCount()) : std::nullopt;
     if (!items) {
-        showFileError(dialogs, shopping ? shopping->errorString() : pantmod.files.errorString());
+        showFileError(dialogs, shopping ? shopping->errorString() : pantmod.session.files().errorString());
         return;
     }
     // Every price is worked out before anything is written: a list is saved whole or not at all.
@@ -179,7 +181,7 @@ void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog
         records.append(
             customRecord(name, item.raw(ShoppingRecord::ItemText), *price, item.raw(ShoppingRecord::Category)));
     }
-    RecordFile* file = pantmod.files.file(CustomListChannel);
+    RecordFile* file = pantmod.session.files().file(CustomListChannel);
     if (file && appendCustomRecords(pantmod, dialogs, *file, records) == records.size())
         say(dialogs, nowOnFile(name));
 }

@@ -60,9 +60,9 @@ void deletelist(PANTMOD& pantmod, Dialogs& dialogs) {
     if (ask(dialogs, CustomTexts::tr("Delete %1?").arg(trimmedName(pantmod.chosenlist)), CustomTexts::tr("Confirm..."),
             Dialogs::Buttons::YesNo) != Answer::Yes)
         return;
-    pantmod.files.close(CustomListChannel);
-    if (!pantmod.files.copy(CustomListFile, CustomListBackup)) {
-        showFileError(dialogs, pantmod.files.errorString() + QLatin1Char('\n') + unchanged);
+    pantmod.session.files().close(CustomListChannel);
+    if (!pantmod.session.files().copy(CustomListFile, CustomListBackup)) {
+        showFileError(dialogs, pantmod.session.files().errorString() + QLatin1Char('\n') + unchanged);
         return;
     }
     RecordFile* file = opencustomfile(pantmod, dialogs);
@@ -124,11 +124,11 @@ AfterProceed getitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>&
         sayChanged(dialogs);
         return AfterProceed::ReloadItems;
     }
-    RecordFile* shopping = pantmod.files.file(ShoppingChannel);
+    RecordFile* shopping = pantmod.session.files().file(ShoppingChannel);
     const std::optional<QList<Record>> onList = shopping ? shopping->readAll() : std::nullopt;
     if (!items || !onList) {
         if (!onList)
-            showFileError(dialogs, shopping ? shopping->errorString() : pantmod.files.errorString());
+            showFileError(dialogs, shopping ? shopping->errorString() : pantmod.session.files().errorString());
         return AfterProceed::KeepChooser;
     }
 
@@ -157,7 +157,7 @@ AfterProceed getitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>&
         present.insert(key);
         ++added;
     }
-    pantmod.shopcount = shopping->count();
+    pantmod.session.setShoppingCount(shopping->count());
     if (skipped > 0)
         say(dialogs, CustomTexts::tr("%1 item(s) already on the shopping list were not added again.").arg(skipped));
     return added > 0 ? AfterProceed::CloseAndReloadShoppingList : AfterProceed::CloseChooser;

@@ -32,13 +32,13 @@ QByteArray shownKey(QByteArrayView text) {
 }
 
 RecordFile* opencustomfile(PANTMOD& pantmod, Dialogs& dialogs) {
-    pantmod.files.close(CustomListChannel);
-    RecordFile* file = pantmod.files.open(CustomListChannel, CustomListFile, CustomListRecord::Length);
+    pantmod.session.files().close(CustomListChannel);
+    RecordFile* file = pantmod.session.files().open(CustomListChannel, CustomListFile, CustomListRecord::Length);
     if (!file) {
-        showFileError(dialogs, pantmod.files.errorString());
+        showFileError(dialogs, pantmod.session.files().errorString());
         return nullptr;
     }
-    pantmod.customcount = file->count();
+    pantmod.session.setCustomCount(file->count());
     return file;
 }
 
@@ -118,20 +118,20 @@ qsizetype appendCustomRecords(PANTMOD& pantmod, Dialogs& dialogs, RecordFile& fi
         }
         ++written;
     }
-    pantmod.customcount = file.count();
+    pantmod.session.setCustomCount(file.count());
     return written;
 }
 
 bool rewriteCustomFile(PANTMOD& pantmod, Dialogs& dialogs, RecordFile& file, const QList<Record>& kept,
                        const QString& unchanged) {
     if (file.rewrite(kept)) {
-        pantmod.customcount = file.count();
+        pantmod.session.setCustomCount(file.count());
         return true;
     }
     // The new content may be on disk and only the reopening have failed; the user hears which.
-    const bool replaced = pantmod.files.size(CustomListFile) == kept.size() * CustomListRecord::Length;
+    const bool replaced = pantmod.session.files().size(CustomListFile) == kept.size() * CustomListRecord::Length;
     showFileError(dialogs, replaced ? file.errorString() : file.errorString() + QLatin1Char('\n') + unchanged);
-    pantmod.customcount = file.count();
+    pantmod.session.setCustomCount(file.count());
     return false;
 }
 

@@ -32,10 +32,11 @@ Dialogs::Answer ask(Dialogs& dialogs, const QString& text, Dialogs::Buttons butt
 }
 
 bool reopenProducts(PANTMOD& pantmod) {
-    pantmod.prodcount = 0;
-    RecordFile* products = pantmod.files.open(ProductChannel, pantmod.prodpath, ProductRecord::Length);
+    pantmod.session.setProductCount(0);
+    RecordFile* products =
+        pantmod.session.files().open(ProductChannel, pantmod.session.productListPath(), ProductRecord::Length);
     if (products)
-        pantmod.prodcount = products->count();
+        pantmod.session.setProductCount(products->count());
     return products;
 }
 
@@ -85,34 +86,34 @@ Record newProduct(const Record& merged) {
 // The merge file of the open product list: its records, none when it is missing or holds no whole
 // record (an empty file is removed, as the start-up probe does), or an error.
 std::optional<QList<Record>> readMergeFile(PANTMOD& pantmod, ImportResult& result) {
-    FileChannels& files = pantmod.files;
-    if (!files.exists(pantmod.mergepath))
+    FileChannels& files = pantmod.session.files();
+    if (!files.exists(pantmod.session.mergePath()))
         return QList<Record>();
-    RecordFile* merge = files.open(MergeChannel, pantmod.mergepath, ProductRecord::Length);
+    RecordFile* merge = files.open(MergeChannel, pantmod.session.mergePath(), ProductRecord::Length);
     std::optional<QList<Record>> records = merge ? merge->readAll() : std::nullopt;
     if (!records)
         result.error = merge ? merge->errorString() : files.errorString();
     files.close(MergeChannel);
-    if (records && records->isEmpty() && files.size(pantmod.mergepath) == 0)
-        (void)files.remove(pantmod.mergepath);
+    if (records && records->isEmpty() && files.size(pantmod.session.mergePath()) == 0)
+        (void)files.remove(pantmod.session.mergePath());
     return records;
 }
 
 } // namespace
 
 void exportProducts(PANTMOD& pantmod, Dialogs& dialogs, const QString& driveFolder) {
-    FileChannels& files = pantmod.files;
+    FileChannels& files = pantmod.session.files();
     files.close(ProductChannel);
     files.close(MergeChannel);
-    pantmod.mergepath = mergeFileOf(pantmod.prodpath);
-    const bool copied = files.copy(pantmod.prodpath, pantmod.mergepath);
+    pantmod.session.setMergePath(mergeFileOf(pantmod.session.productListPath()));
+    const bool copied = files.copy(pantmod.session.productListPath(), pantmod.session.mergePath());
     if (!copied) {
         showFileError(dialogs, files.errorString());
     } else if (ask(dialogs,
                    MergeTexts::tr("File created: %1\nShould I move the file to floppy drive A:\\ ?")
-                       .arg(pantmod.mergepath),
+                       .arg(pantmod.session.mergePath()),
                    Dialogs::Buttons::YesNo, Dialogs::Icon::Question) == Dialogs::Answer::Yes) {
-        offerDiskette(files, dialogs, pantmod.mergepath, driveFolder);
+        offerDiskette(files, dialogs, pantmod.session.mergePath(), driveFolder);
     }
     if (!reopenProducts(pantmod))
         showFileError(dialogs, files.errorString());
@@ -125,9 +126,9 @@ void exportProducts(PANTMOD& pantmod, Dialogs& dialogs, const QString& driveFold
 
 ImportResult importMergeFile(PANTMOD& pantmod) {
     ImportResult result;
-    FileChannels& files = pantmod.files;
+    FileChannels& files = pantmod.session.files();
     // The merge file always follows the product list that is open now.
-    pantmod.mergepath = mergeFileOf(pantmod.prodpath);
+    pantmod.session.setMergePath(mergeFileOf(pantmod.session.productListPath()));
     const std::optional<QList<Record>> merged = readMergeFile(pantmod, result);
     if (!merged) {
         result.outcome = ImportResult::Outcome::Stopped;
@@ -136,7 +137,7 @@ ImportResult importMergeFile(PANTMOD& pantmod) {
     if (merged->isEmpty())
         return result;
 
-    RecordFile* products = files.open(ProductChannel, pantmod.prodpath, ProductRecord::Length);
+    RecordFile* products = files.open(ProductChannel, pantmod.session.productListPath(), ProductRecord::Length);
     if (!products) {
         result.outcome = ImportResult::Outcome::Stopped;
         result.error = files.errorString();
@@ -144,8 +145,8 @@ ImportResult importMergeFile(PANTMOD& pantmod) {
     }
     // Every name is looked up in one set of the product list's names, kept up to date as products
     // are added, so that a name the merge file holds twice is added once.
-    ProductCatalog& catalog = pantmod.catalog;
-    catalog.refresh(files, pantmod.prodpath);
+    ProductCatalog& catalog = pantmod.session.catalog();
+    catalog.refresh(files, pantmod.session.productListPath());
     QSet<QByteArray> names;
     names.reserve(catalog.count() + merged->size());
     for (qint64 n = 1; n <= catalog.count(); ++n)
@@ -166,14 +167,14 @@ ImportResult importMergeFile(PANTMOD& pantmod) {
     // The new products go on in the merge file's order; a failure midway leaves those written
     // before it whole, and the merge file stays for another try.
     const bool written = added.isEmpty() || products->appendAll(added, result.added);
-    pantmod.prodcount = products->count();
+    pantmod.session.setProductCount(products->count());
     if (!written) {
         result.outcome = ImportResult::Outcome::Stopped;
         result.error = products->errorString();
         return result;
     }
     result.outcome = ImportResult::Outcome::Imported;
-    if (!files.copy(pantmod.mergepath, DataFile::ImportedCopy) || !files.remove(pantmod.mergepath))
+    if (!files.copy(pantmod.session.mergePath(), DataFile::ImportedCopy) || !files.remove(pantmod.session.mergePath()))
         result.error = files.errorString();
     else
         result.mergeFileGone = true;

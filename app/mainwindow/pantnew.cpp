@@ -109,13 +109,13 @@ void pantnew::createcmdClick() {
         return;
     if (answer == Dialogs::Answer::Yes) {
         // The product file itself comes into being when the main window opens it.
-        m_pantmod.prodpath = baseName(name) + QStringLiteral(".dat");
+        m_pantmod.session.setProductListPath(baseName(name) + QStringLiteral(".dat"));
         Dialogs::Message created;
-        created.text = tr("Data file created: %1").arg(m_pantmod.prodpath);
+        created.text = tr("Data file created: %1").arg(m_pantmod.session.productListPath());
         m_dialogs.message(created);
     } else {
-        m_pantmod.prodpath = DataFile::DefaultProducts;
-        m_pantmod.defwarned = 0;
+        m_pantmod.session.setProductListPath(DataFile::DefaultProducts);
+        m_pantmod.session.setDefaultListWarned(false);
     }
     m_pantmod.newlistflag = 1;
     hide();
@@ -143,26 +143,27 @@ QString pantnew::listFileName() {
 // go of the open list, nor creates a file for a name that is then not used. A file holding any
 // bytes at all counts as taken, so that nothing of it is written over.
 bool pantnew::listTaken(const QString& name) {
-    return m_pantmod.files.size(name) > 0;
+    return m_pantmod.session.files().size(name) > 0;
 }
 
 bool pantnew::openNewList(const QString& name) {
     // The file is made before the open list is let go, so that a name the system cannot create
     // leaves everything as it was.
-    RecordFile probe(m_pantmod.files.pathOf(name), ShoppingRecord::Length);
+    RecordFile probe(m_pantmod.session.files().pathOf(name), ShoppingRecord::Length);
     if (!probe.open()) {
         showFileError(m_dialogs, probe.errorString());
         return false;
     }
     probe.close();
-    RecordFile* list = m_pantmod.files.open(ShoppingChannel, name, ShoppingRecord::Length);
+    RecordFile* list = m_pantmod.session.files().open(ShoppingChannel, name, ShoppingRecord::Length);
     if (!list) {
-        showFileError(m_dialogs, m_pantmod.files.errorString());
-        (void)m_pantmod.files.open(ShoppingChannel, m_pantmod.shoppath, ShoppingRecord::Length);
+        showFileError(m_dialogs, m_pantmod.session.files().errorString());
+        (void)m_pantmod.session.files().open(ShoppingChannel, m_pantmod.session.shoppingListPath(),
+                                             ShoppingRecord::Length);
         return false;
     }
-    m_pantmod.shoppath = name;
-    m_pantmod.shopcount = list->count();
+    m_pantmod.session.setShoppingListPath(name);
+    m_pantmod.session.setShoppingCount(list->count());
     return true;
 }
 

@@ -232,7 +232,7 @@ void pantrex1::rememberRows() {
 }
 
 void pantrex1::changeSelectedProduct() {
-    if (m_pantmod.prodcount == 0)
+    if (m_pantmod.session.productCount() == 0)
         return;
     const int row = m_productView->currentRow();
     if (row < 0 || row >= m_pantmod.recmap.size() || !m_productView->selectedRows().contains(row)) {
@@ -243,7 +243,7 @@ void pantrex1::changeSelectedProduct() {
         return;
     }
     if (!m_productView->rowsAreCurrent()) {
-        reloadAfterOutsideChange(m_pantmod.prodpath);
+        reloadAfterOutsideChange(m_pantmod.session.productListPath());
         return;
     }
     rememberRows();
@@ -251,14 +251,14 @@ void pantrex1::changeSelectedProduct() {
 }
 
 void pantrex1::deleteSelectedProducts() {
-    if (m_pantmod.prodcount > 0 && !m_productView->rowsAreCurrent()) {
-        reloadAfterOutsideChange(m_pantmod.prodpath);
+    if (m_pantmod.session.productCount() > 0 && !m_productView->rowsAreCurrent()) {
+        reloadAfterOutsideChange(m_pantmod.session.productListPath());
         return;
     }
     QList<qint64> records;
     for (const int row : m_productView->selectedRows())
         records.append(m_pantmod.recmap.at(row));
-    switch (deleteproducts(m_pantmod, m_dialogs, records, m_pantmod.catalog.bytes())) {
+    switch (deleteproducts(m_pantmod, m_dialogs, records, m_pantmod.session.catalog().bytes())) {
     case AfterDeletion::Nothing:
         break;
     case AfterDeletion::RebuildProductView:
@@ -269,7 +269,7 @@ void pantrex1::deleteSelectedProducts() {
         m_productView->pricelbl->clear();
         break;
     case AfterDeletion::FileChanged:
-        reloadAfterOutsideChange(m_pantmod.prodpath);
+        reloadAfterOutsideChange(m_pantmod.session.productListPath());
         break;
     }
 }

@@ -56,7 +56,8 @@ QString stoppedText(const ImportResult& result, const PANTMOD& pantmod) {
                           : result.added == 1 ? ImportTexts::tr("1 new product was")
                                               : ImportTexts::tr("%1 new products were").arg(result.added);
     return result.error + QStringLiteral("\n\n") + added +
-           ImportTexts::tr(" added to %1; %2 is kept.").arg(pantmod.prodpath, pantmod.mergepath);
+           ImportTexts::tr(" added to %1; %2 is kept.")
+               .arg(pantmod.session.productListPath(), pantmod.session.mergePath());
 }
 
 } // namespace
@@ -84,7 +85,7 @@ void pantrex1::openfilecmdClick() {
     FileChooser::Request request;
     request.title = tr("Open a Shopping List");
     request.filter = tr("Pantrex Lists (*.lst)");
-    request.folder = m_pantmod.files.folder().absolutePath();
+    request.folder = m_pantmod.session.files().folder().absolutePath();
     const QString chosen = fileChooser().openFile(request);
     if (chosen.isEmpty())
         return;
@@ -96,16 +97,16 @@ void pantrex1::openfilecmdClick() {
         return;
     }
     // A list that cannot be opened (or, when missing, created) leaves the open one as it was.
-    RecordFile probe(m_pantmod.files.pathOf(name), ShoppingRecord::Length);
+    RecordFile probe(m_pantmod.session.files().pathOf(name), ShoppingRecord::Length);
     if (!probe.open()) {
         reportFileError(probe.errorString());
         return;
     }
     probe.close();
 
-    m_pantmod.defwarned = 0;
+    m_pantmod.session.setDefaultListWarned(false);
     leavecustommode();
-    m_pantmod.shoppath = name;
+    m_pantmod.session.setShoppingListPath(name);
     // Nothing of the last product list stays in view, even when the new one turns out empty.
     m_productView->emptyList();
     pickproductlist();
@@ -117,7 +118,7 @@ void pantrex1::openfilecmdClick() {
 
 void pantrex1::loadshoplist() {
     openShoppingList();
-    if (m_pantmod.shopcount == 0) {
+    if (m_pantmod.session.shoppingCount() == 0) {
         m_shoppingList->showEmptyList();
         return;
     }
@@ -141,7 +142,7 @@ void pantrex1::exportcmdClick() {
 
 void pantrex1::mergecmdClick() {
     Dialogs::Message confirm;
-    confirm.text = tr("Import data to %1?").arg(m_pantmod.prodpath);
+    confirm.text = tr("Import data to %1?").arg(m_pantmod.session.productListPath());
     confirm.title = tr("Confirm..");
     confirm.buttons = Dialogs::Buttons::YesNo;
     confirm.icon = Dialogs::Icon::Question;
@@ -170,8 +171,9 @@ void pantrex1::mergecmdClick() {
         break;
     }
     if (result.leftOut > 0)
-        tell(m_dialogs,
-             tr("%1 record(s) of %2 named no product and were left out.").arg(result.leftOut).arg(m_pantmod.mergepath));
+        tell(m_dialogs, tr("%1 record(s) of %2 named no product and were left out.")
+                            .arg(result.leftOut)
+                            .arg(m_pantmod.session.mergePath()));
     if (result.added > 0) {
         m_productView->fillproductlist();
         m_productView->fillcatlist();

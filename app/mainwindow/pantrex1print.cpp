@@ -44,7 +44,7 @@ public:
         if (m_printer)
             return *m_printer;
         if (!m_systemPrinter) {
-            m_systemPrinter = std::make_unique<QtLinePrinter>(m_pantmod.files.folder().absolutePath());
+            m_systemPrinter = std::make_unique<QtLinePrinter>(m_pantmod.session.files().folder().absolutePath());
             tellWhereItWent(*m_systemPrinter);
         }
         return *m_systemPrinter;

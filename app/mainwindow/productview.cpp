@@ -139,10 +139,10 @@ QWidget* ProductView::buildProductPanel() {
 }
 
 void ProductView::fillproductlist() {
-    m_pantmod.openProductList(m_pantmod.prodpath);
-    m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
-    m_shownFrom = m_pantmod.catalog.stamp();
-    if (m_pantmod.prodcount == 0) {
+    m_pantmod.session.openProductList(m_pantmod.session.productListPath());
+    m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
+    m_shownFrom = m_pantmod.session.catalog().stamp();
+    if (m_pantmod.session.productCount() == 0) {
         // No row may stay tied to a product that is gone; the caption and buttons stay as they are.
         emptyList();
         return;
@@ -153,7 +153,7 @@ void ProductView::fillproductlist() {
         searchtxt->setFocus();
     const bool allCategories = m_pantmod.catfilter == All;
     const int categoryKey =
-        allCategories ? -1 : m_pantmod.catalog.keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
+        allCategories ? -1 : m_pantmod.session.catalog().keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
     m_pantmod.recmap.clear();
     if (allCategories || categoryKey >= 0) {
         ProductCatalog::Filter filter;
@@ -162,15 +162,15 @@ void ProductView::fillproductlist() {
         filter.noHighCarb = m_pantmod.carbfilter == QLatin1String("1");
         filter.categoryKey = categoryKey;
         // The file may have grown past the count taken when it was opened; show what was counted.
-        filter.most = m_pantmod.prodcount;
-        m_pantmod.catalog.select(filter, m_pantmod.recmap);
+        filter.most = m_pantmod.session.productCount();
+        m_pantmod.session.catalog().select(filter, m_pantmod.recmap);
     }
     showRows();
 }
 
 bool ProductView::rowsAreCurrent() const {
-    return m_shownFrom == m_pantmod.catalog.stamp() &&
-           m_shownFrom == FileStamp::of(m_pantmod.files, m_pantmod.prodpath);
+    return m_shownFrom == m_pantmod.session.catalog().stamp() &&
+           m_shownFrom == FileStamp::of(m_pantmod.session.files(), m_pantmod.session.productListPath());
 }
 
 // The rows are built again from the file as it is now. They may stand for other products than
@@ -197,7 +197,7 @@ void ProductView::reload() {
 }
 
 void ProductView::showRows() {
-    const ProductCatalog& catalog = m_pantmod.catalog;
+    const ProductCatalog& catalog = m_pantmod.session.catalog();
     const QList<qint64>& recmap = m_pantmod.recmap;
     // The row texts are read when the view paints; a catalog that changed before the next rebuild
     // gives blank rows rather than reading past its end.
@@ -237,9 +237,9 @@ void ProductView::fillcatlist() {
     Combo1->clear();
     m_pantmod.cattable.clear();
     Combo1->addItem(tr("All"));
-    if (m_pantmod.prodcount > 0) {
-        m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
-        m_pantmod.cattable = m_pantmod.catalog.categories();
+    if (m_pantmod.session.productCount() > 0) {
+        m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
+        m_pantmod.cattable = m_pantmod.session.catalog().categories();
         QStringList rows;
         rows.reserve(m_pantmod.cattable.size());
         for (const QByteArray& category : std::as_const(m_pantmod.cattable))
@@ -258,8 +258,8 @@ void ProductView::Combo1Click() {
     m_pantmod.catfilter = upperCategory(chosen);
     if (m_pantmod.catfilter != All) {
         m_pantmod.curcategory = toAnsi(chosen);
-        m_pantmod.catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
-        if (m_pantmod.catalog.keyOfUpperCategory(toAnsi(m_pantmod.catfilter)) < 0) {
+        m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
+        if (m_pantmod.session.catalog().keyOfUpperCategory(toAnsi(m_pantmod.catfilter)) < 0) {
             fillcatlist();
             Dialogs::Message box;
             box.text = tr("Empty category.  List updated.");
@@ -273,7 +273,7 @@ void ProductView::Combo1Click() {
 }
 
 void ProductView::allcmdClick() {
-    if (m_pantmod.prodcount == 0)
+    if (m_pantmod.session.productCount() == 0)
         return;
     m_pantmod.catfilter = All;
     fillproductlist();
@@ -332,7 +332,8 @@ void ProductView::showCurrentPrice() {
         return;
     }
     const qint64 record = m_pantmod.recmap.at(row);
-    QString price = record <= m_pantmod.catalog.count() ? fromAnsi(m_pantmod.catalog.price(record)) : QString();
+    QString price =
+        record <= m_pantmod.session.catalog().count() ? fromAnsi(m_pantmod.session.catalog().price(record)) : QString();
     pricelbl->setText(price.replace(QChar(0), QLatin1Char(' ')));
     pricelbl->show();
 }

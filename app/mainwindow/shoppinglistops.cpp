@@ -63,13 +63,13 @@ void ShoppingListPanel::foodoncmdClick() {
     const std::optional<QList<Record>> lines = linesForSelection(quantity);
     if (!lines)
         return;
-    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    RecordFile* list = m_pantmod.session.files().file(ShoppingChannel);
     for (const Record& line : *lines) {
         if (!list || !list->append(line)) {
-            reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+            reportFileError(list ? list->errorString() : m_pantmod.session.files().errorString());
             break;
         }
-        m_pantmod.shopcount += 1;
+        m_pantmod.session.setShoppingCount(m_pantmod.session.shoppingCount() + 1);
     }
     fillshoplist();
 }
@@ -78,7 +78,7 @@ void ShoppingListPanel::foodoncmdClick() {
 bool ShoppingListPanel::productsAndListAsShown() {
     if (m_products.rowsAreCurrent())
         return stillAsShown();
-    Q_EMIT changedUnderneath(m_pantmod.prodpath);
+    Q_EMIT changedUnderneath(m_pantmod.session.productListPath());
     return false;
 }
 
@@ -88,7 +88,7 @@ std::optional<QList<Record>> ShoppingListPanel::linesForSelection(const QByteArr
     const double amount = numberValue(quantity);
     QList<Record> lines;
     for (const int row : m_products.selectedRows()) {
-        const Record product(ProductRecord::Length, m_pantmod.catalog.record(m_pantmod.recmap.at(row)));
+        const Record product(ProductRecord::Length, m_pantmod.session.catalog().record(m_pantmod.recmap.at(row)));
         const double cost = amount * numberValue(m_pantmod.prodprice(row));
         const std::optional<QByteArray> costField =
             fitNumberField(leadingBlankForm(cost), ShoppingRecord::LineCost.width);
@@ -121,7 +121,7 @@ void ShoppingListPanel::refuseCost(const QByteArray& item, double cost, const QS
 void ShoppingListPanel::modifyRow() {
     m_pantmod.addmode.clear();
     const int row = currentRow();
-    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    RecordFile* list = m_pantmod.session.files().file(ShoppingChannel);
     if (row < 0 || row >= m_pantmod.shoprecnos.size() || !list || !stillAsShown())
         return;
     const qint64 recordNumber = m_pantmod.shoprecnos.at(row);
@@ -131,7 +131,7 @@ void ShoppingListPanel::modifyRow() {
         return;
     }
     if (!sameRecords({*read}, {m_shownRecords.at(recordNumber - 1)})) {
-        Q_EMIT changedUnderneath(m_pantmod.shoppath);
+        Q_EMIT changedUnderneath(m_pantmod.session.shoppingListPath());
         return;
     }
     Record& record = *read;
@@ -186,16 +186,16 @@ void ShoppingListPanel::foodoffcmdClick() {
         return;
     }
     // Of several items with the same text (ignoring case), the first in the file goes.
-    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    RecordFile* list = m_pantmod.session.files().file(ShoppingChannel);
     const QByteArray removed = ansiLower(m_pantmod.shopnames.at(row));
-    std::optional<QList<Record>> read = list ? list->readFirst(m_pantmod.shopcount) : std::nullopt;
+    std::optional<QList<Record>> read = list ? list->readFirst(m_pantmod.session.shoppingCount()) : std::nullopt;
     if (!read) {
         // Never write the list again from records that could not be read.
-        reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+        reportFileError(list ? list->errorString() : m_pantmod.session.files().errorString());
         return;
     }
     if (!sameRecords(*read, m_shownRecords)) {
-        Q_EMIT changedUnderneath(m_pantmod.shoppath);
+        Q_EMIT changedUnderneath(m_pantmod.session.shoppingListPath());
         return;
     }
     QList<Record>& kept = *read;
@@ -231,19 +231,19 @@ void ShoppingListPanel::printlistcmdClick() {
 
 // Writes the list anew with these records; on failure the old list stays as it was.
 bool ShoppingListPanel::replaceList(const QList<Record>& records) {
-    RecordFile* list = m_pantmod.files.file(ShoppingChannel);
+    RecordFile* list = m_pantmod.session.files().file(ShoppingChannel);
     if (!list || !list->rewrite(records)) {
-        reportFileError(list ? list->errorString() : m_pantmod.files.errorString());
+        reportFileError(list ? list->errorString() : m_pantmod.session.files().errorString());
         return false;
     }
-    m_pantmod.shopcount = list->count();
+    m_pantmod.session.setShoppingCount(list->count());
     return true;
 }
 
 bool ShoppingListPanel::stillAsShown() {
     if (listAsShown())
         return true;
-    Q_EMIT changedUnderneath(m_pantmod.shoppath);
+    Q_EMIT changedUnderneath(m_pantmod.session.shoppingListPath());
     return false;
 }
 

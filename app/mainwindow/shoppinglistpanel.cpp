@@ -100,11 +100,11 @@ ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const P
 
 void ShoppingListPanel::fillshoplist() {
     // The list is shown as the file holds it now: another program may have changed it.
-    RecordFile* file = m_pantmod.files.file(ShoppingChannel);
+    RecordFile* file = m_pantmod.session.files().file(ShoppingChannel);
     if (file)
-        m_pantmod.shopcount = file->count();
-    const FileStamp now = FileStamp::of(m_pantmod.files, m_pantmod.shoppath);
-    if (m_pantmod.shopcount == 0) {
+        m_pantmod.session.setShoppingCount(file->count());
+    const FileStamp now = FileStamp::of(m_pantmod.session.files(), m_pantmod.session.shoppingListPath());
+    if (m_pantmod.session.shoppingCount() == 0) {
         // An empty file leaves the list as it is (the operations that empty it clear it themselves),
         // unless rows are still shown for records that are gone.
         if (rowCount() > 0 || !m_pantmod.shoprecnos.isEmpty())
@@ -113,14 +113,15 @@ void ShoppingListPanel::fillshoplist() {
         m_shownRecords.clear();
         return;
     }
-    if (now == m_shownFrom && m_shownRecords.size() == m_pantmod.shopcount && rowCount() == m_pantmod.shopcount) {
+    if (now == m_shownFrom && m_shownRecords.size() == m_pantmod.session.shoppingCount() &&
+        rowCount() == m_pantmod.session.shoppingCount()) {
         // The rows already show the file as it is: only what else a reload sets is set again.
         showTotalAndButtons();
         return;
     }
-    std::optional<QList<Record>> read = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
+    std::optional<QList<Record>> read = file ? file->readFirst(m_pantmod.session.shoppingCount()) : std::nullopt;
     if (!read) {
-        reportFileError(file ? file->errorString() : m_pantmod.files.errorString());
+        reportFileError(file ? file->errorString() : m_pantmod.session.files().errorString());
         return;
     }
     m_shownFrom = now;
@@ -169,7 +170,7 @@ void ShoppingListPanel::showEmptyList() {
     m_rows->reset(0, {});
     tabtxt->clear();
     setCaptionFromTotal();
-    m_shownFrom = FileStamp::of(m_pantmod.files, m_pantmod.shoppath);
+    m_shownFrom = FileStamp::of(m_pantmod.session.files(), m_pantmod.session.shoppingListPath());
     m_shownRecords.clear();
 }
 
@@ -184,14 +185,14 @@ void ShoppingListPanel::clearRowTables() {
 // The list on screen still stands for the file: nothing changed it since it was shown, or nothing
 // is shown and the file holds nothing.
 bool ShoppingListPanel::listAsShown() const {
-    if (FileStamp::of(m_pantmod.files, m_pantmod.shoppath) == m_shownFrom)
+    if (FileStamp::of(m_pantmod.session.files(), m_pantmod.session.shoppingListPath()) == m_shownFrom)
         return true;
-    const RecordFile* file = m_pantmod.files.file(ShoppingChannel);
+    const RecordFile* file = m_pantmod.session.files().file(ShoppingChannel);
     return rowCount() == 0 && m_shownRecords.isEmpty() && file && file->count() == 0;
 }
 
 void ShoppingListPanel::setCaptionFromTotal() {
-    listlbl->setText(baseName(m_pantmod.shoppath) + QStringLiteral(" ($") + tabtxt->text().trimmed() +
+    listlbl->setText(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($") + tabtxt->text().trimmed() +
                      QStringLiteral(")"));
     m_pantmod.savedcaption = listlbl->text();
 }

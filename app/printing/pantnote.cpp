@@ -53,31 +53,31 @@ pantnote::pantnote(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, QWi
 }
 
 void pantnote::load() {
-    m_pantmod.files.close(NotesChannel);
-    if (!m_pantmod.files.open(NotesChannel, NotesFile, Capacity))
-        showFileError(m_dialogs, m_pantmod.files.errorString());
+    m_pantmod.session.files().close(NotesChannel);
+    if (!m_pantmod.session.files().open(NotesChannel, NotesFile, Capacity))
+        showFileError(m_dialogs, m_pantmod.session.files().errorString());
     // A record cut short by the end of the file shows as far as it goes.
-    const Record record = firstRecordOf(m_pantmod.files, NotesFile, Capacity);
+    const Record record = firstRecordOf(m_pantmod.session.files(), NotesFile, Capacity);
     m_fileRecord = record.bytes();
     // A zero byte another program left in the text shows as a blank: the text after it is kept.
     const QByteArray stored = record.raw(NotesText).replace('\0', ' ');
     Text1->setStoredText(fromAnsi(fieldText(stored)));
-    m_pantmod.files.close(NotesChannel);
+    m_pantmod.session.files().close(NotesChannel);
 }
 
 // Writes the text as it stands, unless another program changed the file since the window read it:
 // then nothing is written, and a second save replaces the file knowingly.
 bool pantnote::save() {
-    m_pantmod.files.close(NotesChannel);
-    RecordFile* file = m_pantmod.files.open(NotesChannel, NotesFile, Capacity);
+    m_pantmod.session.files().close(NotesChannel);
+    RecordFile* file = m_pantmod.session.files().open(NotesChannel, NotesFile, Capacity);
     if (!file) {
-        showFileError(m_dialogs, m_pantmod.files.errorString());
+        showFileError(m_dialogs, m_pantmod.session.files().errorString());
         return false;
     }
-    const QByteArray onDisk = firstRecordOf(m_pantmod.files, NotesFile, Capacity).bytes();
+    const QByteArray onDisk = firstRecordOf(m_pantmod.session.files(), NotesFile, Capacity).bytes();
     if (onDisk != m_fileRecord) {
         m_fileRecord = onDisk;
-        m_pantmod.files.close(NotesChannel);
+        m_pantmod.session.files().close(NotesChannel);
         Dialogs::Message box;
         box.text = tr("%1 was changed by another program while the notes were open, so nothing was saved. Save "
                       "again to replace it with the notes shown.")
@@ -102,23 +102,23 @@ void pantnote::printcmdClick() {
     if (!save())
         return;
     // What is printed is what the file now holds.
-    const std::optional<Record> stored = m_pantmod.files.file(NotesChannel)->read(1);
+    const std::optional<Record> stored = m_pantmod.session.files().file(NotesChannel)->read(1);
     if (!stored)
-        showFileError(m_dialogs, m_pantmod.files.file(NotesChannel)->errorString());
+        showFileError(m_dialogs, m_pantmod.session.files().file(NotesChannel)->errorString());
     else
         printNotes(m_dialogs, m_printer, printable(stored->bytes()));
-    m_pantmod.files.close(NotesChannel);
+    m_pantmod.session.files().close(NotesChannel);
 }
 
 void pantnote::cancelcmdClick() {
-    m_pantmod.files.close(NotesChannel);
+    m_pantmod.session.files().close(NotesChannel);
     hide();
     Q_EMIT closed();
 }
 
 void pantnote::savecmdClick() {
     const bool saved = save();
-    m_pantmod.files.close(NotesChannel);
+    m_pantmod.session.files().close(NotesChannel);
     if (!saved)
         return;
     hide();

@@ -225,11 +225,11 @@ void pantprnt::loadChoices() {
     fontsizetxt->setText(DefaultFontSize);
     QString error;
     if (m_pantmod.printdone == 0) {
-        const QStringList notes = readPrintNotes(m_pantmod.files, &error);
+        const QStringList notes = readPrintNotes(m_pantmod.session.files(), &error);
         for (int i = 0; i < 3; ++i)
             notetxt[i]->setText(notes.value(i));
     }
-    const Record settings = readPrintSettings(m_pantmod.files, &error);
+    const Record settings = readPrintSettings(m_pantmod.session.files(), &error);
     if (!error.isEmpty())
         showFileError(m_dialogs, error);
     const QString size = fromAnsi(settings.text(PrintSettingsRecord::FontSize));
@@ -284,12 +284,12 @@ void pantprnt::savenotes() {
     QStringList notes;
     for (const QLineEdit* note : notetxt)
         notes.append(note->text());
-    if (const std::optional<QString> error = writePrintNotes(m_pantmod.files, notes))
+    if (const std::optional<QString> error = writePrintNotes(m_pantmod.session.files(), notes))
         showFileError(m_dialogs, *error);
 }
 
 void pantprnt::saveparameters() {
-    Record settings = readPrintSettings(m_pantmod.files);
+    Record settings = readPrintSettings(m_pantmod.session.files());
     settings.set(PrintSettingsRecord::FontSize, toAnsi(fontsizetxt->text()));
     settings.set(PrintSettingsRecord::Regular, flagText(regular->isChecked()));
     settings.set(PrintSettingsRecord::Bold, flagText(bold->isChecked()));
@@ -297,7 +297,7 @@ void pantprnt::saveparameters() {
     settings.set(PrintSettingsRecord::ByCategory, flagText(category->isChecked()));
     settings.set(PrintSettingsRecord::Separators, flagText(sepopt->isChecked() && category->isChecked()));
     settings.set(PrintSettingsRecord::UnitPrices, flagText(price->isChecked()));
-    if (const std::optional<QString> error = writePrintSettings(m_pantmod.files, settings))
+    if (const std::optional<QString> error = writePrintSettings(m_pantmod.session.files(), settings))
         showFileError(m_dialogs, *error);
 }
 

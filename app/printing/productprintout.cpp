@@ -59,7 +59,7 @@ bool printProductList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, 
     pageHeader(page, allCategories ? PrintoutTexts::tr("All") : categoryText);
     int lines = HeaderLines;
     // The rows as the view shows them: its own copy of the product file.
-    const ProductCatalog& catalog = pantmod.catalog;
+    const ProductCatalog& catalog = pantmod.session.catalog();
     for (const qint64 number : std::as_const(pantmod.recmap)) {
         if (!page.ok())
             break;

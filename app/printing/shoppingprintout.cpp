@@ -70,11 +70,13 @@ bool ShoppingPrintout::run() {
 // The items and the total are taken as the list stands now, so that a list changed while the
 // dialog was open prints as it is shown.
 bool ShoppingPrintout::readList() {
-    RecordFile* file = m_pantmod.files.file(ShoppingChannel);
-    std::optional<QList<Record>> items = file ? file->readFirst(m_pantmod.shopcount) : std::nullopt;
+    RecordFile* file = m_pantmod.session.files().file(ShoppingChannel);
+    std::optional<QList<Record>> items = file ? file->readFirst(m_pantmod.session.shoppingCount()) : std::nullopt;
     if (!items) {
-        showFileError(m_dialogs, file ? file->errorString()
-                                      : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_pantmod.shoppath));
+        showFileError(
+            m_dialogs,
+            file ? file->errorString()
+                 : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_pantmod.session.shoppingListPath()));
         return false;
     }
     m_items = *items;
@@ -88,9 +90,9 @@ bool ShoppingPrintout::readList() {
 
 // The first product in file order whose name matches, ignoring case, gives an item its price.
 void ShoppingPrintout::readUnitPrices() {
-    ProductCatalog& catalog = m_pantmod.catalog;
-    catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
-    const qint64 products = std::min(m_pantmod.prodcount, catalog.count());
+    ProductCatalog& catalog = m_pantmod.session.catalog();
+    catalog.refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
+    const qint64 products = std::min(m_pantmod.session.productCount(), catalog.count());
     for (qint64 n = 1; n <= products; ++n) {
         const QByteArray name = ansiUpper(catalog.name(n));
         if (!m_unitPrices.contains(name))

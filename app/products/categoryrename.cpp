@@ -68,7 +68,7 @@ bool renameIn(RecordFile& file, Field category, const QString& oldName, const QB
 // the file again. Returns nothing when the list in memory is not the file's content.
 std::optional<bool> renameFromCatalog(PANTMOD& pantmod, RecordFile& file, const QString& oldName,
                                       const QByteArray& newName, Dialogs& dialogs, bool& changed) {
-    ProductCatalog& catalog = pantmod.catalog;
+    ProductCatalog& catalog = pantmod.session.catalog();
     const Field category = ProductRecord::Category;
     constexpr int length = ProductRecord::Length;
     const QByteArrayView records = catalog.bytes().first(catalog.count() * length);
@@ -97,7 +97,7 @@ std::optional<bool> renameFromCatalog(PANTMOD& pantmod, RecordFile& file, const 
         reportFileError(dialogs, file.errorString());
         return false;
     }
-    catalog.followFieldChange(pantmod.files, pantmod.prodpath, renamed, category, field);
+    catalog.followFieldChange(pantmod.session.files(), pantmod.session.productListPath(), renamed, category, field);
     changed = true;
     return true;
 }

@@ -35,7 +35,8 @@ Answer ask(Dialogs& dialogs, const QString& text, const QString& title, Buttons 
 // Other shopping lists without products of their own share the default list, so the first
 // deletion from it after a list was opened asks first. Returns false when the user declines.
 bool passDefaultListWarning(PANTMOD& pantmod, Dialogs& dialogs) {
-    if (pantmod.defwarned != 0 || pantmod.prodpath.compare(DataFile::DefaultProducts, Qt::CaseInsensitive) != 0)
+    if (pantmod.session.defaultListWarned() ||
+        pantmod.session.productListPath().compare(DataFile::DefaultProducts, Qt::CaseInsensitive) != 0)
         return true;
     const Answer answer =
         ask(dialogs,
@@ -43,7 +44,7 @@ bool passDefaultListWarning(PANTMOD& pantmod, Dialogs& dialogs) {
                              "do not have their own master list.  Deletions here may affect other "
                              "lists, now and in the future.  Do you wish to proceed??"),
             ProductTexts::tr("WARNING!"), Buttons::YesNo, Icon::Exclamation);
-    pantmod.defwarned = 1;
+    pantmod.session.setDefaultListWarned(true);
     return answer == Answer::Yes;
 }
 
@@ -80,7 +81,7 @@ bool confirmOne(Dialogs& dialogs, QByteArrayView record) {
 
 AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedRecords,
                              QByteArrayView shownContent) {
-    if (pantmod.prodcount == 0)
+    if (pantmod.session.productCount() == 0)
         return AfterDeletion::Nothing;
     if (selectedRecords.isEmpty()) {
         Dialogs::Message box;
@@ -133,12 +134,12 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
     }
     kept.append(recordsFrom(runStart, count));
     if (removed.empty()) {
-        pantmod.prodcount = count;
+        pantmod.session.setProductCount(count);
         return AfterDeletion::RebuildProductView;
     }
     // The product list in memory may be the content shown: it then follows the deletion rather than
     // reading the whole file again.
-    ProductCatalog& catalog = pantmod.catalog;
+    ProductCatalog& catalog = pantmod.session.catalog();
     const bool shownFromCatalog = catalog.stamp().path == products->path() &&
                                   catalog.bytes().data() == shownContent.data() &&
                                   catalog.bytes().size() == shownContent.size();
@@ -147,9 +148,9 @@ AfterDeletion deleteproducts(PANTMOD& pantmod, Dialogs& dialogs, const QList<qin
         return AfterDeletion::Nothing;
     }
     if (shownFromCatalog)
-        catalog.followRemoval(pantmod.files, pantmod.prodpath, removed);
-    pantmod.prodcount = products->count();
-    return pantmod.prodcount == 0 ? AfterDeletion::EmptyProductView : AfterDeletion::RebuildProductView;
+        catalog.followRemoval(pantmod.session.files(), pantmod.session.productListPath(), removed);
+    pantmod.session.setProductCount(products->count());
+    return pantmod.session.productCount() == 0 ? AfterDeletion::EmptyProductView : AfterDeletion::RebuildProductView;
 }
 
 } // namespace pantrex

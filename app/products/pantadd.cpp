@@ -227,8 +227,8 @@ void pantadd::fillcategories() {
     m_categories.clear();
     if (!openProductFile(m_pantmod, m_dialogs))
         return;
-    ProductCatalog& catalog = m_pantmod.catalog;
-    catalog.refresh(m_pantmod.files, m_pantmod.prodpath);
+    ProductCatalog& catalog = m_pantmod.session.catalog();
+    catalog.refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
     if (m_mode != Mode::Adding && m_recordNumber >= 1 && m_recordNumber <= catalog.count()) {
         const QByteArrayView category = fieldText(
             catalog.record(m_recordNumber).sliced(ProductRecord::Category.offset, ProductRecord::Category.width));

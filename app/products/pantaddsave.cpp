@@ -127,7 +127,7 @@ bool pantadd::appendProduct(const Record& record) {
         reportFileError(m_dialogs, products->errorString());
         return false;
     }
-    m_pantmod.prodcount = products->count();
+    m_pantmod.session.setProductCount(products->count());
     m_wroteFiles = true;
     // The main window may have cleared the flag meanwhile: it must still show the new product.
     m_pantmod.addflag = 1;
@@ -212,7 +212,7 @@ void pantadd::offerShoppingList(const Record& product, int defaultButton) {
         reportFileError(m_dialogs, shopping->errorString());
         return;
     }
-    m_pantmod.shopcount = shopping->count();
+    m_pantmod.session.setShoppingCount(shopping->count());
 }
 
 // Hides the dialog. With refresh, the flag of the dialog's mode is left set and the main window

@@ -9,22 +9,22 @@ namespace pantrex {
 namespace {
 
 RecordFile* openChannel(PANTMOD& pantmod, Dialogs& dialogs, int channel, const QString& name, int recordLength) {
-    if (RecordFile* file = pantmod.files.file(channel))
+    if (RecordFile* file = pantmod.session.files().file(channel))
         return file;
-    RecordFile* file = pantmod.files.open(channel, name, recordLength);
+    RecordFile* file = pantmod.session.files().open(channel, name, recordLength);
     if (!file)
-        reportFileError(dialogs, pantmod.files.errorString());
+        reportFileError(dialogs, pantmod.session.files().errorString());
     return file;
 }
 
 } // namespace
 
 RecordFile* openProductFile(PANTMOD& pantmod, Dialogs& dialogs) {
-    return openChannel(pantmod, dialogs, ProductChannel, pantmod.prodpath, ProductRecord::Length);
+    return openChannel(pantmod, dialogs, ProductChannel, pantmod.session.productListPath(), ProductRecord::Length);
 }
 
 RecordFile* openShoppingFile(PANTMOD& pantmod, Dialogs& dialogs) {
-    return openChannel(pantmod, dialogs, ShoppingChannel, pantmod.shoppath, ShoppingRecord::Length);
+    return openChannel(pantmod, dialogs, ShoppingChannel, pantmod.session.shoppingListPath(), ShoppingRecord::Length);
 }
 
 void reportFileError(Dialogs& dialogs, const QString& error) {

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "data/filechannels.h"
-#include "data/filenames.h"
+#include "core/session.h"
 #include "data/numbertext.h"
-#include "data/productcatalog.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,45 +17,26 @@ enum class CustomMode { None, Delete, Preview, Add, Remove, Get };
 // counts, the filters, the mode flags and the tables that tie list rows to records. main() owns
 // one; each window gets a reference. Row tables are indexed by list row position (row 0 first).
 struct PANTMOD {
-    explicit PANTMOD(const QString& workingFolder) : files(workingFolder) {}
+    explicit PANTMOD(const QString& workingFolder) : session(workingFolder) {}
 
-    // The file channels 1 to 9 in the working folder.
-    FileChannels files;
-
-    // The open shopping list (channel 2) and its record count.
-    QString shoppath = DataFile::DefaultList;
-    qint64 shopcount = 0;
-    // The open product list (channel 1) and its record count.
-    QString prodpath = DataFile::DefaultProducts;
-    qint64 prodcount = 0;
-    // Opens a product list on channel 1 and counts it: prodcount is its number of records, 0 when
-    // it cannot be opened (nullptr; files.errorString() says why).
-    RecordFile* openProductList(const QString& name) {
-        RecordFile* products = files.open(ProductChannel, name, ProductRecord::Length);
-        prodcount = products ? products->count() : 0;
-        return products;
-    }
-    // The merge file of the open product list: its base name followed by ".mrg".
-    QString mergepath;
+    // The open session the windows share.
+    Session session;
 
     int loaded = 0;      // 1 once the first load of the main window has finished
     int newlistflag = 0; // 1 after a new list was created, until the next activation
     int addflag = 0;     // 1 while the product entry dialog adds a product
     int editflag = 0;    // 1 while the product entry dialog changes a product
-    int defwarned = 0;   // 1 once the warning about the default product list was given
 
     // Product view filters: "ALL" or a category in upper case; "1" or empty.
     QString catfilter;
     QString fatfilter;
     QString carbfilter;
 
-    // The open product file in memory, read again only when it changes.
-    ProductCatalog catalog;
     // The product view's rows: the record number of each row. A row's name and price are its
     // record's, so they are read from the catalog rather than kept twice.
     QList<qint64> recmap;
-    QByteArray prodname(int row) const { return catalog.name(recmap.at(row)).toByteArray(); }
-    QByteArray prodprice(int row) const { return formatMoney(catalog.price(recmap.at(row))); }
+    QByteArray prodname(int row) const { return session.catalog().name(recmap.at(row)).toByteArray(); }
+    QByteArray prodprice(int row) const { return formatMoney(session.catalog().price(recmap.at(row))); }
     // Rows of List1 and Combo1 to reselect after a rebuild (-1 or 0: none / "All").
     int prodrow = 0;
     int catrow = 0;
@@ -88,9 +67,7 @@ struct PANTMOD {
     int helptopic = 1;        // 1 program help, 2 import/export help, 3 custom lists help
     QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
 
-    // The custom lists: the number of records in "pantrecp.dat" (channel 5) and what the chooser
-    // is choosing for.
-    qint64 customcount = 0;
+    // What the custom list chooser is choosing for.
     CustomMode custommode = CustomMode::None;
     // The text of the list row clicked last, in the code page: a list name as shown (all 30 bytes,
     // any zero bytes as blanks) or "Never Mind".

@@ -79,7 +79,7 @@ void CustomListChooserTest::listNamesInEachMode() {
     QListView* names = f.window->chooser()->List3;
     QCOMPARE(rowsOf(names), QStringList({prompt, name30("Apple Pie"), name30("Breakfast"), name30("TACOS"),
                                          name30("Tacos"), NeverMind}));
-    QCOMPARE(f.pantmod->customcount, 7);
+    QCOMPARE(f.pantmod->session.customCount(), 7);
     QCOMPARE(list->listlbl->text(), QStringLiteral("Select"));
     QVERIFY(names->isVisible() && !list->list2->isVisible());
     QCOMPARE(QRect(names->mapTo(f.window.get(), QPoint()), names->size()), listPlace);

@@ -128,7 +128,7 @@ void CustomListOpsTest::create() {
                                                                     : box.message.text.startsWith("Name") ? "Oops!"
                                                                                                           : QString());
     QCOMPARE(f.folder.read("pantrecp.dat"), before + appended);
-    QCOMPARE(f.pantmod->customcount, (before.size() + appended.size()) / 251);
+    QCOMPARE(f.pantmod->session.customCount(), (before.size() + appended.size()) / 251);
 }
 
 void CustomListOpsTest::addToList_data() {
@@ -216,7 +216,7 @@ void CustomListOpsTest::deleteList() {
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Confirm..."));
     QCOMPARE(f.dialogs.shown().constFirst().message.icon, Dialogs::Icon::Question);
     QCOMPARE(f.folder.read("pantrecp.dat"), deleted ? breakfast : all);
-    QCOMPARE(f.pantmod->customcount, deleted ? 4 : 9);
+    QCOMPARE(f.pantmod->session.customCount(), deleted ? 4 : 9);
     QCOMPARE(f.folder.read("pantrecp.bak"), backup ? all : QByteArray());
     // Nothing half-written is left beside them.
     QCOMPARE(f.folder.files().filter("pantrecp"),
@@ -279,7 +279,7 @@ void CustomListOpsTest::removeItems() {
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().at(1).message.buttons, Dialogs::Buttons::YesNoCancel); // after the instructions
     QCOMPARE(f.folder.read("pantrecp.dat"), records(all, left));
-    QCOMPARE(f.pantmod->customcount, left.size());
+    QCOMPARE(f.pantmod->session.customCount(), left.size());
     QVERIFY(!f.folder.exists("pantrecp.bak"));
     QCOMPARE(f.chooser->List4->isVisible(), chooserOpen);
     QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
@@ -333,8 +333,8 @@ void CustomListOpsTest::getItems() {
     f.chooser->recdelcmd->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.lst"), shopping + appended);
-    QCOMPARE(f.pantmod->shopcount, (shopping.size() + appended.size()) / 149);
-    QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.pantmod->shopcount);
+    QCOMPARE(f.pantmod->session.shoppingCount(), (shopping.size() + appended.size()) / 149);
+    QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.pantmod->session.shoppingCount());
     QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
     QCOMPARE(f.list->listlbl->text(), chooserOpen ? QStringLiteral("Get") : f.pantmod->savedcaption);
     QCOMPARE(f.folder.read("pantrecp.dat"), emptiedElsewhere ? QByteArray() : lists);

@@ -90,21 +90,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         folder.write(ImportedCopy, olderCopy);
 
     PANTMOD pantmod(folder.path());
-    pantmod.prodpath = productFile;
-    RecordFile* open = pantmod.files.open(ProductChannel, productFile, Length);
-    FUZZ_CHECK(open, pantmod.files.errorString());
-    pantmod.prodcount = open->count();
+    pantmod.session.setProductListPath(productFile);
+    RecordFile* open = pantmod.session.files().open(ProductChannel, productFile, Length);
+    FUZZ_CHECK(open, pantmod.session.files().errorString());
+    pantmod.session.setProductCount(open->count());
     if (choices & 4)
-        pantmod.catalog.refresh(pantmod.files, productFile);
+        pantmod.session.catalog().refresh(pantmod.session.files(), productFile);
 
     const ImportResult result = importMergeFile(pantmod);
-    pantmod.files.closeAll();
+    pantmod.session.files().closeAll();
 
     FUZZ_CHECK(result.outcome != ImportResult::Outcome::Stopped, result.error);
     const QByteArray after = folder.read(productFile);
     const qint64 oldCount = products.size() / Length;
     FUZZ_CHECK(after.startsWith(products.first(oldCount * Length)), QStringLiteral("products changed"));
-    FUZZ_CHECK(pantmod.prodcount == after.size() / Length, QStringLiteral("prodcount %1").arg(pantmod.prodcount));
+    FUZZ_CHECK(pantmod.session.productCount() == after.size() / Length,
+               QStringLiteral("prodcount %1").arg(pantmod.session.productCount()));
     const QStringList expectedFiles = [&] {
         QStringList files{productFile};
         if (choices & 8 || result.mergeFileGone)

@@ -52,7 +52,7 @@ struct Run {
     }
     void quit() {
         window->quit();
-        FUZZ_CHECK(pantmod->files.file(ShoppingChannel) == nullptr, QStringLiteral("the run did not finish"));
+        FUZZ_CHECK(pantmod->session.files().file(ShoppingChannel) == nullptr, QStringLiteral("the run did not finish"));
     }
 };
 
@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Run first(folder);
     FUZZ_CHECK(first.dialogs.shown.isEmpty(), boxes(first.dialogs).join(QLatin1Char('|')));
-    FUZZ_CHECK(isShoppingListName(first.pantmod->shoppath), escapedText(first.pantmod->shoppath));
+    FUZZ_CHECK(isShoppingListName(first.pantmod->session.shoppingListPath()),
+               escapedText(first.pantmod->session.shoppingListPath()));
     if (what == 1) {
         // A list created under a typed name, with a product list of its own or not.
         first.window->newfilecmd->trigger();
@@ -119,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         first.window->openfilecmd->trigger();
     }
-    const QString shoppath = first.pantmod->shoppath;
+    const QString shoppath = first.pantmod->session.shoppingListPath();
     FUZZ_CHECK(isShoppingListName(shoppath), escapedText(shoppath));
     FUZZ_CHECK(QFileInfo::exists(folder + QLatin1Char('/') + shoppath), escapedText(shoppath));
     first.dialogs.shown.clear();
@@ -138,10 +139,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The next run opens the same list.
     Run second(folder);
-    FUZZ_CHECK(second.pantmod->shoppath == expected ||
-                   (mayForget && second.pantmod->shoppath == QStringLiteral("grocery.lst")),
+    FUZZ_CHECK(second.pantmod->session.shoppingListPath() == expected ||
+                   (mayForget && second.pantmod->session.shoppingListPath() == QStringLiteral("grocery.lst")),
                escapedText(expected) + QStringLiteral(" was remembered as ") + escaped(remembered) +
-                   QStringLiteral(" and reopened as ") + escapedText(second.pantmod->shoppath));
+                   QStringLiteral(" and reopened as ") + escapedText(second.pantmod->session.shoppingListPath()));
     second.quit();
     FUZZ_CHECK(QDir(outer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
                    QStringList{QStringLiteral("work")},

@@ -64,17 +64,19 @@ void checkNames(const QString& name, const QString& folder) {
 // survives the code page and fits the name file, and whose own product list is no program file.
 void checkNewList(Dialog& d, const QString& typed) {
     d.folder.clear();
-    d.pantmod.files.closeAll();
-    d.pantmod.shoppath = QStringLiteral("grocery.lst");
-    d.pantmod.prodpath = QStringLiteral("grocery.dat");
-    FUZZ_CHECK(d.pantmod.files.open(ShoppingChannel, d.pantmod.shoppath, ShoppingRecord::Length), typed);
+    d.pantmod.session.files().closeAll();
+    d.pantmod.session.setShoppingListPath(QStringLiteral("grocery.lst"));
+    d.pantmod.session.setProductListPath(QStringLiteral("grocery.dat"));
+    FUZZ_CHECK(
+        d.pantmod.session.files().open(ShoppingChannel, d.pantmod.session.shoppingListPath(), ShoppingRecord::Length),
+        typed);
     d.dialogs.shown.clear();
     d.window.fnametxt->setText(typed);
     const QString entered = d.window.fnametxt->text();
     d.window.createcmd->click();
 
     const QString what = escapedText(entered);
-    const QString list = d.pantmod.shoppath;
+    const QString list = d.pantmod.session.shoppingListPath();
     if (list == QStringLiteral("grocery.lst")) {
         // Refused: the user was told why, and nothing was made.
         FUZZ_CHECK(d.dialogs.shown.size() == 1, what);
@@ -86,10 +88,11 @@ void checkNewList(Dialog& d, const QString& typed) {
     FUZZ_CHECK(d.folder.files().contains(list), what + QStringLiteral(" made ") + d.folder.files().join(u' '));
     FUZZ_CHECK(fromAnsi(toAnsi(list)) == list && toAnsi(list).size() <= NameFileRecord::Length,
                what + QStringLiteral(" made ") + escapedText(list));
-    FUZZ_CHECK(!ownProductList(list).isEmpty() && d.pantmod.prodpath == ownProductList(list),
-               what + QStringLiteral(" uses ") + escapedText(d.pantmod.prodpath));
-    FUZZ_CHECK(d.pantmod.files.file(ShoppingChannel) &&
-                   QFileInfo(d.pantmod.files.file(ShoppingChannel)->path()) == QFileInfo(d.folder.filePath(list)),
+    FUZZ_CHECK(!ownProductList(list).isEmpty() && d.pantmod.session.productListPath() == ownProductList(list),
+               what + QStringLiteral(" uses ") + escapedText(d.pantmod.session.productListPath()));
+    FUZZ_CHECK(d.pantmod.session.files().file(ShoppingChannel) &&
+                   QFileInfo(d.pantmod.session.files().file(ShoppingChannel)->path()) ==
+                       QFileInfo(d.folder.filePath(list)),
                what);
 }
 

@@ -94,20 +94,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qint64 missing = input.pick(8) == 7 ? 1 + input.pick(3) : 0;
     const QByteArray bytes = input.rest().toByteArray();
 
-    w.pantmod.files.close(ShoppingChannel);
+    w.pantmod.session.files().close(ShoppingChannel);
     w.folder.write(ListFile, bytes);
-    RecordFile* file = w.pantmod.files.open(ShoppingChannel, ListFile, ShoppingRecord::Length);
-    FUZZ_CHECK(file, w.pantmod.files.errorString());
-    w.pantmod.shoppath = ListFile;
-    w.pantmod.shopcount = file->count() + missing;
+    RecordFile* file = w.pantmod.session.files().open(ShoppingChannel, ListFile, ShoppingRecord::Length);
+    FUZZ_CHECK(file, w.pantmod.session.files().errorString());
+    w.pantmod.session.setShoppingListPath(ListFile);
+    w.pantmod.session.setShoppingCount(file->count() + missing);
     w.dialogs.shown.clear();
 
     w.list.fillshoplist();
 
     // The list shows the file as it is now, whatever count was kept for it.
-    FUZZ_CHECK(w.pantmod.shopcount == file->count(),
-               QStringLiteral("count %1 for %2 records").arg(w.pantmod.shopcount).arg(file->count()));
-    if (w.pantmod.shopcount == 0) {
+    FUZZ_CHECK(w.pantmod.session.shoppingCount() == file->count(),
+               QStringLiteral("count %1 for %2 records").arg(w.pantmod.session.shoppingCount()).arg(file->count()));
+    if (w.pantmod.session.shoppingCount() == 0) {
         // Nothing to show: no rows are left for records that are gone.
         FUZZ_CHECK(w.pantmod.shoprecnos.isEmpty() && w.list.rowCount() == 0, QStringLiteral("rows left"));
         FUZZ_CHECK(w.dialogs.shown.isEmpty(), QStringLiteral("%1 boxes shown").arg(w.dialogs.shown.size()));

@@ -159,7 +159,7 @@ void OutsideChangesTest::operationsWriteNothing() {
     names.sort();
     QCOMPARE(rowsOf(view->List1), names);
     QCOMPARE(view->currentRow(), -1);
-    QCOMPARE(f.pantmod->shopcount, shopping.size() / 149);
+    QCOMPARE(f.pantmod->session.shoppingCount(), shopping.size() / 149);
     QCOMPARE(list->rowCount(), shopping.size() / 149);
     QCOMPARE(f.pantmod->shoprecnos.size(), shopping.size() / 149);
 }

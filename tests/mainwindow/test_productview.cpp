@@ -169,7 +169,7 @@ void ProductViewTest::categoryThatHasGoneEmpty() {
     ProductView* view = f.window->productView();
     // The last bakery product goes while the category is still listed.
     Record milk(ProductRecord::Length, productBytes("Milk", "1.00", "Dairy"));
-    QVERIFY(f.pantmod->files.file(ProductChannel)->rewrite({milk}));
+    QVERIFY(f.pantmod->session.files().file(ProductChannel)->rewrite({milk}));
     f.dialogs.expectMessage("Empty category.  List updated.");
     view->Combo1->setCurrentRow(1);
     QVERIFY(f.dialogs.done());

@@ -139,7 +139,7 @@ void ShoppingListTest::addsSelectedProducts() {
                                         : QByteArray("Cheddar").leftJustified(40, ' ') + costField + quantityField +
                                               QByteArray("Dairy").leftJustified(25, ' ') + QByteArray(75, '\0');
     QCOMPARE(f.folder.read("grocery.lst"), expected);
-    QCOMPARE(f.pantmod->shopcount, refused ? 0 : 1);
+    QCOMPARE(f.pantmod->session.shoppingCount(), refused ? 0 : 1);
     QCOMPARE(rowsOf(f.window->shoppingList()), refused ? QStringList() : QStringList({row(prefix, "Cheddar")}));
     QCOMPARE(f.pantmod->addmode, QString());
 }
@@ -206,7 +206,7 @@ void ShoppingListTest::f2InSearchBoxAdds() {
     QTest::keyClicks(search, "mi");
     QTest::keyClick(search, Qt::Key_F2);
     QCOMPARE(f.folder.read("grocery.lst").left(4), QByteArray("Milk"));
-    QCOMPARE(f.pantmod->shopcount, 1);
+    QCOMPARE(f.pantmod->session.shoppingCount(), 1);
     QCOMPARE(search->text(), QStringLiteral("mi"));
 }
 
@@ -292,7 +292,7 @@ void ShoppingListTest::removingLastRowsAndErasing() {
 
     const QByteArray two = shoppingBytes("Tea") + shoppingBytes("Jam");
     f.folder.write("grocery.lst", two);
-    f.pantmod->shopcount = 2;
+    f.pantmod->session.setShoppingCount(2);
     list->fillshoplist();
     const QString question =
         QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?");
@@ -305,7 +305,7 @@ void ShoppingListTest::removingLastRowsAndErasing() {
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constLast().message.title, QStringLiteral("Confirm"));
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());
-    QCOMPARE(f.pantmod->shopcount, 0);
+    QCOMPARE(f.pantmod->session.shoppingCount(), 0);
     QCOMPARE(list->rowCount(), 0);
     QCOMPARE(list->listlbl->text(), QStringLiteral("grocery ($)"));
 }

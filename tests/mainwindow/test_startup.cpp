@@ -44,10 +44,10 @@ private Q_SLOTS:
 void StartupTest::firstRunInEmptyFolder() {
     MainWindowFixture f;
     f.load();
-    QCOMPARE(f.pantmod->shoppath, QStringLiteral("grocery.lst"));
-    QCOMPARE(f.pantmod->prodpath, QStringLiteral("grocery.dat"));
-    QCOMPARE(f.pantmod->prodcount, 0);
-    QCOMPARE(f.pantmod->shopcount, 0);
+    QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("grocery.lst"));
+    QCOMPARE(f.pantmod->session.productListPath(), QStringLiteral("grocery.dat"));
+    QCOMPARE(f.pantmod->session.productCount(), 0);
+    QCOMPARE(f.pantmod->session.shoppingCount(), 0);
     QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("grocery ($)"));
     QCOMPARE(f.pantmod->savedcaption, QStringLiteral("grocery ($)"));
     QCOMPARE(f.pantmod->catfilter, QStringLiteral("ALL"));
@@ -89,7 +89,8 @@ void StartupTest::takesOverListOfOlderEdition() {
     f.folder.write("namefile.dat", "party.lst   ");
     f.load();
     const bool takenOver = oldList.size() >= 149;
-    QCOMPARE(f.pantmod->shoppath, takenOver ? QStringLiteral("grocery.lst") : QStringLiteral("party.lst"));
+    QCOMPARE(f.pantmod->session.shoppingListPath(),
+             takenOver ? QStringLiteral("grocery.lst") : QStringLiteral("party.lst"));
     QCOMPARE(f.folder.read("grocery.lst"), takenOver ? oldList : replaced);
     QCOMPARE(f.folder.read("grocery.lst.bak"), takenOver ? replaced : QByteArray());
     if (!takenOver && !oldList.isEmpty())
@@ -138,7 +139,7 @@ void StartupTest::backsUpDefaultProducts() {
     QVERIFY(!QFileInfo(f.folder.filePath("grocery.bak")).isSymLink());
     QCOMPARE(f.folder.read("grocery.dat"), products);
     QVERIFY(QFileInfo(f.folder.filePath("grocery.bak")).permissions() & QFile::WriteOwner);
-    QCOMPARE(f.pantmod->prodcount, 2);
+    QCOMPARE(f.pantmod->session.productCount(), 2);
     if (linkedOut) {
         QFile mine(outside);
         QVERIFY(mine.open(QIODevice::ReadOnly));
@@ -182,9 +183,9 @@ void StartupTest::opensListNamedInNameFile() {
     if (!ownProducts.isEmpty())
         f.folder.write(ownName, ownProducts);
     f.load();
-    QCOMPARE(f.pantmod->shoppath, shoppath);
-    QCOMPARE(f.pantmod->prodpath, prodpath);
-    QCOMPARE(f.pantmod->prodcount, prodcount);
+    QCOMPARE(f.pantmod->session.shoppingListPath(), shoppath);
+    QCOMPARE(f.pantmod->session.productListPath(), prodpath);
+    QCOMPARE(f.pantmod->session.productCount(), prodcount);
     // A list that no longer exists opens as a new, empty list of that name.
     QVERIFY(f.folder.exists(shoppath));
     QCOMPARE(f.folder.read(shoppath), QByteArray());
@@ -214,7 +215,7 @@ void StartupTest::refusesUnsafeListNames() {
     f.folder.write("namefile.dat", nameRecord);
     f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
-    QCOMPARE(f.pantmod->shoppath, QStringLiteral("grocery.lst"));
+    QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("grocery.lst"));
     QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
     QCOMPARE(f.folder.read("namefile.dat"), nameRecord);
     QVERIFY(QDir(f.folder.filePath("sub")).isEmpty());
@@ -255,7 +256,7 @@ void StartupTest::offersImportOnlyWithMergeRecords() {
     f.load();
     QCOMPARE(f.window->mergecmd->isEnabled(), offered);
     // An empty merge file made by the probe is removed; one with products stays untouched.
-    QCOMPARE(f.folder.exists(f.pantmod->mergepath), offered);
+    QCOMPARE(f.folder.exists(f.pantmod->session.mergePath()), offered);
     if (!mergeBytes.isEmpty())
         QCOMPARE(f.folder.read(mergeFile), mergeBytes);
 }
@@ -266,8 +267,8 @@ void StartupTest::countsOnlyWholeRecords() {
     f.folder.write("grocery.dat", products);
     f.folder.write("grocery.lst", shoppingBytes("Milk") + QByteArray(100, 'x'));
     f.load();
-    QCOMPARE(f.pantmod->prodcount, 2);
-    QCOMPARE(f.pantmod->shopcount, 1);
+    QCOMPARE(f.pantmod->session.productCount(), 2);
+    QCOMPARE(f.pantmod->session.shoppingCount(), 1);
     QCOMPARE(f.folder.read("grocery.dat"), products);
 }
 
@@ -319,8 +320,8 @@ void StartupTest::listNamedLikeProgramFileSharesDefaultProducts() {
     f.folder.write("grocery.dat", productBytes("Milk"));
     f.folder.write("namefile.dat", "pantnote.lst");
     f.load();
-    QCOMPARE(f.pantmod->shoppath, QStringLiteral("pantnote.lst"));
-    QCOMPARE(f.pantmod->prodpath, QStringLiteral("grocery.dat"));
+    QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("pantnote.lst"));
+    QCOMPARE(f.pantmod->session.productListPath(), QStringLiteral("grocery.dat"));
     f.window->productView()->searchtxt->setText(QStringLiteral("zz"));
     f.dialogs.expectMessage("pantnote.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
     f.window->quitcmd->click();
@@ -343,16 +344,16 @@ void StartupTest::activationAfterDialogs() {
     // A list just created with a product list of its own: the window shows it, and the product
     // file comes into being on the first open.
     f.folder.write("party.lst", QByteArray());
-    f.pantmod->shoppath = QStringLiteral("party.lst");
-    f.pantmod->prodpath = QStringLiteral("party.dat");
-    QVERIFY(f.pantmod->files.open(ShoppingChannel, "party.lst", ShoppingRecord::Length));
-    f.pantmod->shopcount = 0;
+    f.pantmod->session.setShoppingListPath(QStringLiteral("party.lst"));
+    f.pantmod->session.setProductListPath(QStringLiteral("party.dat"));
+    QVERIFY(f.pantmod->session.files().open(ShoppingChannel, "party.lst", ShoppingRecord::Length));
+    f.pantmod->session.setShoppingCount(0);
     f.pantmod->newlistflag = 1;
     QCoreApplication::sendEvent(f.window.get(), &activate);
     QCOMPARE(f.pantmod->newlistflag, 0);
     QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("party ($0.00)"));
     QCOMPARE(f.pantmod->savedcaption, QStringLiteral("party ($0.00)"));
-    QCOMPARE(f.pantmod->prodcount, 0);
+    QCOMPARE(f.pantmod->session.productCount(), 0);
     QVERIFY(f.folder.exists("party.dat"));
     QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
 }

@@ -62,12 +62,13 @@ struct ProductsFixture {
 
     void openChannels() {
         pantmod = std::make_unique<PANTMOD>(folder.path());
-        pantmod->prodpath = productFile;
-        pantmod->shoppath = shoppingFile;
-        RecordFile* productChannel = pantmod->openProductList(productFile);
-        RecordFile* shoppingChannel = pantmod->files.open(ShoppingChannel, shoppingFile, ShoppingRecord::Length);
+        pantmod->session.setProductListPath(productFile);
+        pantmod->session.setShoppingListPath(shoppingFile);
+        RecordFile* productChannel = pantmod->session.openProductList(productFile);
+        RecordFile* shoppingChannel =
+            pantmod->session.files().open(ShoppingChannel, shoppingFile, ShoppingRecord::Length);
         QVERIFY(productChannel && shoppingChannel);
-        pantmod->shopcount = shoppingChannel->count();
+        pantmod->session.setShoppingCount(shoppingChannel->count());
     }
 
     QByteArray products() const { return folder.read(productFile); }

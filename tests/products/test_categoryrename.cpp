@@ -105,8 +105,8 @@ void CategoryRenameTest::renamesInBothFiles() {
                                         withCategory(CreamLine, 49, renamed) + BreadLine);
     QCOMPARE(m_fixture->products(),
              withCategory(Milk, 121, renamed) + Cheese + Bread + withCategory(Yogurt, 121, renamed));
-    QCOMPARE(m_fixture->pantmod->prodcount, 4);
-    QCOMPARE(m_fixture->pantmod->shopcount, 4);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 4);
+    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 4);
 
     QStringList entries;
     for (int i = 0; i < dialog.Combo1->count(); ++i)

@@ -98,13 +98,13 @@ void DeleteProductsTest::defaultListWarningOnce() {
     QCOMPARE(warning.title, QStringLiteral("WARNING!"));
     QCOMPARE(warning.buttons, Dialogs::Buttons::YesNo);
     QCOMPARE(warning.icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(m_fixture->pantmod->defwarned, 1);
+    QCOMPARE(m_fixture->pantmod->session.defaultListWarned(), true);
 
     // The second deletion from the same list goes straight to the confirmation.
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
     QCOMPARE(remove({1}), AfterDeletion::RebuildProductView);
     QCOMPARE(m_fixture->products(), products.mid(2).join());
-    QCOMPARE(m_fixture->pantmod->prodcount, 3);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
 }
 
 void DeleteProductsTest::defaultListIsKnownByItsWholeName_data() {
@@ -126,7 +126,7 @@ void DeleteProductsTest::defaultListIsKnownByItsWholeName() {
     else
         m_fixture->dialogs.expectMessage(DeleteSelected, Answer::No);
     QCOMPARE(remove({2}), AfterDeletion::Nothing);
-    QCOMPARE(m_fixture->pantmod->defwarned, warned ? 1 : 0);
+    QCOMPARE(m_fixture->pantmod->session.defaultListWarned(), warned);
     QCOMPARE(m_fixture->products(), fiveProducts().join());
 }
 
@@ -149,8 +149,8 @@ void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
     QCOMPARE(one.icon, Dialogs::Icon::Question);
     // Each kept product keeps its own bytes, reserved fields included.
     QCOMPARE(m_fixture->products(), products.at(1) + products.at(2) + products.at(3));
-    QCOMPARE(m_fixture->pantmod->prodcount, 3);
-    QCOMPARE(m_fixture->pantmod->files.file(ProductChannel)->count(), 3);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
+    QCOMPARE(m_fixture->pantmod->session.files().file(ProductChannel)->count(), 3);
 }
 
 void DeleteProductsTest::allAtOnce() {
@@ -162,7 +162,7 @@ void DeleteProductsTest::allAtOnce() {
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Confirm"));
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Question);
     QCOMPARE(m_fixture->products(), products.at(0) + products.at(2) + products.at(4));
-    QCOMPARE(m_fixture->pantmod->prodcount, 3);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
 }
 
 void DeleteProductsTest::singleProductAsksOnce() {
@@ -187,11 +187,11 @@ void DeleteProductsTest::entireList() {
     QCOMPARE(entire.icon, Dialogs::Icon::Exclamation);
     QCOMPARE(m_fixture->products(), QByteArray());
     QVERIFY(m_fixture->folder.exists(QStringLiteral("grocery.dat")));
-    QCOMPARE(m_fixture->pantmod->prodcount, 0);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 0);
     // The shopping list is not touched.
     QCOMPARE(m_fixture->shopping(), shoppingBytes("Eggs", "5.00", "1", "Dairy"));
     // The product list stays open for the products the user adds next.
-    QVERIFY(m_fixture->pantmod->files.file(ProductChannel)->isOpen());
+    QVERIFY(m_fixture->pantmod->session.files().file(ProductChannel)->isOpen());
 }
 
 void DeleteProductsTest::everyRefusalWritesNothing_data() {
@@ -230,7 +230,7 @@ void DeleteProductsTest::everyRefusalWritesNothing() {
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(QFileInfo(m_fixture->folder.filePath(m_fixture->productFile)).lastModified(), written);
     QCOMPARE(m_fixture->shopping(), shopping);
-    QCOMPARE(m_fixture->pantmod->prodcount, 5);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
 }
 
 // Bytes that Windows-1252 leaves undefined, zero bytes inside fields and a partial last record:
@@ -241,11 +241,11 @@ void DeleteProductsTest::oddBytesAndPartialLastRecord() {
     const QByteArray plain = productBytes("Tea", "1.00", "Drinks");
     m_fixture->lay({plain, odd1, odd2, QByteArray(50, 'z')});
     m_fixture->openChannels();
-    QCOMPARE(m_fixture->pantmod->prodcount, 3);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
     QCOMPARE(remove({1}), AfterDeletion::RebuildProductView);
     QCOMPARE(m_fixture->products(), odd1 + odd2);
-    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
 }
 
 void DeleteProductsTest::fileUnwritableSinceOpening() {
@@ -258,8 +258,8 @@ void DeleteProductsTest::fileUnwritableSinceOpening() {
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Pantrex"));
     QCOMPARE(m_fixture->products(), fiveProducts().join());
-    QCOMPARE(m_fixture->pantmod->prodcount, 5);
-    QCOMPARE(m_fixture->pantmod->files.file(ProductChannel)->count(), 5);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
+    QCOMPARE(m_fixture->pantmod->session.files().file(ProductChannel)->count(), 5);
 }
 
 void DeleteProductsTest::folderUnwritable() {
@@ -274,7 +274,7 @@ void DeleteProductsTest::folderUnwritable() {
     QCOMPARE(after, AfterDeletion::Nothing);
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(m_fixture->folder.files(), QStringList({QStringLiteral("grocery.lst"), QStringLiteral("weekly.dat")}));
-    QCOMPARE(m_fixture->pantmod->prodcount, 5);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
 }
 
 QTEST_GUILESS_MAIN(DeleteProductsTest)

@@ -334,7 +334,7 @@ void PantaddTest::savedRecordByteByByte() {
     expected.replace(46, 2, "1 ");
     expected.replace(121, 25, QByteArray("Frozen Foods").leftJustified(25, ' '));
     QCOMPARE(m_fixture->products(), old + expected);
-    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
     QCOMPARE(m_fixture->shopping(), QByteArray());
     QVERIFY(!dialog.isVisible());
     QCOMPARE(m_fixture->pantmod->addflag, 1);
@@ -404,7 +404,7 @@ void PantaddTest::missingData() {
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
     QCOMPARE(m_fixture->products(), old);
-    QCOMPARE(m_fixture->pantmod->prodcount, 1);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
     QVERIFY(dialog.isVisible());
 }
 
@@ -428,7 +428,7 @@ void PantaddTest::addAnotherWithYesAndEmptyQuantity() {
     QCOMPARE(question.defaultText, QStringLiteral("1"));
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Dairy", " ", "1"));
     QCOMPARE(m_fixture->shopping(), shoppingBytes("Eggs", "2.00", "1", "Dairy"));
-    QCOMPARE(m_fixture->pantmod->shopcount, 1);
+    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
     // Ready for the next product, with the same category and marks.
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.itemtxt->text(), QString());
@@ -460,8 +460,8 @@ void PantaddTest::addAnotherPutsItOnTheShoppingList() {
     line.replace(46, 3, "2  ");
     line.replace(49, 25, QByteArray("Dairy").leftJustified(25, ' '));
     QCOMPARE(m_fixture->shopping(), eggs + line);
-    QCOMPARE(m_fixture->pantmod->shopcount, 2);
-    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 2);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
 }
 
 void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
@@ -489,8 +489,8 @@ void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
     m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Salt."), QString());
     QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->pantmod->shopcount, 1);
-    QCOMPARE(m_fixture->pantmod->prodcount, 2);
+    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
     QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
 }
 
@@ -522,7 +522,7 @@ void PantaddTest::quantityIsCutToThreeCharacters() {
                                                         "list.  The product was saved but not put on the list."));
     QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->shopping(), line);
-    QCOMPARE(m_fixture->pantmod->shopcount, line.isEmpty() ? 0 : 1);
+    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), line.isEmpty() ? 0 : 1);
     QCOMPARE(m_fixture->products().size(), ProductRecord::Length);
 }
 
@@ -556,7 +556,7 @@ void PantaddTest::changingRewritesOnlyItsRecord() {
     QCOMPARE(m_fixture->product(2), productBytes("Milk", "2.59", "Dairy", "1", " "));
     QCOMPARE(m_fixture->product(3), soap);
     QCOMPARE(m_fixture->products().size(), 3 * ProductRecord::Length);
-    QCOMPARE(m_fixture->pantmod->prodcount, 3);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
     QCOMPARE(m_fixture->pantmod->editflag, 1);
     QVERIFY(!dialog.isVisible());
 }

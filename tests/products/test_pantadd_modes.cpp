@@ -155,7 +155,7 @@ void PantaddModesTest::addAnotherAfterTheMainWindowClearedTheFlag() {
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::No);
     QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->pantmod->prodcount, 1);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
     QCOMPARE(m_fixture->pantmod->addflag, 1);
     // Going back to the main window now shows the new product there.
     activateMainWindow();
@@ -250,9 +250,9 @@ void PantaddModesTest::reopeningStartsAfresh() {
 
     // A category typed last time is gone when the list has none to offer.
     dialog.Combo1->setEditText(QStringLiteral("Frozen"));
-    m_fixture->pantmod->files.file(ProductChannel)->close();
+    m_fixture->pantmod->session.files().file(ProductChannel)->close();
     m_fixture->folder.write(m_fixture->productFile, QByteArray());
-    QVERIFY(m_fixture->pantmod->files.open(ProductChannel, m_fixture->productFile, ProductRecord::Length));
+    QVERIFY(m_fixture->pantmod->session.files().open(ProductChannel, m_fixture->productFile, ProductRecord::Length));
     dialog.openToAdd();
     QCOMPARE(dialog.Combo1->count(), 0);
     QCOMPARE(dialog.Combo1->currentText(), QString());
@@ -310,7 +310,7 @@ void PantaddModesTest::readOnlyProductFile() {
     QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->products(), bread);
-    QCOMPARE(m_fixture->pantmod->prodcount, 1);
+    QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Milk"));
 }
@@ -331,7 +331,7 @@ void PantaddModesTest::readOnlyShoppingList() {
     // The product is saved; only the shopping list line could not be.
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
     QCOMPARE(m_fixture->shopping(), eggs);
-    QCOMPARE(m_fixture->pantmod->shopcount, 1);
+    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
 }
 
 QTEST_MAIN(PantaddModesTest)
