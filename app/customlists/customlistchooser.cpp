@@ -3,7 +3,7 @@
 
 #include "customlists/customlistboxes.h"
 #include "customlists/customlistops.h"
-#include "mainwindow/rowtextmodel.h"
+#include "platform/rowtextmodel.h"
 #include "platform/hoverbutton.h"
 #include "state/pantmod.h"
 

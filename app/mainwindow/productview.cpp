@@ -2,7 +2,7 @@
 #include "productview.h"
 
 #include "data/ansitext.h"
-#include "mainwindow/rowtextmodel.h"
+#include "platform/rowtextmodel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "state/pantmod.h"

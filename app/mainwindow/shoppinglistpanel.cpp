@@ -5,7 +5,7 @@
 #include "data/displaysort.h"
 #include "data/filenames.h"
 #include "data/numbertext.h"
-#include "mainwindow/rowtextmodel.h"
+#include "platform/rowtextmodel.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
 #include "state/pantmod.h"

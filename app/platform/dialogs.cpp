@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs.h"
 
+#include "platform/messages.h"
+
 #include <QCoreApplication>
 
 namespace pantrex {
@@ -10,10 +12,7 @@ QString Dialogs::programTitle() {
 }
 
 void showFileError(Dialogs& dialogs, const QString& error) {
-    Dialogs::Message box;
-    box.text = error;
-    box.icon = Dialogs::Icon::Critical;
-    dialogs.message(box);
+    show(dialogs, Notice::fileError(error));
 }
 
 } // namespace pantrex
