@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "helptopics.h"
 
-#include "printing/guardedprinter.h"
+#include "platform/guardedprinter.h"
 
 #include <QCoreApplication>
 
@@ -119,15 +119,16 @@ QStringList programTopic() {
 
 } // namespace
 
-QStringList helpTopicRows(int topic) {
+QStringList helpTopicRows(HelpTopic topic) {
     switch (topic) {
-    case 2:
+    case HelpTopic::ImportExport:
         return importExportTopic();
-    case 3:
+    case HelpTopic::CustomLists:
         return customListsTopic();
-    default:
-        return programTopic();
+    case HelpTopic::Program:
+        break;
     }
+    return programTopic();
 }
 
 bool printHelpTopic(Dialogs& dialogs, LinePrinter& printer, const QStringList& rows) {

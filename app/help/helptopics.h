@@ -8,8 +8,11 @@ namespace pantrex {
 class Dialogs;
 class LinePrinter;
 
-// The rows of a help topic: 2 import and export, 3 custom lists, anything else the program help.
-QStringList helpTopicRows(int topic);
+// What the help window shows.
+enum class HelpTopic { Program, ImportExport, CustomLists };
+
+// The rows of a help topic.
+QStringList helpTopicRows(HelpTopic topic);
 
 // Prints a topic: three empty lines, then its rows one a line, in the printer's current font.
 // True when the printout went to the printer.

@@ -3,8 +3,8 @@
 // printer every printout goes to.
 #include "pantrex1.h"
 
-#include "help/pantabt.h"
-#include "help/panthelp.h"
+#include "help/aboutdialog.h"
+#include "help/helpwindow.h"
 #include "mainwindow/hoverhints.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
@@ -72,10 +72,9 @@ public:
     }
 
     // A help command always shows its topic in a window made afresh.
-    void openHelp(int topic) {
-        m_pantmod.helptopic = topic;
+    void openHelp(HelpTopic topic) {
         delete m_help;
-        m_help = new panthelp(m_pantmod.helptopic, m_dialogs, printer(), m_mainWindow);
+        m_help = new HelpWindow(topic, m_dialogs, printer(), m_mainWindow);
         m_help->show();
         m_help->raise();
         m_help->activateWindow();
@@ -83,7 +82,7 @@ public:
 
     void openAbout() {
         if (!m_about)
-            m_about = new pantabt(m_dialogs, m_mainWindow);
+            m_about = new AboutDialog(m_dialogs, m_mainWindow);
         m_about->show();
         m_about->raise();
         m_about->activateWindow();
@@ -125,8 +124,8 @@ private:
     std::unique_ptr<LinePrinter> m_systemPrinter;
     QPointer<pantprnt> m_print;
     QPointer<pantnote> m_notes;
-    QPointer<panthelp> m_help;
-    QPointer<pantabt> m_about;
+    QPointer<HelpWindow> m_help;
+    QPointer<AboutDialog> m_about;
 };
 
 void pantrex1::setLinePrinter(LinePrinter* printer) {
@@ -134,7 +133,7 @@ void pantrex1::setLinePrinter(LinePrinter* printer) {
 }
 
 void pantrex1::showProgramHelp() {
-    m_printing->openHelp(1);
+    m_printing->openHelp(HelpTopic::Program);
 }
 
 void pantrex1::connectPrinting() {
@@ -145,10 +144,10 @@ void pantrex1::connectPrinting() {
             [this] { m_printing->printProducts(*m_productView); });
     connect(notescmd, &QAction::triggered, m_printing, &PrintWindows::openNotes);
     connect(helpcmd, &QAction::triggered, this, &pantrex1::showProgramHelp);
-    connect(mergehelpcmd, &QAction::triggered, m_printing, [this] { m_printing->openHelp(2); });
+    connect(mergehelpcmd, &QAction::triggered, m_printing, [this] { m_printing->openHelp(HelpTopic::ImportExport); });
     for (QAction* item : recipemenu->actions()) {
         if (item->objectName() == QLatin1String("rechelpcmd"))
-            connect(item, &QAction::triggered, m_printing, [this] { m_printing->openHelp(3); });
+            connect(item, &QAction::triggered, m_printing, [this] { m_printing->openHelp(HelpTopic::CustomLists); });
     }
     connect(aboutcmd, &QAction::triggered, m_printing, &PrintWindows::openAbout);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "notesprintout.h"
 
-#include "printing/guardedprinter.h"
+#include "platform/guardedprinter.h"
 
 #include <QCoreApplication>
 #include <QDate>

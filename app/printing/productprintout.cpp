@@ -3,7 +3,7 @@
 
 #include "data/records.h"
 #include "platform/dialogs.h"
-#include "printing/guardedprinter.h"
+#include "platform/guardedprinter.h"
 #include "printing/printtext.h"
 #include "state/pantmod.h"
 

@@ -4,7 +4,7 @@
 #include "data/ansitext.h"
 #include "data/numbertext.h"
 #include "platform/dialogs.h"
-#include "printing/guardedprinter.h"
+#include "platform/guardedprinter.h"
 #include "printing/printtext.h"
 #include "state/pantmod.h"
 

@@ -1,6 +1,5 @@
 # SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
-    printing/guardedprinter.cpp printing/guardedprinter.h
     printing/notesedit.cpp printing/notesedit.h
     printing/notesprintout.cpp printing/notesprintout.h
     printing/pantnote.cpp printing/pantnote.h

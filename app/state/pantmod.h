@@ -64,7 +64,6 @@ struct PANTMOD {
     QString savedcaption;
     int hoverflag = 0;        // 1 while some button has the hover look
     bool searchfocus = false; // set while the search box has (or was clicked into) the focus
-    int helptopic = 1;        // 1 program help, 2 import/export help, 3 custom lists help
     QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
 
     // What the custom list chooser is choosing for.

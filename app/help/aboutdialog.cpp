@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "pantabt.h"
+#include "aboutdialog.h"
 
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
@@ -38,55 +38,53 @@ QFont namedFont(const QString& family, int points, bool bold = false) {
 
 } // namespace
 
-pantabt::pantabt(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs(dialogs) {
+AboutDialog::AboutDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs(dialogs) {
     mapWindowsFonts();
     setObjectName(QStringLiteral("pantabt"));
     setWindowTitle(tr("About Pantrex"));
     setModal(false);
-    Label1 = {
-        makeLabel(QStringLiteral("Label1_0"), tr("Pantrex Shopping List Utility"),
-                  namedFont(QStringLiteral("Comic Sans MS"), 16, true), this),
-        makeLabel(QStringLiteral("Label1_1"), tr(" Version %1").arg(QStringLiteral(PANTREX_VERSION)),
-                  namedFont(QStringLiteral("Times New Roman"), 12), this),
-        makeLabel(QStringLiteral("Label1_2"), tr("Obtain upgrades, report bugs at..."),
-                  namedFont(QStringLiteral("Times New Roman"), 12), this),
-    };
-    licencelbl = makeLabel(QStringLiteral("licencelbl"), tr("Released under the MIT licence."),
-                           namedFont(QStringLiteral("Times New Roman"), 10), this);
-    weblink = new QLabel(this);
-    weblink->setObjectName(QStringLiteral("weblink"));
-    weblink->setFont(namedFont(QStringLiteral("Times New Roman"), 12));
-    weblink->setTextFormat(Qt::RichText);
-    weblink->setText(QStringLiteral("<a href=\"link\">%1</a>").arg(UpgradeLink.toHtmlEscaped()));
-    weblink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    weblink->setFocusPolicy(Qt::StrongFocus);
-    weblink->setToolTip(tr("Go to Pantrex website"));
-    weblink->setAccessibleName(UpgradeLink);
-    weblink->setAccessibleDescription(weblink->toolTip());
-    Command1 = new HoverButton(QStringLiteral("Command1"), tr("OK"), this);
-    Command1->setDefault(true);
+    m_nameLabel = makeLabel(QStringLiteral("Label1_0"), tr("Pantrex Shopping List Utility"),
+                            namedFont(QStringLiteral("Comic Sans MS"), 16, true), this);
+    m_versionLabel = makeLabel(QStringLiteral("Label1_1"), tr(" Version %1").arg(QStringLiteral(PANTREX_VERSION)),
+                               namedFont(QStringLiteral("Times New Roman"), 12), this);
+    m_linkCaption = makeLabel(QStringLiteral("Label1_2"), tr("Obtain upgrades, report bugs at..."),
+                              namedFont(QStringLiteral("Times New Roman"), 12), this);
+    m_licenceLabel = makeLabel(QStringLiteral("licencelbl"), tr("Released under the MIT licence."),
+                               namedFont(QStringLiteral("Times New Roman"), 10), this);
+    m_link = new QLabel(this);
+    m_link->setObjectName(QStringLiteral("weblink"));
+    m_link->setFont(namedFont(QStringLiteral("Times New Roman"), 12));
+    m_link->setTextFormat(Qt::RichText);
+    m_link->setText(QStringLiteral("<a href=\"link\">%1</a>").arg(UpgradeLink.toHtmlEscaped()));
+    m_link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_link->setFocusPolicy(Qt::StrongFocus);
+    m_link->setToolTip(tr("Go to Pantrex website"));
+    m_link->setAccessibleName(UpgradeLink);
+    m_link->setAccessibleDescription(m_link->toolTip());
+    m_okButton = new HoverButton(QStringLiteral("Command1"), tr("OK"), this);
+    m_okButton->setDefault(true);
 
     auto* link = new QHBoxLayout;
-    link->addWidget(Label1[2]);
-    link->addWidget(weblink);
+    link->addWidget(m_linkCaption);
+    link->addWidget(m_link);
     link->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(Command1);
+    buttons->addWidget(m_okButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1[0], 0, Qt::AlignHCenter);
-    layout->addWidget(Label1[1], 0, Qt::AlignHCenter);
-    layout->addWidget(licencelbl, 0, Qt::AlignHCenter);
+    layout->addWidget(m_nameLabel, 0, Qt::AlignHCenter);
+    layout->addWidget(m_versionLabel, 0, Qt::AlignHCenter);
+    layout->addWidget(m_licenceLabel, 0, Qt::AlignHCenter);
     layout->addSpacing(12);
     layout->addLayout(link);
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    connect(weblink, &QLabel::linkActivated, this, &pantabt::openLink);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_link, &QLabel::linkActivated, this, &AboutDialog::openLink);
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-QUrl pantabt::linkTarget() {
+QUrl AboutDialog::linkTarget() {
     const QUrl address(UpgradeLink);
     if (!address.scheme().isEmpty())
         return address;
@@ -97,7 +95,7 @@ QUrl pantabt::linkTarget() {
     return QUrl::fromLocalFile(QDir(QStringLiteral(PANTREX_SOURCE_DIR)).filePath(UpgradeLink));
 }
 
-void pantabt::openLink() {
+void AboutDialog::openLink() {
     const QUrl target = linkTarget();
     const bool there = !target.isLocalFile() || QFileInfo::exists(target.toLocalFile());
     if (there && QDesktopServices::openUrl(target))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "help/helptopics.h"
+
 #include <QDialog>
 
 class QListWidget;
@@ -13,22 +15,18 @@ class LinePrinter;
 
 // The help window: one help topic shown row by row, which can be printed. A help command makes a
 // new one for its topic; "Quit" only hides it.
-class panthelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // topic: 2 import and export, 3 custom lists, anything else the program help.
-    panthelp(int topic, Dialogs& dialogs, LinePrinter& printer, QWidget* parent);
-
-    QListWidget* List1;
-    HoverButton* printcmd;
-    HoverButton* quitcmd;
+    HelpWindow(HelpTopic topic, Dialogs& dialogs, LinePrinter& printer, QWidget* parent);
 
 private:
-    void printcmdClick();
+    void printTopic();
 
     Dialogs& m_dialogs;
     LinePrinter& m_printer;
+    QListWidget* m_rows;
 };
 
 } // namespace pantrex

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
 #include <QUrl>
 
 class QLabel;
@@ -14,25 +13,25 @@ class HoverButton;
 
 // The about box: the program's name and version, its licence, and where to get upgrades and report
 // bugs. Made on the first "About" and afterwards only hidden and shown.
-class pantabt : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    pantabt(Dialogs& dialogs, QWidget* parent);
+    AboutDialog(Dialogs& dialogs, QWidget* parent);
 
+private:
     // Where the link leads: the address itself, or for the user guide shipped with the program
     // the installed copy, else the one in the source tree.
     static QUrl linkTarget();
-
-    QList<QLabel*> Label1; // the name, the version and the line before the link
-    QLabel* licencelbl;    // under the version: the licence Pantrex is released under
-    QLabel* weblink;
-    HoverButton* Command1;
-
-private:
     void openLink();
 
     Dialogs& m_dialogs;
+    QLabel* m_nameLabel;
+    QLabel* m_versionLabel;
+    QLabel* m_licenceLabel; // under the version: the licence Pantrex is released under
+    QLabel* m_linkCaption;  // the line before the link
+    QLabel* m_link;
+    HoverButton* m_okButton;
 };
 
 } // namespace pantrex
