@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace pantrex {
@@ -18,5 +19,8 @@ struct Notice {
     // A file could not be used: the file layer's own words, as an error.
     static Notice fileError(const QString& error) { return {error, QString(), Kind::Error}; }
 };
+
+// The notices of an operation, in the order they are to be shown.
+using Notices = QList<Notice>;
 
 } // namespace pantrex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/notice.h"
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/productcatalog.h"
@@ -57,6 +58,35 @@ public:
     bool defaultListWarned() const { return m_defaultListWarned; }
     void setDefaultListWarned(bool warned) { m_defaultListWarned = warned; }
 
+    // Import is offered while a merge file with products lies beside the product list.
+    bool importOffered() const { return m_importOffered; }
+
+    // The start-up, step by step; each step hands back what the user must be told. At the first
+    // start of a run the default list is the open list, the default product list is backed up and a
+    // list left by an older edition is taken over (else the list the last run remembered is opened).
+    Notices openDefaultProducts(bool firstStart);
+    Notices takeOverOldList();
+    // Opens the shopping list named by shoppingListPath() on channel 2 and counts it.
+    Notices openShoppingList();
+    // Opens the product list that belongs to the open shopping list: its own, when it has one with
+    // products in it, else the default product list.
+    Notices chooseProductList();
+    // Looks for the product list's merge file (importOffered() follows); an empty one is removed.
+    Notices probeMergeFile();
+
+    // Makes a new list file the open shopping list, with its own product list (the file comes into
+    // being when it is opened) or the default one. On failure the list that was open stays open.
+    // listTaken() only looks: a file that holds any bytes at all is taken.
+    bool listTaken(const QString& name) const;
+    Notices createList(const QString& name, bool ownProducts);
+
+    // Quitting: an empty list (not the default list) is eliminated with its own empty product list
+    // and the name file, after the user agreed; any other list is remembered for the next start.
+    // rowsShown: whether a view still shows rows of the lists.
+    bool listToEliminate(bool rowsShown) const;
+    Notices eliminateEmptyList();
+    Notices rememberListName();
+
 Q_SIGNALS:
     // The shopping list's file or name changed: what shows it must be rebuilt.
     void shoppingListChanged();
@@ -75,6 +105,7 @@ private:
     ProductCatalog m_catalog;
     qint64 m_customCount = 0;
     bool m_defaultListWarned = false;
+    bool m_importOffered = false;
 };
 
 } // namespace pantrex

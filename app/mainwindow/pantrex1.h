@@ -19,10 +19,11 @@ class HoverButton;
 class HoverHints;
 class LinePrinter;
 class ProductView;
+class Session;
 class ShoppingListPanel;
 class pantadd;
 class PrintWindows;
-class pantnew;
+class NewListDialog;
 struct PANTMOD;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -91,6 +92,7 @@ private:
     void newfilecmdClick();
     void exportcmdClick();
     void mergecmdClick();
+    void offerDiskette(Session& session);
     FileChooser& fileChooser();
     // The Custom lists menu and the chooser.
     void connectCustomLists();
@@ -101,6 +103,7 @@ private:
     void reloadAfterOutsideChange(const QString& fileName);
     QWidget* buildFooter();
     void activated();
+    void showNewList();
     // Runs the add operation of the shopping list (F2).
     void addSelectedProducts();
     void rememberRows();
@@ -108,15 +111,9 @@ private:
     void deleteSelectedProducts();
     // Opens the program help (F1).
     void showProgramHelp();
-    void openShoppingList();
     void openMergeProbe();
-    void backUpProducts();
-    void takeOverOldList();
-    void readListName();
     // Quit without closing the window: true once the program has finished.
     bool finishRun();
-    bool eliminateEmptyList();
-    void rememberListName();
     // Tells the user that a file could not be used, in the file layer's words.
     void reportFileError(const QString& error);
 
@@ -128,10 +125,11 @@ private:
     HoverHints* m_hints = nullptr;
     pantadd* m_pantadd = nullptr;
     PrintWindows* m_printing = nullptr;
-    QPointer<pantnew> m_pantnew;
+    QPointer<NewListDialog> m_newList;
     FileChooser* m_fileChooser = nullptr;
     std::unique_ptr<FileChooser> m_ownFileChooser;
     bool m_finished = false;
+    bool m_loaded = false; // once the first load has finished
 };
 
 } // namespace pantrex

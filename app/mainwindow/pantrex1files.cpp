@@ -3,12 +3,12 @@
 // products.
 #include "pantrex1.h"
 
+#include "core/mergefiles.h"
 #include "data/filenames.h"
-#include "mainwindow/mergefiles.h"
-#include "mainwindow/pantnew.h"
+#include "mainwindow/newlistdialog.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
-#include "platform/dialogs.h"
+#include "platform/messages.h"
 #include "platform/qtfilechooser.h"
 #include "state/pantmod.h"
 
@@ -117,7 +117,7 @@ void pantrex1::openfilecmdClick() {
 }
 
 void pantrex1::loadshoplist() {
-    openShoppingList();
+    report(m_dialogs, m_pantmod.session.openShoppingList());
     if (m_pantmod.session.shoppingCount() == 0) {
         m_shoppingList->showEmptyList();
         return;
@@ -128,16 +128,43 @@ void pantrex1::loadshoplist() {
 }
 
 void pantrex1::newfilecmdClick() {
-    delete m_pantnew;
-    m_pantnew = new pantnew(m_pantmod, m_dialogs, this);
-    m_pantnew->show();
-    m_pantnew->raise();
-    m_pantnew->activateWindow();
+    delete m_newList;
+    m_newList = new NewListDialog(m_pantmod.session, m_dialogs, this);
+    connect(m_newList, &NewListDialog::listCreated, this, &pantrex1::showNewList);
+    m_newList->show();
+    m_newList->raise();
+    m_newList->activateWindow();
 }
 
 void pantrex1::exportcmdClick() {
+    Session& session = m_pantmod.session;
+    const Notices failed = exportToMergeFile(session);
+    report(m_dialogs, failed);
+    if (failed.isEmpty() &&
+        ask(m_dialogs,
+            ImportTexts::tr("File created: %1\nShould I move the file to floppy drive A:\\ ?").arg(session.mergePath()),
+            QString(), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+        offerDiskette(session);
+    report(m_dialogs, reopenProductList(session));
+    if (failed.isEmpty())
+        inform(m_dialogs, ImportTexts::tr("File copied successfully"));
+}
+
+// Asks for a diskette, and again while the drive is not ready, until the merge file is on it or the
+// user gives up.
+void pantrex1::offerDiskette(Session& session) {
     // The diskette drive is a folder named in the environment; without one the drive is never ready.
-    exportProducts(m_pantmod, m_dialogs, qEnvironmentVariable("PANTREX_DRIVE_A"));
+    const QString drive = qEnvironmentVariable("PANTREX_DRIVE_A");
+    for (;;) {
+        if (ask(m_dialogs, ImportTexts::tr("Place diskette in drive A: and click OK when ready."), QString(),
+                Dialogs::Buttons::OkCancel, Dialogs::Icon::None) != Dialogs::Answer::Ok)
+            return;
+        if (moveMergeFileToDrive(session, drive))
+            return;
+        if (ask(m_dialogs, ImportTexts::tr("Drive does not appear to be ready."), QString(), Dialogs::Buttons::OkCancel,
+                Dialogs::Icon::None) != Dialogs::Answer::Ok)
+            return;
+    }
 }
 
 void pantrex1::mergecmdClick() {
@@ -150,7 +177,7 @@ void pantrex1::mergecmdClick() {
         return;
 
     BusyPointer busy;
-    const ImportResult result = importMergeFile(m_pantmod);
+    const ImportResult result = importMergeFile(m_pantmod.session);
     // Import is offered only while there is a merge file with products to import.
     if (result.mergeFileGone || result.outcome == ImportResult::Outcome::NotFound)
         mergecmd->setEnabled(false);

@@ -2,9 +2,9 @@
 #include "productview.h"
 
 #include "data/ansitext.h"
-#include "platform/rowtextmodel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "platform/rowtextmodel.h"
 #include "state/pantmod.h"
 
 #include <QEvent>

@@ -2,6 +2,7 @@
 #include "programrun.h"
 
 #include "mainwindow/pantrex1.h"
+#include "platform/messages.h"
 #include "platform/pictures.h"
 #include "state/pantmod.h"
 
@@ -15,8 +16,10 @@ ProgramRun::ProgramRun(const QString& folder) : m_folder(folder) {}
 ProgramRun::~ProgramRun() = default;
 
 bool ProgramRun::start() {
-    if (!m_folder.claim(m_dialogs))
+    if (const std::optional<Notice> refused = m_folder.claim()) {
+        report(m_dialogs, *refused);
         return false;
+    }
     // Desktops match the windows to the menu entry (installed as PANTREX_APP_ID.desktop) and its
     // icon by these.
     QGuiApplication::setDesktopFileName(QStringLiteral(PANTREX_APP_ID));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "mainwindow/workingfolder.h"
+#include "core/workingfolder.h"
 #include "platform/qtdialogs.h"
 
 #include <QString>

@@ -5,9 +5,9 @@
 #include "data/displaysort.h"
 #include "data/filenames.h"
 #include "data/numbertext.h"
-#include "platform/rowtextmodel.h"
 #include "platform/hoverbutton.h"
 #include "platform/pictures.h"
+#include "platform/rowtextmodel.h"
 #include "state/pantmod.h"
 
 #include <QGroupBox>

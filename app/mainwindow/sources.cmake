@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
-    mainwindow/mergefiles.cpp mainwindow/mergefiles.h
-    mainwindow/pantnew.cpp mainwindow/pantnew.h
+    mainwindow/newlistdialog.cpp mainwindow/newlistdialog.h
     mainwindow/pantrex1.cpp mainwindow/pantrex1.h
     mainwindow/pantrex1custom.cpp
     mainwindow/pantrex1files.cpp
@@ -14,7 +13,6 @@ target_sources(pantrex_gui PRIVATE
     mainwindow/shoppinglistops.cpp
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h
     mainwindow/translations.cpp mainwindow/translations.h
-    mainwindow/workingfolder.cpp mainwindow/workingfolder.h
 )
 # The program finds the installed translations from its own folder, or those the build made.
 file(RELATIVE_PATH translations_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${PANTREX_INSTALL_FULL_TRANSLATIONSDIR})

@@ -12,7 +12,7 @@ QString Dialogs::programTitle() {
 }
 
 void showFileError(Dialogs& dialogs, const QString& error) {
-    show(dialogs, Notice::fileError(error));
+    report(dialogs, Notice::fileError(error));
 }
 
 } // namespace pantrex

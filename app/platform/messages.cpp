@@ -9,8 +9,7 @@ Dialogs::Answer showBox(Dialogs& dialogs, const QString& text, const QString& ti
                         Dialogs::Icon icon, int defaultButton) {
     Dialogs::Message box;
     box.text = text;
-    if (!title.isEmpty())
-        box.title = title;
+    box.title = title;
     box.buttons = buttons;
     box.icon = icon;
     box.defaultButton = defaultButton;
@@ -46,8 +45,13 @@ Dialogs::Answer ask(Dialogs& dialogs, const QString& text, const QString& title,
     return showBox(dialogs, text, title, buttons, icon, defaultButton);
 }
 
-void show(Dialogs& dialogs, const Notice& notice) {
-    inform(dialogs, notice.text, notice.title, iconOf(notice.kind));
+void report(Dialogs& dialogs, const Notice& notice) {
+    inform(dialogs, notice.text, notice.title.isEmpty() ? Dialogs::programTitle() : notice.title, iconOf(notice.kind));
+}
+
+void report(Dialogs& dialogs, const Notices& notices) {
+    for (const Notice& notice : notices)
+        report(dialogs, notice);
 }
 
 } // namespace pantrex

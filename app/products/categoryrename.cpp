@@ -3,7 +3,7 @@
 
 #include "data/ansitext.h"
 #include "platform/dialogs.h"
-#include "products/entrytext.h"
+#include "core/entrytext.h"
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 

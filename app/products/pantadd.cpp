@@ -5,7 +5,7 @@
 #include "data/ansitext.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "products/entrytext.h"
+#include "core/entrytext.h"
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 

@@ -8,7 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "products/categoryrename.h"
-#include "products/entrytext.h"
+#include "core/entrytext.h"
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 

@@ -2,7 +2,6 @@
 target_sources(pantrex_gui PRIVATE
     products/categoryrename.cpp products/categoryrename.h
     products/deleteproducts.cpp products/deleteproducts.h
-    products/entrytext.cpp products/entrytext.h
     products/pantadd.cpp products/pantadd.h
     products/pantaddsave.cpp
     products/productfiles.cpp products/productfiles.h

@@ -22,8 +22,6 @@ struct PANTMOD {
     // The open session the windows share.
     Session session;
 
-    int loaded = 0;      // 1 once the first load of the main window has finished
-    int newlistflag = 0; // 1 after a new list was created, until the next activation
     int addflag = 0;     // 1 while the product entry dialog adds a product
     int editflag = 0;    // 1 while the product entry dialog changes a product
 

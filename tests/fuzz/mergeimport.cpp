@@ -5,8 +5,8 @@
 #include "fuzzsupport.h"
 
 #include "data/ansitext.h"
-#include "mainwindow/mergefiles.h"
-#include "state/pantmod.h"
+#include "core/mergefiles.h"
+#include "core/session.h"
 
 #include <QSet>
 
@@ -89,23 +89,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (choices & 8)
         folder.write(ImportedCopy, olderCopy);
 
-    PANTMOD pantmod(folder.path());
-    pantmod.session.setProductListPath(productFile);
-    RecordFile* open = pantmod.session.files().open(ProductChannel, productFile, Length);
-    FUZZ_CHECK(open, pantmod.session.files().errorString());
-    pantmod.session.setProductCount(open->count());
+    Session session(folder.path());
+    session.setProductListPath(productFile);
+    RecordFile* open = session.files().open(ProductChannel, productFile, Length);
+    FUZZ_CHECK(open, session.files().errorString());
+    session.setProductCount(open->count());
     if (choices & 4)
-        pantmod.session.catalog().refresh(pantmod.session.files(), productFile);
+        session.catalog().refresh(session.files(), productFile);
 
-    const ImportResult result = importMergeFile(pantmod);
-    pantmod.session.files().closeAll();
+    const ImportResult result = importMergeFile(session);
+    session.files().closeAll();
 
     FUZZ_CHECK(result.outcome != ImportResult::Outcome::Stopped, result.error);
     const QByteArray after = folder.read(productFile);
     const qint64 oldCount = products.size() / Length;
     FUZZ_CHECK(after.startsWith(products.first(oldCount * Length)), QStringLiteral("products changed"));
-    FUZZ_CHECK(pantmod.session.productCount() == after.size() / Length,
-               QStringLiteral("prodcount %1").arg(pantmod.session.productCount()));
+    FUZZ_CHECK(session.productCount() == after.size() / Length,
+               QStringLiteral("prodcount %1").arg(session.productCount()));
     const QStringList expectedFiles = [&] {
         QStringList files{productFile};
         if (choices & 8 || result.mergeFileGone)

@@ -6,7 +6,7 @@
 
 #include "data/ansitext.h"
 #include "data/filenames.h"
-#include "mainwindow/pantnew.h"
+#include "mainwindow/newlistdialog.h"
 #include "mainwindow/pantrex1.h"
 #include "platform/filechooser.h"
 #include "state/pantmod.h"
@@ -100,12 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (what == 1) {
         // A list created under a typed name, with a product list of its own or not.
         first.window->newfilecmd->trigger();
-        auto* dialog = first.window->findChild<pantnew*>(QStringLiteral("pantnew"));
+        auto* dialog = first.window->findChild<NewListDialog*>(QStringLiteral("pantnew"));
         FUZZ_CHECK(dialog, QStringLiteral("no New list dialog"));
         if (!ownProducts)
             first.dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Ok};
-        dialog->fnametxt->setText(fuzz::textFrom(input.rest(), how));
-        dialog->createcmd->click();
+        dialog->findChild<QLineEdit*>(QStringLiteral("fnametxt"))->setText(fuzz::textFrom(input.rest(), how));
+        dialog->findChild<QPushButton*>(QStringLiteral("createcmd"))->click();
         QCoreApplication::processEvents();
     } else if (what == 2) {
         // A list opened from a file chosen anywhere; one of that name in the working folder holds an item.

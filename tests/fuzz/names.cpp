@@ -6,7 +6,7 @@
 
 #include "data/ansitext.h"
 #include "data/filenames.h"
-#include "mainwindow/pantnew.h"
+#include "mainwindow/newlistdialog.h"
 #include "state/pantmod.h"
 
 #include <QDir>
@@ -33,7 +33,7 @@ struct Dialog {
     fuzz::Folder folder;
     fuzz::RecordingDialogs dialogs;
     PANTMOD pantmod{folder.path()};
-    pantnew window{pantmod, dialogs, nullptr};
+    NewListDialog window{pantmod.session, dialogs, nullptr};
 };
 
 void checkNames(const QString& name, const QString& folder) {
@@ -71,9 +71,9 @@ void checkNewList(Dialog& d, const QString& typed) {
         d.pantmod.session.files().open(ShoppingChannel, d.pantmod.session.shoppingListPath(), ShoppingRecord::Length),
         typed);
     d.dialogs.shown.clear();
-    d.window.fnametxt->setText(typed);
-    const QString entered = d.window.fnametxt->text();
-    d.window.createcmd->click();
+    d.window.findChild<QLineEdit*>(QStringLiteral("fnametxt"))->setText(typed);
+    const QString entered = d.window.findChild<QLineEdit*>(QStringLiteral("fnametxt"))->text();
+    d.window.findChild<QPushButton*>(QStringLiteral("createcmd"))->click();
 
     const QString what = escapedText(entered);
     const QString list = d.pantmod.session.shoppingListPath();

@@ -4,7 +4,7 @@
 #include "mainwindowfixture.h"
 
 #include "customlists/customlistchooser.h"
-#include "mainwindow/pantnew.h"
+#include "mainwindow/newlistdialog.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
@@ -268,18 +268,18 @@ void ListFilesTest::createsList() {
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
 
     f.window->newfilecmd->trigger();
-    auto* dialog = f.window->findChild<pantnew*>(QStringLiteral("pantnew"));
+    auto* dialog = f.window->findChild<NewListDialog*>(QStringLiteral("pantnew"));
     QVERIFY(dialog);
     QTRY_COMPARE(QApplication::activeWindow(), dialog);
     QVERIFY(f.window->isEnabled());
     const bool typeable = std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u' ' && c < u'\x7f'; });
     if (typeable)
-        QTest::keyClicks(dialog->fnametxt, typed);
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("fnametxt"), typed);
     else
-        dialog->fnametxt->setText(typed); // pasted
+        dialog->findChild<QLineEdit*>("fnametxt")->setText(typed); // pasted
     for (const QString& box : std::as_const(boxes))
         f.dialogs.expectMessage(box, box == Question ? Answer(answer) : Answer::Ok);
-    click(dialog->createcmd);
+    click(dialog->findChild<QPushButton*>("createcmd"));
     QVERIFY(f.dialogs.done());
     if (readOnlyFolder)
         QFile::setPermissions(f.folder.path(), folderPermissions);
@@ -292,13 +292,11 @@ void ListFilesTest::createsList() {
         QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("grocery.lst"));
         QCOMPARE(f.pantmod->session.files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
         QCOMPARE(f.pantmod->session.shoppingCount(), 1);
-        QCOMPARE(f.pantmod->newlistflag, 0);
         QCOMPARE(f.folder.files(), filesBefore);
         if (!existing.isNull())
             QCOMPARE(f.folder.read("party.lst"), existing);
     } else {
         QTRY_COMPARE(QApplication::activeWindow(), f.window.get());
-        QCOMPARE(f.pantmod->newlistflag, 0);
         QCOMPARE(f.pantmod->session.shoppingListPath(), created);
         QCOMPARE(list->listlbl->text(), created.section(QLatin1Char('.'), 0, 0) + " ($0.00)");
         QCOMPARE(rowsOf(list->list2), 0);
@@ -315,14 +313,18 @@ void ListFilesTest::newDialogForScreenReaders() {
     MainWindowFixture f;
     f.load();
     f.window->newfilecmd->trigger();
-    auto* dialog = f.window->findChild<pantnew*>(QStringLiteral("pantnew"));
-    for (QWidget* control : std::initializer_list<QWidget*>{dialog->fnametxt, dialog->createcmd, dialog->cancelcmd})
+    auto* dialog = f.window->findChild<NewListDialog*>(QStringLiteral("pantnew"));
+    for (QWidget* control : std::initializer_list<QWidget*>{dialog->findChild<QLineEdit*>("fnametxt"),
+                                                            dialog->findChild<QPushButton*>("createcmd"),
+                                                            dialog->findChild<QPushButton*>("cancelcmd")})
         QVERIFY(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty());
-    QCOMPARE(QAccessible::queryAccessibleInterface(dialog->fnametxt)->text(QAccessible::Name), dialog->Label1->text());
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog->findChild<QLineEdit*>("fnametxt"))->text(QAccessible::Name),
+             dialog->findChild<QLabel*>("Label1")->text());
     // "New..." again starts from an empty dialog.
-    dialog->fnametxt->setText(QStringLiteral("party"));
+    dialog->findChild<QLineEdit*>("fnametxt")->setText(QStringLiteral("party"));
     f.window->newfilecmd->trigger();
-    QCOMPARE(f.window->findChild<pantnew*>(QStringLiteral("pantnew"))->fnametxt->text(), QString());
+    QCOMPARE(f.window->findChild<NewListDialog*>(QStringLiteral("pantnew"))->findChild<QLineEdit*>("fnametxt")->text(),
+             QString());
 }
 
 QTEST_MAIN(ListFilesTest)

@@ -51,7 +51,6 @@ void StartupTest::firstRunInEmptyFolder() {
     QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("grocery ($)"));
     QCOMPARE(f.pantmod->savedcaption, QStringLiteral("grocery ($)"));
     QCOMPARE(f.pantmod->catfilter, QStringLiteral("ALL"));
-    QCOMPARE(f.pantmod->loaded, 1);
     QVERIFY(!f.window->mergecmd->isEnabled());
     // The probes leave their files behind empty; the probes for an older edition's list and for a
     // merge file, and the backup, leave nothing.
@@ -340,22 +339,6 @@ void StartupTest::activationAfterDialogs() {
     QCoreApplication::sendEvent(f.window.get(), &activate);
     QCOMPARE(f.pantmod->addflag, 0);
     QCOMPARE(f.pantmod->editflag, 0);
-
-    // A list just created with a product list of its own: the window shows it, and the product
-    // file comes into being on the first open.
-    f.folder.write("party.lst", QByteArray());
-    f.pantmod->session.setShoppingListPath(QStringLiteral("party.lst"));
-    f.pantmod->session.setProductListPath(QStringLiteral("party.dat"));
-    QVERIFY(f.pantmod->session.files().open(ShoppingChannel, "party.lst", ShoppingRecord::Length));
-    f.pantmod->session.setShoppingCount(0);
-    f.pantmod->newlistflag = 1;
-    QCoreApplication::sendEvent(f.window.get(), &activate);
-    QCOMPARE(f.pantmod->newlistflag, 0);
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("party ($0.00)"));
-    QCOMPARE(f.pantmod->savedcaption, QStringLiteral("party ($0.00)"));
-    QCOMPARE(f.pantmod->session.productCount(), 0);
-    QVERIFY(f.folder.exists("party.dat"));
-    QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
 }
 
 QTEST_MAIN(StartupTest)

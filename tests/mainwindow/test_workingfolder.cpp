@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Claiming the working folder: one Pantrex per folder, and a folder it may write to.
-#include "mainwindow/workingfolder.h"
+#include "core/workingfolder.h"
 #include "support/permissions.h"
-#include "support/scripteddialogs.h"
 #include "support/testfolder.h"
 
 #include <QDateTime>
@@ -12,6 +11,23 @@
 
 using namespace pantrex;
 using namespace pantrex::testing;
+
+namespace {
+
+const QString AlreadyRunning = QStringLiteral("Pantrex is already running with the data folder %1.\n\n"
+                                              "Use the window that is open, or quit it first.");
+const QString CannotWrite = QStringLiteral("Pantrex cannot write to its data folder %1.\n\n"
+                                           "Nothing was changed. Start Pantrex with a folder you may write to.");
+
+// What the user is told when the claim is refused, as an error; "" once claimed.
+QString refusalOf(WorkingFolder& folder) {
+    const std::optional<Notice> refused = folder.claim();
+    if (refused && refused->kind != Notice::Kind::Error)
+        return QStringLiteral("not told as an error: ") + refused->text;
+    return refused ? refused->text : QString();
+}
+
+} // namespace
 
 class WorkingFolderTest : public QObject {
     Q_OBJECT
@@ -28,26 +44,19 @@ void WorkingFolderTest::createsMissingFolder() {
     TestFolder parent;
     const QString path = parent.filePath("new/pantrex");
     WorkingFolder folder(path);
-    ScriptedDialogs dialogs;
-    QVERIFY(folder.claim(dialogs));
+    QCOMPARE(folder.claim(), std::nullopt);
     QVERIFY(QFileInfo(path).isDir());
-    QVERIFY(dialogs.shown().isEmpty());
 }
 
 void WorkingFolderTest::secondClaimIsRefused() {
     TestFolder data;
     data.write("grocery.dat", "products");
-    ScriptedDialogs dialogs;
     WorkingFolder first(data.path());
-    QVERIFY(first.claim(dialogs));
+    QCOMPARE(first.claim(), std::nullopt);
     const QStringList before = data.files();
 
     WorkingFolder second(data.path());
-    dialogs.expectMessage(QStringLiteral("Pantrex is already running with the data folder %1.\n\n"
-                                         "Use the window that is open, or quit it first.")
-                              .arg(QDir::toNativeSeparators(data.path())));
-    QVERIFY(!second.claim(dialogs));
-    QVERIFY(dialogs.done());
+    QCOMPARE(refusalOf(second), AlreadyRunning.arg(QDir::toNativeSeparators(data.path())));
     QCOMPARE(data.files(), before);
     QCOMPARE(data.read("grocery.dat"), QByteArray("products"));
 }
@@ -57,25 +66,11 @@ void WorkingFolderTest::readOnlyFolderIsRefused() {
     data.write("grocery.dat", "products");
     QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::ExeOwner);
     PermissionsEnforced enforced;
-    ScriptedDialogs dialogs;
     WorkingFolder folder(data.path());
-    dialogs.expectMessage(QStringLiteral("Pantrex cannot write to its data folder %1.\n\n"
-                                         "Nothing was changed. Start Pantrex with a folder you may write to.")
-                              .arg(QDir::toNativeSeparators(data.path())));
-    QVERIFY(!folder.claim(dialogs));
-    QVERIFY(dialogs.done());
+    QCOMPARE(refusalOf(folder), CannotWrite.arg(QDir::toNativeSeparators(data.path())));
     QCOMPARE(data.files(), QStringList({"grocery.dat"}));
     QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
-
-namespace {
-
-const QString AlreadyRunning = QStringLiteral("Pantrex is already running with the data folder %1.\n\n"
-                                              "Use the window that is open, or quit it first.");
-const QString CannotWrite = QStringLiteral("Pantrex cannot write to its data folder %1.\n\n"
-                                           "Nothing was changed. Start Pantrex with a folder you may write to.");
-
-} // namespace
 
 // A lock that names no process: left empty by a crash between creating and writing it, garbled, or
 // not readable at all. It is stale once a few seconds old; a folder in its place is never a lock.
@@ -112,12 +107,8 @@ void WorkingFolderTest::lockWithoutOwner() {
             QVERIFY(QFile::setPermissions(lockPath, QFileDevice::Permissions()));
     }
     PermissionsEnforced enforced;
-    ScriptedDialogs dialogs;
-    if (!refusal.isEmpty())
-        dialogs.expectMessage(refusal.arg(QDir::toNativeSeparators(data.path())));
     WorkingFolder folder(data.path());
-    QCOMPARE(folder.claim(dialogs), refusal.isEmpty());
-    QVERIFY(dialogs.done());
+    QCOMPARE(refusalOf(folder), refusal.isEmpty() ? QString() : refusal.arg(QDir::toNativeSeparators(data.path())));
     if (refusal.isEmpty()) {
         // The lock is this program's now, with its process id in it.
         QLockFile ours(lockPath);

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/notice.h"
+
 #include <QLockFile>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace pantrex {
-
-class Dialogs;
 
 // Claims the working folder for this run: the folder must exist (it is created when missing) and
 // be writable, and no other Pantrex may be working in it. The claim lasts as long as this object.
@@ -18,9 +19,9 @@ public:
     explicit WorkingFolder(const QString& folder);
     ~WorkingFolder();
 
-    // Tries to claim the folder; on failure tells the user why and returns false, having
-    // changed nothing in the folder.
-    bool claim(Dialogs& dialogs);
+    // Tries to claim the folder: nothing comes back once it is claimed; else what the user must be
+    // told, and nothing in the folder was changed.
+    std::optional<Notice> claim();
 
     QString path() const { return m_path; }
     static QString lockFileName() { return QStringLiteral(".pantrex.lock"); }

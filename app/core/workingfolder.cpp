@@ -2,7 +2,6 @@
 #include "workingfolder.h"
 
 #include "data/filechannels.h"
-#include "platform/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -21,13 +20,6 @@ struct FolderTexts {
 };
 
 constexpr qint64 UnknownOwnerGraceMs = 5000;
-
-void tell(Dialogs& dialogs, const QString& text) {
-    Dialogs::Message box;
-    box.text = text;
-    box.icon = Dialogs::Icon::Critical;
-    dialogs.message(box);
-}
 
 // A lock names its process; one that names none (left empty by a crash or a power cut between
 // creating and writing it, or garbled by a sync tool) can never be found stale by the process
@@ -48,6 +40,10 @@ bool ownerUnknownForAWhile(const QLockFile& lock, const QString& path) {
 
 // Qt removes a stale lock only after making sure no other process holds it open; a lock that may
 // not even be opened (no permissions at all) is removed as a plain file.
+std::optional<Notice> refusal(const QString& text) {
+    return Notice{text, QString(), Notice::Kind::Error};
+}
+
 bool removeLock(QLockFile& lock, const QString& path) {
     return lock.removeStaleLockFile() || QFile::remove(path);
 }
@@ -58,11 +54,10 @@ WorkingFolder::WorkingFolder(const QString& folder) : m_path(QDir(folder).absolu
 
 WorkingFolder::~WorkingFolder() = default;
 
-bool WorkingFolder::claim(Dialogs& dialogs) {
+std::optional<Notice> WorkingFolder::claim() {
     const QString shown = QDir::toNativeSeparators(m_path);
     if (!QFileInfo(m_path).isDir() && !QDir().mkpath(m_path)) {
-        tell(dialogs, FolderTexts::tr("Pantrex could not create its data folder %1.").arg(shown));
-        return false;
+        return refusal(FolderTexts::tr("Pantrex could not create its data folder %1.").arg(shown));
     }
     const QString lockPath = QDir(m_path).filePath(lockFileName());
     auto lock = std::make_unique<QLockFile>(lockPath);
@@ -73,20 +68,18 @@ bool WorkingFolder::claim(Dialogs& dialogs) {
         m_lock = std::move(lock);
         // No other Pantrex saves here now: whatever a save cut short by the last run left goes.
         removeSaveLeftoversIn(QDir(m_path));
-        return true;
+        return std::nullopt;
     }
     // Something other than a lock file under the lock's name (a folder) cannot be replaced by one.
     const bool lockIsFile = !QFileInfo(lockPath).exists() || QFileInfo(lockPath).isFile();
     if (lockIsFile && lock->error() == QLockFile::LockFailedError) {
-        tell(dialogs, FolderTexts::tr("Pantrex is already running with the data folder %1.\n\n"
-                                      "Use the window that is open, or quit it first.")
-                          .arg(shown));
-    } else {
-        tell(dialogs, FolderTexts::tr("Pantrex cannot write to its data folder %1.\n\n"
-                                      "Nothing was changed. Start Pantrex with a folder you may write to.")
-                          .arg(shown));
+        return refusal(FolderTexts::tr("Pantrex is already running with the data folder %1.\n\n"
+                                       "Use the window that is open, or quit it first.")
+                           .arg(shown));
     }
-    return false;
+    return refusal(FolderTexts::tr("Pantrex cannot write to its data folder %1.\n\n"
+                                   "Nothing was changed. Start Pantrex with a folder you may write to.")
+                       .arg(shown));
 }
 
 } // namespace pantrex

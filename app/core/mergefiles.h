@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/notice.h"
+
 #include <QString>
 
 namespace pantrex {
 
-class Dialogs;
-struct PANTMOD;
+class Session;
 
 // Carrying products between two installations: the open product list is exported to its merge
 // file (its base name followed by ".mrg"), and a merge file placed beside it is imported.
 
-// Copies the open product list to its merge file, asks whether to move that file to the diskette
-// drive (the folder driveFolder; empty when the machine has none) and does so, asking again while
-// the drive is not ready. The product list is open on channel 1 again afterwards, whatever happened.
-void exportProducts(PANTMOD& pantmod, Dialogs& dialogs, const QString& driveFolder);
+// Copies the open product list to its merge file, with the product list's channel closed; open it
+// again with reopenProductList() afterwards, whatever happened. A file error comes back on failure.
+Notices exportToMergeFile(Session& session);
+// Moves the merge file to the diskette drive (the folder driveFolder; empty when the machine has
+// none). False when the drive is not ready: not there, not writable or full.
+bool moveMergeFileToDrive(Session& session, const QString& driveFolder);
+Notices reopenProductList(Session& session);
 
 struct ImportResult {
     enum class Outcome {
@@ -39,6 +43,6 @@ struct ImportResult {
 // merge file holds twice is added once. Existing products are never changed. Afterwards the merge
 // file is kept as "grocery.old" and removed. When a write fails midway, every product written so
 // far stays whole, the rest is not written and the merge file stays.
-ImportResult importMergeFile(PANTMOD& pantmod);
+ImportResult importMergeFile(Session& session);
 
 } // namespace pantrex
