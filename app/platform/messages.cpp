@@ -6,10 +6,10 @@ namespace pantrex {
 namespace {
 
 Dialogs::Answer showBox(Dialogs& dialogs, const QString& text, const QString& title, Dialogs::Buttons buttons,
-                        Dialogs::Icon icon, int defaultButton) {
+                        Dialogs::Icon icon, int defaultButton, bool titled = true) {
     Dialogs::Message box;
     box.text = text;
-    if (!title.isEmpty())
+    if (!title.isEmpty() || !titled)
         box.title = title;
     box.buttons = buttons;
     box.icon = icon;
@@ -46,8 +46,12 @@ Dialogs::Answer ask(Dialogs& dialogs, const QString& text, const QString& title,
     return showBox(dialogs, text, title, buttons, icon, defaultButton);
 }
 
+Dialogs::Answer askWithoutTitle(Dialogs& dialogs, const QString& text, Dialogs::Buttons buttons, Dialogs::Icon icon) {
+    return showBox(dialogs, text, QString(), buttons, icon, 0, false);
+}
+
 void show(Dialogs& dialogs, const Notice& notice) {
-    inform(dialogs, notice.text, notice.title, iconOf(notice.kind));
+    showBox(dialogs, notice.text, notice.title, Dialogs::Buttons::Ok, iconOf(notice.kind), 0, !notice.noTitle);
 }
 
 } // namespace pantrex
