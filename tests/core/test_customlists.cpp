@@ -292,11 +292,13 @@ void CustomListsTest::deleteList() {
         QFile::setPermissions(f.folder.filePath("pantrecp.dat"), QFile::ReadOwner);
     if (readOnly == "folder")
         QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QSignalSpy changed(f.session.get(), &Session::customListsChanged);
     const QStringList notices = lines(f.lists->deleteList(name30("Taco Night")));
     QFile::setPermissions(f.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(notices, told);
     QCOMPARE(f.custom(), deleted ? breakfast : all);
     QCOMPARE(f.session->customCount(), deleted ? 4 : 9);
+    QCOMPARE(changed.count(), deleted ? 1 : 0);
     QCOMPARE(f.folder.read("pantrecp.bak"), backup ? all : QByteArray());
     // Nothing half-written is left beside them.
     QCOMPARE(f.folder.files().filter("pantrecp"),
@@ -341,11 +343,13 @@ void CustomListsTest::removeItems() {
     PermissionsEnforced enforced;
     if (readOnly)
         QFile::setPermissions(f.folder.filePath("pantrecp.dat"), QFile::ReadOwner);
+    QSignalSpy changed(f.session.get(), &Session::customListsChanged);
     const CustomLists::ItemsOutcome outcome = f.lists->removeItems(chosen);
     QCOMPARE(int(outcome.result), result);
     QCOMPARE(lines(outcome.notices), told);
     QCOMPARE(f.custom(), records(left));
     QCOMPARE(f.session->customCount(), left.size());
+    QCOMPARE(changed.count(), left == fileThen ? 0 : 1);
     QVERIFY(!f.folder.exists("pantrecp.bak"));
 }
 
