@@ -6,6 +6,7 @@
 #include "customlists/customlistchooser.h"
 #include "customlists/customlistops.h"
 #include "mainwindow/pantrex1.h"
+#include "platform/hoverbutton.h"
 #include "state/pantmod.h"
 
 #include <QApplication>
@@ -74,9 +75,9 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     CustomListChooser* chooser = window.chooser();
 
-    report("opening the chooser (2 000 names)", measure(&window, [chooser](int) { chooser->choose(CustomMode::Get); }),
-           floor, 50);
-    const QList<QByteArray> names = pantmod.choosertext;
+    report("opening the chooser (2 000 names)",
+           measure(&window, [chooser](int) { chooser->choose(CustomListChooser::Mode::Get); }), floor, 50);
+    const QList<QByteArray> names = chooser->lists().catalog().names();
     // Another program adds a record each time: the whole file is read again, so this one may take the
     // time of reading the file on top of the others' limit.
     QFile other(folder.filePath(QStringLiteral("pantrecp.dat")));
@@ -88,37 +89,26 @@ int main(int argc, char** argv) {
                    [&](int) {
                        other.write(added);
                        other.flush();
-                       chooser->choose(CustomMode::Get);
+                       chooser->choose(CustomListChooser::Mode::Get);
                    }),
            floor, floor + 50);
     other.close();
 
-    auto chooseList = [&pantmod, &names](int run) { pantmod.chosenlist = names.at((run + 1) * 37 % names.size()); };
-    report("opening a list (50 items)",
-           measure(&window,
-                   [&](int run) {
-                       chooseList(run);
-                       chooser->showlistitems();
-                   }),
-           floor, 50);
-    report("previewing a list",
-           measure(&window,
-                   [&](int run) {
-                       chooseList(run);
-                       previewlist(pantmod, dialogs, chooser->catalog());
-                   }),
+    auto listOf = [&names](int run) { return names.at((run + 1) * 37 % names.size()); };
+    report("opening a list (50 items)", measure(&window, [&](int run) { chooser->showListItems(listOf(run)); }), floor,
+           50);
+    report("previewing a list", measure(&window, [&](int run) { previewList(chooser->lists(), dialogs, listOf(run)); }),
            floor, 50);
 
     // Getting a whole list onto the shopping list, a different list each time so that every item goes on.
     std::vector<double> times;
     for (int run = -1; run < Runs; ++run) {
-        chooser->choose(CustomMode::Get);
-        pantmod.chosenlist = names.at((run + 2) * 53 % names.size());
-        chooser->showlistitems();
-        chooser->List4->selectAll();
+        chooser->choose(CustomListChooser::Mode::Get);
+        chooser->showListItems(names.at((run + 2) * 53 % names.size()));
+        chooser->itemsView()->selectAll();
         QElapsedTimer timer;
         timer.start();
-        chooser->recdelcmdClick();
+        chooser->proceedButton()->click();
         window.repaint();
         QApplication::processEvents();
         if (run >= 0)

@@ -15,7 +15,11 @@ struct Notice {
     QString text;
     QString title;
     Kind kind = Kind::Plain;
+    // The box shows an empty title, not the program's name.
+    bool noTitle = false;
 
+    // A notice whose box has an empty title.
+    static Notice withoutTitle(const QString& text, Kind kind = Kind::Plain) { return {text, QString(), kind, true}; }
     // A file could not be used: the file layer's own words, as an error.
     static Notice fileError(const QString& error) { return {error, QString(), Kind::Error}; }
 };

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "customlistchooser.h"
 
-#include "customlists/customlistboxes.h"
+#include "core/session.h"
 #include "customlists/customlistops.h"
-#include "platform/rowtextmodel.h"
 #include "platform/hoverbutton.h"
-#include "state/pantmod.h"
+#include "platform/messages.h"
+#include "platform/rowtextmodel.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -23,22 +23,21 @@ struct ChooserTexts {
     Q_DECLARE_TR_FUNCTIONS(CustomListChooserTexts)
 };
 
-// What the last row's choice is kept as.
-const QString NeverMind = QStringLiteral("Never Mind");
+using Mode = CustomListChooser::Mode;
 
-QString promptRow(CustomMode mode) {
+QString promptRow(Mode mode) {
     switch (mode) {
-    case CustomMode::Delete:
+    case Mode::Delete:
         return ChooserTexts::tr("Select a list to delete...");
-    case CustomMode::Get:
+    case Mode::Get:
         return ChooserTexts::tr("Select a list to use...");
-    case CustomMode::Preview:
+    case Mode::Preview:
         return ChooserTexts::tr("Select a list to preview...");
-    case CustomMode::Add:
+    case Mode::Add:
         return ChooserTexts::tr("Select a list to add to...");
-    case CustomMode::Remove:
+    case Mode::Remove:
         return ChooserTexts::tr("Select a list to edit...");
-    case CustomMode::None:
+    case Mode::None:
         break;
     }
     return QString();
@@ -72,174 +71,182 @@ void startAtTop(QListView* list) {
 
 } // namespace
 
-CustomListChooser::CustomListChooser(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs) {
+CustomListChooser::CustomListChooser(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs), m_lists(session) {
     setObjectName(QStringLiteral("customlistchooser"));
     setAccessibleName(tr("Custom list chooser"));
-    List3 = chooserList(QStringLiteral("List3"), tr("Custom lists"), m_names, this);
-    setBackground(List3, QColor(255, 255, 224));
+    m_listNamesView = chooserList(QStringLiteral("List3"), tr("Custom lists"), m_nameRows, this);
+    setBackground(m_listNamesView, QColor(255, 255, 224));
     m_itemsPage = new QWidget(this);
-    List4 = chooserList(QStringLiteral("List4"), tr("Custom list items"), m_itemRows, m_itemsPage);
-    List4->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    recdelcmd = new HoverButton(QStringLiteral("recdelcmd"), tr("Proceed"), m_itemsPage);
+    m_itemsView = chooserList(QStringLiteral("List4"), tr("Custom list items"), m_itemRows, m_itemsPage);
+    m_itemsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_proceedButton = new HoverButton(QStringLiteral("recdelcmd"), tr("Proceed"), m_itemsPage);
     // The items keep their height whether or not the button shows, so no row moves under the pointer.
-    QSizePolicy keepPlace = recdelcmd->sizePolicy();
+    QSizePolicy keepPlace = m_proceedButton->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
-    recdelcmd->setSizePolicy(keepPlace);
-    recdelcmd->hide();
+    m_proceedButton->setSizePolicy(keepPlace);
+    m_proceedButton->hide();
 
     auto* itemsLayout = new QVBoxLayout(m_itemsPage);
     itemsLayout->setContentsMargins(0, 0, 0, 0);
-    itemsLayout->addWidget(List4, 1);
-    itemsLayout->addWidget(recdelcmd);
+    itemsLayout->addWidget(m_itemsView, 1);
+    itemsLayout->addWidget(m_proceedButton);
     m_pages = new QStackedLayout(this);
-    m_pages->addWidget(List3);
+    m_pages->addWidget(m_listNamesView);
     m_pages->addWidget(m_itemsPage);
 
-    connect(List3, &QListView::clicked, this, [this](const QModelIndex& index) { List3Click(index.row()); });
-    connect(List4, &QListView::clicked, this, [this](const QModelIndex& index) { List4Click(index.row()); });
-    connect(recdelcmd, &QPushButton::clicked, this, &CustomListChooser::recdelcmdClick);
-    List3->installEventFilter(this);
-    List4->installEventFilter(this);
+    connect(m_listNamesView, &QListView::clicked, this,
+            [this](const QModelIndex& index) { listNameClicked(index.row()); });
+    connect(m_itemsView, &QListView::clicked, this, [this](const QModelIndex& index) { itemClicked(index.row()); });
+    connect(m_proceedButton, &QPushButton::clicked, this, &CustomListChooser::proceed);
+    m_listNamesView->installEventFilter(this);
+    m_itemsView->installEventFilter(this);
 }
 
 void CustomListChooser::setProductSelection(std::function<QList<qint64>()> selection) {
     m_productSelection = std::move(selection);
 }
 
-void CustomListChooser::choose(CustomMode mode) {
-    m_pantmod.custommode = mode;
-    showlistnames();
+void CustomListChooser::setSavedCaption(std::function<QString()> caption) {
+    m_savedCaption = std::move(caption);
 }
 
-void CustomListChooser::showlistnames() {
-    if (!loadcustomlists(m_pantmod, m_dialogs, m_catalog))
-        return;
-    if (m_pantmod.session.customCount() == 0) {
-        say(m_dialogs, tr("No lists on file!"));
-        // Items left on screen from another mode must not be acted on in this one.
-        if (m_page == Page::Items)
-            leavecustommode();
+void CustomListChooser::choose(Mode mode) {
+    m_mode = mode;
+    showListNames();
+}
+
+void CustomListChooser::showListNames() {
+    if (const std::optional<Notice> failed = m_lists.load()) {
+        report(m_dialogs, *failed);
         return;
     }
-    m_pantmod.choosertext = m_catalog.names();
-    const QString prompt = promptRow(m_pantmod.custommode);
+    if (m_session.customCount() == 0) {
+        report(m_dialogs, Notice::withoutTitle(tr("No lists on file!")));
+        // Items left on screen from another mode must not be acted on in this one.
+        if (m_page == Page::Items)
+            leaveCustomMode();
+        return;
+    }
+    m_listNames = m_lists.catalog().names();
+    const QString prompt = promptRow(m_mode);
     const QString neverMind = tr("Never Mind");
-    const QList<QByteArray>& names = m_pantmod.choosertext;
+    const QList<QByteArray>& names = m_listNames;
     const int rows = int(names.size()) + 2;
-    m_names->reset(rows, [prompt, neverMind, names, rows](int row) {
+    m_nameRows->reset(rows, [prompt, neverMind, names, rows](int row) {
         if (row == 0)
             return prompt;
         return row == rows - 1 ? neverMind : shownText(names.at(row - 1));
     });
     showPage(Page::Names);
-    startAtTop(List3);
+    startAtTop(m_listNamesView);
     //: The shopping list's caption while a custom list is chosen.
     Q_EMIT headingRequested(tr("Select"));
 }
 
-void CustomListChooser::List3Click(int row) {
-    const int rows = m_names->rowCount();
+void CustomListChooser::listNameClicked(int row) {
+    const int rows = m_nameRows->rowCount();
     // The prompt row names no list: a click on it leaves the chooser as it is.
     if (m_page != Page::Names || row <= 0 || row >= rows)
         return;
     if (row == rows - 1) {
-        m_pantmod.chosenlist = NeverMind.toLatin1();
-        closechooser();
+        m_chosenList.clear();
+        closeChooser();
         return;
     }
-    m_pantmod.chosenlist = m_pantmod.choosertext.at(row - 1);
-    const QString name = shownText(m_pantmod.chosenlist);
-    switch (m_pantmod.custommode) {
-    case CustomMode::Delete:
+    m_chosenList = m_listNames.at(row - 1);
+    switch (m_mode) {
+    case Mode::Delete:
         showPage(Page::Closed);
-        deletelist(m_pantmod, m_dialogs);
-        Q_EMIT headingRequested(m_pantmod.savedcaption);
+        deleteList(m_lists, m_dialogs, m_chosenList);
+        Q_EMIT headingRequested(savedCaption());
         break;
-    case CustomMode::Preview:
-        closechooser();
-        previewlist(m_pantmod, m_dialogs, m_catalog);
+    case Mode::Preview:
+        closeChooser();
+        previewList(m_lists, m_dialogs, m_chosenList);
         break;
-    case CustomMode::Add:
-        closechooser();
-        addtolist(m_pantmod, m_dialogs, m_productSelection ? m_productSelection() : QList<qint64>());
+    case Mode::Add:
+        closeChooser();
+        addToList(m_lists, m_dialogs, m_chosenList, m_productSelection ? m_productSelection() : QList<qint64>());
         break;
-    case CustomMode::Remove:
-        showlistitems();
+    case Mode::Remove:
+        fillItems();
         //: The %1 of "Select item(s) to %1, then press...".
         showInstructions(tr("remove"));
-        Q_EMIT headingRequested(name);
+        Q_EMIT headingRequested(shownText(m_chosenList));
         break;
-    case CustomMode::Get:
-        showlistitems();
-        recdelcmd->show();
+    case Mode::Get:
+        fillItems();
+        m_proceedButton->show();
         //: The shopping list's caption while custom items are chosen for it.
         Q_EMIT headingRequested(tr("Get"));
         //: The %1 of "Select item(s) to %1, then press...".
         showInstructions(tr("buy"));
         break;
-    case CustomMode::None:
+    case Mode::None:
         break;
     }
 }
 
 void CustomListChooser::showInstructions(const QString& verb) {
-    say(m_dialogs, tr("Select item(s) to %1, then press the\"Proceed\" button\nOR click \"Never Mind\" (at the "
-                      "bottom of the list) to quit.")
-                       .arg(verb));
+    report(m_dialogs, Notice::withoutTitle(tr("Select item(s) to %1, then press the\"Proceed\" button\nOR click "
+                                                     "\"Never Mind\" (at the bottom of the list) to quit.")
+                                                      .arg(verb)));
 }
 
-void CustomListChooser::showlistitems() {
-    const bool loaded = loadcustomlists(m_pantmod, m_dialogs, m_catalog);
-    m_items = loaded ? m_catalog.items(m_pantmod.chosenlist) : QList<ListItem>();
-    m_pantmod.choosertext.clear();
-    m_pantmod.itemrecnos.clear();
-    for (const ListItem& item : std::as_const(m_items)) {
-        m_pantmod.choosertext.append(item.text);
-        m_pantmod.itemrecnos.append(item.recno);
-    }
-    const QList<QByteArray>& texts = m_pantmod.choosertext;
-    const int rows = int(texts.size()) + 1;
-    const QString neverMind = tr("Never Mind");
-    m_itemRows->reset(
-        rows, [texts, neverMind, rows](int row) { return row == rows - 1 ? neverMind : shownText(texts.at(row)); });
-    const bool getting = m_pantmod.custommode == CustomMode::Get;
-    setBackground(List4, getting ? QColor(192, 255, 255) : QColor(255, 192, 192));
-    recdelcmd->hide();
+void CustomListChooser::showListItems(const QByteArray& listName) {
+    m_chosenList = listName;
+    fillItems();
+}
+
+void CustomListChooser::fillItems() {
+    const std::optional<Notice> failed = m_lists.load();
+    if (failed)
+        report(m_dialogs, *failed);
+    m_items = failed ? QList<ListItem>() : m_lists.catalog().items(m_chosenList);
+    QList<QString> texts;
+    texts.reserve(m_items.size() + 1);
+    for (const ListItem& item : std::as_const(m_items))
+        texts.append(shownText(item.text));
+    texts.append(tr("Never Mind"));
+    m_itemRows->reset(int(texts.size()), [texts](int row) { return texts.at(row); });
+    const bool getting = m_mode == Mode::Get;
+    setBackground(m_itemsView, getting ? QColor(192, 255, 255) : QColor(255, 192, 192));
+    m_proceedButton->hide();
     showPage(Page::Items);
-    startAtTop(List4);
+    startAtTop(m_itemsView);
 }
 
-void CustomListChooser::List4Click(int row) {
+void CustomListChooser::itemClicked(int row) {
     const int rows = m_itemRows->rowCount();
     if (m_page != Page::Items || row < 0 || row >= rows)
         return;
     if (row == rows - 1) {
         forgetItems();
-        closechooser();
+        closeChooser();
         return;
     }
-    recdelcmd->show();
+    m_proceedButton->show();
 }
 
-void CustomListChooser::recdelcmdClick() {
+void CustomListChooser::proceed() {
     const QList<ListItem> chosen = chosenItems();
-    const bool getting = m_pantmod.custommode == CustomMode::Get;
-    switch (getting ? getitems(m_pantmod, m_dialogs, chosen) : removeitems(m_pantmod, m_dialogs, chosen)) {
+    const bool getting = m_mode == Mode::Get;
+    switch (getting ? getItems(m_lists, m_dialogs, chosen) : removeItems(m_lists, m_dialogs, chosen)) {
     case AfterProceed::KeepChooser:
         break;
     case AfterProceed::CloseChooser:
-        closechooser();
+        closeChooser();
         break;
     case AfterProceed::CloseAndReloadShoppingList:
-        closechooser();
+        closeChooser();
         Q_EMIT shoppingListChanged();
         break;
     case AfterProceed::ReloadItems:
         // The file changed without its size or times telling: read it whole again.
-        m_catalog.forget();
-        showlistitems();
-        recdelcmd->setVisible(getting);
+        m_lists.catalog().forget();
+        fillItems();
+        m_proceedButton->setVisible(getting);
         break;
     }
 }
@@ -247,7 +254,7 @@ void CustomListChooser::recdelcmdClick() {
 // The selected item rows in row order; the "Never Mind" row stands for no record.
 QList<ListItem> CustomListChooser::chosenItems() const {
     QList<int> rows;
-    for (const QModelIndex& index : List4->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : m_itemsView->selectionModel()->selectedIndexes())
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     QList<ListItem> chosen;
@@ -258,32 +265,34 @@ QList<ListItem> CustomListChooser::chosenItems() const {
     return chosen;
 }
 
-void CustomListChooser::closechooser() {
-    recdelcmd->hide();
+QString CustomListChooser::savedCaption() const {
+    return m_savedCaption ? m_savedCaption() : QString();
+}
+
+void CustomListChooser::closeChooser() {
+    m_proceedButton->hide();
     showPage(Page::Closed);
-    Q_EMIT headingRequested(m_pantmod.savedcaption);
+    Q_EMIT headingRequested(savedCaption());
 }
 
 void CustomListChooser::forgetItems() {
-    m_pantmod.choosertext.clear();
-    m_pantmod.itemrecnos.clear();
-    m_pantmod.custommode = CustomMode::None;
+    m_mode = Mode::None;
     m_items.clear();
 }
 
-void CustomListChooser::leavecustommode() {
+void CustomListChooser::leaveCustomMode() {
     if (m_page == Page::Names)
-        closechooser();
+        closeChooser();
     if (m_page == Page::Items) {
         forgetItems();
-        closechooser();
+        closeChooser();
     }
 }
 
 void CustomListChooser::showPage(Page page) {
     m_page = page;
     if (page == Page::Names)
-        m_pages->setCurrentWidget(List3);
+        m_pages->setCurrentWidget(m_listNamesView);
     else if (page == Page::Items)
         m_pages->setCurrentWidget(m_itemsPage);
     Q_EMIT placeRequested(page != Page::Closed);
@@ -292,7 +301,7 @@ void CustomListChooser::showPage(Page page) {
 // Arrow keys move as in any list; Enter or Space on a row does what a click on it does. Other keys,
 // Esc among them, keep their meaning in the main window.
 bool CustomListChooser::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || (watched != List3 && watched != List4))
+    if (event->type() != QEvent::KeyPress || (watched != m_listNamesView && watched != m_itemsView))
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     return rowKey(static_cast<QListView*>(watched), key->key(), key->modifiers());
@@ -312,10 +321,10 @@ bool CustomListChooser::rowKey(QListView* list, int key, Qt::KeyboardModifiers m
         selection->select(current, QItemSelectionModel::ClearAndSelect);
     else if (!selection->isSelected(current))
         selection->select(current, QItemSelectionModel::Select);
-    if (list == List3)
-        List3Click(current.row());
+    if (list == m_listNamesView)
+        listNameClicked(current.row());
     else
-        List4Click(current.row());
+        itemClicked(current.row());
     return true;
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "customlists/customlistcatalog.h"
+#include "core/customlists.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QWidget>
 
@@ -16,8 +17,7 @@ namespace pantrex {
 class Dialogs;
 class HoverButton;
 class RowTextModel;
-enum class CustomMode;
-struct PANTMOD;
+class Session;
 
 // The custom list chooser: the stored list names (List3), a chosen list's items (List4) and the
 // button that acts on the selected items (recdelcmd). It takes the shopping list's place while a
@@ -26,36 +26,29 @@ class CustomListChooser : public QWidget {
     Q_OBJECT
 
 public:
-    CustomListChooser(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent = nullptr);
+    // What the chooser is choosing a list for.
+    enum class Mode { None, Delete, Preview, Add, Remove, Get };
+
+    CustomListChooser(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Where the products to add to a list come from: their record numbers, in row order.
     void setProductSelection(std::function<QList<qint64>()> selection);
+    // The caption the shopping list's heading goes back to when the chooser closes.
+    void setSavedCaption(std::function<QString()> caption);
 
     // A chooser command of the Custom lists menu: sets the mode and shows the list names.
-    void choose(CustomMode mode);
-    // Fills List3 with the prompt row of the mode, the distinct list names and "Never Mind".
-    void showlistnames();
-    // Fills List4 with the items of chosenlist and "Never Mind".
-    void showlistitems();
-    // Gives the shopping list its place and heading back.
-    void closechooser();
+    void choose(Mode mode);
+    // Shows the items of the named list (as stored) for the mode's work on them.
+    void showListItems(const QByteArray& listName);
     // Ends custom-list mode, as when another shopping list is opened or created.
-    void leavecustommode();
+    void leaveCustomMode();
 
-    // What a click (or Enter or Space) on a row does.
-    void List3Click(int row);
-    void List4Click(int row);
-    void recdelcmdClick();
+    // The custom lists, for the commands that work on them without the chooser.
+    CustomLists& lists() { return m_lists; }
 
-    // The lists as last read, for the operations that show and check names.
-    CustomListCatalog& catalog() { return m_catalog; }
-
-    bool choosingList() const { return m_page == Page::Names; }
-    bool choosingItems() const { return m_page == Page::Items; }
-
-    QListView* List3;
-    QListView* List4;
-    HoverButton* recdelcmd;
+    QListView* listNamesView() const { return m_listNamesView; }
+    QListView* itemsView() const { return m_itemsView; }
+    HoverButton* proceedButton() const { return m_proceedButton; }
 
 Q_SIGNALS:
     // Take the shopping list's place (true) or give it back (false).
@@ -71,21 +64,37 @@ protected:
 private:
     enum class Page { Closed, Names, Items };
 
+    void showListNames();
+    void fillItems();
+    void closeChooser();
+    void listNameClicked(int row);
+    void itemClicked(int row);
+    void proceed();
     void showPage(Page page);
     void showInstructions(const QString& verb);
     void forgetItems();
     QList<ListItem> chosenItems() const;
+    QString savedCaption() const;
     bool rowKey(QListView* list, int key, Qt::KeyboardModifiers modifiers);
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
+    CustomLists m_lists;
     std::function<QList<qint64>()> m_productSelection;
-    RowTextModel* m_names;
+    std::function<QString()> m_savedCaption;
+    QListView* m_listNamesView;
+    QListView* m_itemsView;
+    HoverButton* m_proceedButton;
+    RowTextModel* m_nameRows;
     RowTextModel* m_itemRows;
     QStackedLayout* m_pages;
     QWidget* m_itemsPage;
     Page m_page = Page::Closed;
-    CustomListCatalog m_catalog;
+    Mode m_mode = Mode::None;
+    // The list the last click chose, as stored (all 30 bytes, zero bytes as blanks).
+    QByteArray m_chosenList;
+    // The distinct list names behind the List3 rows: name i is the row after the prompt row.
+    QList<QByteArray> m_listNames;
     // The chosen list's records behind the List4 rows, as they were read.
     QList<ListItem> m_items;
 };

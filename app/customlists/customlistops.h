@@ -1,30 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "customlists/customlistcatalog.h"
-
+#include <QByteArrayView>
 #include <QList>
 
 namespace pantrex {
 
+class CustomLists;
 class Dialogs;
-struct PANTMOD;
+struct ListItem;
 
-// The custom-list operations. Each takes what it needs (the selected products' record numbers in
-// the product file, in row order; the chosen items; the lists as last read, for showing and
-// checking names) and writes at once; a failure writes nothing more and says why.
+// The Custom lists menu's commands as the windows give them: each asks its questions in boxes, in
+// the order the program always has, lets the custom lists do the work and shows what they tell.
 
-// Makes a new list of the selected products (at least two) under a name the user types.
-void createlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog, const QList<qint64>& selectedProducts);
-// Appends the selected products to the list chosenlist names.
-void addtolist(PANTMOD& pantmod, Dialogs& dialogs, const QList<qint64>& selectedProducts);
-// Removes every record of the list chosenlist names, after a copy of the file went to
-// "pantrecp.bak".
-void deletelist(PANTMOD& pantmod, Dialogs& dialogs);
-// Shows the items of the list chosenlist names in a box.
-void previewlist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog);
-// Stores the whole shopping list as a custom list, each item with its unit price.
-void saveshoplist(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog);
+// Makes a new list of the selected products (record numbers in the product file, in row order)
+// under a name the user types.
+void createList(CustomLists& lists, Dialogs& dialogs, const QList<qint64>& selectedProducts);
+// Appends the selected products to the named list, once the user agrees.
+void addToList(CustomLists& lists, Dialogs& dialogs, QByteArrayView listName, const QList<qint64>& selectedProducts);
+// Deletes the named list, once the user agrees.
+void deleteList(CustomLists& lists, Dialogs& dialogs, QByteArrayView listName);
+// Shows the named list's items in a box.
+void previewList(CustomLists& lists, Dialogs& dialogs, QByteArrayView listName);
+// Stores the whole shopping list as a custom list under a name the user types.
+void saveShoppingList(CustomLists& lists, Dialogs& dialogs);
 
 // What the chooser does once "Proceed" has done its work.
 enum class AfterProceed {
@@ -34,9 +33,9 @@ enum class AfterProceed {
     ReloadItems,                // the file changed under the rows: they were stale, and nothing was written
 };
 
-// Removes the chosen items' records from the file; every other record keeps its place in order.
-AfterProceed removeitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>& chosen);
-// Puts the chosen items on the shopping list, quantity 1, except those already on it.
-AfterProceed getitems(PANTMOD& pantmod, Dialogs& dialogs, const QList<ListItem>& chosen);
+// Removes the chosen items from their list, once the user agrees.
+AfterProceed removeItems(CustomLists& lists, Dialogs& dialogs, const QList<ListItem>& chosen);
+// Puts the chosen items on the shopping list, once the user agrees.
+AfterProceed getItems(CustomLists& lists, Dialogs& dialogs, const QList<ListItem>& chosen);
 
 } // namespace pantrex

@@ -49,7 +49,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     central->setObjectName(QStringLiteral("background"));
     m_productView = new ProductView(m_pantmod, m_dialogs, central);
     m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
-    m_chooser = new CustomListChooser(m_pantmod, m_dialogs, central);
+    m_chooser = new CustomListChooser(m_pantmod.session, m_dialogs, central);
     m_pantadd = new pantadd(m_pantmod, m_dialogs, this);
     m_shoppingList->setChooser(m_chooser);
 
@@ -174,9 +174,10 @@ void pantrex1::buildHints() {
                        {list->foodoncmd});
     m_hints->addButton(list->clearlistcmd, tr("Erase your shopping list."));
     m_hints->addButton(list->printlistcmd, tr("Print your shopping list."));
-    m_hints->addButton(m_chooser->recdelcmd, tr("Perform the chosen action on the selected items above."));
-    for (QWidget* quiet : std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->list2, list->costlbl,
-                                                          view->pricelbl, m_chooser->List3, m_chooser->List4})
+    m_hints->addButton(m_chooser->proceedButton(), tr("Perform the chosen action on the selected items above."));
+    for (QWidget* quiet :
+         std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->list2, list->costlbl, view->pricelbl,
+                                         m_chooser->listNamesView(), m_chooser->itemsView()})
         m_hints->addQuiet(quiet);
     QWidget* footer = centralWidget()->findChild<QWidget*>(QStringLiteral("footer"));
     for (QWidget* background :

@@ -24,6 +24,7 @@ void pantrex1::connectCustomLists() {
         return records;
     };
     chooser->setProductSelection(selectedProducts);
+    chooser->setSavedCaption([this] { return m_pantmod.savedcaption; });
     connect(chooser, &CustomListChooser::placeRequested, list, &ShoppingListPanel::showChooser);
     connect(chooser, &CustomListChooser::headingRequested, list->listlbl, &QLabel::setText);
     connect(chooser, &CustomListChooser::shoppingListChanged, list, &ShoppingListPanel::fillshoplist);
@@ -32,18 +33,18 @@ void pantrex1::connectCustomLists() {
         if (QAction* item = recipemenu->findChild<QAction*>(QLatin1String(name)))
             connect(item, &QAction::triggered, this, handler);
     };
-    onItem("recmakecmd",
-           [this, selectedProducts] { createlist(m_pantmod, m_dialogs, m_chooser->catalog(), selectedProducts()); });
-    onItem("recaddcmd", [chooser] { chooser->choose(CustomMode::Add); });
-    onItem("receditcmd", [chooser] { chooser->choose(CustomMode::Remove); });
-    onItem("recpreview", [chooser] { chooser->choose(CustomMode::Preview); });
-    onItem("recgetcmd", [chooser] { chooser->choose(CustomMode::Get); });
-    onItem("recdelete", [chooser] { chooser->choose(CustomMode::Delete); });
-    onItem("saveshopcmd", [this] { saveshoplist(m_pantmod, m_dialogs, m_chooser->catalog()); });
+    using Mode = CustomListChooser::Mode;
+    onItem("recmakecmd", [this, selectedProducts] { createList(m_chooser->lists(), m_dialogs, selectedProducts()); });
+    onItem("recaddcmd", [chooser] { chooser->choose(Mode::Add); });
+    onItem("receditcmd", [chooser] { chooser->choose(Mode::Remove); });
+    onItem("recpreview", [chooser] { chooser->choose(Mode::Preview); });
+    onItem("recgetcmd", [chooser] { chooser->choose(Mode::Get); });
+    onItem("recdelete", [chooser] { chooser->choose(Mode::Delete); });
+    onItem("saveshopcmd", [this] { saveShoppingList(m_chooser->lists(), m_dialogs); });
 }
 
 void pantrex1::leavecustommode() {
-    m_chooser->leavecustommode();
+    m_chooser->leaveCustomMode();
 }
 
 } // namespace pantrex

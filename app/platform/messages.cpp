@@ -46,7 +46,8 @@ Dialogs::Answer ask(Dialogs& dialogs, const QString& text, const QString& title,
 }
 
 void report(Dialogs& dialogs, const Notice& notice) {
-    inform(dialogs, notice.text, notice.title.isEmpty() ? Dialogs::programTitle() : notice.title, iconOf(notice.kind));
+    const QString title = notice.noTitle ? QString() : notice.title.isEmpty() ? Dialogs::programTitle() : notice.title;
+    inform(dialogs, notice.text, title, iconOf(notice.kind));
 }
 
 void report(Dialogs& dialogs, const Notices& notices) {

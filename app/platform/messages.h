@@ -20,7 +20,7 @@ void warn(Dialogs& dialogs, const QString& text, const QString& title = Dialogs:
 Dialogs::Answer ask(Dialogs& dialogs, const QString& text, const QString& title, Dialogs::Buttons buttons,
                     Dialogs::Icon icon = Dialogs::Icon::Question, int defaultButton = 0);
 // What an operation of the core has to say, as a box with an OK button (an empty title is the
-// program's name).
+// program's name, unless the notice asks for none).
 void report(Dialogs& dialogs, const Notice& notice);
 // Each of them in turn.
 void report(Dialogs& dialogs, const Notices& notices);

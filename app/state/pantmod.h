@@ -10,9 +10,6 @@
 
 namespace pantrex {
 
-// What the custom list chooser is choosing a list for.
-enum class CustomMode { None, Delete, Preview, Add, Remove, Get };
-
 // The values every window of the program shares for the whole run: the open files and their
 // counts, the filters, the mode flags and the tables that tie list rows to records. main() owns
 // one; each window gets a reference. Row tables are indexed by list row position (row 0 first).
@@ -63,17 +60,6 @@ struct PANTMOD {
     int hoverflag = 0;        // 1 while some button has the hover look
     bool searchfocus = false; // set while the search box has (or was clicked into) the focus
     QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
-
-    // What the custom list chooser is choosing for.
-    CustomMode custommode = CustomMode::None;
-    // The text of the list row clicked last, in the code page: a list name as shown (all 30 bytes,
-    // any zero bytes as blanks) or "Never Mind".
-    QByteArray chosenlist;
-    // The chooser's rows: the distinct list names while a list is chosen (name i is the row after
-    // the prompt row), then the chosen list's item texts (40 bytes each) in row order, with the
-    // record number in "pantrecp.dat" behind each item row.
-    QList<QByteArray> choosertext;
-    QList<qint64> itemrecnos;
 };
 
 } // namespace pantrex

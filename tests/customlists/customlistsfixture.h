@@ -62,6 +62,17 @@ inline void clickRow(QAbstractItemView* view, int row, Qt::KeyboardModifiers mod
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
 }
 
+// The chooser's controls, found as a user's tools find them: by their names.
+inline QListView* listNames(const QWidget* chooser) {
+    return chooser->findChild<QListView*>(QStringLiteral("List3"));
+}
+inline QListView* listItems(const QWidget* chooser) {
+    return chooser->findChild<QListView*>(QStringLiteral("List4"));
+}
+inline HoverButton* proceedButton(const QWidget* chooser) {
+    return chooser->findChild<HoverButton*>(QStringLiteral("recdelcmd"));
+}
+
 inline void triggerMenu(pantrex1& window, const char* item) {
     window.recipemenu->findChild<QAction*>(QLatin1String(item))->trigger();
 }
@@ -69,7 +80,7 @@ inline void triggerMenu(pantrex1& window, const char* item) {
 // Opens the chooser with a menu item and clicks the row of the named list.
 inline void chooseList(MainWindowFixture& f, const char* item, const QString& list) {
     triggerMenu(*f.window, item);
-    QListView* names = f.window->chooser()->List3;
+    QListView* names = listNames(f.window->chooser());
     const int row = int(rowsOf(names).indexOf(list.leftJustified(30)));
     QVERIFY2(row > 0, qPrintable(list));
     clickRow(names, row);
@@ -84,6 +95,9 @@ inline void selectProducts(ProductView* view, const QList<int>& rows) {
 // A main window over a folder holding these custom lists (and shopping list and products, when given).
 struct CustomListsFixture : MainWindowFixture {
     CustomListChooser* chooser = nullptr;
+    QListView* names = nullptr;
+    QListView* items = nullptr;
+    HoverButton* proceed = nullptr;
     ShoppingListPanel* list = nullptr;
     // The shopping list's heading as the window opened.
     QString caption;
@@ -94,6 +108,9 @@ struct CustomListsFixture : MainWindowFixture {
         folder.write("grocery.dat", products);
         load();
         chooser = window->chooser();
+        names = listNames(chooser);
+        items = listItems(chooser);
+        proceed = proceedButton(chooser);
         list = window->shoppingList();
         caption = list->listlbl->text();
     }

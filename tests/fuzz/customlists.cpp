@@ -3,7 +3,7 @@
 // once, in byte order, and for a name exactly the records of its list, in item order.
 #include "fuzzsupport.h"
 
-#include "customlists/customlistcatalog.h"
+#include "core/customlistcatalog.h"
 #include "data/ansitext.h"
 #include "data/filechannels.h"
 

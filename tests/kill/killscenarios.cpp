@@ -196,16 +196,16 @@ void exportProducts(KillRun& run) {
 void removeCustomItems(KillRun& run) {
     triggerMenu(run.window, "receditcmd");
     CustomListChooser* chooser = run.window.chooser();
-    clickRow(chooser->List3, rowOf(chooser->List3, name30("Taco Night")));
-    clickRow(chooser->List4, 0);
-    clickRow(chooser->List4, 2, Qt::ControlModifier);
-    chooser->recdelcmd->click();
+    clickRow(listNames(chooser), rowOf(listNames(chooser), name30("Taco Night")));
+    clickRow(listItems(chooser), 0);
+    clickRow(listItems(chooser), 2, Qt::ControlModifier);
+    proceedButton(chooser)->click();
 }
 
 void deleteCustomList(KillRun& run) {
     triggerMenu(run.window, "recdelete");
     CustomListChooser* chooser = run.window.chooser();
-    clickRow(chooser->List3, rowOf(chooser->List3, name30("Breakfast")));
+    clickRow(listNames(chooser), rowOf(listNames(chooser), name30("Breakfast")));
 }
 
 void savePrintChoices(KillRun& run) {

@@ -197,8 +197,8 @@ void MainWindowControlsTest::hoverHints() {
     if (button == QStringLiteral("recdelcmd")) {
         // The items of a custom list, with the button to act on those selected.
         window->shoppingList()->showChooser(true);
-        window->chooser()->showlistitems();
-        window->chooser()->recdelcmd->show();
+        window->chooser()->showListItems(QByteArray());
+        window->chooser()->proceedButton()->show();
     }
     auto* hovered = window->findChild<HoverButton*>(button);
     QVERIFY(hovered && hovered->isVisible());

@@ -231,9 +231,9 @@ void TestTranslations::customListChooserModes() {
     CustomListChooser* chooser = f.window->chooser();
     for (const char* mode : {"recdelete", "recpreview", "recaddcmd", "receditcmd", "recgetcmd"}) {
         f.action(mode)->trigger();
-        QVERIFY2(chooser->List3->isVisible(), mode);
+        QVERIFY2(listNames(chooser)->isVisible(), mode);
         VERIFY_TRANSLATED(untranslated(shownTexts(f.window.get()), ListData, data));
-        clickRow(chooser->List3, 1);
+        clickRow(listNames(chooser), 1);
         VERIFY_TRANSLATED(untranslated(shownTexts(f.window.get()), ListData, data));
         VERIFY_TRANSLATED(f.dialogs.escaped(data));
         f.window->leavecustommode();

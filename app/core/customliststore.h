@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/notice.h"
 #include "data/records.h"
 
 #include <QByteArray>
@@ -12,9 +13,8 @@
 
 namespace pantrex {
 
-class Dialogs;
 class RecordFile;
-struct PANTMOD;
+class Session;
 
 // "pantrecp.dat" holds every custom list: one record per item, the list's name in each. A list is
 // all the records that carry its name; new records always go at the end, so the records of a list
@@ -22,12 +22,6 @@ struct PANTMOD;
 
 extern const QString& CustomListFile;   // "pantrecp.dat"
 extern const QString& CustomListBackup; // "pantrecp.bak", the file as it was before the last deletion
-
-// Opens the file afresh on channel 5 (a missing file is created empty) and sets customcount from
-// its length. On failure the user is told why and nullptr comes back.
-RecordFile* opencustomfile(PANTMOD& pantmod, Dialogs& dialogs);
-// Every record of the open file; on failure the user is told why and nothing comes back.
-std::optional<QList<Record>> readCustomRecords(RecordFile& file, Dialogs& dialogs);
 
 // A stored field as the user sees it: zero bytes, which no list or box can show, as blanks.
 QString shownText(QByteArrayView field);
@@ -65,14 +59,28 @@ QByteArray propercase(QByteArrayView text);
 // the unused field zero bytes.
 Record customRecord(QByteArrayView listName, QByteArrayView item, QByteArrayView price, QByteArrayView category);
 
-// Appends the records in order, customcount following. Stops at the first failure, after telling
-// the user why; returns how many were written.
-qsizetype appendCustomRecords(PANTMOD& pantmod, Dialogs& dialogs, RecordFile& file, const QList<Record>& records);
+// The custom lists' file on channel 5 of a session. Every step keeps the session's custom record
+// count up to date; a step that fails adds the message to show to notices and goes no further.
+class CustomListStore {
+public:
+    explicit CustomListStore(Session& session) : m_session(session) {}
 
-// Replaces the whole file with these records in one atomic step; customcount follows. On failure
-// the old file stays whole and the user is told so, in the file layer's words followed by unchanged
-// ("The list was not deleted.").
-bool rewriteCustomFile(PANTMOD& pantmod, Dialogs& dialogs, RecordFile& file, const QList<Record>& kept,
-                       const QString& unchanged);
+    // Opens the file afresh (a missing file is created empty); nullptr when it cannot be opened.
+    RecordFile* open(QList<Notice>& notices);
+    // The file as it is open now on channel 5, if it is.
+    RecordFile* file() const;
+    void close();
+    // Every record of the open file.
+    std::optional<QList<Record>> readAll(RecordFile& file, QList<Notice>& notices) const;
+    // Appends the records in order and stops at the first failure; returns how many were written.
+    qsizetype append(RecordFile& file, const QList<Record>& records, QList<Notice>& notices);
+    // Replaces the whole file with these records in one atomic step. On failure the old file stays
+    // whole and the notice says so, in the file layer's words followed by unchanged ("The list was
+    // not deleted.").
+    bool rewrite(RecordFile& file, const QList<Record>& kept, const QString& unchanged, QList<Notice>& notices);
+
+private:
+    Session& m_session;
+};
 
 } // namespace pantrex

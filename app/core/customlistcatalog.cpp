@@ -3,8 +3,6 @@
 
 #include "data/displaysort.h"
 #include "data/filechannels.h"
-#include "platform/dialogs.h"
-#include "state/pantmod.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -104,16 +102,6 @@ bool CustomListCatalog::contains(QByteArrayView listName) const {
         if (matcher.matches(nameOf(n)))
             return true;
     }
-    return false;
-}
-
-bool loadcustomlists(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog) {
-    if (!opencustomfile(pantmod, dialogs))
-        return false;
-    QString error;
-    if (catalog.refresh(pantmod.session.files(), error))
-        return true;
-    showFileError(dialogs, error);
     return false;
 }
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "customliststore.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
-#include "platform/dialogs.h"
-#include "state/pantmod.h"
 
 namespace pantrex {
 
@@ -29,24 +28,6 @@ QByteArrayView shownTrimmed(QByteArrayView name) {
 
 QByteArray shownKey(QByteArrayView text) {
     return shownTrimmed(text).toByteArray().replace('\0', ' ');
-}
-
-RecordFile* opencustomfile(PANTMOD& pantmod, Dialogs& dialogs) {
-    pantmod.session.files().close(CustomListChannel);
-    RecordFile* file = pantmod.session.files().open(CustomListChannel, CustomListFile, CustomListRecord::Length);
-    if (!file) {
-        showFileError(dialogs, pantmod.session.files().errorString());
-        return nullptr;
-    }
-    pantmod.session.setCustomCount(file->count());
-    return file;
-}
-
-std::optional<QList<Record>> readCustomRecords(RecordFile& file, Dialogs& dialogs) {
-    std::optional<QList<Record>> records = file.readAll();
-    if (!records)
-        showFileError(dialogs, file.errorString());
-    return records;
 }
 
 QString shownText(QByteArrayView field) {
@@ -109,29 +90,61 @@ Record customRecord(QByteArrayView listName, QByteArrayView item, QByteArrayView
     return record;
 }
 
-qsizetype appendCustomRecords(PANTMOD& pantmod, Dialogs& dialogs, RecordFile& file, const QList<Record>& records) {
+RecordFile* CustomListStore::open(QList<Notice>& notices) {
+    close();
+    RecordFile* file = m_session.files().open(CustomListChannel, CustomListFile, CustomListRecord::Length);
+    if (!file) {
+        notices.append(Notice::fileError(m_session.files().errorString()));
+        return nullptr;
+    }
+    m_session.setCustomCount(file->count());
+    return file;
+}
+
+RecordFile* CustomListStore::file() const {
+    return m_session.files().file(CustomListChannel);
+}
+
+void CustomListStore::close() {
+    m_session.files().close(CustomListChannel);
+}
+
+std::optional<QList<Record>> CustomListStore::readAll(RecordFile& file, QList<Notice>& notices) const {
+    std::optional<QList<Record>> records = file.readAll();
+    if (!records)
+        notices.append(Notice::fileError(file.errorString()));
+    return records;
+}
+
+qsizetype CustomListStore::append(RecordFile& file, const QList<Record>& records, QList<Notice>& notices) {
     qsizetype written = 0;
     for (const Record& record : records) {
         if (!file.append(record)) {
-            showFileError(dialogs, file.errorString());
+            notices.append(Notice::fileError(file.errorString()));
             break;
         }
         ++written;
     }
-    pantmod.session.setCustomCount(file.count());
+    m_session.setCustomCount(file.count());
+    if (written > 0)
+        Q_EMIT m_session.customListsChanged();
     return written;
 }
 
-bool rewriteCustomFile(PANTMOD& pantmod, Dialogs& dialogs, RecordFile& file, const QList<Record>& kept,
-                       const QString& unchanged) {
+bool CustomListStore::rewrite(RecordFile& file, const QList<Record>& kept, const QString& unchanged,
+                              QList<Notice>& notices) {
     if (file.rewrite(kept)) {
-        pantmod.session.setCustomCount(file.count());
+        m_session.setCustomCount(file.count());
+        Q_EMIT m_session.customListsChanged();
         return true;
     }
     // The new content may be on disk and only the reopening have failed; the user hears which.
-    const bool replaced = pantmod.session.files().size(CustomListFile) == kept.size() * CustomListRecord::Length;
-    showFileError(dialogs, replaced ? file.errorString() : file.errorString() + QLatin1Char('\n') + unchanged);
-    pantmod.session.setCustomCount(file.count());
+    const bool replaced = m_session.files().size(CustomListFile) == kept.size() * CustomListRecord::Length;
+    notices.append(
+        Notice::fileError(replaced ? file.errorString() : file.errorString() + QLatin1Char('\n') + unchanged));
+    m_session.setCustomCount(file.count());
+    if (replaced)
+        Q_EMIT m_session.customListsChanged();
     return false;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "customlists/customliststore.h"
+#include "core/customliststore.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,9 +12,7 @@
 
 namespace pantrex {
 
-class Dialogs;
 class FileChannels;
-struct PANTMOD;
 
 // "pantrecp.dat" in memory, for showing and checking: read again only when the file has changed
 // (written by this program, or given another size or time by another one), so that the chooser
@@ -51,9 +49,5 @@ private:
     qint64 m_count = 0;
     mutable std::optional<QList<QByteArray>> m_names;
 };
-
-// Opens the file afresh (customcount follows) and brings the catalog up to date with it; false,
-// after telling the user why, when it cannot be opened or read.
-bool loadcustomlists(PANTMOD& pantmod, Dialogs& dialogs, CustomListCatalog& catalog);
 
 } // namespace pantrex
