@@ -190,8 +190,8 @@ void CustomListChooser::listNameClicked(int row) {
 
 void CustomListChooser::showInstructions(const QString& verb) {
     report(m_dialogs, Notice::withoutTitle(tr("Select item(s) to %1, then press the\"Proceed\" button\nOR click "
-                                                     "\"Never Mind\" (at the bottom of the list) to quit.")
-                                                      .arg(verb)));
+                                              "\"Never Mind\" (at the bottom of the list) to quit.")
+                                               .arg(verb)));
 }
 
 void CustomListChooser::showListItems(const QByteArray& listName) {

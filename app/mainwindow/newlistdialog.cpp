@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "newlistdialog.h"
 
+#include "core/entrytext.h"
 #include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "platform/messages.h"
-#include "core/entrytext.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

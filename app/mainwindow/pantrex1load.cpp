@@ -2,6 +2,7 @@
 // The main window's start-up, activation and quit: which files it opens, and what it leaves behind.
 #include "pantrex1.h"
 
+#include "core/entrytext.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "data/safefile.h"
@@ -9,7 +10,6 @@
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
 #include "platform/messages.h"
-#include "core/entrytext.h"
 #include "state/pantmod.h"
 
 #include <QAction>

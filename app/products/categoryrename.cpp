@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "categoryrename.h"
 
+#include "core/entrytext.h"
 #include "data/ansitext.h"
 #include "platform/dialogs.h"
-#include "core/entrytext.h"
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 

@@ -2,10 +2,10 @@
 // The product entry dialog: its controls, opening, and what happens as the user moves between fields.
 #include "pantadd.h"
 
+#include "core/entrytext.h"
 #include "data/ansitext.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "core/entrytext.h"
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 

@@ -3,12 +3,12 @@
 // a category and returning to the main window.
 #include "pantadd.h"
 
+#include "core/entrytext.h"
 #include "data/ansitext.h"
 #include "data/numbertext.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "products/categoryrename.h"
-#include "core/entrytext.h"
 #include "products/productfiles.h"
 #include "state/pantmod.h"
 

@@ -19,8 +19,8 @@ struct PANTMOD {
     // The open session the windows share.
     Session session;
 
-    int addflag = 0;     // 1 while the product entry dialog adds a product
-    int editflag = 0;    // 1 while the product entry dialog changes a product
+    int addflag = 0;  // 1 while the product entry dialog adds a product
+    int editflag = 0; // 1 while the product entry dialog changes a product
 
     // Product view filters: "ALL" or a category in upper case; "1" or empty.
     QString catfilter;

@@ -68,6 +68,13 @@ debian_only="$(cd "$prefix" && find . -path ./share/lintian -prune -print -o -na
 while read -r picture; do
     expect "share/doc/pantrex/docs/$picture"
 done < <(grep -o '](images/[^)]*)' "$source/docs/user-guide.md" | sed 's/^](//; s/)$//')
+# So are the pages the README and the architecture page link to.
+while read -r page; do
+    expect "share/doc/pantrex/$page"
+done < <(grep -o '](docs/[^)#]*' "$source/README.md" | sed 's/^](//')
+while read -r page; do
+    expect "share/doc/pantrex/docs/$page"
+done < <(grep -o '](architecture[^)#]*' "$source/docs/architecture.md" | sed 's/^](//')
 
 validation="$(desktop-file-validate "$prefix/$desktop" 2>&1)" ||
     fail "desktop-file-validate failed"
