@@ -2,7 +2,6 @@
 #include "hoverhints.h"
 
 #include "platform/hoverbutton.h"
-#include "state/pantmod.h"
 
 #include <QCursor>
 #include <QGroupBox>
@@ -24,8 +23,7 @@ bool isPlainContainer(const QWidget* widget) {
 
 } // namespace
 
-HoverHints::HoverHints(PANTMOD& pantmod, QLabel* infolbl, QObject* parent)
-    : QObject(parent), m_pantmod(pantmod), m_infolbl(infolbl) {}
+HoverHints::HoverHints(QLabel* infolbl, QObject* parent) : QObject(parent), m_infolbl(infolbl) {}
 
 void HoverHints::addButton(HoverButton* button, const QString& hint, bool takesHoverLook,
                            const QList<HoverButton*>& normalLook) {
@@ -127,15 +125,15 @@ void HoverHints::pointerOnButton(const ButtonHint& entry) {
         if (other)
             other->setHoverLook(false);
     }
-    m_pantmod.hoverflag = 1;
+    m_buttonLooksHovered = true;
 }
 
 void HoverHints::pointerOnBackground() {
     if (!m_messageAt)
         m_infolbl->clear();
-    if (m_pantmod.hoverflag == 0)
+    if (!m_buttonLooksHovered)
         return;
-    m_pantmod.hoverflag = 0;
+    m_buttonLooksHovered = false;
     for (const QPointer<HoverButton>& button : std::as_const(m_backgroundButtons)) {
         if (button)
             button->setHoverLook(false);

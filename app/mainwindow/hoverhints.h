@@ -16,7 +16,6 @@ class QWidget;
 namespace pantrex {
 
 class HoverButton;
-struct PANTMOD;
 
 // The hint line and hover look of the main window. Resting the pointer on a registered button shows
 // its hint and may give it the hover look (and neighbours the normal look); moving over a quiet area
@@ -26,7 +25,7 @@ class HoverHints : public QObject {
     Q_OBJECT
 
 public:
-    HoverHints(PANTMOD& pantmod, QLabel* infolbl, QObject* parent = nullptr);
+    explicit HoverHints(QLabel* infolbl, QObject* parent = nullptr);
 
     // A button that shows a hint. With takesHoverLook it gets the hover look and the buttons in
     // normalLook get the normal look.
@@ -61,7 +60,8 @@ private:
     void pointerOnButton(const ButtonHint& entry);
     void pointerOnBackground();
 
-    PANTMOD& m_pantmod;
+    // Whether some button has the hover look, until the pointer reaches the background.
+    bool m_buttonLooksHovered = false;
     QLabel* m_infolbl;
     QList<ButtonHint> m_buttons;
     QList<QObject*> m_quiet;

@@ -159,7 +159,7 @@ void pantrex1::connectActions() {
 void pantrex1::buildHints() {
     ProductView* view = m_productView;
     ShoppingListPanel* list = m_shoppingList;
-    m_hints = new HoverHints(m_pantmod, infolbl, this);
+    m_hints = new HoverHints(infolbl, this);
     m_hints->addButton(quitcmd, tr("Close the program."), true,
                        {view->addfoodcmd, view->delfoodcmd, view->editfoodcmd});
     m_hints->addButton(view->addfoodcmd, tr("Add a new item to the product list above."), true,

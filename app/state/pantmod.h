@@ -57,7 +57,6 @@ struct PANTMOD {
 
     // The last caption given to the shopping list heading, restored after others borrow it.
     QString savedcaption;
-    int hoverflag = 0;        // 1 while some button has the hover look
     bool searchfocus = false; // set while the search box has (or was clicked into) the focus
     QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
 };
