@@ -57,6 +57,10 @@ public:
     bool defaultListWarned() const { return m_defaultListWarned; }
     void setDefaultListWarned(bool warned) { m_defaultListWarned = warned; }
 
+    // For the operations that change the files: tell what shows them.
+    void notifyProductsChanged() { Q_EMIT productsChanged(); }
+    void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
+
 Q_SIGNALS:
     // The shopping list's file or name changed: what shows it must be rebuilt.
     void shoppingListChanged();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "pantnew.h"
 
+#include "core/entrytext.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "platform/dialogs.h"
-#include "products/entrytext.h"
 #include "state/pantmod.h"
 
 #include <QCoreApplication>

@@ -20,7 +20,7 @@ class HoverHints;
 class LinePrinter;
 class ProductView;
 class ShoppingListPanel;
-class pantadd;
+class ProductEntryDialog;
 class PrintWindows;
 class pantnew;
 struct PANTMOD;
@@ -126,7 +126,7 @@ private:
     ShoppingListPanel* m_shoppingList;
     CustomListChooser* m_chooser;
     HoverHints* m_hints = nullptr;
-    pantadd* m_pantadd = nullptr;
+    ProductEntryDialog* m_entryDialog = nullptr;
     PrintWindows* m_printing = nullptr;
     QPointer<pantnew> m_pantnew;
     FileChooser* m_fileChooser = nullptr;

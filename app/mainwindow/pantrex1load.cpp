@@ -2,6 +2,7 @@
 // The main window's start-up, activation and quit: which files it opens, and what it leaves behind.
 #include "pantrex1.h"
 
+#include "core/entrytext.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "data/safefile.h"
@@ -9,7 +10,6 @@
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "products/entrytext.h"
 #include "state/pantmod.h"
 
 #include <QAction>
@@ -75,8 +75,6 @@ void pantrex1::load() {
     m_shoppingList->setCaptionFromTotal();
     openMergeProbe();
 
-    m_pantmod.addflag = 0;
-    m_pantmod.editflag = 0;
     if (m_pantmod.catfilter.isEmpty()) {
         m_pantmod.catfilter = QStringLiteral("ALL");
         m_productView->allcmd->setEnabled(false);
@@ -214,13 +212,6 @@ void pantrex1::activated() {
         m_productView->fillproductlist();
         m_shoppingList->fillshoplist();
         openMergeProbe();
-    }
-    if (m_pantmod.addflag == 1 || m_pantmod.editflag == 1) {
-        m_productView->fillcatlist();
-        m_productView->fillproductlist();
-        m_shoppingList->fillshoplist();
-        m_pantmod.addflag = 0;
-        m_pantmod.editflag = 0;
     }
 }
 

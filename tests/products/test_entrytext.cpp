@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What the product entry dialog makes of typed names, prices and quantities.
-#include "products/entrytext.h"
+#include "core/entrytext.h"
 
 #include <QTest>
 
