@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Renaming a category from the product entry dialog: the questions, the different matching in the
-// shopping list and the product list, and records rewritten in place.
+// Renaming a category from the product entry dialog: the questions, the boxes and the dialog
+// afterwards (the matching rules are the core's, tested there).
 #include "productsfixture.h"
 
 #include "platform/hoverbutton.h"
@@ -24,8 +24,6 @@ private Q_SLOTS:
     void renamesInBothFiles();
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
-    void blankCategory();
-    void onlyTheWholeCategoryMatches();
     void otherEditsWaitForASave();
     void returnWithNoSaveAfterARenameRefreshes();
     void readOnlyShoppingList();
@@ -143,36 +141,7 @@ void CategoryRenameTest::refusalsWriteNothing() {
     QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
 }
 
-void CategoryRenameTest::blankCategory() {
-    const QByteArray soap = productBytes("Soap", "2.00", "");
-    const QByteArray soapLine = shoppingBytes("Soap", "2.00", "1", "");
-    m_fixture->open({soap, Bread}, {soapLine, BreadLine});
-    ProductEntryDialog& dialog = openToChange(1);
-    QCOMPARE(entryControls(dialog).Combo1->currentText(), QString());
-    m_fixture->dialogs.expectInput(QStringLiteral("Type a name to replace "), QStringLiteral("household"));
-    m_fixture->dialogs.expectMessage(QStringLiteral("Change all  records to Household?"), Answer::Ok);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
-    QTest::mouseClick(entryControls(dialog).categorycmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->products(), withCategory(soap, 121, "Household") + Bread);
-    QCOMPARE(m_fixture->shopping(), withCategory(soapLine, 49, "Household") + BreadLine);
-}
 
-// The old name elsewhere in a record, or as part of a longer category, is not the category.
-void CategoryRenameTest::onlyTheWholeCategoryMatches() {
-    const QByteArray named = productBytes("Dairy", "1.00", "Bakery");
-    const QByteArray longer = productBytes("Milk", "1.00", "Dairy Products");
-    const QByteArray padded = productBytes("Cream", "1.00", "  Dairy");
-    const QByteArray reserved = productBytes("Tea", "1.00", "Dairy", " ", " ", "Dairy", "Dairy");
-    m_fixture->open({named, longer, padded, reserved});
-    ProductEntryDialog& dialog = openToChange(3);
-    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
-    m_fixture->dialogs.expectInput(Prompt, QStringLiteral("Milk"));
-    m_fixture->dialogs.expectMessage(QStringLiteral("Change all Dairy records to Milk?"), Answer::Ok);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Category changed"));
-    QTest::mouseClick(entryControls(dialog).categorycmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->products(),
-             named + longer + withCategory(padded, 121, "Milk") + withCategory(reserved, 121, "Milk"));
-}
 
 void CategoryRenameTest::otherEditsWaitForASave() {
     layDairy();

@@ -40,17 +40,13 @@ private Q_SLOTS:
     void nothingInAnEmptyList();
     void nothingSelected();
     void defaultListWarningOnce();
-    void defaultListIsKnownByItsWholeName_data();
-    void defaultListIsKnownByItsWholeName();
     void oneByOneAnsweringNoKeepsThatProduct();
     void allAtOnce();
     void singleProductAsksOnce();
     void entireList();
     void everyRefusalWritesNothing_data();
     void everyRefusalWritesNothing();
-    void oddBytesAndPartialLastRecord();
     void fileUnwritableSinceOpening();
-    void folderUnwritable();
 
 private:
     DeletionOutcome remove(const QList<qint64>& records) {
@@ -105,29 +101,6 @@ void DeleteProductsTest::defaultListWarningOnce() {
     QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
     QCOMPARE(m_fixture->products(), products.mid(2).join());
     QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
-}
-
-void DeleteProductsTest::defaultListIsKnownByItsWholeName_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("default") << "grocery.dat" << true;
-    QTest::newRow("capitals") << "GROCERY.Dat" << true;
-    QTest::newRow("own list") << "grocery1.dat" << false;
-    QTest::newRow("merge file name") << "grocery.mrg" << false;
-}
-
-void DeleteProductsTest::defaultListIsKnownByItsWholeName() {
-    QFETCH(QString, path);
-    QFETCH(bool, warned);
-    m_fixture->productFile = path;
-    m_fixture->open(fiveProducts());
-    if (warned)
-        m_fixture->dialogs.expectMessage(DefaultWarning, Answer::No);
-    else
-        m_fixture->dialogs.expectMessage(DeleteSelected, Answer::No);
-    QCOMPARE(remove({2}), DeletionOutcome::Nothing);
-    QCOMPARE(m_fixture->pantmod->session.defaultListWarned(), warned);
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
 }
 
 void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
@@ -233,21 +206,6 @@ void DeleteProductsTest::everyRefusalWritesNothing() {
     QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
 }
 
-// Bytes that Windows-1252 leaves undefined, zero bytes inside fields and a partial last record:
-// kept records come back byte for byte; the partial record, which holds no whole product, goes.
-void DeleteProductsTest::oddBytesAndPartialLastRecord() {
-    const QByteArray odd1 = productBytes("Caf\x81 \x00Noir", "\x90\x9d", "\xff\x8d", "\x00", "\x7f");
-    const QByteArray odd2 = QByteArray(ProductRecord::Length, '\x81');
-    const QByteArray plain = productBytes("Tea", "1.00", "Drinks");
-    m_fixture->lay({plain, odd1, odd2, QByteArray(50, 'z')});
-    m_fixture->openChannels();
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
-    QCOMPARE(m_fixture->products(), odd1 + odd2);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
-}
-
 void DeleteProductsTest::fileUnwritableSinceOpening() {
     PermissionsEnforced enforced;
     m_fixture->open(fiveProducts());
@@ -260,21 +218,6 @@ void DeleteProductsTest::fileUnwritableSinceOpening() {
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
     QCOMPARE(m_fixture->pantmod->session.files().file(ProductChannel)->count(), 5);
-}
-
-void DeleteProductsTest::folderUnwritable() {
-    PermissionsEnforced enforced;
-    m_fixture->open(fiveProducts());
-    const QString folder = m_fixture->folder.path();
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Could not save weekly.dat: Permission denied"));
-    const DeletionOutcome after = remove({2});
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(after, DeletionOutcome::Nothing);
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
-    QCOMPARE(m_fixture->folder.files(), QStringList({QStringLiteral("grocery.lst"), QStringLiteral("weekly.dat")}));
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
 }
 
 QTEST_GUILESS_MAIN(DeleteProductsTest)

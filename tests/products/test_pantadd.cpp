@@ -66,8 +66,6 @@ private Q_SLOTS:
     void addAnotherWithYesAndEmptyQuantity();
     void addAnotherPutsItOnTheShoppingList();
     void quantityThatIsNotANumberIsAskedAgain();
-    void quantityIsCutToThreeCharacters_data();
-    void quantityIsCutToThreeCharacters();
     void changingRewritesOnlyItsRecord();
     void changingBlankCategoryKeepsCurrentCategory_data();
     void changingBlankCategoryKeepsCurrentCategory();
@@ -488,38 +486,6 @@ void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
     QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
     QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
     QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
-}
-
-void PantaddTest::quantityIsCutToThreeCharacters_data() {
-    QTest::addColumn<QString>("price");
-    QTest::addColumn<QString>("quantity");
-    QTest::addColumn<QByteArray>("line");
-    QTest::newRow("cost loses decimals only") << "1.00"
-                                              << "1000" << shoppingBytes("Rice", "1000.0", "100", "Miscellaneous");
-    QTest::newRow("cost with six whole digits") << "999.99"
-                                                << "1000" << shoppingBytes("Rice", "999990", "100", "Miscellaneous");
-    QTest::newRow("cost that would lose whole digits") << "1234"
-                                                       << "1000" << QByteArray();
-}
-
-void PantaddTest::quantityIsCutToThreeCharacters() {
-    QFETCH(QString, price);
-    QFETCH(QString, quantity);
-    QFETCH(QByteArray, line);
-    m_fixture->open({});
-    ProductEntryDialog& dialog = openDialog();
-    dialog.openToAdd();
-    entryControls(dialog).itemtxt->setText(QStringLiteral("Rice"));
-    entryControls(dialog).pricetxt->setText(price);
-    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
-    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Rice."), quantity);
-    if (line.isEmpty())
-        m_fixture->dialogs.expectMessage(QStringLiteral("The cost of Rice, 1234000.00, is too large for the shopping "
-                                                        "list.  The product was saved but not put on the list."));
-    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->shopping(), line);
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), line.isEmpty() ? 0 : 1);
-    QCOMPARE(m_fixture->products().size(), ProductRecord::Length);
 }
 
 void PantaddTest::changingRewritesOnlyItsRecord() {
