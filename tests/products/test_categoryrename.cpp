@@ -141,8 +141,6 @@ void CategoryRenameTest::refusalsWriteNothing() {
     QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
 }
 
-
-
 void CategoryRenameTest::otherEditsWaitForASave() {
     layDairy();
     ProductEntryDialog& dialog = openToChange(1);

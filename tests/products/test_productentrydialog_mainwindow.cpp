@@ -16,14 +16,14 @@ using namespace pantrex;
 using namespace pantrex::testing;
 using Answer = Dialogs::Answer;
 
-class PantaddMainWindowTest : public QObject {
+class ProductEntryDialogMainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void savedProductAppearsInTheMainWindow();
 };
 
-void PantaddMainWindowTest::savedProductAppearsInTheMainWindow() {
+void ProductEntryDialogMainWindowTest::savedProductAppearsInTheMainWindow() {
     MainWindowFixture fixture;
     fixture.folder.write(QStringLiteral("grocery.dat"), productBytes("Bread", "1.50", "Bakery"));
     fixture.load();
@@ -46,5 +46,5 @@ void PantaddMainWindowTest::savedProductAppearsInTheMainWindow() {
     QVERIFY(fixture.dialogs.done());
 }
 
-QTEST_MAIN(PantaddMainWindowTest)
-#include "test_pantadd_mainwindow.moc"
+QTEST_MAIN(ProductEntryDialogMainWindowTest)
+#include "test_productentrydialog_mainwindow.moc"

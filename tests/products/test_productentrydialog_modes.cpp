@@ -31,7 +31,7 @@ public:
 
 } // namespace
 
-class PantaddModesTest : public QObject {
+class ProductEntryDialogModesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -60,18 +60,18 @@ private:
     ProductEntryDialog* m_dialog = nullptr;
 };
 
-void PantaddModesTest::init() {
+void ProductEntryDialogModesTest::init() {
     m_fixture = std::make_unique<ProductsFixture>();
 }
 
-void PantaddModesTest::cleanup() {
+void ProductEntryDialogModesTest::cleanup() {
     QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
     m_main.reset();
     m_dialog = nullptr;
     m_fixture.reset();
 }
 
-ProductEntryDialog& PantaddModesTest::openDialog() {
+ProductEntryDialog& ProductEntryDialogModesTest::openDialog() {
     m_main = std::make_unique<MainWindowStandIn>();
     m_main->show();
     [&] { QVERIFY(QTest::qWaitForWindowActive(m_main.get())); }();
@@ -81,7 +81,7 @@ ProductEntryDialog& PantaddModesTest::openDialog() {
 }
 
 // The user goes back to the main window while the dialog stays open.
-void PantaddModesTest::activateMainWindow() {
+void ProductEntryDialogModesTest::activateMainWindow() {
     // A window counts as active while its dialog is, so wait for the switch itself.
     m_main->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
@@ -89,18 +89,18 @@ void PantaddModesTest::activateMainWindow() {
     QTRY_COMPARE(QApplication::activeWindow(), m_dialog);
 }
 
-void PantaddModesTest::fill(const QString& name, const QString& price) {
+void ProductEntryDialogModesTest::fill(const QString& name, const QString& price) {
     entryControls(*m_dialog).itemtxt->setText(name);
     entryControls(*m_dialog).pricetxt->setText(price);
 }
 
-void PantaddModesTest::savedAfterGoingToTheMainWindow_data() {
+void ProductEntryDialogModesTest::savedAfterGoingToTheMainWindow_data() {
     QTest::addColumn<bool>("changing");
     QTest::newRow("adding") << false;
     QTest::newRow("changing") << true;
 }
 
-void PantaddModesTest::savedAfterGoingToTheMainWindow() {
+void ProductEntryDialogModesTest::savedAfterGoingToTheMainWindow() {
     QFETCH(bool, changing);
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
     m_fixture->open({bread});
@@ -126,7 +126,7 @@ void PantaddModesTest::savedAfterGoingToTheMainWindow() {
     QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
 }
 
-void PantaddModesTest::addAnotherAfterGoingToTheMainWindow() {
+void ProductEntryDialogModesTest::addAnotherAfterGoingToTheMainWindow() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -142,7 +142,7 @@ void PantaddModesTest::addAnotherAfterGoingToTheMainWindow() {
     QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Adding);
 }
 
-void PantaddModesTest::returnWithNoSaveWritesNothing() {
+void ProductEntryDialogModesTest::returnWithNoSaveWritesNothing() {
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
     m_fixture->open({bread});
     ProductEntryDialog& dialog = openDialog();
@@ -156,7 +156,7 @@ void PantaddModesTest::returnWithNoSaveWritesNothing() {
     QCOMPARE(m_main->refreshes, 0);
 }
 
-void PantaddModesTest::returnAfterAddAnotherShowsTheNewProducts() {
+void ProductEntryDialogModesTest::returnAfterAddAnotherShowsTheNewProducts() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -171,7 +171,7 @@ void PantaddModesTest::returnAfterAddAnotherShowsTheNewProducts() {
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
 }
 
-void PantaddModesTest::closeBoxReturnsWithNoSave() {
+void ProductEntryDialogModesTest::closeBoxReturnsWithNoSave() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -189,7 +189,7 @@ void PantaddModesTest::closeBoxReturnsWithNoSave() {
     QCOMPARE(entryControls(dialog).itemtxt->text(), QString());
 }
 
-void PantaddModesTest::escapeReturnsWithNoSave() {
+void ProductEntryDialogModesTest::escapeReturnsWithNoSave() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -201,7 +201,7 @@ void PantaddModesTest::escapeReturnsWithNoSave() {
     QCOMPARE(m_fixture->products(), QByteArray());
 }
 
-void PantaddModesTest::reopeningStartsAfresh() {
+void ProductEntryDialogModesTest::reopeningStartsAfresh() {
     m_fixture->open({productBytes("Butter", "3.00", "Dairy", "1", "1")});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -234,7 +234,7 @@ void PantaddModesTest::reopeningStartsAfresh() {
 
 // The dialog is modeless: products can be deleted in the main window while one is being changed.
 // Saving must not then write over whatever product moved into its place.
-void PantaddModesTest::productDeletedWhileOpenIsNotOverwritten() {
+void ProductEntryDialogModesTest::productDeletedWhileOpenIsNotOverwritten() {
     m_fixture->productFile = QStringLiteral("shop.dat");
     m_fixture->open({productBytes("Bread", "1.50", "Bakery"), productBytes("Milk", "1.00", "Dairy"),
                      productBytes("Soap", "2.00", "Household")});
@@ -255,7 +255,7 @@ void PantaddModesTest::productDeletedWhileOpenIsNotOverwritten() {
     QVERIFY(dialog.isVisible());
 }
 
-void PantaddModesTest::readOnlyProductFile_data() {
+void ProductEntryDialogModesTest::readOnlyProductFile_data() {
     QTest::addColumn<bool>("sinceOpening");
     QTest::addColumn<bool>("changing");
     QTest::newRow("read-only when opened") << false << false;
@@ -263,7 +263,7 @@ void PantaddModesTest::readOnlyProductFile_data() {
     QTest::newRow("marked read-only while changing") << true << true;
 }
 
-void PantaddModesTest::readOnlyProductFile() {
+void ProductEntryDialogModesTest::readOnlyProductFile() {
     QFETCH(bool, sinceOpening);
     QFETCH(bool, changing);
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
@@ -289,7 +289,7 @@ void PantaddModesTest::readOnlyProductFile() {
     QCOMPARE(entryControls(dialog).itemtxt->text(), QStringLiteral("Milk"));
 }
 
-void PantaddModesTest::readOnlyShoppingList() {
+void ProductEntryDialogModesTest::readOnlyShoppingList() {
     const QByteArray eggs = shoppingBytes("Eggs", "2.00", "1", "Dairy");
     PermissionsEnforced enforced;
     m_fixture->lay({}, {eggs});
@@ -308,5 +308,5 @@ void PantaddModesTest::readOnlyShoppingList() {
     QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
 }
 
-QTEST_MAIN(PantaddModesTest)
-#include "test_pantadd_modes.moc"
+QTEST_MAIN(ProductEntryDialogModesTest)
+#include "test_productentrydialog_modes.moc"

@@ -40,7 +40,7 @@ void typeAndLeave(QWidget* field, const QString& text) {
 
 } // namespace
 
-class PantaddTest : public QObject {
+class ProductEntryDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -77,23 +77,23 @@ private:
     std::unique_ptr<ProductEntryDialog> m_dialog;
 };
 
-void PantaddTest::init() {
+void ProductEntryDialogTest::init() {
     m_fixture = std::make_unique<ProductsFixture>();
 }
 
-void PantaddTest::cleanup() {
+void ProductEntryDialogTest::cleanup() {
     if (m_fixture)
         QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
     m_dialog.reset();
     m_fixture.reset();
 }
 
-ProductEntryDialog& PantaddTest::openDialog() {
+ProductEntryDialog& ProductEntryDialogTest::openDialog() {
     m_dialog = std::make_unique<ProductEntryDialog>(m_fixture->pantmod->session, m_fixture->dialogs, nullptr);
     return *m_dialog;
 }
 
-void PantaddTest::controls_data() {
+void ProductEntryDialogTest::controls_data() {
     QTest::addColumn<QString>("objectName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("accessible");
@@ -137,7 +137,7 @@ void PantaddTest::controls_data() {
                                  << "Click here to change this category name";
 }
 
-void PantaddTest::controls() {
+void ProductEntryDialogTest::controls() {
     QFETCH(QString, objectName);
     QFETCH(QString, caption);
     QFETCH(QString, accessible);
@@ -156,7 +156,7 @@ void PantaddTest::controls() {
     QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("Panel3D1"))->isAncestorOf(entryControls(dialog).savecmd));
 }
 
-void PantaddTest::openToAddWithoutCurrentCategory() {
+void ProductEntryDialogTest::openToAddWithoutCurrentCategory() {
     m_fixture->open({productBytes("Milk", "1.00", "dairy"), productBytes("Soap", "2.00", ""),
                      productBytes("Cheese", "3.00", "Dairy"), productBytes("Brie", "4.00", "Dairy"),
                      productBytes("Bread", "1.50", "Bakery")});
@@ -176,7 +176,7 @@ void PantaddTest::openToAddWithoutCurrentCategory() {
     QCOMPARE(m_fixture->products().size(), 5 * ProductRecord::Length);
 }
 
-void PantaddTest::openToAddWithCurrentCategory() {
+void ProductEntryDialogTest::openToAddWithCurrentCategory() {
     m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Bread", "1.50", "Bakery")});
     ProductEntryDialog& dialog = openDialog();
     dialog.setChosenCategory("Dairy");
@@ -186,7 +186,7 @@ void PantaddTest::openToAddWithCurrentCategory() {
     QVERIFY(entryControls(dialog).addmorecmd->isEnabled());
 }
 
-void PantaddTest::pickingACategoryEnablesSaving() {
+void ProductEntryDialogTest::pickingACategoryEnablesSaving() {
     m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Bread", "1.50", "Bakery")});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -199,7 +199,7 @@ void PantaddTest::pickingACategoryEnablesSaving() {
 
 // A price in the file that the check would refuse (written by another program) must be corrected
 // before the product is saved again.
-void PantaddTest::storedPriceTheCheckRefusesIsNotSavedAgain() {
+void ProductEntryDialogTest::storedPriceTheCheckRefusesIsNotSavedAgain() {
     const QByteArray milk = productBytes("Milk", "1,50", "Dairy");
     m_fixture->open({milk});
     ProductEntryDialog& dialog = openDialog();
@@ -211,7 +211,7 @@ void PantaddTest::storedPriceTheCheckRefusesIsNotSavedAgain() {
     QVERIFY(dialog.isVisible());
 }
 
-void PantaddTest::priceCheckOnLeaving_data() {
+void ProductEntryDialogTest::priceCheckOnLeaving_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("refused");
@@ -233,7 +233,7 @@ void PantaddTest::priceCheckOnLeaving_data() {
                            << "" << false;
 }
 
-void PantaddTest::priceCheckOnLeaving() {
+void ProductEntryDialogTest::priceCheckOnLeaving() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(bool, refused);
@@ -256,7 +256,7 @@ void PantaddTest::priceCheckOnLeaving() {
 }
 
 // A click on a save button while the refused price is still in its box does not store it.
-void PantaddTest::refusedPriceIsNotSavedFromTheBox() {
+void ProductEntryDialogTest::refusedPriceIsNotSavedFromTheBox() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -271,7 +271,7 @@ void PantaddTest::refusedPriceIsNotSavedFromTheBox() {
     QCOMPARE(dialog.focusWidget(), entryControls(dialog).pricetxt);
 }
 
-void PantaddTest::namesAreCapitalisedOnLeaving() {
+void ProductEntryDialogTest::namesAreCapitalisedOnLeaving() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -284,13 +284,13 @@ void PantaddTest::namesAreCapitalisedOnLeaving() {
     QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral(" Frozen Foods "));
 }
 
-void PantaddTest::typedCategoryStaysAsTyped_data() {
+void ProductEntryDialogTest::typedCategoryStaysAsTyped_data() {
     QTest::addColumn<QString>("typed");
     QTest::newRow("start of a longer category") << "Fish";
     QTest::newRow("another case of a category") << "Dairy";
 }
 
-void PantaddTest::typedCategoryStaysAsTyped() {
+void ProductEntryDialogTest::typedCategoryStaysAsTyped() {
     QFETCH(QString, typed);
     m_fixture->open({productBytes("Cod", "4.00", "Fish Sticks"), productBytes("Milk", "1.00", "dairy")});
     ProductEntryDialog& dialog = openDialog();
@@ -303,7 +303,7 @@ void PantaddTest::typedCategoryStaysAsTyped() {
     QCOMPARE(entryControls(dialog).Combo1->currentText(), typed);
 }
 
-void PantaddTest::savedRecordByteByByte() {
+void ProductEntryDialogTest::savedRecordByteByByte() {
     const QByteArray old = productBytes("Bread", "1.50", "Bakery", " ", "1", "reserved", "imported");
     m_fixture->open({old});
     ProductEntryDialog& dialog = openDialog();
@@ -336,7 +336,7 @@ void PantaddTest::savedRecordByteByByte() {
     QVERIFY(!dialog.isVisible());
 }
 
-void PantaddTest::blankCategoryIsMiscellaneous() {
+void ProductEntryDialogTest::blankCategoryIsMiscellaneous() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -353,7 +353,7 @@ void PantaddTest::blankCategoryIsMiscellaneous() {
     QCOMPARE(m_fixture->product(2), productBytes("Salt", ".50", "Miscellaneous"));
 }
 
-void PantaddTest::widthsCutAndForeignCharacters() {
+void ProductEntryDialogTest::widthsCutAndForeignCharacters() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -370,7 +370,7 @@ void PantaddTest::widthsCutAndForeignCharacters() {
              productBytes("?mega Caf\xe9 Beans In A Very Lar", "1234.0", "Canned And Preserved Vege"));
 }
 
-void PantaddTest::missingData_data() {
+void ProductEntryDialogTest::missingData_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("price");
     QTest::addColumn<bool>("addAnother");
@@ -384,7 +384,7 @@ void PantaddTest::missingData_data() {
                                            << "" << true;
 }
 
-void PantaddTest::missingData() {
+void ProductEntryDialogTest::missingData() {
     QFETCH(QString, name);
     QFETCH(QString, price);
     QFETCH(bool, addAnother);
@@ -403,7 +403,7 @@ void PantaddTest::missingData() {
     QVERIFY(dialog.isVisible());
 }
 
-void PantaddTest::addAnotherWithYesAndEmptyQuantity() {
+void ProductEntryDialogTest::addAnotherWithYesAndEmptyQuantity() {
     m_fixture->open({}, {shoppingBytes("Eggs", "2.00", "1", "Dairy")});
     m_fixture->folder.write(QStringLiteral("extra"), QByteArray());
     ProductEntryDialog& dialog = openDialog();
@@ -436,7 +436,7 @@ void PantaddTest::addAnotherWithYesAndEmptyQuantity() {
     QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Adding);
 }
 
-void PantaddTest::addAnotherPutsItOnTheShoppingList() {
+void ProductEntryDialogTest::addAnotherPutsItOnTheShoppingList() {
     const QByteArray eggs = shoppingBytes("Eggs", "2.00", "1", "Dairy");
     m_fixture->open({productBytes("Bread", "1.50", "Bakery")}, {eggs});
     ProductEntryDialog& dialog = openDialog();
@@ -458,7 +458,7 @@ void PantaddTest::addAnotherPutsItOnTheShoppingList() {
     QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
 }
 
-void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
+void ProductEntryDialogTest::quantityThatIsNotANumberIsAskedAgain() {
     m_fixture->open({});
     ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
@@ -488,7 +488,7 @@ void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
     QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
 }
 
-void PantaddTest::changingRewritesOnlyItsRecord() {
+void ProductEntryDialogTest::changingRewritesOnlyItsRecord() {
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery", " ", "1", "r1", "r2");
     const QByteArray milk = productBytes("milk", "2.49", "Dairy", "1", " ", "reserved one", "reserved two");
     const QByteArray soap = productBytes("Soap", "3.00", "Household");
@@ -522,7 +522,7 @@ void PantaddTest::changingRewritesOnlyItsRecord() {
     QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
 }
 
-void PantaddTest::changingBlankCategoryKeepsCurrentCategory_data() {
+void ProductEntryDialogTest::changingBlankCategoryKeepsCurrentCategory_data() {
     QTest::addColumn<QByteArray>("current");
     QTest::addColumn<QString>("selected");
     QTest::newRow("current category in the list") << QByteArray("Dairy") << "Dairy";
@@ -530,7 +530,7 @@ void PantaddTest::changingBlankCategoryKeepsCurrentCategory_data() {
     QTest::newRow("no current category") << QByteArray() << "";
 }
 
-void PantaddTest::changingBlankCategoryKeepsCurrentCategory() {
+void ProductEntryDialogTest::changingBlankCategoryKeepsCurrentCategory() {
     QFETCH(QByteArray, current);
     QFETCH(QString, selected);
     m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Soap", "2.00", "")});
@@ -544,5 +544,5 @@ void PantaddTest::changingBlankCategoryKeepsCurrentCategory() {
     QCOMPARE(entryControls(dialog).Combo1->currentText(), selected);
 }
 
-QTEST_MAIN(PantaddTest)
-#include "test_pantadd.moc"
+QTEST_MAIN(ProductEntryDialogTest)
+#include "test_productentrydialog.moc"
