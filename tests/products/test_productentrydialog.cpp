@@ -59,7 +59,6 @@ private Q_SLOTS:
     void typedCategoryStaysAsTyped_data();
     void typedCategoryStaysAsTyped();
     void savedRecordByteByByte();
-    void blankCategoryIsMiscellaneous();
     void widthsCutAndForeignCharacters();
     void missingData_data();
     void missingData();
@@ -334,23 +333,6 @@ void ProductEntryDialogTest::savedRecordByteByByte() {
     QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
     QCOMPARE(m_fixture->shopping(), QByteArray());
     QVERIFY(!dialog.isVisible());
-}
-
-void ProductEntryDialogTest::blankCategoryIsMiscellaneous() {
-    m_fixture->open({});
-    ProductEntryDialog& dialog = openDialog();
-    dialog.openToAdd();
-    entryControls(dialog).itemtxt->setText(QStringLiteral("Soap"));
-    entryControls(dialog).pricetxt->setText(QStringLiteral("1.00"));
-    entryControls(dialog).Combo1->setEditText(QStringLiteral("   "));
-    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(entryControls(dialog).addmorecmd, Qt::LeftButton);
-    entryControls(dialog).itemtxt->setText(QStringLiteral("Salt"));
-    entryControls(dialog).pricetxt->setText(QStringLiteral(".50"));
-    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->product(1), productBytes("Soap", "1.00", "Miscellaneous"));
-    QCOMPARE(m_fixture->product(2), productBytes("Salt", ".50", "Miscellaneous"));
 }
 
 void ProductEntryDialogTest::widthsCutAndForeignCharacters() {
