@@ -9,7 +9,7 @@
 #include "mainwindow/productview.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "products/pantadd.h"
+#include "products/productentrydialog.h"
 #include "state/pantmod.h"
 
 #include <QApplication>
@@ -106,7 +106,12 @@ int main(int argc, char** argv) {
     window.load();
     QApplication::processEvents();
     ProductView* view = window.productView();
-    auto* entry = window.findChild<pantadd*>(QStringLiteral("pantadd"));
+    auto* entry = window.findChild<ProductEntryDialog*>(QStringLiteral("pantadd"));
+    auto* itemtxt = entry->findChild<QLineEdit*>(QStringLiteral("itemtxt"));
+    auto* pricetxt = entry->findChild<QLineEdit*>(QStringLiteral("pricetxt"));
+    auto* Combo1 = entry->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    auto* savecmd = entry->findChild<HoverButton*>(QStringLiteral("savecmd"));
+    auto* categorycmd = entry->findChild<HoverButton*>(QStringLiteral("categorycmd"));
 
     report("opening the entry dialog to add",
            timeAfter(
@@ -128,15 +133,14 @@ int main(int argc, char** argv) {
     report("saving a product until the window shows it",
            timeAfter(
                &window,
-               [entry, view](int run) {
+               [itemtxt, pricetxt, view](int run) {
                    view->addfoodcmd->click();
-                   entry->itemtxt->setText(QStringLiteral("Bench product %1").arg(run + 1));
-                   entry->pricetxt->setText(QStringLiteral("1.99"));
+                   itemtxt->setText(QStringLiteral("Bench product %1").arg(run + 1));
+                   pricetxt->setText(QStringLiteral("1.99"));
                },
-               [&window, entry, &pantmod](int) {
-                   entry->savecmd->click();
-                   if (pantmod.addflag == 1)
-                       activate(window);
+               [&window, savecmd](int) {
+                   savecmd->click();
+                   activate(window);
                }),
            floor, 16);
 
@@ -147,16 +151,16 @@ int main(int argc, char** argv) {
     report("renaming a category",
            timeAfter(
                entry,
-               [&window, entry, view, &dialogs](int run) {
+               [&window, entry, Combo1, view, &dialogs](int run) {
                    entry->hide();
                    activate(window);
                    view->setCurrentRow(0);
                    view->editfoodcmd->click();
                    const bool back = run % 2 != 0;
                    dialogs.answer = back ? QStringLiteral("Category 7") : QStringLiteral("Renamed Category");
-                   entry->Combo1->setEditText(back ? QStringLiteral("Renamed Category") : QStringLiteral("Category 7"));
+                   Combo1->setEditText(back ? QStringLiteral("Renamed Category") : QStringLiteral("Category 7"));
                },
-               [entry](int) { entry->categorycmd->click(); }),
+               [categorycmd](int) { categorycmd->click(); }),
            floor, 16, rewriteGoal);
     entry->hide();
     activate(window);

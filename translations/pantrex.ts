@@ -48,7 +48,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Could not read %1: the file is not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -71,12 +71,12 @@
         <location line="+0"/>
         <location line="+52"/>
         <location line="+16"/>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Oops!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-75"/>
         <source>First you must select item(s) to be added from the Product List.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -121,7 +121,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The unit price of %1 is too large for a custom list. Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -314,7 +314,7 @@
 <context>
     <name>Dialogs</name>
     <message>
-        <location filename="../app/platform/dialogs.cpp" line="+9"/>
+        <location filename="../app/platform/dialogs.cpp" line="+11"/>
         <source>Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -705,7 +705,7 @@
 <context>
     <name>Merge</name>
     <message>
-        <location filename="../app/mainwindow/mergefiles.cpp" line="+56"/>
+        <location filename="../app/mainwindow/mergefiles.cpp" line="+57"/>
         <source>Place diskette in drive A: and click OK when ready.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -819,7 +819,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/printing/shoppingprintout.cpp" line="+77"/>
+        <location filename="../app/printing/shoppingprintout.cpp" line="+79"/>
         <source>Could not read %1: it is not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -847,22 +847,7 @@ Save it as a PDF file in the working folder instead?</source>
 <context>
     <name>Products</name>
     <message>
-        <location filename="../app/products/categoryrename.cpp" line="+107"/>
-        <source>Type a name to replace %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Change all %1 records to %2?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Confirm...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/products/deleteproducts.cpp" line="+42"/>
+        <location filename="../app/products/deleteproducts.cpp" line="+23"/>
         <source>This is the default master list and is used for any shopping lists that do not have their own master list.  Deletions here may affect other lists, now and in the future.  Do you wish to proceed??</source>
         <translation type="unfinished"></translation>
     </message>
@@ -872,19 +857,19 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>This will wipe out this ENTIRE master product list.  Is that what you want to do??</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+10"/>
-        <location line="+9"/>
+        <location line="+35"/>
         <source>Confirm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-42"/>
         <source>Do you wish to confirm each item for deletion?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -899,23 +884,34 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+35"/>
         <source>Delete %1?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../app/core/productoperations.cpp" line="+93"/>
         <source>No item selected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Oops!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/products/pantaddsave.cpp" line="+31"/>
+        <location line="+212"/>
+        <source>This product was changed or deleted in the product list while it was open here, so it was not saved.  Return and open it again to make your changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+21"/>
         <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>The cost of %1, %2, is too large for the shopping list.  The product was saved but not put on the list.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1055,6 +1051,119 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     </message>
 </context>
 <context>
+    <name>pantrex::ProductEntryDialog</name>
+    <message>
+        <location filename="../app/products/productentrydialog.cpp" line="+80"/>
+        <source>Product List Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Enter Item Name and Size </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter the Price: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Category to which this item belongs: (Select a category or type the       name of a new one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Click here to change this category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark this as a.....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High-Fat item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High-Carb item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save and return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save / Add another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Return with no save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+180"/>
+        <location line="+112"/>
+        <location line="+60"/>
+        <source>Bad entry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-171"/>
+        <location line="+107"/>
+        <location line="+4"/>
+        <location line="+60"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <source>Type a name to replace %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Change all %1 records to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Confirm...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Category changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Missing data.  Each box must be filled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Add this item to your Shopping List now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Enter a quantity for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pantrex::ProductView</name>
     <message>
         <location filename="../app/mainwindow/productview.cpp" line="+65"/>
@@ -1140,7 +1249,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source> %1 selected</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1290,112 +1399,6 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     <message>
         <location line="+40"/>
         <source>Could not open %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>pantrex::pantadd</name>
-    <message>
-        <location filename="../app/products/pantadd.cpp" line="+81"/>
-        <source>Product List Entry</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Enter Item Name and Size </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Enter the Price: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Category to which this item belongs: (Select a category or type the       name of a new one)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Click here to change this category name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Mark this as a.....</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>High-Fat item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>High-Carb item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Buttons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save and return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save / Add another</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Return with no save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+181"/>
-        <location filename="../app/products/pantaddsave.cpp" line="+70"/>
-        <location line="+86"/>
-        <source>Bad entry.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location filename="../app/products/pantaddsave.cpp" line="-41"/>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/products/pantaddsave.cpp" line="-57"/>
-        <source>Category changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Missing data.  Each box must be filled.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>This product was changed or deleted in the product list while it was open here, so it was not saved.  Return and open it again to make your changes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+29"/>
-        <source>Add this item to your Shopping List now?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Enter a quantity for %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>The cost of %1, %2, is too large for the shopping list.  The product was saved but not put on the list.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1754,7 +1757,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+33"/>
         <source>Close the program.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1814,7 +1817,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1files.cpp" line="+26"/>
+        <location filename="../app/mainwindow/pantrex1files.cpp" line="+27"/>
         <source>Open a Shopping List</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1849,12 +1852,12 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 record(s) of %2 named no product and were left out.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1load.cpp" line="+250"/>
+        <location filename="../app/mainwindow/pantrex1load.cpp" line="+245"/>
         <source>%1 is empty and will be eliminated.</source>
         <translation type="unfinished"></translation>
     </message>

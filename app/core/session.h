@@ -87,6 +87,10 @@ public:
     Notices eliminateEmptyList();
     Notices rememberListName();
 
+    // For the operations that change the files: tell what shows them.
+    void notifyProductsChanged() { Q_EMIT productsChanged(); }
+    void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
+
 Q_SIGNALS:
     // The shopping list's file or name changed: what shows it must be rebuilt.
     void shoppingListChanged();

@@ -11,7 +11,7 @@
 #include "platform/pictures.h"
 #include "platform/qtdialogs.h"
 #include "products/deleteproducts.h"
-#include "products/pantadd.h"
+#include "products/productentrydialog.h"
 #include "state/pantmod.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     m_productView = new ProductView(m_pantmod, m_dialogs, central);
     m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
     m_chooser = new CustomListChooser(m_pantmod.session, m_dialogs, central);
-    m_pantadd = new pantadd(m_pantmod, m_dialogs, this);
+    m_entryDialog = new ProductEntryDialog(m_pantmod.session, m_dialogs, this);
     m_shoppingList->setChooser(m_chooser);
 
     auto* panels = new QHBoxLayout;
@@ -148,9 +148,15 @@ void pantrex1::connectActions() {
     ProductView* view = m_productView;
     connect(view->addfoodcmd, &QPushButton::clicked, this, [this] {
         rememberRows();
-        m_pantadd->openToAdd();
+        m_entryDialog->openToAdd();
     });
     connect(view->editfoodcmd, &QPushButton::clicked, this, &pantrex1::changeSelectedProduct);
+    connect(view, &ProductView::categoryChosen, m_entryDialog, &ProductEntryDialog::setChosenCategory);
+    connect(m_entryDialog, &ProductEntryDialog::productSaved, this, [this] {
+        m_productView->fillcatlist();
+        m_productView->fillproductlist();
+        m_shoppingList->fillshoplist();
+    });
     connect(view->delfoodcmd, &QPushButton::clicked, this, &pantrex1::deleteSelectedProducts);
     connect(lofatcmd, &QAction::triggered, this, [this] { lofatcmd->setChecked(m_productView->toggleFatFilter()); });
     connect(locarbcmd, &QAction::triggered, this, [this] { locarbcmd->setChecked(m_productView->toggleCarbFilter()); });
@@ -185,12 +191,6 @@ void pantrex1::buildHints() {
         m_hints->addBackground(background);
     m_hints->setBackgroundButtons({view->addfoodcmd, view->delfoodcmd, view->editfoodcmd, quitcmd, list->foodoncmd,
                                    list->foodoffcmd, view->allcmd, view->printmastercmd});
-}
-
-bool pantrex1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        activated();
-    return QMainWindow::event(event);
 }
 
 // The window sees key presses before its controls: F1 opens the help, F2 adds the selected
@@ -248,7 +248,7 @@ void pantrex1::changeSelectedProduct() {
         return;
     }
     rememberRows();
-    m_pantadd->openToChange(m_pantmod.recmap.at(row));
+    m_entryDialog->openToChange(m_pantmod.recmap.at(row));
 }
 
 void pantrex1::deleteSelectedProducts() {
@@ -259,17 +259,17 @@ void pantrex1::deleteSelectedProducts() {
     QList<qint64> records;
     for (const int row : m_productView->selectedRows())
         records.append(m_pantmod.recmap.at(row));
-    switch (deleteproducts(m_pantmod, m_dialogs, records, m_pantmod.session.catalog().bytes())) {
-    case AfterDeletion::Nothing:
+    switch (deleteProducts(m_pantmod.session, m_dialogs, records, m_pantmod.session.catalog().bytes())) {
+    case DeletionOutcome::Nothing:
         break;
-    case AfterDeletion::RebuildProductView:
+    case DeletionOutcome::ProductsLeft:
         m_productView->fillproductlist();
         break;
-    case AfterDeletion::EmptyProductView:
+    case DeletionOutcome::ListEmptied:
         m_productView->emptyList();
         m_productView->pricelbl->clear();
         break;
-    case AfterDeletion::FileChanged:
+    case DeletionOutcome::FileChanged:
         reloadAfterOutsideChange(m_pantmod.session.productListPath());
         break;
     }

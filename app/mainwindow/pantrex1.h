@@ -21,7 +21,7 @@ class LinePrinter;
 class ProductView;
 class Session;
 class ShoppingListPanel;
-class pantadd;
+class ProductEntryDialog;
 class PrintWindows;
 class NewListDialog;
 struct PANTMOD;
@@ -78,7 +78,6 @@ Q_SIGNALS:
     void finished();
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -102,7 +101,6 @@ private:
     void connectOutsideChanges();
     void reloadAfterOutsideChange(const QString& fileName);
     QWidget* buildFooter();
-    void activated();
     void showNewList();
     // Runs the add operation of the shopping list (F2).
     void addSelectedProducts();
@@ -123,7 +121,7 @@ private:
     ShoppingListPanel* m_shoppingList;
     CustomListChooser* m_chooser;
     HoverHints* m_hints = nullptr;
-    pantadd* m_pantadd = nullptr;
+    ProductEntryDialog* m_entryDialog = nullptr;
     PrintWindows* m_printing = nullptr;
     QPointer<NewListDialog> m_newList;
     FileChooser* m_fileChooser = nullptr;

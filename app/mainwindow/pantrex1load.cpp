@@ -34,8 +34,6 @@ void pantrex1::load() {
     m_shoppingList->setCaptionFromTotal();
     openMergeProbe();
 
-    m_pantmod.addflag = 0;
-    m_pantmod.editflag = 0;
     if (m_pantmod.catfilter.isEmpty()) {
         m_pantmod.catfilter = QStringLiteral("ALL");
         m_productView->allcmd->setEnabled(false);
@@ -80,16 +78,6 @@ void pantrex1::showNewList() {
     m_productView->fillproductlist();
     m_shoppingList->fillshoplist();
     openMergeProbe();
-}
-
-void pantrex1::activated() {
-    if (m_pantmod.addflag == 1 || m_pantmod.editflag == 1) {
-        m_productView->fillcatlist();
-        m_productView->fillproductlist();
-        m_shoppingList->fillshoplist();
-        m_pantmod.addflag = 0;
-        m_pantmod.editflag = 0;
-    }
 }
 
 void pantrex1::quit() {

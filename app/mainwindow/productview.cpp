@@ -257,7 +257,7 @@ void ProductView::Combo1Click() {
     const QString chosen = Combo1->currentRow() == 0 ? QStringLiteral("All") : Combo1->currentItem()->text();
     m_pantmod.catfilter = upperCategory(chosen);
     if (m_pantmod.catfilter != All) {
-        m_pantmod.curcategory = toAnsi(chosen);
+        Q_EMIT categoryChosen(toAnsi(chosen));
         m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
         if (m_pantmod.session.catalog().keyOfUpperCategory(toAnsi(m_pantmod.catfilter)) < 0) {
             fillcatlist();

@@ -71,6 +71,8 @@ Q_SIGNALS:
     void productDoubleClicked();
     // The view was rebuilt; hasRows tells whether it shows any product.
     void rowsShown(bool hasRows);
+    // A category was chosen in Combo1 (as shown, in the code page).
+    void categoryChosen(const QByteArray& category);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

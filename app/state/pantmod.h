@@ -19,8 +19,6 @@ struct PANTMOD {
     // The open session the windows share.
     Session session;
 
-    int addflag = 0;  // 1 while the product entry dialog adds a product
-    int editflag = 0; // 1 while the product entry dialog changes a product
 
     // Product view filters: "ALL" or a category in upper case; "1" or empty.
     QString catfilter;
@@ -36,9 +34,8 @@ struct PANTMOD {
     int prodrow = 0;
     int catrow = 0;
     int catfilling = 0;
-    // The distinct categories, and the category last chosen in Combo1 as shown.
+    // The distinct categories.
     QList<QByteArray> cattable;
-    QByteArray curcategory;
 
     // The shopping list's rows in display order: item text (40 characters), category, formatted
     // line cost, record number in the shopping list file and quantity prefix.
@@ -51,9 +48,6 @@ struct PANTMOD {
     int printrows = 0;
     QString printtotal;
     int printdone = 0; // 1 once a shopping list printout has been started in this run
-
-    // The record number of the product the entry dialog is changing.
-    qint64 editrecno = 0;
 
     // The last caption given to the shopping list heading, restored after others borrow it.
     QString savedcaption;

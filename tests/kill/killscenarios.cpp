@@ -6,7 +6,7 @@
 #include "printing/notesedit.h"
 #include "printing/pantnote.h"
 #include "printing/pantprnt.h"
-#include "products/pantadd.h"
+#include "products/productentrydialog.h"
 #include "writesteps.h"
 
 #include <QApplication>
@@ -179,9 +179,9 @@ void deleteProducts(KillRun& run) {
 }
 
 void renameCategory(KillRun& run) {
-    pantadd dialog(run.pantmod, run.dialogs, &run.window);
+    ProductEntryDialog dialog(run.pantmod.session, run.dialogs, &run.window);
     dialog.openToChange(1);
-    QTest::mouseClick(dialog.categorycmd, Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("categorycmd")), Qt::LeftButton);
 }
 
 void import(KillRun& run) {

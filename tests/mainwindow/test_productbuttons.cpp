@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QTest>
@@ -44,17 +45,17 @@ void ProductButtonsTest::newAndEditOpenTheEntryDialog() {
     view->addfoodcmd->click();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Product List Entry"));
-    QCOMPARE(f.pantmod->addflag, 1);
+    QCOMPARE(dialog->findChild<QLineEdit*>("itemtxt")->text(), QString());
+    QVERIFY(dialog->findChild<QWidget*>("categorycmd")->isHidden());
     QCOMPARE(f.pantmod->prodrow, 1);
     QCOMPARE(f.pantmod->catrow, 0);
     dialog->hide();
 
-    f.pantmod->addflag = 0;
     view->setCurrentRow(1); // Tea, the first record
     view->editfoodcmd->click();
     QVERIFY(dialog->isVisible());
-    QCOMPARE(f.pantmod->editflag, 1);
-    QCOMPARE(f.pantmod->editrecno, 1);
+    QCOMPARE(dialog->findChild<QLineEdit*>("itemtxt")->text(), QStringLiteral("Tea"));
+    QVERIFY(!dialog->findChild<QWidget*>("categorycmd")->isHidden());
 }
 
 void ProductButtonsTest::editNeedsCurrentProduct() {
@@ -67,7 +68,6 @@ void ProductButtonsTest::editNeedsCurrentProduct() {
     view->editfoodcmd->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Inventory"));
-    QCOMPARE(f.pantmod->editflag, 0);
     QVERIFY(!f.window->findChild<QDialog*>("pantadd")->isVisible());
 
     // A current row that Ctrl+click has taken out of the selection is not a chosen product either.
@@ -76,7 +76,7 @@ void ProductButtonsTest::editNeedsCurrentProduct() {
     f.dialogs.expectMessage("Select an item.");
     view->editfoodcmd->click();
     QVERIFY(f.dialogs.done());
-    QCOMPARE(f.pantmod->editflag, 0);
+    QVERIFY(!f.window->findChild<QDialog*>("pantadd")->isVisible());
 }
 
 void ProductButtonsTest::deletesSelectedProducts() {

@@ -5,8 +5,10 @@
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
+#include "products/productentrydialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,7 +150,11 @@ void ProductViewTest::categories() {
 
     view->Combo1->setCurrentRow(3);
     QCOMPARE(f.pantmod->catfilter, QStringLiteral("DAIRY"));
-    QCOMPARE(f.pantmod->curcategory, QByteArray("dairy"));
+    // A new product starts in the category chosen.
+    auto* entry = f.window->findChild<ProductEntryDialog*>("pantadd");
+    entry->openToAdd();
+    QCOMPARE(entry->findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("dairy"));
+    entry->hide();
     QCOMPARE(rowsOf(view), QStringList({"Cheese", "Cream", "Milk"}));
     QCOMPARE(view->productlist->title(), QStringLiteral("DAIRY (3)"));
     QVERIFY(view->allcmd->isEnabled());

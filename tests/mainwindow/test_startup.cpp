@@ -38,7 +38,6 @@ private Q_SLOTS:
     void keepsMergeFileItCannotRead_data();
     void keepsMergeFileItCannotRead();
     void listNamedLikeProgramFileSharesDefaultProducts();
-    void activationAfterDialogs();
 };
 
 void StartupTest::firstRunInEmptyFolder() {
@@ -326,19 +325,6 @@ void StartupTest::listNamedLikeProgramFileSharesDefaultProducts() {
     f.window->quitcmd->click();
     QCOMPARE(f.folder.read("pantnote.dat"), notes);
     QVERIFY(!f.folder.exists("pantnote.lst"));
-}
-
-void StartupTest::activationAfterDialogs() {
-    MainWindowFixture f;
-    f.folder.write("grocery.dat", productBytes("Milk"));
-    f.load();
-
-    f.pantmod->addflag = 1;
-    f.pantmod->editflag = 1;
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(f.window.get(), &activate);
-    QCOMPARE(f.pantmod->addflag, 0);
-    QCOMPARE(f.pantmod->editflag, 0);
 }
 
 QTEST_MAIN(StartupTest)

@@ -2,44 +2,23 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/hoverbutton.h"
 #include "state/pantmod.h"
+#include "support/productrecords.h"
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
 
 #include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QList>
 #include <QTest>
 
 #include <memory>
 
 namespace pantrex::testing {
-
-// A product record as it lies on disk; the reserved fields may carry bytes of their own.
-inline QByteArray productBytes(const QByteArray& name, const QByteArray& price, const QByteArray& category,
-                               const QByteArray& fat = " ", const QByteArray& carb = " ",
-                               const QByteArray& reserved1 = {}, const QByteArray& reserved2 = {}) {
-    return recordBytes(ProductRecord::Length, {{0, name.leftJustified(40, ' ')},
-                                               {40, price.leftJustified(6, ' ')},
-                                               {46, fat},
-                                               {47, carb},
-                                               {48, reserved1},
-                                               {78, reserved2},
-                                               {121, category.leftJustified(25, ' ')}});
-}
-
-inline QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost, const QByteArray& quantity,
-                                const QByteArray& category) {
-    return recordBytes(ShoppingRecord::Length, {{0, item.leftJustified(40, ' ')},
-                                                {40, cost.leftJustified(6, ' ')},
-                                                {46, quantity.leftJustified(3, ' ')},
-                                                {49, category.leftJustified(25, ' ')}});
-}
-
-// Record n (from 1) of a file's bytes.
-inline QByteArray recordAt(const QByteArray& file, int length, int n) {
-    return file.mid(qsizetype(n - 1) * length, length);
-}
 
 // A product list and a shopping list in a fresh working folder, open on channels 1 and 2 as the
 // main window leaves them, with scripted boxes.
@@ -84,5 +63,35 @@ struct ProductsFixture {
     // The last box shown, for its title, buttons and icon.
     const ScriptedDialogs::Shown& lastBox() const { return dialogs.shown().constLast(); }
 };
+
+// The product entry dialog's controls, found by their names as a tour of the program finds them.
+struct EntryControls {
+    explicit EntryControls(const QWidget& dialog)
+        : itemtxt(find<QLineEdit>(dialog, "itemtxt")), pricetxt(find<QLineEdit>(dialog, "pricetxt")),
+          Combo1(find<QComboBox>(dialog, "Combo1")), fatchk(find<QCheckBox>(dialog, "fatchk")),
+          carbchk(find<QCheckBox>(dialog, "carbchk")), savecmd(find<HoverButton>(dialog, "savecmd")),
+          addmorecmd(find<HoverButton>(dialog, "addmorecmd")), quitcmd(find<HoverButton>(dialog, "quitcmd")),
+          categorycmd(find<HoverButton>(dialog, "categorycmd")) {}
+
+    template <typename T> static T* find(const QWidget& dialog, const char* name) {
+        T* control = dialog.findChild<T*>(QLatin1String(name));
+        Q_ASSERT(control);
+        return control;
+    }
+
+    QLineEdit* itemtxt;
+    QLineEdit* pricetxt;
+    QComboBox* Combo1;
+    QCheckBox* fatchk;
+    QCheckBox* carbchk;
+    HoverButton* savecmd;
+    HoverButton* addmorecmd;
+    HoverButton* quitcmd;
+    HoverButton* categorycmd;
+};
+
+inline EntryControls entryControls(const QWidget& dialog) {
+    return EntryControls(dialog);
+}
 
 } // namespace pantrex::testing

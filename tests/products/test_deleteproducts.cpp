@@ -40,21 +40,17 @@ private Q_SLOTS:
     void nothingInAnEmptyList();
     void nothingSelected();
     void defaultListWarningOnce();
-    void defaultListIsKnownByItsWholeName_data();
-    void defaultListIsKnownByItsWholeName();
     void oneByOneAnsweringNoKeepsThatProduct();
     void allAtOnce();
     void singleProductAsksOnce();
     void entireList();
     void everyRefusalWritesNothing_data();
     void everyRefusalWritesNothing();
-    void oddBytesAndPartialLastRecord();
     void fileUnwritableSinceOpening();
-    void folderUnwritable();
 
 private:
-    AfterDeletion remove(const QList<qint64>& records) {
-        return deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, records, m_fixture->products());
+    DeletionOutcome remove(const QList<qint64>& records) {
+        return deleteProducts(m_fixture->pantmod->session, m_fixture->dialogs, records, m_fixture->products());
     }
 
     std::unique_ptr<ProductsFixture> m_fixture;
@@ -73,14 +69,14 @@ void DeleteProductsTest::cleanup() {
 
 void DeleteProductsTest::nothingInAnEmptyList() {
     m_fixture->open({});
-    QCOMPARE(remove({1}), AfterDeletion::Nothing);
+    QCOMPARE(remove({1}), DeletionOutcome::Nothing);
     QVERIFY(m_fixture->dialogs.shown().isEmpty());
 }
 
 void DeleteProductsTest::nothingSelected() {
     m_fixture->open(fiveProducts());
     m_fixture->dialogs.expectMessage(QStringLiteral("No item selected."));
-    QCOMPARE(remove({}), AfterDeletion::Nothing);
+    QCOMPARE(remove({}), DeletionOutcome::Nothing);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Oops!"));
     QCOMPARE(m_fixture->lastBox().message.buttons, Dialogs::Buttons::Ok);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
@@ -93,7 +89,7 @@ void DeleteProductsTest::defaultListWarningOnce() {
     m_fixture->open(products);
     m_fixture->dialogs.expectMessage(DefaultWarning, Answer::Yes);
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({1}), AfterDeletion::RebuildProductView);
+    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
     const Dialogs::Message& warning = m_fixture->dialogs.shown().at(0).message;
     QCOMPARE(warning.title, QStringLiteral("WARNING!"));
     QCOMPARE(warning.buttons, Dialogs::Buttons::YesNo);
@@ -102,32 +98,9 @@ void DeleteProductsTest::defaultListWarningOnce() {
 
     // The second deletion from the same list goes straight to the confirmation.
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({1}), AfterDeletion::RebuildProductView);
+    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
     QCOMPARE(m_fixture->products(), products.mid(2).join());
     QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
-}
-
-void DeleteProductsTest::defaultListIsKnownByItsWholeName_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("default") << "grocery.dat" << true;
-    QTest::newRow("capitals") << "GROCERY.Dat" << true;
-    QTest::newRow("own list") << "grocery1.dat" << false;
-    QTest::newRow("merge file name") << "grocery.mrg" << false;
-}
-
-void DeleteProductsTest::defaultListIsKnownByItsWholeName() {
-    QFETCH(QString, path);
-    QFETCH(bool, warned);
-    m_fixture->productFile = path;
-    m_fixture->open(fiveProducts());
-    if (warned)
-        m_fixture->dialogs.expectMessage(DefaultWarning, Answer::No);
-    else
-        m_fixture->dialogs.expectMessage(DeleteSelected, Answer::No);
-    QCOMPARE(remove({2}), AfterDeletion::Nothing);
-    QCOMPARE(m_fixture->pantmod->session.defaultListWarned(), warned);
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
 }
 
 void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
@@ -138,7 +111,7 @@ void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
     m_fixture->dialogs.expectMessage(QStringLiteral("Delete Apples?"), Answer::Yes);
     m_fixture->dialogs.expectMessage(QStringLiteral("Delete Dates?"), Answer::No);
     m_fixture->dialogs.expectMessage(QStringLiteral("Delete Eggs?"), Answer::Yes);
-    QCOMPARE(remove({4, 1, 5}), AfterDeletion::RebuildProductView);
+    QCOMPARE(remove({4, 1, 5}), DeletionOutcome::ProductsLeft);
     const Dialogs::Message& each = m_fixture->dialogs.shown().at(0).message;
     QCOMPARE(each.title, QStringLiteral("?"));
     QCOMPARE(each.buttons, Dialogs::Buttons::YesNoCancel);
@@ -158,7 +131,7 @@ void DeleteProductsTest::allAtOnce() {
     m_fixture->open(products);
     m_fixture->dialogs.expectMessage(ConfirmEach, Answer::No);
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({2, 4}), AfterDeletion::RebuildProductView);
+    QCOMPARE(remove({2, 4}), DeletionOutcome::ProductsLeft);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Confirm"));
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Question);
     QCOMPARE(m_fixture->products(), products.at(0) + products.at(2) + products.at(4));
@@ -169,7 +142,7 @@ void DeleteProductsTest::singleProductAsksOnce() {
     const QList<QByteArray> products = fiveProducts();
     m_fixture->open(products);
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({3}), AfterDeletion::RebuildProductView);
+    QCOMPARE(remove({3}), DeletionOutcome::ProductsLeft);
     QCOMPARE(m_fixture->products(), products.mid(0, 2).join() + products.mid(3).join());
 }
 
@@ -180,7 +153,7 @@ void DeleteProductsTest::entireList() {
     m_fixture->dialogs.expectMessage(EntireList, Answer::Yes);
     m_fixture->dialogs.expectMessage(ConfirmEach, Answer::No);
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({5, 4, 3, 2, 1}), AfterDeletion::EmptyProductView);
+    QCOMPARE(remove({5, 4, 3, 2, 1}), DeletionOutcome::ListEmptied);
     const Dialogs::Message& entire = m_fixture->dialogs.shown().at(1).message;
     QCOMPARE(entire.title, QStringLiteral("Confirm"));
     QCOMPARE(entire.buttons, Dialogs::Buttons::YesNo);
@@ -225,27 +198,12 @@ void DeleteProductsTest::everyRefusalWritesNothing() {
     QTest::qWait(15);
     for (qsizetype i = 0; i < questions.size(); ++i)
         m_fixture->dialogs.expectMessage(questions.at(i), Answer(answers.at(i)));
-    const AfterDeletion after = remove(selected);
-    QCOMPARE(after, questions.size() == 4 ? AfterDeletion::RebuildProductView : AfterDeletion::Nothing);
+    const DeletionOutcome after = remove(selected);
+    QCOMPARE(after, questions.size() == 4 ? DeletionOutcome::ProductsLeft : DeletionOutcome::Nothing);
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(QFileInfo(m_fixture->folder.filePath(m_fixture->productFile)).lastModified(), written);
     QCOMPARE(m_fixture->shopping(), shopping);
     QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
-}
-
-// Bytes that Windows-1252 leaves undefined, zero bytes inside fields and a partial last record:
-// kept records come back byte for byte; the partial record, which holds no whole product, goes.
-void DeleteProductsTest::oddBytesAndPartialLastRecord() {
-    const QByteArray odd1 = productBytes("Caf\x81 \x00Noir", "\x90\x9d", "\xff\x8d", "\x00", "\x7f");
-    const QByteArray odd2 = QByteArray(ProductRecord::Length, '\x81');
-    const QByteArray plain = productBytes("Tea", "1.00", "Drinks");
-    m_fixture->lay({plain, odd1, odd2, QByteArray(50, 'z')});
-    m_fixture->openChannels();
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({1}), AfterDeletion::RebuildProductView);
-    QCOMPARE(m_fixture->products(), odd1 + odd2);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
 }
 
 void DeleteProductsTest::fileUnwritableSinceOpening() {
@@ -254,27 +212,12 @@ void DeleteProductsTest::fileUnwritableSinceOpening() {
     m_fixture->makeReadOnly(m_fixture->productFile);
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
     m_fixture->dialogs.expectMessage(QStringLiteral("Could not save weekly.dat: the file is read-only"));
-    QCOMPARE(remove({2}), AfterDeletion::Nothing);
+    QCOMPARE(remove({2}), DeletionOutcome::Nothing);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Pantrex"));
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
     QCOMPARE(m_fixture->pantmod->session.files().file(ProductChannel)->count(), 5);
-}
-
-void DeleteProductsTest::folderUnwritable() {
-    PermissionsEnforced enforced;
-    m_fixture->open(fiveProducts());
-    const QString folder = m_fixture->folder.path();
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Could not save weekly.dat: Permission denied"));
-    const AfterDeletion after = remove({2});
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(after, AfterDeletion::Nothing);
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
-    QCOMPARE(m_fixture->folder.files(), QStringList({QStringLiteral("grocery.lst"), QStringLiteral("weekly.dat")}));
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
 }
 
 QTEST_GUILESS_MAIN(DeleteProductsTest)

@@ -4,7 +4,7 @@
 #include "productsfixture.h"
 
 #include "platform/hoverbutton.h"
-#include "products/pantadd.h"
+#include "products/productentrydialog.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -40,7 +40,7 @@ void typeAndLeave(QWidget* field, const QString& text) {
 
 } // namespace
 
-class PantaddTest : public QObject {
+class ProductEntryDialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -59,43 +59,40 @@ private Q_SLOTS:
     void typedCategoryStaysAsTyped_data();
     void typedCategoryStaysAsTyped();
     void savedRecordByteByByte();
-    void blankCategoryIsMiscellaneous();
     void widthsCutAndForeignCharacters();
     void missingData_data();
     void missingData();
     void addAnotherWithYesAndEmptyQuantity();
     void addAnotherPutsItOnTheShoppingList();
     void quantityThatIsNotANumberIsAskedAgain();
-    void quantityIsCutToThreeCharacters_data();
-    void quantityIsCutToThreeCharacters();
     void changingRewritesOnlyItsRecord();
     void changingBlankCategoryKeepsCurrentCategory_data();
     void changingBlankCategoryKeepsCurrentCategory();
 
 private:
-    pantadd& openDialog();
+    ProductEntryDialog& openDialog();
 
     std::unique_ptr<ProductsFixture> m_fixture;
-    std::unique_ptr<pantadd> m_dialog;
+    std::unique_ptr<ProductEntryDialog> m_dialog;
 };
 
-void PantaddTest::init() {
+void ProductEntryDialogTest::init() {
     m_fixture = std::make_unique<ProductsFixture>();
 }
 
-void PantaddTest::cleanup() {
+void ProductEntryDialogTest::cleanup() {
     if (m_fixture)
         QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
     m_dialog.reset();
     m_fixture.reset();
 }
 
-pantadd& PantaddTest::openDialog() {
-    m_dialog = std::make_unique<pantadd>(*m_fixture->pantmod, m_fixture->dialogs, nullptr);
+ProductEntryDialog& ProductEntryDialogTest::openDialog() {
+    m_dialog = std::make_unique<ProductEntryDialog>(m_fixture->pantmod->session, m_fixture->dialogs, nullptr);
     return *m_dialog;
 }
 
-void PantaddTest::controls_data() {
+void ProductEntryDialogTest::controls_data() {
     QTest::addColumn<QString>("objectName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("accessible");
@@ -139,12 +136,12 @@ void PantaddTest::controls_data() {
                                  << "Click here to change this category name";
 }
 
-void PantaddTest::controls() {
+void ProductEntryDialogTest::controls() {
     QFETCH(QString, objectName);
     QFETCH(QString, caption);
     QFETCH(QString, accessible);
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     QCOMPARE(dialog.objectName(), QStringLiteral("pantadd"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Product List Entry"));
     QVERIFY(!dialog.isModal());
@@ -155,66 +152,65 @@ void PantaddTest::controls() {
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         QCOMPARE(button->text(), caption);
     QCOMPARE(accessibleName(widget), accessible);
-    QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("Panel3D1"))->isAncestorOf(dialog.savecmd));
+    QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("Panel3D1"))->isAncestorOf(entryControls(dialog).savecmd));
 }
 
-void PantaddTest::openToAddWithoutCurrentCategory() {
+void ProductEntryDialogTest::openToAddWithoutCurrentCategory() {
     m_fixture->open({productBytes("Milk", "1.00", "dairy"), productBytes("Soap", "2.00", ""),
                      productBytes("Cheese", "3.00", "Dairy"), productBytes("Brie", "4.00", "Dairy"),
                      productBytes("Bread", "1.50", "Bakery")});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
-    QCOMPARE(m_fixture->pantmod->addflag, 1);
-    QCOMPARE(m_fixture->pantmod->editflag, 0);
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Adding);
     QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.categorycmd->isHidden());
-    QCOMPARE(dialog.Combo1->currentText(), QString());
+    QVERIFY(entryControls(dialog).categorycmd->isHidden());
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QString());
     const QStringList entries = {"", "Bakery", "Dairy", "dairy"};
     QStringList shown;
-    for (int i = 0; i < dialog.Combo1->count(); ++i)
-        shown << dialog.Combo1->itemText(i);
+    for (int i = 0; i < entryControls(dialog).Combo1->count(); ++i)
+        shown << entryControls(dialog).Combo1->itemText(i);
     QCOMPARE(shown, entries);
-    QVERIFY(!dialog.savecmd->isEnabled());
-    QVERIFY(!dialog.addmorecmd->isEnabled());
+    QVERIFY(!entryControls(dialog).savecmd->isEnabled());
+    QVERIFY(!entryControls(dialog).addmorecmd->isEnabled());
     QCOMPARE(m_fixture->products().size(), 5 * ProductRecord::Length);
 }
 
-void PantaddTest::openToAddWithCurrentCategory() {
+void ProductEntryDialogTest::openToAddWithCurrentCategory() {
     m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Bread", "1.50", "Bakery")});
-    m_fixture->pantmod->curcategory = "Dairy";
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
+    dialog.setChosenCategory("Dairy");
     dialog.openToAdd();
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
-    QVERIFY(dialog.savecmd->isEnabled());
-    QVERIFY(dialog.addmorecmd->isEnabled());
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
+    QVERIFY(entryControls(dialog).savecmd->isEnabled());
+    QVERIFY(entryControls(dialog).addmorecmd->isEnabled());
 }
 
-void PantaddTest::pickingACategoryEnablesSaving() {
+void ProductEntryDialogTest::pickingACategoryEnablesSaving() {
     m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Bread", "1.50", "Bakery")});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
-    QVERIFY(!dialog.savecmd->isEnabled());
-    QTest::keyClick(dialog.Combo1, Qt::Key_Down);
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Bakery"));
-    QVERIFY(dialog.savecmd->isEnabled());
-    QVERIFY(dialog.addmorecmd->isEnabled());
+    QVERIFY(!entryControls(dialog).savecmd->isEnabled());
+    QTest::keyClick(entryControls(dialog).Combo1, Qt::Key_Down);
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Bakery"));
+    QVERIFY(entryControls(dialog).savecmd->isEnabled());
+    QVERIFY(entryControls(dialog).addmorecmd->isEnabled());
 }
 
 // A price in the file that the check would refuse (written by another program) must be corrected
 // before the product is saved again.
-void PantaddTest::storedPriceTheCheckRefusesIsNotSavedAgain() {
+void ProductEntryDialogTest::storedPriceTheCheckRefusesIsNotSavedAgain() {
     const QByteArray milk = productBytes("Milk", "1,50", "Dairy");
     m_fixture->open({milk});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToChange(1);
-    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("1,50"));
+    QCOMPARE(entryControls(dialog).pricetxt->text(), QStringLiteral("1,50"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->products(), milk);
     QVERIFY(dialog.isVisible());
 }
 
-void PantaddTest::priceCheckOnLeaving_data() {
+void ProductEntryDialogTest::priceCheckOnLeaving_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("refused");
@@ -236,91 +232,91 @@ void PantaddTest::priceCheckOnLeaving_data() {
                            << "" << false;
 }
 
-void PantaddTest::priceCheckOnLeaving() {
+void ProductEntryDialogTest::priceCheckOnLeaving() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(bool, refused);
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     if (refused)
         m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
-    typeAndLeave(dialog.pricetxt, typed);
-    QCOMPARE(dialog.pricetxt->text(), shown);
+    typeAndLeave(entryControls(dialog).pricetxt, typed);
+    QCOMPARE(entryControls(dialog).pricetxt->text(), shown);
     if (refused) {
         QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
         QCOMPARE(m_fixture->lastBox().message.buttons, Dialogs::Buttons::Ok);
         QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
-        QCOMPARE(dialog.focusWidget(), dialog.pricetxt);
+        QCOMPARE(dialog.focusWidget(), entryControls(dialog).pricetxt);
     } else {
         QVERIFY(m_fixture->dialogs.shown().isEmpty());
     }
 }
 
 // A click on a save button while the refused price is still in its box does not store it.
-void PantaddTest::refusedPriceIsNotSavedFromTheBox() {
+void ProductEntryDialogTest::refusedPriceIsNotSavedFromTheBox() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    typeAndLeave(dialog.itemtxt, QStringLiteral("milk"));
-    dialog.pricetxt->setFocus(Qt::OtherFocusReason);
-    type(dialog.pricetxt, QStringLiteral("2,49"));
+    typeAndLeave(entryControls(dialog).itemtxt, QStringLiteral("milk"));
+    entryControls(dialog).pricetxt->setFocus(Qt::OtherFocusReason);
+    type(entryControls(dialog).pricetxt, QStringLiteral("2,49"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->products(), QByteArray());
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.focusWidget(), dialog.pricetxt);
+    QCOMPARE(dialog.focusWidget(), entryControls(dialog).pricetxt);
 }
 
-void PantaddTest::namesAreCapitalisedOnLeaving() {
+void ProductEntryDialogTest::namesAreCapitalisedOnLeaving() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    typeAndLeave(dialog.itemtxt, QStringLiteral("  low fat MILK  "));
-    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Low Fat MILK"));
-    dialog.Combo1->setFocus(Qt::OtherFocusReason);
-    type(dialog.Combo1->lineEdit(), QStringLiteral(" frozen foods "));
-    QTest::keyClick(dialog.Combo1, Qt::Key_Tab);
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral(" Frozen Foods "));
+    typeAndLeave(entryControls(dialog).itemtxt, QStringLiteral("  low fat MILK  "));
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QStringLiteral("Low Fat MILK"));
+    entryControls(dialog).Combo1->setFocus(Qt::OtherFocusReason);
+    type(entryControls(dialog).Combo1->lineEdit(), QStringLiteral(" frozen foods "));
+    QTest::keyClick(entryControls(dialog).Combo1, Qt::Key_Tab);
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral(" Frozen Foods "));
 }
 
-void PantaddTest::typedCategoryStaysAsTyped_data() {
+void ProductEntryDialogTest::typedCategoryStaysAsTyped_data() {
     QTest::addColumn<QString>("typed");
     QTest::newRow("start of a longer category") << "Fish";
     QTest::newRow("another case of a category") << "Dairy";
 }
 
-void PantaddTest::typedCategoryStaysAsTyped() {
+void ProductEntryDialogTest::typedCategoryStaysAsTyped() {
     QFETCH(QString, typed);
     m_fixture->open({productBytes("Cod", "4.00", "Fish Sticks"), productBytes("Milk", "1.00", "dairy")});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.Combo1->setFocus(Qt::OtherFocusReason);
-    dialog.Combo1->lineEdit()->clear();
-    type(dialog.Combo1->lineEdit(), typed);
-    QTest::keyClick(dialog.Combo1, Qt::Key_Tab);
-    QCOMPARE(dialog.Combo1->currentText(), typed);
+    entryControls(dialog).Combo1->setFocus(Qt::OtherFocusReason);
+    entryControls(dialog).Combo1->lineEdit()->clear();
+    type(entryControls(dialog).Combo1->lineEdit(), typed);
+    QTest::keyClick(entryControls(dialog).Combo1, Qt::Key_Tab);
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), typed);
 }
 
-void PantaddTest::savedRecordByteByByte() {
+void ProductEntryDialogTest::savedRecordByteByByte() {
     const QByteArray old = productBytes("Bread", "1.50", "Bakery", " ", "1", "reserved", "imported");
     m_fixture->open({old});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    typeAndLeave(dialog.itemtxt, QStringLiteral("low fat milk"));
-    QVERIFY(dialog.savecmd->isEnabled());
-    QVERIFY(dialog.addmorecmd->isEnabled());
-    typeAndLeave(dialog.pricetxt, QStringLiteral("2.5"));
-    dialog.Combo1->setFocus(Qt::OtherFocusReason);
-    type(dialog.Combo1->lineEdit(), QStringLiteral("frozen foods"));
-    dialog.fatchk->setChecked(true);
+    typeAndLeave(entryControls(dialog).itemtxt, QStringLiteral("low fat milk"));
+    QVERIFY(entryControls(dialog).savecmd->isEnabled());
+    QVERIFY(entryControls(dialog).addmorecmd->isEnabled());
+    typeAndLeave(entryControls(dialog).pricetxt, QStringLiteral("2.5"));
+    entryControls(dialog).Combo1->setFocus(Qt::OtherFocusReason);
+    type(entryControls(dialog).Combo1->lineEdit(), QStringLiteral("frozen foods"));
+    entryControls(dialog).fatchk->setChecked(true);
     m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
 
     const Dialogs::Message& offer = m_fixture->lastBox().message;
     QCOMPARE(offer.title, QString());
@@ -337,45 +333,26 @@ void PantaddTest::savedRecordByteByByte() {
     QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
     QCOMPARE(m_fixture->shopping(), QByteArray());
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(m_fixture->pantmod->addflag, 1);
-    QCOMPARE(m_fixture->pantmod->editflag, 0);
 }
 
-void PantaddTest::blankCategoryIsMiscellaneous() {
+void ProductEntryDialogTest::widthsCutAndForeignCharacters() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
-    dialog.openToAdd();
-    dialog.itemtxt->setText(QStringLiteral("Soap"));
-    dialog.pricetxt->setText(QStringLiteral("1.00"));
-    dialog.Combo1->setEditText(QStringLiteral("   "));
-    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
-    dialog.itemtxt->setText(QStringLiteral("Salt"));
-    dialog.pricetxt->setText(QStringLiteral(".50"));
-    m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->product(1), productBytes("Soap", "1.00", "Miscellaneous"));
-    QCOMPARE(m_fixture->product(2), productBytes("Salt", ".50", "Miscellaneous"));
-}
-
-void PantaddTest::widthsCutAndForeignCharacters() {
-    m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     // The name box takes 30 characters; a Greek letter has no place in the files and becomes "?".
-    typeAndLeave(dialog.itemtxt, QStringLiteral("\u03a9mega caf\u00e9 beans in a very large tin"));
-    QCOMPARE(dialog.itemtxt->text().size(), 30);
-    typeAndLeave(dialog.pricetxt, QStringLiteral("1234"));
-    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("1234.00"));
-    dialog.Combo1->setEditText(QStringLiteral("Canned And Preserved Vegetables"));
+    typeAndLeave(entryControls(dialog).itemtxt, QStringLiteral("\u03a9mega caf\u00e9 beans in a very large tin"));
+    QCOMPARE(entryControls(dialog).itemtxt->text().size(), 30);
+    typeAndLeave(entryControls(dialog).pricetxt, QStringLiteral("1234"));
+    QCOMPARE(entryControls(dialog).pricetxt->text(), QStringLiteral("1234.00"));
+    entryControls(dialog).Combo1->setEditText(QStringLiteral("Canned And Preserved Vegetables"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->product(1),
              productBytes("?mega Caf\xe9 Beans In A Very Lar", "1234.0", "Canned And Preserved Vege"));
 }
 
-void PantaddTest::missingData_data() {
+void ProductEntryDialogTest::missingData_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("price");
     QTest::addColumn<bool>("addAnother");
@@ -389,18 +366,18 @@ void PantaddTest::missingData_data() {
                                            << "" << true;
 }
 
-void PantaddTest::missingData() {
+void ProductEntryDialogTest::missingData() {
     QFETCH(QString, name);
     QFETCH(QString, price);
     QFETCH(bool, addAnother);
     const QByteArray old = productBytes("Bread", "1.50", "Bakery");
     m_fixture->open({old});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
-    dialog.itemtxt->setText(name);
-    dialog.pricetxt->setText(price);
+    entryControls(dialog).itemtxt->setText(name);
+    entryControls(dialog).pricetxt->setText(price);
     m_fixture->dialogs.expectMessage(QStringLiteral("Missing data.  Each box must be filled."));
-    QTest::mouseClick(addAnother ? dialog.addmorecmd : dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(addAnother ? entryControls(dialog).addmorecmd : entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
     QCOMPARE(m_fixture->products(), old);
@@ -408,19 +385,19 @@ void PantaddTest::missingData() {
     QVERIFY(dialog.isVisible());
 }
 
-void PantaddTest::addAnotherWithYesAndEmptyQuantity() {
+void ProductEntryDialogTest::addAnotherWithYesAndEmptyQuantity() {
     m_fixture->open({}, {shoppingBytes("Eggs", "2.00", "1", "Dairy")});
-    m_fixture->pantmod->curcategory = "Dairy";
     m_fixture->folder.write(QStringLiteral("extra"), QByteArray());
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
+    dialog.setChosenCategory("Dairy");
     dialog.openToAdd();
-    dialog.Combo1->setEditText(QStringLiteral("Dairy"));
-    dialog.itemtxt->setText(QStringLiteral("Milk"));
-    dialog.pricetxt->setText(QStringLiteral("1.00"));
-    dialog.carbchk->setChecked(true);
+    entryControls(dialog).Combo1->setEditText(QStringLiteral("Dairy"));
+    entryControls(dialog).itemtxt->setText(QStringLiteral("Milk"));
+    entryControls(dialog).pricetxt->setText(QStringLiteral("1.00"));
+    entryControls(dialog).carbchk->setChecked(true);
     m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QString());
-    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).addmorecmd, Qt::LeftButton);
 
     QCOMPARE(m_fixture->dialogs.shown().at(0).message.defaultButton, 0);
     const Dialogs::Input& question = m_fixture->lastBox().input;
@@ -431,28 +408,27 @@ void PantaddTest::addAnotherWithYesAndEmptyQuantity() {
     QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
     // Ready for the next product, with the same category and marks.
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.itemtxt->text(), QString());
-    QCOMPARE(dialog.pricetxt->text(), QString());
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
-    QVERIFY(!dialog.fatchk->isChecked());
-    QVERIFY(dialog.carbchk->isChecked());
-    QVERIFY(!dialog.savecmd->isEnabled());
-    QVERIFY(!dialog.addmorecmd->isEnabled());
-    QCOMPARE(dialog.mode(), pantadd::Mode::Adding);
-    QCOMPARE(m_fixture->pantmod->addflag, 1);
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QString());
+    QCOMPARE(entryControls(dialog).pricetxt->text(), QString());
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
+    QVERIFY(!entryControls(dialog).fatchk->isChecked());
+    QVERIFY(entryControls(dialog).carbchk->isChecked());
+    QVERIFY(!entryControls(dialog).savecmd->isEnabled());
+    QVERIFY(!entryControls(dialog).addmorecmd->isEnabled());
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Adding);
 }
 
-void PantaddTest::addAnotherPutsItOnTheShoppingList() {
+void ProductEntryDialogTest::addAnotherPutsItOnTheShoppingList() {
     const QByteArray eggs = shoppingBytes("Eggs", "2.00", "1", "Dairy");
     m_fixture->open({productBytes("Bread", "1.50", "Bakery")}, {eggs});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
-    dialog.itemtxt->setText(QStringLiteral("Milk"));
-    dialog.pricetxt->setText(QStringLiteral(".99"));
-    dialog.Combo1->setEditText(QStringLiteral("Dairy"));
+    entryControls(dialog).itemtxt->setText(QStringLiteral("Milk"));
+    entryControls(dialog).pricetxt->setText(QStringLiteral(".99"));
+    entryControls(dialog).Combo1->setEditText(QStringLiteral("Dairy"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QStringLiteral("2"));
-    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).addmorecmd, Qt::LeftButton);
 
     QByteArray line(ShoppingRecord::Length, '\0');
     line.replace(0, 40, QByteArray("Milk").leftJustified(40, ' '));
@@ -464,104 +440,71 @@ void PantaddTest::addAnotherPutsItOnTheShoppingList() {
     QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
 }
 
-void PantaddTest::quantityThatIsNotANumberIsAskedAgain() {
+void ProductEntryDialogTest::quantityThatIsNotANumberIsAskedAgain() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
-    dialog.itemtxt->setText(QStringLiteral("Milk"));
-    dialog.pricetxt->setText(QStringLiteral("1.25"));
+    entryControls(dialog).itemtxt->setText(QStringLiteral("Milk"));
+    entryControls(dialog).pricetxt->setText(QStringLiteral("1.25"));
     const QString prompt = QStringLiteral("Enter a quantity for Milk.");
     m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
     m_fixture->dialogs.expectInput(prompt, QStringLiteral("two"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
     m_fixture->dialogs.expectInput(prompt, QStringLiteral("2"));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->dialogs.shown().at(2).message.title, QStringLiteral("Error"));
     QCOMPARE(m_fixture->lastBox().input.defaultText, QStringLiteral("two"));
     QCOMPARE(m_fixture->shopping(), shoppingBytes("Milk", "2.50", "2", "Miscellaneous"));
 
     // Giving up after a refused answer puts nothing on the list; the product stays saved.
     dialog.openToAdd();
-    dialog.itemtxt->setText(QStringLiteral("Salt"));
-    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    entryControls(dialog).itemtxt->setText(QStringLiteral("Salt"));
+    entryControls(dialog).pricetxt->setText(QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Salt."), QStringLiteral("a few"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Salt."), QString());
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
     QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
     QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
 }
 
-void PantaddTest::quantityIsCutToThreeCharacters_data() {
-    QTest::addColumn<QString>("price");
-    QTest::addColumn<QString>("quantity");
-    QTest::addColumn<QByteArray>("line");
-    QTest::newRow("cost loses decimals only") << "1.00"
-                                              << "1000" << shoppingBytes("Rice", "1000.0", "100", "Miscellaneous");
-    QTest::newRow("cost with six whole digits") << "999.99"
-                                                << "1000" << shoppingBytes("Rice", "999990", "100", "Miscellaneous");
-    QTest::newRow("cost that would lose whole digits") << "1234"
-                                                       << "1000" << QByteArray();
-}
-
-void PantaddTest::quantityIsCutToThreeCharacters() {
-    QFETCH(QString, price);
-    QFETCH(QString, quantity);
-    QFETCH(QByteArray, line);
-    m_fixture->open({});
-    pantadd& dialog = openDialog();
-    dialog.openToAdd();
-    dialog.itemtxt->setText(QStringLiteral("Rice"));
-    dialog.pricetxt->setText(price);
-    m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
-    m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Rice."), quantity);
-    if (line.isEmpty())
-        m_fixture->dialogs.expectMessage(QStringLiteral("The cost of Rice, 1234000.00, is too large for the shopping "
-                                                        "list.  The product was saved but not put on the list."));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->shopping(), line);
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), line.isEmpty() ? 0 : 1);
-    QCOMPARE(m_fixture->products().size(), ProductRecord::Length);
-}
-
-void PantaddTest::changingRewritesOnlyItsRecord() {
+void ProductEntryDialogTest::changingRewritesOnlyItsRecord() {
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery", " ", "1", "r1", "r2");
     const QByteArray milk = productBytes("milk", "2.49", "Dairy", "1", " ", "reserved one", "reserved two");
     const QByteArray soap = productBytes("Soap", "3.00", "Household");
     m_fixture->open({bread, milk, soap});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToChange(2);
-    QCOMPARE(m_fixture->pantmod->editflag, 1);
-    QCOMPARE(m_fixture->pantmod->addflag, 0);
-    QCOMPARE(m_fixture->pantmod->editrecno, 2);
-    QCOMPARE(m_fixture->pantmod->curcategory, QByteArray("Dairy"));
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Changing);
     QVERIFY(dialog.isVisible());
-    QVERIFY(!dialog.categorycmd->isHidden());
-    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("milk"));
-    QCOMPARE(dialog.pricetxt->text(), QStringLiteral("2.49"));
-    QVERIFY(dialog.fatchk->isChecked());
-    QVERIFY(!dialog.carbchk->isChecked());
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    QVERIFY(!entryControls(dialog).categorycmd->isHidden());
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QStringLiteral("milk"));
+    QCOMPARE(entryControls(dialog).pricetxt->text(), QStringLiteral("2.49"));
+    QVERIFY(entryControls(dialog).fatchk->isChecked());
+    QVERIFY(!entryControls(dialog).carbchk->isChecked());
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
     // Selecting the product's category enables "Save and return"; "Save / Add another" is for adding.
-    QVERIFY(dialog.savecmd->isEnabled());
-    QVERIFY(!dialog.addmorecmd->isEnabled());
-    dialog.pricetxt->setText(QStringLiteral("2.59"));
-    QVERIFY(!dialog.addmorecmd->isEnabled());
+    QVERIFY(entryControls(dialog).savecmd->isEnabled());
+    QVERIFY(!entryControls(dialog).addmorecmd->isEnabled());
+    entryControls(dialog).pricetxt->setText(QStringLiteral("2.59"));
+    QVERIFY(!entryControls(dialog).addmorecmd->isEnabled());
 
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->product(1), bread);
     // The focus starts in the name box, so the click that leaves it capitalises the name.
     QCOMPARE(m_fixture->product(2), productBytes("Milk", "2.59", "Dairy", "1", " "));
     QCOMPARE(m_fixture->product(3), soap);
     QCOMPARE(m_fixture->products().size(), 3 * ProductRecord::Length);
     QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
-    QCOMPARE(m_fixture->pantmod->editflag, 1);
     QVERIFY(!dialog.isVisible());
+    // The next product starts in the category of the one changed.
+    dialog.openToAdd();
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
 }
 
-void PantaddTest::changingBlankCategoryKeepsCurrentCategory_data() {
+void ProductEntryDialogTest::changingBlankCategoryKeepsCurrentCategory_data() {
     QTest::addColumn<QByteArray>("current");
     QTest::addColumn<QString>("selected");
     QTest::newRow("current category in the list") << QByteArray("Dairy") << "Dairy";
@@ -569,17 +512,19 @@ void PantaddTest::changingBlankCategoryKeepsCurrentCategory_data() {
     QTest::newRow("no current category") << QByteArray() << "";
 }
 
-void PantaddTest::changingBlankCategoryKeepsCurrentCategory() {
+void ProductEntryDialogTest::changingBlankCategoryKeepsCurrentCategory() {
     QFETCH(QByteArray, current);
     QFETCH(QString, selected);
     m_fixture->open({productBytes("Milk", "1.00", "Dairy"), productBytes("Soap", "2.00", "")});
-    m_fixture->pantmod->curcategory = current;
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
+    dialog.setChosenCategory(current);
     dialog.openToChange(2);
-    QCOMPARE(m_fixture->pantmod->curcategory, current);
-    QCOMPARE(dialog.Combo1->currentText(), selected);
-    QCOMPARE(dialog.Combo1->currentIndex(), selected.isEmpty() ? 0 : 1);
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), selected);
+    QCOMPARE(entryControls(dialog).Combo1->currentIndex(), selected.isEmpty() ? 0 : 1);
+    // A product without a category leaves the category chosen before for the next new product.
+    dialog.openToAdd();
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), selected);
 }
 
-QTEST_MAIN(PantaddTest)
-#include "test_pantadd.moc"
+QTEST_MAIN(ProductEntryDialogTest)
+#include "test_productentrydialog.moc"

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The product entry dialog beside the real main window: the main window's activation shows what
-// the dialog saved.
+// The product entry dialog beside the real main window: the main window shows what the dialog saved.
 #include "mainwindow/mainwindowfixture.h"
 
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
-#include "products/pantadd.h"
+#include "products/productentrydialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,14 +16,14 @@ using namespace pantrex;
 using namespace pantrex::testing;
 using Answer = Dialogs::Answer;
 
-class PantaddMainWindowTest : public QObject {
+class ProductEntryDialogMainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void savedProductAppearsAfterActivation();
+    void savedProductAppearsInTheMainWindow();
 };
 
-void PantaddMainWindowTest::savedProductAppearsAfterActivation() {
+void ProductEntryDialogMainWindowTest::savedProductAppearsInTheMainWindow() {
     MainWindowFixture fixture;
     fixture.folder.write(QStringLiteral("grocery.dat"), productBytes("Bread", "1.50", "Bakery"));
     fixture.load();
@@ -32,22 +31,20 @@ void PantaddMainWindowTest::savedProductAppearsAfterActivation() {
     ProductView* view = fixture.window->productView();
     QCOMPARE(view->List1->model()->rowCount(), 1);
 
-    pantadd dialog(*fixture.pantmod, fixture.dialogs, fixture.window.get());
-    dialog.openToAdd();
+    QTest::mouseClick(view->addfoodcmd, Qt::LeftButton);
+    auto& dialog = *fixture.window->findChild<ProductEntryDialog*>(QStringLiteral("pantadd"));
     QTRY_COMPARE(QApplication::activeWindow(), &dialog);
-    dialog.itemtxt->setText(QStringLiteral("Milk"));
-    dialog.pricetxt->setText(QStringLiteral("1.00"));
+    dialog.findChild<QLineEdit*>("itemtxt")->setText(QStringLiteral("Milk"));
+    dialog.findChild<QLineEdit*>("pricetxt")->setText(QStringLiteral("1.00"));
     fixture.dialogs.expectMessage(QStringLiteral("Add this item to your Shopping List now?"), Answer::Yes);
     fixture.dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QStringLiteral("2"));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QWidget*>("savecmd"), Qt::LeftButton);
 
     QTRY_COMPARE(QApplication::activeWindow(), fixture.window.get());
     QTRY_COMPARE(view->List1->model()->rowCount(), 2);
     QCOMPARE(fixture.window->shoppingList()->list2->model()->rowCount(), 1);
-    QCOMPARE(fixture.pantmod->addflag, 0);
-    QCOMPARE(fixture.pantmod->editflag, 0);
     QVERIFY(fixture.dialogs.done());
 }
 
-QTEST_MAIN(PantaddMainWindowTest)
-#include "test_pantadd_mainwindow.moc"
+QTEST_MAIN(ProductEntryDialogMainWindowTest)
+#include "test_productentrydialog_mainwindow.moc"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // How the product entry dialog hands back to the main window: the mode it keeps while open, the
-// flags it leaves, the close box, and what it refuses to overwrite.
+// main window told of what it wrote, the close box, and what it refuses to overwrite.
 #include "productsfixture.h"
 
 #include "platform/hoverbutton.h"
 #include "products/deleteproducts.h"
-#include "products/pantadd.h"
+#include "products/productentrydialog.h"
 #include "support/permissions.h"
 
 #include <QApplication>
@@ -22,43 +22,24 @@ namespace {
 
 const QString OfferText = QStringLiteral("Add this item to your Shopping List now?");
 
-// Stands in for the main window: on each activation it rebuilds when a flag is set and clears
-// both flags, as the real one does. It records the flags it found.
+// Stands in for the main window: it counts the times the dialog told it to show the files anew.
 class MainWindowStandIn : public QWidget {
 public:
-    explicit MainWindowStandIn(PANTMOD& pantmod) : m_pantmod(pantmod) { resize(200, 100); }
-
-    struct Refresh {
-        int addflag;
-        int editflag;
-    };
-    QList<Refresh> refreshes;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate && (m_pantmod.addflag == 1 || m_pantmod.editflag == 1)) {
-            refreshes.append({m_pantmod.addflag, m_pantmod.editflag});
-            m_pantmod.addflag = 0;
-            m_pantmod.editflag = 0;
-        }
-        return QWidget::event(event);
-    }
-
-private:
-    PANTMOD& m_pantmod;
+    MainWindowStandIn() { resize(200, 100); }
+    int refreshes = 0;
 };
 
 } // namespace
 
-class PantaddModesTest : public QObject {
+class ProductEntryDialogModesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void init();
     void cleanup();
-    void savedAfterTheMainWindowClearedTheFlag_data();
-    void savedAfterTheMainWindowClearedTheFlag();
-    void addAnotherAfterTheMainWindowClearedTheFlag();
+    void savedAfterGoingToTheMainWindow_data();
+    void savedAfterGoingToTheMainWindow();
+    void addAnotherAfterGoingToTheMainWindow();
     void returnWithNoSaveWritesNothing();
     void returnAfterAddAnotherShowsTheNewProducts();
     void closeBoxReturnsWithNoSave();
@@ -70,36 +51,37 @@ private Q_SLOTS:
     void readOnlyShoppingList();
 
 private:
-    pantadd& openDialog();
+    ProductEntryDialog& openDialog();
     void activateMainWindow();
     void fill(const QString& name, const QString& price);
 
     std::unique_ptr<ProductsFixture> m_fixture;
     std::unique_ptr<MainWindowStandIn> m_main;
-    pantadd* m_dialog = nullptr;
+    ProductEntryDialog* m_dialog = nullptr;
 };
 
-void PantaddModesTest::init() {
+void ProductEntryDialogModesTest::init() {
     m_fixture = std::make_unique<ProductsFixture>();
 }
 
-void PantaddModesTest::cleanup() {
+void ProductEntryDialogModesTest::cleanup() {
     QVERIFY2(m_fixture->dialogs.done(), "a scripted box was not shown");
     m_main.reset();
     m_dialog = nullptr;
     m_fixture.reset();
 }
 
-pantadd& PantaddModesTest::openDialog() {
-    m_main = std::make_unique<MainWindowStandIn>(*m_fixture->pantmod);
+ProductEntryDialog& ProductEntryDialogModesTest::openDialog() {
+    m_main = std::make_unique<MainWindowStandIn>();
     m_main->show();
     [&] { QVERIFY(QTest::qWaitForWindowActive(m_main.get())); }();
-    m_dialog = new pantadd(*m_fixture->pantmod, m_fixture->dialogs, m_main.get());
+    m_dialog = new ProductEntryDialog(m_fixture->pantmod->session, m_fixture->dialogs, m_main.get());
+    QObject::connect(m_dialog, &ProductEntryDialog::productSaved, m_main.get(), [this] { ++m_main->refreshes; });
     return *m_dialog;
 }
 
 // The user goes back to the main window while the dialog stays open.
-void PantaddModesTest::activateMainWindow() {
+void ProductEntryDialogModesTest::activateMainWindow() {
     // A window counts as active while its dialog is, so wait for the switch itself.
     m_main->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
@@ -107,97 +89,91 @@ void PantaddModesTest::activateMainWindow() {
     QTRY_COMPARE(QApplication::activeWindow(), m_dialog);
 }
 
-void PantaddModesTest::fill(const QString& name, const QString& price) {
-    m_dialog->itemtxt->setText(name);
-    m_dialog->pricetxt->setText(price);
+void ProductEntryDialogModesTest::fill(const QString& name, const QString& price) {
+    entryControls(*m_dialog).itemtxt->setText(name);
+    entryControls(*m_dialog).pricetxt->setText(price);
 }
 
-void PantaddModesTest::savedAfterTheMainWindowClearedTheFlag_data() {
+void ProductEntryDialogModesTest::savedAfterGoingToTheMainWindow_data() {
     QTest::addColumn<bool>("changing");
     QTest::newRow("adding") << false;
     QTest::newRow("changing") << true;
 }
 
-void PantaddModesTest::savedAfterTheMainWindowClearedTheFlag() {
+void ProductEntryDialogModesTest::savedAfterGoingToTheMainWindow() {
     QFETCH(bool, changing);
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
     m_fixture->open({bread});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     if (changing)
         dialog.openToChange(1);
     else
         dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     activateMainWindow();
-    QCOMPARE(m_main->refreshes.size(), 1);
-    QCOMPARE(m_fixture->pantmod->addflag, 0);
-    QCOMPARE(m_fixture->pantmod->editflag, 0);
+    QCOMPARE(m_main->refreshes, 0);
+    QCOMPARE(dialog.mode(), changing ? ProductEntryDialog::Mode::Changing : ProductEntryDialog::Mode::Adding);
 
     fill(QStringLiteral("Rye Bread"), QStringLiteral("2.00"));
     if (!changing)
         m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     const QByteArray rye = productBytes("Rye Bread", "2.00", changing ? "Bakery" : "Miscellaneous");
     QCOMPARE(m_fixture->products(), changing ? rye : bread + rye);
     QVERIFY(!dialog.isVisible());
-    // The main window became active with the dialog's flag set, and so rebuilt its views.
-    QTRY_COMPARE(m_main->refreshes.size(), 2);
-    QCOMPARE(m_main->refreshes.at(1).addflag, changing ? 0 : 1);
-    QCOMPARE(m_main->refreshes.at(1).editflag, changing ? 1 : 0);
+    // The main window was told to show the files anew, and comes forward.
+    QCOMPARE(m_main->refreshes, 1);
+    QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
 }
 
-void PantaddModesTest::addAnotherAfterTheMainWindowClearedTheFlag() {
+void ProductEntryDialogModesTest::addAnotherAfterGoingToTheMainWindow() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     activateMainWindow();
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).addmorecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
-    QCOMPARE(m_fixture->pantmod->addflag, 1);
-    // Going back to the main window now shows the new product there.
-    activateMainWindow();
-    QCOMPARE(m_main->refreshes.size(), 2);
-    QCOMPARE(dialog.mode(), pantadd::Mode::Adding);
+    // The main window shows the new product while the dialog stays open.
+    QCOMPARE(m_main->refreshes, 1);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Adding);
 }
 
-void PantaddModesTest::returnWithNoSaveWritesNothing() {
+void ProductEntryDialogModesTest::returnWithNoSaveWritesNothing() {
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
     m_fixture->open({bread});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToChange(1);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     fill(QStringLiteral("Rye"), QStringLiteral("9.00"));
-    QTest::mouseClick(dialog.quitcmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).quitcmd, Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.mode(), pantadd::Mode::Closed);
-    QCOMPARE(m_fixture->pantmod->addflag, 0);
-    QCOMPARE(m_fixture->pantmod->editflag, 0);
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Closed);
     QCOMPARE(m_fixture->products(), bread);
-    QTest::qWait(20);
-    QCOMPARE(m_main->refreshes.size(), 0);
+    QCOMPARE(m_main->refreshes, 0);
 }
 
-void PantaddModesTest::returnAfterAddAnotherShowsTheNewProducts() {
+void ProductEntryDialogModesTest::returnAfterAddAnotherShowsTheNewProducts() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::No);
-    QTest::mouseClick(dialog.addmorecmd, Qt::LeftButton);
-    QTest::mouseClick(dialog.quitcmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).addmorecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).quitcmd, Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QTRY_COMPARE(m_main->refreshes.size(), 1);
-    QCOMPARE(m_main->refreshes.at(0).addflag, 1);
+    QCOMPARE(m_main->refreshes, 1);
+    QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
 }
 
-void PantaddModesTest::closeBoxReturnsWithNoSave() {
+void ProductEntryDialogModesTest::closeBoxReturnsWithNoSave() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
@@ -205,83 +181,81 @@ void PantaddModesTest::closeBoxReturnsWithNoSave() {
     QCloseEvent close;
     QCoreApplication::sendEvent(dialog.windowHandle(), &close);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.mode(), pantadd::Mode::Closed);
-    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Closed);
     QCOMPARE(m_fixture->products(), QByteArray());
     // The dialog is hidden, not gone: it can be opened again.
     dialog.openToAdd();
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.itemtxt->text(), QString());
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QString());
 }
 
-void PantaddModesTest::escapeReturnsWithNoSave() {
+void ProductEntryDialogModesTest::escapeReturnsWithNoSave() {
     m_fixture->open({});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
-    QTest::keyClick(dialog.itemtxt, Qt::Key_Escape);
+    QTest::keyClick(entryControls(dialog).itemtxt, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(m_fixture->pantmod->addflag, 0);
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Closed);
     QCOMPARE(m_fixture->products(), QByteArray());
 }
 
-void PantaddModesTest::reopeningStartsAfresh() {
+void ProductEntryDialogModesTest::reopeningStartsAfresh() {
     m_fixture->open({productBytes("Butter", "3.00", "Dairy", "1", "1")});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
-    dialog.fatchk->setChecked(true);
+    entryControls(dialog).fatchk->setChecked(true);
     dialog.openToChange(1);
-    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Butter"));
-    QVERIFY(dialog.carbchk->isChecked());
-    QVERIFY(!dialog.categorycmd->isHidden());
-    QCOMPARE(m_fixture->pantmod->editflag, 1);
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QStringLiteral("Butter"));
+    QVERIFY(entryControls(dialog).carbchk->isChecked());
+    QVERIFY(!entryControls(dialog).categorycmd->isHidden());
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Changing);
     dialog.openToAdd();
-    QCOMPARE(m_fixture->pantmod->addflag, 1);
-    QCOMPARE(m_fixture->pantmod->editflag, 0);
-    QCOMPARE(dialog.itemtxt->text(), QString());
-    QCOMPARE(dialog.pricetxt->text(), QString());
-    QVERIFY(!dialog.fatchk->isChecked());
-    QVERIFY(!dialog.carbchk->isChecked());
-    QVERIFY(dialog.categorycmd->isHidden());
+    QCOMPARE(dialog.mode(), ProductEntryDialog::Mode::Adding);
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QString());
+    QCOMPARE(entryControls(dialog).pricetxt->text(), QString());
+    QVERIFY(!entryControls(dialog).fatchk->isChecked());
+    QVERIFY(!entryControls(dialog).carbchk->isChecked());
+    QVERIFY(entryControls(dialog).categorycmd->isHidden());
     // The product last opened for change made its category the current one.
-    QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("Dairy"));
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QStringLiteral("Dairy"));
 
     // A category typed last time is gone when the list has none to offer.
-    dialog.Combo1->setEditText(QStringLiteral("Frozen"));
+    entryControls(dialog).Combo1->setEditText(QStringLiteral("Frozen"));
     m_fixture->pantmod->session.files().file(ProductChannel)->close();
     m_fixture->folder.write(m_fixture->productFile, QByteArray());
     QVERIFY(m_fixture->pantmod->session.files().open(ProductChannel, m_fixture->productFile, ProductRecord::Length));
     dialog.openToAdd();
-    QCOMPARE(dialog.Combo1->count(), 0);
-    QCOMPARE(dialog.Combo1->currentText(), QString());
+    QCOMPARE(entryControls(dialog).Combo1->count(), 0);
+    QCOMPARE(entryControls(dialog).Combo1->currentText(), QString());
 }
 
 // The dialog is modeless: products can be deleted in the main window while one is being changed.
 // Saving must not then write over whatever product moved into its place.
-void PantaddModesTest::productDeletedWhileOpenIsNotOverwritten() {
+void ProductEntryDialogModesTest::productDeletedWhileOpenIsNotOverwritten() {
     m_fixture->productFile = QStringLiteral("shop.dat");
     m_fixture->open({productBytes("Bread", "1.50", "Bakery"), productBytes("Milk", "1.00", "Dairy"),
                      productBytes("Soap", "2.00", "Household")});
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToChange(2);
     m_fixture->dialogs.expectMessage(QStringLiteral("Delete selected item(s)?"), Answer::Yes);
-    QCOMPARE(deleteproducts(*m_fixture->pantmod, m_fixture->dialogs, {1}, m_fixture->products()),
-             AfterDeletion::RebuildProductView);
+    QCOMPARE(deleteProducts(m_fixture->pantmod->session, m_fixture->dialogs, {1}, m_fixture->products()),
+             DeletionOutcome::ProductsLeft);
     const QByteArray afterDeletion = m_fixture->products();
 
-    dialog.pricetxt->setText(QStringLiteral("1.10"));
+    entryControls(dialog).pricetxt->setText(QStringLiteral("1.10"));
     m_fixture->dialogs.expectMessage(QStringLiteral("This product was changed or deleted in the product list while it "
                                                     "was open here, so it was not saved.  Return and open it again to "
                                                     "make your changes."));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
     QCOMPARE(m_fixture->products(), afterDeletion);
     QVERIFY(dialog.isVisible());
 }
 
-void PantaddModesTest::readOnlyProductFile_data() {
+void ProductEntryDialogModesTest::readOnlyProductFile_data() {
     QTest::addColumn<bool>("sinceOpening");
     QTest::addColumn<bool>("changing");
     QTest::newRow("read-only when opened") << false << false;
@@ -289,7 +263,7 @@ void PantaddModesTest::readOnlyProductFile_data() {
     QTest::newRow("marked read-only while changing") << true << true;
 }
 
-void PantaddModesTest::readOnlyProductFile() {
+void ProductEntryDialogModesTest::readOnlyProductFile() {
     QFETCH(bool, sinceOpening);
     QFETCH(bool, changing);
     const QByteArray bread = productBytes("Bread", "1.50", "Bakery");
@@ -298,7 +272,7 @@ void PantaddModesTest::readOnlyProductFile() {
     if (!sinceOpening)
         m_fixture->makeReadOnly(m_fixture->productFile);
     m_fixture->openChannels();
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     if (changing)
         dialog.openToChange(1);
     else
@@ -307,32 +281,32 @@ void PantaddModesTest::readOnlyProductFile() {
         m_fixture->makeReadOnly(m_fixture->productFile);
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.dat: the file is read-only"));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->products(), bread);
     QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.itemtxt->text(), QStringLiteral("Milk"));
+    QCOMPARE(entryControls(dialog).itemtxt->text(), QStringLiteral("Milk"));
 }
 
-void PantaddModesTest::readOnlyShoppingList() {
+void ProductEntryDialogModesTest::readOnlyShoppingList() {
     const QByteArray eggs = shoppingBytes("Eggs", "2.00", "1", "Dairy");
     PermissionsEnforced enforced;
     m_fixture->lay({}, {eggs});
     m_fixture->makeReadOnly(m_fixture->shoppingFile);
     m_fixture->openChannels();
-    pantadd& dialog = openDialog();
+    ProductEntryDialog& dialog = openDialog();
     dialog.openToAdd();
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::Yes);
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Milk."), QStringLiteral("2"));
     m_fixture->dialogs.expectMessage(QStringLiteral("Could not write to grocery.lst: the file is read-only"));
-    QTest::mouseClick(dialog.savecmd, Qt::LeftButton);
+    QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     // The product is saved; only the shopping list line could not be.
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
     QCOMPARE(m_fixture->shopping(), eggs);
     QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
 }
 
-QTEST_MAIN(PantaddModesTest)
-#include "test_pantadd_modes.moc"
+QTEST_MAIN(ProductEntryDialogModesTest)
+#include "test_productentrydialog_modes.moc"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "data/records.h"
+#include "core/productoperations.h"
 
 #include <QDialog>
 #include <QList>
@@ -17,21 +17,20 @@ namespace pantrex {
 
 class Dialogs;
 class HoverButton;
-class RecordFile;
-struct PANTMOD;
+class Session;
 
 // The product entry dialog: adds products to the open product list, or changes one, and can put
-// a new product on the shopping list at once. It is modeless. When it returns it leaves addflag
-// or editflag set, hides and activates the main window, whose activation rebuilds its views.
+// a new product on the shopping list at once. It is modeless. Whenever it has written the files it
+// says so (productSaved), for the main window to show them anew; returning after a save hides it
+// and activates the main window.
 //
-// The dialog keeps its own mode from opening until it returns: the main window's activation
-// clears the flags whenever the user goes back to it, and the dialog must still save what the
-// user asked for when the user comes back and presses a save button.
-class pantadd : public QDialog {
+// The dialog keeps its own mode from opening until it returns, so that it still saves what the
+// user asked for when the user went to the main window and comes back to press a save button.
+class ProductEntryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    pantadd(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow);
+    ProductEntryDialog(Session& session, Dialogs& dialogs, QWidget* mainWindow);
 
     enum class Mode { Closed, Adding, Changing };
     Mode mode() const { return m_mode; }
@@ -40,21 +39,13 @@ public:
     void openToAdd();
     // Opens the dialog afresh to change product recordNumber of the product list ("Edit").
     void openToChange(qint64 recordNumber);
+    // The category the user chose in the product view (as shown, in the code page): a new
+    // product starts in it.
+    void setChosenCategory(const QByteArray& category);
 
-    QLabel* Label1;
-    QLineEdit* itemtxt;
-    QLabel* Label3;
-    QLineEdit* pricetxt;
-    QLabel* Label2;
-    QComboBox* Combo1;
-    HoverButton* categorycmd;
-    QLabel* Label4;
-    QCheckBox* fatchk;
-    QCheckBox* carbchk;
-    QFrame* Panel3D1;
-    HoverButton* savecmd;
-    HoverButton* addmorecmd;
-    HoverButton* quitcmd;
+Q_SIGNALS:
+    // Products, the shopping list or a category's name were written.
+    void productSaved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,8 +57,8 @@ private:
     void buildControls();
     void buildLayout();
     void openAfresh(Mode mode);
-    void loadproduct();
-    void fillcategories();
+    void loadProduct();
+    void fillCategories();
     void enableSaveButtons();
     void disableSaveButtons();
 
@@ -79,32 +70,48 @@ private:
     void tidyItemName();
     void tidyCategory();
 
-    // The buttons (pantaddsave.cpp).
-    void savecmdClick();
-    void addmorecmdClick();
-    void quitcmdClick();
-    void categorycmdClick();
+    // The buttons.
+    void saveAndReturn();
+    void saveAndAddAnother();
+    void returnWithoutSave();
+    void renameCategory();
     bool entriesComplete();
     Record buildRecord(bool trimCategory) const;
     bool appendProduct(const Record& record);
     bool changeProduct(const Record& record);
-    bool productUnchangedSinceLoad(RecordFile& products);
     void offerShoppingList(const Record& product, int defaultButton);
+    QString askQuantity();
     void returnToMainWindow(bool refresh);
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
+    ProductOperations m_products;
     QPointer<QWidget> m_mainWindow;
     Mode m_mode = Mode::Closed;
     // The product being changed: its number, the file it is in and its bytes when loaded.
-    qint64 m_recordNumber = 0;
-    QString m_productFilePath;
-    QByteArray m_loadedBytes;
+    LoadedProduct m_loaded;
     // Set once something was written while the dialog was open, so that leaving it with
-    // "Return with no save" still lets the main window show it.
+    // "Return with no save" still activates the main window.
     bool m_wroteFiles = false;
     // The categories in the category box, in its order.
     QList<QByteArray> m_categories;
+    // The category last chosen in the product view, or of the product last opened for a change.
+    QByteArray m_currentCategory;
+
+    QLabel* m_nameLabel;
+    QLineEdit* m_nameEdit;
+    QLabel* m_priceLabel;
+    QLineEdit* m_priceEdit;
+    QLabel* m_categoryLabel;
+    QComboBox* m_categoryBox;
+    HoverButton* m_renameCategoryButton;
+    QLabel* m_marksLabel;
+    QCheckBox* m_highFatCheck;
+    QCheckBox* m_highCarbCheck;
+    QFrame* m_buttonPanel;
+    HoverButton* m_saveButton;
+    HoverButton* m_addAnotherButton;
+    HoverButton* m_returnButton;
 };
 
 } // namespace pantrex
