@@ -57,6 +57,9 @@ public:
     bool defaultListWarned() const { return m_defaultListWarned; }
     void setDefaultListWarned(bool warned) { m_defaultListWarned = warned; }
 
+    // Tells whoever shows the shopping list that its rows changed.
+    void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
+
 Q_SIGNALS:
     // The shopping list's file or name changed: what shows it must be rebuilt.
     void shoppingListChanged();

@@ -154,7 +154,7 @@ void CustomListChooser::List3Click(int row) {
     case CustomMode::Delete:
         showPage(Page::Closed);
         deletelist(m_pantmod, m_dialogs);
-        Q_EMIT headingRequested(m_pantmod.savedcaption);
+        Q_EMIT headingRequested(QString());
         break;
     case CustomMode::Preview:
         closechooser();
@@ -261,7 +261,7 @@ QList<ListItem> CustomListChooser::chosenItems() const {
 void CustomListChooser::closechooser() {
     recdelcmd->hide();
     showPage(Page::Closed);
-    Q_EMIT headingRequested(m_pantmod.savedcaption);
+    Q_EMIT headingRequested(QString());
 }
 
 void CustomListChooser::forgetItems() {

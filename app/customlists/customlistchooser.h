@@ -60,7 +60,7 @@ public:
 Q_SIGNALS:
     // Take the shopping list's place (true) or give it back (false).
     void placeRequested(bool shown);
-    // The caption the shopping list's heading is to show.
+    // The caption the shopping list's heading is to show (empty: the list's own caption again).
     void headingRequested(const QString& caption);
     // Items went onto the shopping list: it is to be reloaded.
     void shoppingListChanged();

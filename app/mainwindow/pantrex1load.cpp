@@ -86,13 +86,13 @@ void pantrex1::load() {
     if (m_pantmod.session.shoppingCount() == 0)
         m_shoppingList->showEmptyList();
     else
-        m_shoppingList->fillshoplist();
+        m_shoppingList->reloadShoppingList();
     if (m_pantmod.session.productCount() > 0)
         m_productView->fillcatlist();
     if (m_pantmod.session.productCount() != 0)
         m_productView->showCurrentPrice();
     if (m_pantmod.session.shoppingCount() != 0 && m_shoppingList->currentRow() >= 0)
-        m_shoppingList->list2Click();
+        m_shoppingList->showCurrentCost();
     m_pantmod.loaded = 1;
 }
 
@@ -204,21 +204,20 @@ void pantrex1::activated() {
     if (m_pantmod.newlistflag == 1) {
         m_pantmod.newlistflag = 0;
         m_shoppingList->showEmptyList();
-        m_shoppingList->listlbl->setText(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($0.00)"));
-        m_pantmod.savedcaption = m_shoppingList->listlbl->text();
+        m_shoppingList->setCaption(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($0.00)"));
         leavecustommode();
         if (!m_pantmod.session.openProductList(m_pantmod.session.productListPath()))
             reportFileError(m_pantmod.session.files().errorString());
         m_productView->emptyList();
         m_productView->fillcatlist();
         m_productView->fillproductlist();
-        m_shoppingList->fillshoplist();
+        m_shoppingList->reloadShoppingList();
         openMergeProbe();
     }
     if (m_pantmod.addflag == 1 || m_pantmod.editflag == 1) {
         m_productView->fillcatlist();
         m_productView->fillproductlist();
-        m_shoppingList->fillshoplist();
+        m_shoppingList->reloadShoppingList();
         m_pantmod.addflag = 0;
         m_pantmod.editflag = 0;
     }

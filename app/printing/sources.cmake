@@ -3,8 +3,8 @@ target_sources(pantrex_gui PRIVATE
     printing/guardedprinter.cpp printing/guardedprinter.h
     printing/notesedit.cpp printing/notesedit.h
     printing/notesprintout.cpp printing/notesprintout.h
-    printing/pantnote.cpp printing/pantnote.h
-    printing/pantprnt.cpp printing/pantprnt.h
+    printing/noteswindow.cpp printing/noteswindow.h
+    printing/printdialog.cpp printing/printdialog.h
     printing/printsettings.cpp printing/printsettings.h
     printing/printtext.cpp printing/printtext.h
     printing/productprintout.cpp printing/productprintout.h

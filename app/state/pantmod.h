@@ -45,27 +45,12 @@ struct PANTMOD {
     QList<QByteArray> cattable;
     QByteArray curcategory;
 
-    // The shopping list's rows in display order: item text (40 characters), category, formatted
-    // line cost, record number in the shopping list file and quantity prefix.
-    QList<QByteArray> shopnames;
-    QList<QByteArray> shopcats;
-    QList<QByteArray> shopcosts;
-    QList<qint64> shoprecnos;
-    QList<QByteArray> shopprefix;
-    // What the print dialog prints: the number of shopping list rows and the running total.
-    int printrows = 0;
-    QString printtotal;
-    int printdone = 0; // 1 once a shopping list printout has been started in this run
-
     // The record number of the product the entry dialog is changing.
     qint64 editrecno = 0;
 
-    // The last caption given to the shopping list heading, restored after others borrow it.
-    QString savedcaption;
     int hoverflag = 0;        // 1 while some button has the hover look
     bool searchfocus = false; // set while the search box has (or was clicked into) the focus
     int helptopic = 1;        // 1 program help, 2 import/export help, 3 custom lists help
-    QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
 
     // What the custom list chooser is choosing for.
     CustomMode custommode = CustomMode::None;
