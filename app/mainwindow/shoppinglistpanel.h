@@ -67,6 +67,7 @@ public:
     QGroupBox* frame() const { return m_frame; }
     QListView* rowsView() const { return m_rowsView; }
     QLabel* costLabel() const { return m_costLabel; }
+    QLabel* captionLabel() const { return m_captionLabel; }
 
 Q_SIGNALS:
     // An operation found this file changed by another program since the lists were shown, and

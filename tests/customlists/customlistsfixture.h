@@ -95,7 +95,13 @@ struct CustomListsFixture : MainWindowFixture {
         load();
         chooser = window->chooser();
         list = window->shoppingList();
-        caption = list->listlbl->text();
+        caption = list->captionLabel()->text();
+    }
+
+    // The heading the shopping list gives itself: its name and the total shown.
+    QString listCaption() const {
+        return QStringLiteral("grocery ($") + control<QLineEdit>(window.get(), "tabtxt")->text().trimmed() +
+               QStringLiteral(")");
     }
 };
 

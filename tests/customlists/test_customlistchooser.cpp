@@ -73,15 +73,15 @@ void CustomListChooserTest::listNamesInEachMode() {
     CustomListsFixture f;
     f.open(lists(), shoppingBytes("Milk"));
     ShoppingListPanel* list = f.list;
-    const QRect listPlace(list->list2->mapTo(f.window.get(), QPoint()), list->list2->size());
+    const QRect listPlace(list->rowsView()->mapTo(f.window.get(), QPoint()), list->rowsView()->size());
     triggerMenu(*f.window, menuItem.toLatin1().constData());
 
     QListView* names = f.window->chooser()->List3;
     QCOMPARE(rowsOf(names), QStringList({prompt, name30("Apple Pie"), name30("Breakfast"), name30("TACOS"),
                                          name30("Tacos"), NeverMind}));
     QCOMPARE(f.pantmod->session.customCount(), 7);
-    QCOMPARE(list->listlbl->text(), QStringLiteral("Select"));
-    QVERIFY(names->isVisible() && !list->list2->isVisible());
+    QCOMPARE(list->captionLabel()->text(), QStringLiteral("Select"));
+    QVERIFY(names->isVisible() && !list->rowsView()->isVisible());
     QCOMPARE(QRect(names->mapTo(f.window.get(), QPoint()), names->size()), listPlace);
     QCOMPARE(names->palette().color(QPalette::Base), QColor(255, 255, 224));
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
@@ -103,13 +103,13 @@ void CustomListChooserTest::noListsOnFile() {
         f.folder.write("pantrecp.dat", bytes);
     f.load();
     ShoppingListPanel* list = f.window->shoppingList();
-    const QString caption = list->listlbl->text();
+    const QString caption = list->captionLabel()->text();
     f.dialogs.expectMessage("No lists on file!");
     triggerMenu(*f.window, "recpreview");
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constLast().message.title, QString());
-    QVERIFY(!f.window->chooser()->List3->isVisible() && list->list2->isVisible());
-    QCOMPARE(list->listlbl->text(), caption);
+    QVERIFY(!f.window->chooser()->List3->isVisible() && list->rowsView()->isVisible());
+    QCOMPARE(list->captionLabel()->text(), caption);
     QVERIFY(f.folder.exists("pantrecp.dat"));
     QCOMPARE(f.folder.read("pantrecp.dat"), bytes);
 }
@@ -152,12 +152,12 @@ void CustomListChooserTest::promptAndNeverMindRows() {
     triggerMenu(*f.window, "recdelete");
     clickRow(f.chooser->List3, 0);
     QVERIFY(f.chooser->List3->isVisible());
-    QCOMPARE(f.list->listlbl->text(), QStringLiteral("Select"));
+    QCOMPARE(f.list->captionLabel()->text(), QStringLiteral("Select"));
 
     clickRow(f.chooser->List3, 5);
     QCOMPARE(f.pantmod->chosenlist, QByteArray("Never Mind"));
-    QVERIFY(!f.chooser->isVisible() && f.list->list2->isVisible());
-    QCOMPARE(f.list->listlbl->text(), f.caption);
+    QVERIFY(!f.chooser->isVisible() && f.list->rowsView()->isVisible());
+    QCOMPARE(f.list->captionLabel()->text(), f.caption);
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
 }
 
@@ -187,7 +187,7 @@ void CustomListChooserTest::itemsOfTheChosenList() {
     // The records of Tacos and TACOS alike, sorted by item; each row stands for its own record.
     QCOMPARE(rowsOf(f.chooser->List4), itemRows({"Beans", "Cheese", "Shells", "avocado"}));
     QCOMPARE(f.pantmod->itemrecnos, QList<qint64>({3, 6, 1, 7}));
-    QCOMPARE(f.list->listlbl->text(), heading);
+    QCOMPARE(f.list->captionLabel()->text(), heading);
     QCOMPARE(f.chooser->List4->palette().color(QPalette::Base), background);
     QVERIFY(f.chooser->List4->isVisible() && !f.chooser->List3->isVisible());
     QCOMPARE(f.chooser->recdelcmd->isVisible(), proceedAtOnce);
@@ -195,8 +195,8 @@ void CustomListChooserTest::itemsOfTheChosenList() {
     clickRow(f.chooser->List4, 1);
     QVERIFY(f.chooser->recdelcmd->isVisible());
     clickRow(f.chooser->List4, 4);
-    QVERIFY(!f.chooser->isVisible() && !f.chooser->recdelcmd->isVisible() && f.list->list2->isVisible());
-    QCOMPARE(f.list->listlbl->text(), f.caption);
+    QVERIFY(!f.chooser->isVisible() && !f.chooser->recdelcmd->isVisible() && f.list->rowsView()->isVisible());
+    QCOMPARE(f.list->captionLabel()->text(), f.caption);
     QCOMPARE(f.pantmod->custommode, CustomMode::None);
     QVERIFY(f.pantmod->choosertext.isEmpty() && f.pantmod->itemrecnos.isEmpty());
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
@@ -242,8 +242,8 @@ void CustomListChooserTest::leavingCustomListMode() {
 
     triggerMenu(*f.window, "recpreview");
     f.window->leavecustommode();
-    QVERIFY(!f.chooser->isVisible() && f.list->list2->isVisible());
-    QCOMPARE(f.list->listlbl->text(), f.caption);
+    QVERIFY(!f.chooser->isVisible() && f.list->rowsView()->isVisible());
+    QCOMPARE(f.list->captionLabel()->text(), f.caption);
     QCOMPARE(f.pantmod->custommode, CustomMode::Preview);
 
     // Items shown for getting are not left on screen under another command: an emptied file closes them.
@@ -259,8 +259,8 @@ void CustomListChooserTest::leavingCustomListMode() {
         } else {
             f.window->leavecustommode();
         }
-        QVERIFY(!f.chooser->isVisible() && !f.chooser->recdelcmd->isVisible() && f.list->list2->isVisible());
-        QCOMPARE(f.list->listlbl->text(), f.caption);
+        QVERIFY(!f.chooser->isVisible() && !f.chooser->recdelcmd->isVisible() && f.list->rowsView()->isVisible());
+        QCOMPARE(f.list->captionLabel()->text(), f.caption);
         QCOMPARE(f.pantmod->custommode, CustomMode::None);
         QVERIFY(f.pantmod->choosertext.isEmpty() && f.pantmod->itemrecnos.isEmpty());
     }

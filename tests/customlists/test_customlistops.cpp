@@ -158,7 +158,7 @@ void CustomListOpsTest::addToList() {
     chooseList(f, "recaddcmd", "TACO Night");
     QVERIFY(f.dialogs.done());
     QVERIFY(!f.window->chooser()->isVisible());
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), f.pantmod->savedcaption);
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), f.caption);
     QCOMPARE(f.folder.read("pantrecp.dat"), before + appended);
 }
 
@@ -222,7 +222,7 @@ void CustomListOpsTest::deleteList() {
     QCOMPARE(f.folder.files().filter("pantrecp"),
              backup ? QStringList({"pantrecp.bak", "pantrecp.dat"}) : QStringList({"pantrecp.dat"}));
     QVERIFY(!f.window->chooser()->isVisible());
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), f.pantmod->savedcaption);
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), f.caption);
 }
 
 void CustomListOpsTest::removeItems_data() {
@@ -282,8 +282,8 @@ void CustomListOpsTest::removeItems() {
     QCOMPARE(f.pantmod->session.customCount(), left.size());
     QVERIFY(!f.folder.exists("pantrecp.bak"));
     QCOMPARE(f.chooser->List4->isVisible(), chooserOpen);
-    QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
-    QCOMPARE(f.list->listlbl->text(), chooserOpen ? name30("Tacos") : f.pantmod->savedcaption);
+    QCOMPARE(f.list->rowsView()->isVisible(), !chooserOpen);
+    QCOMPARE(f.list->captionLabel()->text(), chooserOpen ? name30("Tacos") : f.caption);
     if (chooserOpen) {
         QStringList rows;
         for (const QString& item : itemsShown)
@@ -335,8 +335,8 @@ void CustomListOpsTest::getItems() {
     QCOMPARE(f.folder.read("grocery.lst"), shopping + appended);
     QCOMPARE(f.pantmod->session.shoppingCount(), (shopping.size() + appended.size()) / 149);
     QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.pantmod->session.shoppingCount());
-    QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
-    QCOMPARE(f.list->listlbl->text(), chooserOpen ? QStringLiteral("Get") : f.pantmod->savedcaption);
+    QCOMPARE(f.list->rowsView()->isVisible(), !chooserOpen);
+    QCOMPARE(f.list->captionLabel()->text(), chooserOpen ? QStringLiteral("Get") : f.listCaption());
     QCOMPARE(f.folder.read("pantrecp.dat"), emptiedElsewhere ? QByteArray() : lists);
 }
 

@@ -162,12 +162,12 @@ int rowOf(QAbstractItemView* view, const QString& text) {
 
 void removeShoppingItem(KillRun& run) {
     ShoppingListPanel* list = run.window.shoppingList();
-    clickRow(list->list2, 2);
-    QTest::mouseClick(list->foodoffcmd, Qt::LeftButton);
+    clickRow(list->rowsView(), 2);
+    QTest::mouseClick(list->removeButton(), Qt::LeftButton);
 }
 
 void eraseShoppingList(KillRun& run) {
-    QTest::mouseClick(run.window.shoppingList()->clearlistcmd, Qt::LeftButton);
+    QTest::mouseClick(run.window.shoppingList()->eraseButton(), Qt::LeftButton);
 }
 
 void deleteProducts(KillRun& run) {
@@ -209,7 +209,7 @@ void deleteCustomList(KillRun& run) {
 }
 
 void savePrintChoices(KillRun& run) {
-    QTest::mouseClick(run.window.shoppingList()->printlistcmd, Qt::LeftButton);
+    QTest::mouseClick(run.window.shoppingList()->printButton(), Qt::LeftButton);
     pantprnt* dialog = run.window.findChild<pantprnt*>("pantprnt");
     dialog->bold->click();
     dialog->category->click();

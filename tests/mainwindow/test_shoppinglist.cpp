@@ -21,7 +21,7 @@ namespace {
 QStringList rowsOf(ShoppingListPanel* list) {
     QStringList rows;
     for (int row = 0; row < list->rowCount(); ++row)
-        rows << list->list2->model()->index(row, 0).data().toString();
+        rows << list->rowsView()->model()->index(row, 0).data().toString();
     return rows;
 }
 
@@ -63,13 +63,13 @@ void ShoppingListTest::rowsTotalAndCaption() {
     QCOMPARE(f.pantmod->shoprecnos, QList<qint64>({2, 4, 1, 3}));
     QCOMPARE(f.pantmod->shopcosts, QList<QByteArray>({".59", ".00", "1.50", "2.00"}));
     QCOMPARE(list->tabtxt->text(), QStringLiteral("4.09"));
-    QCOMPARE(list->listlbl->text(), QStringLiteral("grocery ($4.09)"));
+    QCOMPARE(list->captionLabel()->text(), QStringLiteral("grocery ($4.09)"));
     QCOMPARE(f.pantmod->savedcaption, QStringLiteral("grocery ($4.09)"));
-    QVERIFY(list->clearlistcmd->isEnabled() && list->printlistcmd->isEnabled() && list->foodoffcmd->isEnabled());
+    QVERIFY(list->eraseButton()->isEnabled() && list->printButton()->isEnabled() && list->removeButton()->isEnabled());
 
     list->setCurrentRow(2);
-    QCOMPARE(list->costlbl->text(), QStringLiteral("1.50"));
-    list->printlistcmd->click();
+    QCOMPARE(list->costLabel()->text(), QStringLiteral("1.50"));
+    list->printButton()->click();
     QCOMPARE(f.pantmod->printrows, 4);
     QCOMPARE(f.pantmod->printtotal, QStringLiteral("4.09"));
 }
@@ -78,7 +78,7 @@ void ShoppingListTest::totalBelowOneAndEmptyList() {
     MainWindowFixture f;
     f.folder.write("grocery.lst", shoppingBytes("Gum", " .5", "1"));
     f.load();
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("grocery ($.50)"));
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), QStringLiteral("grocery ($.50)"));
 }
 
 void ShoppingListTest::addsSelectedProducts_data() {
@@ -132,7 +132,7 @@ void ShoppingListTest::addsSelectedProducts() {
         doubleClick(f.window->productView()->List1, 0);
         QCOMPARE(f.dialogs.shown().constFirst().input.defaultText, QStringLiteral("2"));
     } else {
-        f.window->shoppingList()->foodoncmd->click();
+        f.window->shoppingList()->addButton()->click();
     }
     QVERIFY(f.dialogs.done());
     const QByteArray expected = refused ? QByteArray()
@@ -153,7 +153,7 @@ void ShoppingListTest::addsSeveralInRowOrder() {
     ProductView* view = f.window->productView();
     view->List1->selectAll();
     view->List1->selectionModel()->select(view->List1->model()->index(1, 0), QItemSelectionModel::Deselect);
-    f.window->shoppingList()->foodoncmd->click();
+    f.window->shoppingList()->addButton()->click();
     const QByteArray file = f.folder.read("grocery.lst");
     QCOMPARE(file.size(), 4 * 149);
     QCOMPARE(file.mid(149, 5), QByteArray("Bread"));
@@ -164,7 +164,7 @@ void ShoppingListTest::addsSeveralInRowOrder() {
     // Cancelling the quantity adds nothing.
     f.dialogs.expectInput("Enter a quantity...", QString());
     f.pantmod->addmode = QStringLiteral("1");
-    f.window->shoppingList()->foodoncmdClick();
+    f.window->shoppingList()->addButton()Click();
     QCOMPARE(f.folder.read("grocery.lst"), file);
     QCOMPARE(f.pantmod->addmode, QString());
 }
@@ -178,7 +178,7 @@ void ShoppingListTest::addOnAFullDisk() {
     f.dialogs.expectMessage(QStringLiteral("Could not write to grocery.lst: File too large"));
     {
         FileSizeLimit limit(149 + 80);
-        f.window->shoppingList()->foodoncmd->click();
+        f.window->shoppingList()->addButton()->click();
     }
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.lst"), shoppingBytes("Old"));
@@ -189,7 +189,7 @@ void ShoppingListTest::addNeedsCurrentProduct() {
     MainWindowFixture f;
     f.load();
     f.dialogs.expectMessage("Select an item!");
-    f.window->shoppingList()->foodoncmd->click();
+    f.window->shoppingList()->addButton()->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Add..."));
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());
@@ -244,7 +244,7 @@ void ShoppingListTest::modifiesRow() {
     else
         f.dialogs.expectInput("Modify the item information for " + QString::fromLatin1(stored.left(40)).trimmed(),
                               text);
-    doubleClick(list->list2, 1);
+    doubleClick(list->rowsView(), 1);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().input.defaultText, QString::fromLatin1(stored.mid(46, 3)));
     QCOMPARE(f.folder.read("grocery.lst"), shoppingBytes("Bread", " 1", "1") + expected);
@@ -262,15 +262,15 @@ void ShoppingListTest::removesFirstMatchingRecord() {
     ShoppingListPanel* list = f.window->shoppingList();
     QCOMPARE(rowsOf(list).size(), 4); // Bread, Milk, TEA, Tea
     list->setCurrentRow(2);           // the row of "TEA", the third record
-    list->foodoffcmd->click();
+    list->removeButton()->click();
     QCOMPARE(f.folder.read("grocery.lst"), b + c + d);
     QCOMPARE(list->currentRow(), 2);
-    QCOMPARE(list->costlbl->text(), QStringLiteral("3.00"));
-    QCOMPARE(list->listlbl->text(), QStringLiteral("grocery ($9.00)"));
+    QCOMPARE(list->costLabel()->text(), QStringLiteral("3.00"));
+    QCOMPARE(list->captionLabel()->text(), QStringLiteral("grocery ($9.00)"));
 
     // Removing the last row of a longer list makes the first row current.
     list->setCurrentRow(2);
-    list->foodoffcmd->click();
+    list->removeButton()->click();
     QCOMPARE(f.folder.read("grocery.lst"), b + d);
     QCOMPARE(list->currentRow(), 0);
 }
@@ -281,33 +281,33 @@ void ShoppingListTest::removingLastRowsAndErasing() {
     f.load();
     ShoppingListPanel* list = f.window->shoppingList();
     f.dialogs.expectMessage("Select an item");
-    list->foodoffcmd->click();
+    list->removeButton()->click();
     QCOMPARE(f.dialogs.shown().constLast().message.title, QStringLiteral("Remove..."));
     list->setCurrentRow(0);
-    list->foodoffcmd->click();
+    list->removeButton()->click();
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());
-    QCOMPARE(list->listlbl->text(), QStringLiteral("grocery ($)"));
+    QCOMPARE(list->captionLabel()->text(), QStringLiteral("grocery ($)"));
     QCOMPARE(list->tabtxt->text(), QString());
-    QVERIFY(!list->clearlistcmd->isEnabled() && !list->printlistcmd->isEnabled() && !list->foodoffcmd->isEnabled());
+    QVERIFY(!list->eraseButton()->isEnabled() && !list->printButton()->isEnabled() && !list->removeButton()->isEnabled());
 
     const QByteArray two = shoppingBytes("Tea") + shoppingBytes("Jam");
     f.folder.write("grocery.lst", two);
     f.pantmod->session.setShoppingCount(2);
-    list->fillshoplist();
+    list->reloadShoppingList();
     const QString question =
         QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?");
     f.dialogs.expectMessage(question, Dialogs::Answer::No);
-    list->clearlistcmd->click();
+    list->eraseButton()->click();
     QCOMPARE(f.folder.read("grocery.lst"), two);
     QCOMPARE(list->rowCount(), 2);
     f.dialogs.expectMessage(question, Dialogs::Answer::Yes);
-    list->clearlistcmd->click();
+    list->eraseButton()->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constLast().message.title, QStringLiteral("Confirm"));
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());
     QCOMPARE(f.pantmod->session.shoppingCount(), 0);
     QCOMPARE(list->rowCount(), 0);
-    QCOMPARE(list->listlbl->text(), QStringLiteral("grocery ($)"));
+    QCOMPARE(list->captionLabel()->text(), QStringLiteral("grocery ($)"));
 }
 
 void ShoppingListTest::eraseThatCannotWrite() {
@@ -321,7 +321,7 @@ void ShoppingListTest::eraseThatCannotWrite() {
         QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?"),
         Dialogs::Answer::Yes);
     f.dialogs.expectMessage(QStringLiteral("Could not save grocery.lst: the file is read-only"));
-    f.window->shoppingList()->clearlistcmd->click();
+    f.window->shoppingList()->eraseButton()->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.lst"), two);
     QCOMPARE(f.window->shoppingList()->rowCount(), 2);

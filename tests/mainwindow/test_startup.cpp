@@ -48,8 +48,7 @@ void StartupTest::firstRunInEmptyFolder() {
     QCOMPARE(f.pantmod->session.productListPath(), QStringLiteral("grocery.dat"));
     QCOMPARE(f.pantmod->session.productCount(), 0);
     QCOMPARE(f.pantmod->session.shoppingCount(), 0);
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("grocery ($)"));
-    QCOMPARE(f.pantmod->savedcaption, QStringLiteral("grocery ($)"));
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), QStringLiteral("grocery ($)"));
     QCOMPARE(f.pantmod->catfilter, QStringLiteral("ALL"));
     QCOMPARE(f.pantmod->loaded, 1);
     QVERIFY(!f.window->mergecmd->isEnabled());
@@ -189,7 +188,7 @@ void StartupTest::opensListNamedInNameFile() {
     // A list that no longer exists opens as a new, empty list of that name.
     QVERIFY(f.folder.exists(shoppath));
     QCOMPARE(f.folder.read(shoppath), QByteArray());
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), shoppath.section(QLatin1Char('.'), 0, 0) + " ($)");
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), shoppath.section(QLatin1Char('.'), 0, 0) + " ($)");
     if (shoppath != QStringLiteral("grocery.lst"))
         QCOMPARE(f.folder.read(ownName), ownProducts);
 }
@@ -351,8 +350,7 @@ void StartupTest::activationAfterDialogs() {
     f.pantmod->newlistflag = 1;
     QCoreApplication::sendEvent(f.window.get(), &activate);
     QCOMPARE(f.pantmod->newlistflag, 0);
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("party ($0.00)"));
-    QCOMPARE(f.pantmod->savedcaption, QStringLiteral("party ($0.00)"));
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), QStringLiteral("party ($0.00)"));
     QCOMPARE(f.pantmod->session.productCount(), 0);
     QVERIFY(f.folder.exists("party.dat"));
     QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));

@@ -23,7 +23,7 @@ inline void layShoppingFiles(const TestFolder& folder) {
 
 // Opens the print dialog with the main window's print button.
 inline pantprnt* openPrintDialog(MainWindowFixture& f) {
-    QTest::mouseClick(f.window->shoppingList()->printlistcmd, Qt::LeftButton);
+    QTest::mouseClick(f.window->shoppingList()->printButton(), Qt::LeftButton);
     return f.window->findChild<pantprnt*>(QStringLiteral("pantprnt"));
 }
 

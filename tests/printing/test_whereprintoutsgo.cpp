@@ -207,7 +207,7 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     layShoppingFiles(f.folder);
     f.load();
     pantrex1* window = f.window.get();
-    QWidget* list = window->shoppingList()->list2;
+    QWidget* list = window->shoppingList()->rowsView();
     const QPoint resting = list->mapTo(window, list->rect().center());
     QCursor::setPos(window->mapToGlobal(resting));
     QCoreApplication::processEvents();
@@ -223,7 +223,7 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     else if (!nextMove.isEmpty())
         pointerEnters(window->findChild<QWidget*>(nextMove));
     QCOMPARE(window->infolbl->text(), hint);
-    pointerEnters(window->shoppingList()->printlistcmd);
+    pointerEnters(window->shoppingList()->printButton());
     QCOMPARE(window->infolbl->text(), QStringLiteral("Print your shopping list."));
 }
 

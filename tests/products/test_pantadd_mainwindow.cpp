@@ -43,7 +43,7 @@ void PantaddMainWindowTest::savedProductAppearsAfterActivation() {
 
     QTRY_COMPARE(QApplication::activeWindow(), fixture.window.get());
     QTRY_COMPARE(view->List1->model()->rowCount(), 2);
-    QCOMPARE(fixture.window->shoppingList()->list2->model()->rowCount(), 1);
+    QCOMPARE(fixture.window->shoppingList()->rowsView()->model()->rowCount(), 1);
     QCOMPARE(fixture.pantmod->addflag, 0);
     QCOMPARE(fixture.pantmod->editflag, 0);
     QVERIFY(fixture.dialogs.done());
