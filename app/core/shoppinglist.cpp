@@ -185,8 +185,8 @@ ShoppingListResult ShoppingList::checkQuantity(int row, const QByteArray& quanti
     const Record& record = m_shownRecords.at(m_rows.at(row).recordNumber - 1);
     const double cost = changedCost(record, quantity);
     if (!fitNumberField(plainForm(cost), ShoppingRecord::LineCost.width))
-        return ShoppingListResult::notDone(costTooLarge(record.text(ShoppingRecord::ItemText), cost,
-                                                        tr("The item was not changed."), QString()));
+        return ShoppingListResult::notDone(
+            costTooLarge(record.text(ShoppingRecord::ItemText), cost, tr("The item was not changed."), QString()));
     return ShoppingListResult::done();
 }
 
@@ -201,8 +201,8 @@ ShoppingListResult ShoppingList::changeItem(int row, const QByteArray& quantity,
         return ShoppingListResult::notDone(fileError(list));
     const qint64 recordNumber = m_rows.at(row).recordNumber;
     Record record = m_shownRecords.at(recordNumber - 1);
-    record.set(ShoppingRecord::LineCost, *fitNumberField(plainForm(changedCost(record, quantity)),
-                                                          ShoppingRecord::LineCost.width));
+    record.set(ShoppingRecord::LineCost,
+               *fitNumberField(plainForm(changedCost(record, quantity)), ShoppingRecord::LineCost.width));
     record.set(ShoppingRecord::Quantity, quantity);
     if (!text.isEmpty())
         record.set(ShoppingRecord::ItemText, text);

@@ -167,14 +167,16 @@ void pantrex1::buildHints() {
     m_hints->addButton(view->delfoodcmd, tr("Delete the selected product or products above."), true,
                        {view->addfoodcmd, view->editfoodcmd, view->printmastercmd});
     m_hints->addButton(view->allcmd, tr("Returns product window to the full list of products."), true);
-    m_hints->addButton(list->addButton(), tr("Add the selected product(s) to shopping list."), true, {list->removeButton()});
+    m_hints->addButton(list->addButton(), tr("Add the selected product(s) to shopping list."), true,
+                       {list->removeButton()});
     m_hints->addButton(list->removeButton(), tr("Remove the selected item from the shopping list."), true,
                        {list->addButton()});
     m_hints->addButton(list->eraseButton(), tr("Erase your shopping list."));
     m_hints->addButton(list->printButton(), tr("Print your shopping list."));
     m_hints->addButton(m_chooser->recdelcmd, tr("Perform the chosen action on the selected items above."));
-    for (QWidget* quiet : std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->rowsView(), list->costLabel(),
-                                                          view->pricelbl, m_chooser->List3, m_chooser->List4})
+    for (QWidget* quiet :
+         std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->rowsView(), list->costLabel(),
+                                         view->pricelbl, m_chooser->List3, m_chooser->List4})
         m_hints->addQuiet(quiet);
     QWidget* footer = centralWidget()->findChild<QWidget*>(QStringLiteral("footer"));
     for (QWidget* background :

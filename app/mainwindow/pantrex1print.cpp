@@ -29,7 +29,8 @@ namespace pantrex {
 class PrintWindows : public QObject {
 public:
     PrintWindows(PANTMOD& pantmod, const ShoppingList& list, Dialogs& dialogs, QWidget* mainWindow, HoverHints* hints)
-        : QObject(mainWindow), m_pantmod(pantmod), m_list(list), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hints(hints) {
+        : QObject(mainWindow), m_pantmod(pantmod), m_list(list), m_dialogs(dialogs), m_mainWindow(mainWindow),
+          m_hints(hints) {
         mainWindow->installEventFilter(this);
     }
 

@@ -281,8 +281,7 @@ void ShoppingListPanel::removeRow() {
 }
 
 void ShoppingListPanel::eraseList() {
-    if (ask(m_dialogs,
-            tr("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?"),
+    if (ask(m_dialogs, tr("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?"),
             tr("Confirm"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     if (tell(m_list.erase()))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "noteswindow.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filechannels.h"
 #include "data/filenames.h"
@@ -10,7 +11,6 @@
 #include "printing/notesprintout.h"
 #include "printing/printsettings.h"
 #include "printing/printtext.h"
-#include "core/session.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

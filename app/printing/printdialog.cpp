@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "printdialog.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filechannels.h"
 #include "platform/dialogs.h"
@@ -8,7 +9,6 @@
 #include "printing/printsettings.h"
 #include "printing/printtext.h"
 #include "printing/shoppingprintout.h"
-#include "core/session.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -86,7 +86,8 @@ QByteArray flagText(bool on) {
 
 PrintDialog::PrintDialog(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
                          QWidget* mainWindow)
-    : QDialog(mainWindow), m_session(session), m_list(list), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow) {
+    : QDialog(mainWindow), m_session(session), m_list(list), m_dialogs(dialogs), m_printer(printer),
+      m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("pantprnt"));
     setWindowTitle(tr("Printing"));
     setModal(false);
@@ -235,9 +236,13 @@ void PrintDialog::loadChoices() {
     m_fontSizeBox->setText(size.isEmpty() ? DefaultFontSize : size);
 
     const bool boldFlag = flag(settings, PrintSettingsRecord::Bold);
-    switchOn(m_weight, boldFlag ? m_boldOption : flag(settings, PrintSettingsRecord::Regular) ? m_regularOption : nullptr);
+    switchOn(m_weight, boldFlag                                       ? m_boldOption
+                       : flag(settings, PrintSettingsRecord::Regular) ? m_regularOption
+                                                                      : nullptr);
     const bool byCategory = flag(settings, PrintSettingsRecord::ByCategory);
-    switchOn(m_order, byCategory ? m_categoryOption : flag(settings, PrintSettingsRecord::Alphabetical) ? m_alphabeticalOption : nullptr);
+    switchOn(m_order, byCategory                                          ? m_categoryOption
+                      : flag(settings, PrintSettingsRecord::Alphabetical) ? m_alphabeticalOption
+                                                                          : nullptr);
     m_separatorsBox->setChecked(flag(settings, PrintSettingsRecord::Separators));
     switchOn(m_prices, flag(settings, PrintSettingsRecord::UnitPrices) ? m_pricesOption : nullptr);
     applyDefaults();
@@ -294,7 +299,8 @@ void PrintDialog::saveChoices() {
     settings.set(PrintSettingsRecord::Bold, flagText(m_boldOption->isChecked()));
     settings.set(PrintSettingsRecord::Alphabetical, flagText(m_alphabeticalOption->isChecked()));
     settings.set(PrintSettingsRecord::ByCategory, flagText(m_categoryOption->isChecked()));
-    settings.set(PrintSettingsRecord::Separators, flagText(m_separatorsBox->isChecked() && m_categoryOption->isChecked()));
+    settings.set(PrintSettingsRecord::Separators,
+                 flagText(m_separatorsBox->isChecked() && m_categoryOption->isChecked()));
     settings.set(PrintSettingsRecord::UnitPrices, flagText(m_pricesOption->isChecked()));
     if (const std::optional<QString> error = writePrintSettings(m_session.files(), settings))
         showFileError(m_dialogs, *error);

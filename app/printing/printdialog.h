@@ -27,7 +27,8 @@ class PrintDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PrintDialog(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer, QWidget* mainWindow);
+    PrintDialog(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
+                QWidget* mainWindow);
 
     // Makes the dialog visible; the first time it reads the saved choices and notes.
     void showDialog();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "shoppingprintout.h"
 
+#include "core/session.h"
+#include "core/shoppinglist.h"
 #include "data/ansitext.h"
 #include "data/numbertext.h"
 #include "platform/dialogs.h"
 #include "printing/guardedprinter.h"
 #include "printing/printtext.h"
-#include "core/session.h"
-#include "core/shoppinglist.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -76,10 +76,9 @@ bool ShoppingPrintout::readList() {
     RecordFile* file = m_session.files().file(ShoppingChannel);
     std::optional<QList<Record>> items = file ? file->readFirst(m_session.shoppingCount()) : std::nullopt;
     if (!items) {
-        showFileError(
-            m_dialogs,
-            file ? file->errorString()
-                 : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_session.shoppingListPath()));
+        showFileError(m_dialogs,
+                      file ? file->errorString()
+                           : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_session.shoppingListPath()));
         return false;
     }
     m_items = *items;

@@ -24,15 +24,15 @@ QByteArray padded(const QByteArray& value, int width) {
 
 QByteArray shopping(const QByteArray& item, const QByteArray& cost = " 1", const QByteArray& quantity = "1",
                     const QByteArray& category = "Dairy") {
-    return recordBytes(ShoppingRecord::Length, {{0, padded(item, 40)},
-                                                {40, padded(cost, 6)},
-                                                {46, padded(quantity, 3)},
-                                                {49, padded(category, 25)}});
+    return recordBytes(
+        ShoppingRecord::Length,
+        {{0, padded(item, 40)}, {40, padded(cost, 6)}, {46, padded(quantity, 3)}, {49, padded(category, 25)}});
 }
 
 QByteArray product(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy") {
-    return recordBytes(ProductRecord::Length,
-                       {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
+    return recordBytes(
+        ProductRecord::Length,
+        {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
 }
 
 const QString ListFile = QStringLiteral("grocery.lst");
@@ -112,8 +112,7 @@ void ShoppingListCoreTest::rows_data() {
                                   shopping("apple", " 2", "x") + shopping("Milk", "abc", "1.0")
                            << QStringList{row(One, "Banana"), row(One, "Milk"), row("(3) ", "apple"),
                                           row("(x) ", "apple")}
-                           << QList<qint64>{2, 4, 1, 3} << QList<QByteArray>{".59", ".00", "1.50", "2.00"}
-                           << "4.09";
+                           << QList<qint64>{2, 4, 1, 3} << QList<QByteArray>{".59", ".00", "1.50", "2.00"} << "4.09";
     QTest::newRow("below one") << shopping("Gum", " .5") << QStringList{row(One, "Gum")} << QList<qint64>{1}
                                << QList<QByteArray>{".50"} << ".50";
     QTest::newRow("empty") << QByteArray() << QStringList() << QList<qint64>() << QList<QByteArray>() << "";
@@ -165,8 +164,7 @@ void ShoppingListCoreTest::add_data() {
     QTest::newRow("six whole digits") << QByteArray("999999") << QByteArray("1") << QByteArray() << QByteArray()
                                       << "The cost of Cheddar, 999999.00, is too large for the shopping list.  "
                                          "Nothing was added.";
-    QTest::newRow("a hundred at 1234.50") << QByteArray("1234.5") << QByteArray("100") << QByteArray()
-                                          << QByteArray()
+    QTest::newRow("a hundred at 1234.50") << QByteArray("1234.5") << QByteArray("100") << QByteArray() << QByteArray()
                                           << "The cost of Cheddar, 123450.00, is too large for the shopping list.  "
                                              "Nothing was added.";
 }
@@ -191,8 +189,8 @@ void ShoppingListCoreTest::add() {
         return;
     }
     QCOMPARE(result.status, ShoppingListResult::Status::Done);
-    const QByteArray cheddar = padded("Cheddar", 40) + costField + quantityField + padded("Dairy", 25) +
-                               QByteArray(75, '\0');
+    const QByteArray cheddar =
+        padded("Cheddar", 40) + costField + quantityField + padded("Dairy", 25) + QByteArray(75, '\0');
     QCOMPARE(f.onDisk().mid(ShoppingRecord::Length, ShoppingRecord::Length), cheddar);
     QCOMPARE(f.onDisk().mid(2 * ShoppingRecord::Length, 4), QByteArray("Brie"));
     QCOMPARE(f.session->shoppingCount(), 3);
@@ -300,8 +298,8 @@ void ShoppingListCoreTest::erase() {
     if (readOnly)
         QFile::setPermissions(f.folder.filePath(ListFile), QFile::ReadOwner);
     const ShoppingListResult result = f.list->erase();
-    QCOMPARE(noticeText(result), readOnly ? QStringLiteral("Could not save grocery.lst: the file is read-only")
-                                          : QString());
+    QCOMPARE(noticeText(result),
+             readOnly ? QStringLiteral("Could not save grocery.lst: the file is read-only") : QString());
     QCOMPARE(result.status, readOnly ? ShoppingListResult::Status::NotDone : ShoppingListResult::Status::Done);
     QCOMPARE(f.onDisk(), readOnly ? two : QByteArray());
     QCOMPARE(f.session->shoppingCount(), readOnly ? 2 : 0);

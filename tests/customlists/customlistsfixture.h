@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 

@@ -4,8 +4,9 @@
 
 #include "customlists/customlistsfixture.h"
 #include "printing/notesedit.h"
-#include "printing/pantnote.h"
-#include "printing/pantprnt.h"
+#include "printing/noteswindow.h"
+#include "printing/printdialog.h"
+#include "printing/printingfixture.h"
 #include "products/pantadd.h"
 #include "writesteps.h"
 
@@ -210,20 +211,20 @@ void deleteCustomList(KillRun& run) {
 
 void savePrintChoices(KillRun& run) {
     QTest::mouseClick(run.window.shoppingList()->printButton(), Qt::LeftButton);
-    pantprnt* dialog = run.window.findChild<pantprnt*>("pantprnt");
-    dialog->bold->click();
-    dialog->category->click();
-    dialog->notetxt[0]->setText("Coupons for milk");
-    dialog->notetxt[1]->setText("Batteries");
-    dialog->notetxt[2]->setText("Pharmacy closes at six");
-    QTest::mouseClick(dialog->cancelcmd, Qt::LeftButton);
+    PrintDialog* dialog = run.window.findChild<PrintDialog*>("pantprnt");
+    control<QAbstractButton>(dialog, "bold")->click();
+    control<QAbstractButton>(dialog, "category")->click();
+    noteBox(dialog, 0)->setText("Coupons for milk");
+    noteBox(dialog, 1)->setText("Batteries");
+    noteBox(dialog, 2)->setText("Pharmacy closes at six");
+    QTest::mouseClick(control<QAbstractButton>(dialog, "cancelcmd"), Qt::LeftButton);
 }
 
 void saveNotes(KillRun& run) {
     run.window.notescmd->trigger();
-    pantnote* notes = run.window.findChild<pantnote*>();
-    notes->Text1->setPlainText("Call the baker about Sunday.\nBuy stamps.");
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    NotesWindow* notes = run.window.findChild<NotesWindow*>();
+    control<NotesEdit>(notes, "Text1")->setPlainText("Call the baker about Sunday.\nBuy stamps.");
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
 }
 
 } // namespace

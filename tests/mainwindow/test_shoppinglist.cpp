@@ -87,8 +87,8 @@ void ShoppingListTest::addsSelectedProducts_data() {
 
     QTest::newRow("button") << false << QString() << QByteArray("2.49") << QString()
                             << QStringList{row(One, "Cheddar")};
-    QTest::newRow("double-click, proposed 2") << true << "2" << QByteArray("2.49") << QString()
-                                              << QStringList{row("(2) ", "Cheddar")};
+    QTest::newRow("double-click, proposed 2")
+        << true << "2" << QByteArray("2.49") << QString() << QStringList{row("(2) ", "Cheddar")};
     QTest::newRow("double-click, cancelled") << true << "" << QByteArray("2.49") << QString() << QStringList();
     QTest::newRow("six whole digits") << false << QString() << QByteArray("999999")
                                       << "The cost of Cheddar, 999999.00, is too large for the shopping list.  "
@@ -199,7 +199,8 @@ void ShoppingListTest::modifiesRow_data() {
                                     << "" << shoppingBytes("Milk", " 999", "1");
     QTest::newRow("new text") << shoppingBytes("Milk", " 3.49", "1") << "1"
                               << "Skim milk" << shoppingBytes("Skim milk", "3.49", "1");
-    QTest::newRow("cancelled") << shoppingBytes("Milk", " 3.49", "1") << "" << "" << QByteArray();
+    QTest::newRow("cancelled") << shoppingBytes("Milk", " 3.49", "1") << ""
+                               << "" << QByteArray();
 }
 
 void ShoppingListTest::modifiesRow() {
@@ -273,7 +274,8 @@ void ShoppingListTest::removingLastRowsAndErasing() {
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());
     QCOMPARE(list->captionLabel()->text(), QStringLiteral("grocery ($)"));
     QCOMPARE(control<QLineEdit>(list, "tabtxt")->text(), QString());
-    QVERIFY(!list->eraseButton()->isEnabled() && !list->printButton()->isEnabled() && !list->removeButton()->isEnabled());
+    QVERIFY(!list->eraseButton()->isEnabled() && !list->printButton()->isEnabled() &&
+            !list->removeButton()->isEnabled());
 
     const QByteArray two = shoppingBytes("Tea") + shoppingBytes("Jam");
     f.folder.write("grocery.lst", two);

@@ -48,11 +48,11 @@ struct PrintSystemFixture : MainWindowFixture {
         if (printout == QLatin1String("product list"))
             QTest::mouseClick(window->productView()->printmastercmd, Qt::LeftButton);
         else
-            QTest::mouseClick(openPrintDialog(*this)->printcmd, Qt::LeftButton);
+            QTest::mouseClick(control<QAbstractButton>(openPrintDialog(*this), "printcmd"), Qt::LeftButton);
     }
 
     bool printDialogOpen() const {
-        const auto* dialog = window->findChild<pantprnt*>(QStringLiteral("pantprnt"));
+        const auto* dialog = window->findChild<PrintDialog*>(QStringLiteral("pantprnt"));
         return dialog && dialog->isVisible();
     }
 };
@@ -211,8 +211,8 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     const QPoint resting = list->mapTo(window, list->rect().center());
     QCursor::setPos(window->mapToGlobal(resting));
     QCoreApplication::processEvents();
-    pantprnt* dialog = openPrintDialog(f);
-    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+    PrintDialog* dialog = openPrintDialog(f);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(window->infolbl->text(), QStringLiteral("Printed on the test printer"));
 
