@@ -3,8 +3,8 @@
 
 #include "customlists/customlistboxes.h"
 #include "customlists/customlistops.h"
-#include "platform/rowtextmodel.h"
 #include "platform/hoverbutton.h"
+#include "platform/rowtextmodel.h"
 #include "state/pantmod.h"
 
 #include <QCoreApplication>
