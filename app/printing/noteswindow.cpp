@@ -9,7 +9,7 @@
 #include "platform/hoverbutton.h"
 #include "printing/notesedit.h"
 #include "printing/notesprintout.h"
-#include "printing/printsettings.h"
+#include "core/printsettings.h"
 #include "printing/printtext.h"
 
 #include <QHBoxLayout>

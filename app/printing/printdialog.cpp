@@ -6,7 +6,7 @@
 #include "data/filechannels.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "printing/printsettings.h"
+#include "core/printsettings.h"
 #include "printing/printtext.h"
 #include "printing/shoppingprintout.h"
 

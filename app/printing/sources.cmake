@@ -5,7 +5,6 @@ target_sources(pantrex_gui PRIVATE
     printing/notesprintout.cpp printing/notesprintout.h
     printing/noteswindow.cpp printing/noteswindow.h
     printing/printdialog.cpp printing/printdialog.h
-    printing/printsettings.cpp printing/printsettings.h
     printing/printtext.cpp printing/printtext.h
     printing/productprintout.cpp printing/productprintout.h
     printing/shoppingprintout.cpp printing/shoppingprintout.h
