@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/shoppinglist.h"
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/productcatalog.h"
@@ -25,6 +26,9 @@ public:
     const FileChannels& files() const { return m_files; }
     QString workingFolder() const { return m_files.folder().path(); }
 
+    // The open shopping list's rows as last read, and its operations.
+    ShoppingList& shoppingList() { return m_shoppingList; }
+    const ShoppingList& shoppingList() const { return m_shoppingList; }
     // The open shopping list (channel 2) and its record count.
     const QString& shoppingListPath() const { return m_shoppingListPath; }
     void setShoppingListPath(const QString& name) { m_shoppingListPath = name; }
@@ -78,6 +82,7 @@ private:
     ProductCatalog m_catalog;
     qint64 m_customCount = 0;
     bool m_defaultListWarned = false;
+    ShoppingList m_shoppingList{*this};
 };
 
 } // namespace pantrex

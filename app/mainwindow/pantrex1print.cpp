@@ -28,9 +28,8 @@ namespace pantrex {
 // The windows the main window opens for printing and help, and the printer they print on.
 class PrintWindows : public QObject {
 public:
-    PrintWindows(PANTMOD& pantmod, const ShoppingList& list, Dialogs& dialogs, QWidget* mainWindow, HoverHints* hints)
-        : QObject(mainWindow), m_pantmod(pantmod), m_list(list), m_dialogs(dialogs), m_mainWindow(mainWindow),
-          m_hints(hints) {
+    PrintWindows(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow, HoverHints* hints)
+        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hints(hints) {
         mainWindow->installEventFilter(this);
     }
 
@@ -53,7 +52,7 @@ public:
 
     void openPrintDialog() {
         if (!m_print)
-            m_print = new PrintDialog(m_pantmod.session, m_list, m_dialogs, printer(), m_mainWindow);
+            m_print = new PrintDialog(m_pantmod.session, m_dialogs, printer(), m_mainWindow);
         m_print->showDialog();
     }
 
@@ -119,7 +118,6 @@ private:
     }
 
     PANTMOD& m_pantmod;
-    const ShoppingList& m_list;
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
     HoverHints* m_hints;
@@ -140,7 +138,7 @@ void pantrex1::showProgramHelp() {
 }
 
 void pantrex1::connectPrinting() {
-    m_printing = new PrintWindows(m_pantmod, m_shoppingList->shoppingList(), m_dialogs, this, m_hints);
+    m_printing = new PrintWindows(m_pantmod, m_dialogs, this, m_hints);
     connect(m_shoppingList->printButton(), &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
     connect(m_productView->printmastercmd, &QPushButton::clicked, m_printing,
             [this] { m_printing->printProducts(*m_productView); });

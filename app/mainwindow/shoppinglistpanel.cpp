@@ -31,7 +31,8 @@ QString shownText(const QByteArray& field) {
 } // namespace
 
 ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent)
-    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products), m_list(pantmod.session) {
+    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products),
+      m_list(pantmod.session.shoppingList()) {
     buildControls();
     buildLayout();
 

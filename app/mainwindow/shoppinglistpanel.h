@@ -21,16 +21,13 @@ struct PANTMOD;
 
 // The right half of the main window: the open shopping list with its caption, the selected line's
 // cost and the running total, and the buttons that move products on and off the list. The custom
-// list chooser takes the list's place while it is in use. The rows are the core's ShoppingList;
+// list chooser takes the list's place while it is in use. The rows are the session's ShoppingList;
 // the panel asks the user's questions and shows what the operations answer.
 class ShoppingListPanel : public QWidget {
     Q_OBJECT
 
 public:
     ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent = nullptr);
-
-    // The list's rows, for the printout.
-    const ShoppingList& shoppingList() const { return m_list; }
 
     // Shows the shopping list file as it is now: its rows, the total and the caption.
     void reloadShoppingList();
@@ -96,7 +93,7 @@ private:
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;
     const ProductView& m_products;
-    ShoppingList m_list;
+    ShoppingList& m_list;
     QString m_caption;
 
     QGroupBox* m_frame = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "noteswindow.h"
 
+#include "core/printsettings.h"
 #include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filechannels.h"
@@ -9,7 +10,6 @@
 #include "platform/hoverbutton.h"
 #include "printing/notesedit.h"
 #include "printing/notesprintout.h"
-#include "core/printsettings.h"
 #include "printing/printtext.h"
 
 #include <QHBoxLayout>

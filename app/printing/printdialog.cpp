@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "printdialog.h"
 
+#include "core/printsettings.h"
 #include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filechannels.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "core/printsettings.h"
 #include "printing/printtext.h"
 #include "printing/shoppingprintout.h"
 
@@ -84,10 +84,8 @@ QByteArray flagText(bool on) {
 
 } // namespace
 
-PrintDialog::PrintDialog(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
-                         QWidget* mainWindow)
-    : QDialog(mainWindow), m_session(session), m_list(list), m_dialogs(dialogs), m_printer(printer),
-      m_mainWindow(mainWindow) {
+PrintDialog::PrintDialog(Session& session, Dialogs& dialogs, LinePrinter& printer, QWidget* mainWindow)
+    : QDialog(mainWindow), m_session(session), m_dialogs(dialogs), m_printer(printer), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("pantprnt"));
     setWindowTitle(tr("Printing"));
     setModal(false);
@@ -334,7 +332,7 @@ void PrintDialog::printList() {
     for (const QLineEdit* note : m_noteBoxes)
         choices.notes.append(note->text());
     // A printout that did not reach the printer leaves the dialog open to try again.
-    if (printShoppingList(m_session, m_list, m_dialogs, m_printer, choices))
+    if (printShoppingList(m_session, m_dialogs, m_printer, choices))
         returnToMainWindow();
 }
 

@@ -17,7 +17,6 @@ class Dialogs;
 class HoverButton;
 class LinePrinter;
 class Session;
-class ShoppingList;
 
 // The print dialog: how the shopping list is printed (font size and weight, list order or grouped
 // by category with or without separators, with or without unit prices) and three short notes
@@ -27,8 +26,7 @@ class PrintDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PrintDialog(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
-                QWidget* mainWindow);
+    PrintDialog(Session& session, Dialogs& dialogs, LinePrinter& printer, QWidget* mainWindow);
 
     // Makes the dialog visible; the first time it reads the saved choices and notes.
     void showDialog();
@@ -54,7 +52,6 @@ private:
     void returnToMainWindow();
 
     Session& m_session;
-    const ShoppingList& m_list;
     Dialogs& m_dialogs;
     LinePrinter& m_printer;
     QWidget* m_mainWindow;

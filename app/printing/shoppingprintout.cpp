@@ -2,7 +2,6 @@
 #include "shoppingprintout.h"
 
 #include "core/session.h"
-#include "core/shoppinglist.h"
 #include "data/ansitext.h"
 #include "data/numbertext.h"
 #include "platform/dialogs.h"
@@ -31,9 +30,8 @@ const QString BodyFont = QStringLiteral("Times New Roman");
 
 class ShoppingPrintout {
 public:
-    ShoppingPrintout(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
-                     const ShoppingPrintChoices& choices)
-        : m_session(session), m_list(list), m_dialogs(dialogs), m_choices(choices),
+    ShoppingPrintout(Session& session, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices)
+        : m_session(session), m_dialogs(dialogs), m_choices(choices),
           m_printer(printer, dialogs, QStringLiteral("shopping list")) {}
 
     bool run();
@@ -48,7 +46,6 @@ private:
     bool ending(const QString& dateGap);
 
     Session& m_session;
-    const ShoppingList& m_list;
     Dialogs& m_dialogs;
     const ShoppingPrintChoices& m_choices;
     GuardedPrinter m_printer;
@@ -131,7 +128,7 @@ void ShoppingPrintout::row(const Record& item) {
 
 void ShoppingPrintout::inListOrder() {
     heading();
-    for (const ShoppingRow& shown : m_list.rows()) {
+    for (const ShoppingRow& shown : m_session.shoppingList().rows()) {
         const qint64 number = shown.recordNumber;
         if (number >= 1 && number <= m_items.size() && m_printer.ok())
             row(m_items.at(number - 1));
@@ -199,9 +196,8 @@ double printFontSize(const QString& typed) {
     return std::clamp(size, SmallestSize, LargestSize);
 }
 
-bool printShoppingList(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
-                       const ShoppingPrintChoices& choices) {
-    return ShoppingPrintout(session, list, dialogs, printer, choices).run();
+bool printShoppingList(Session& session, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices) {
+    return ShoppingPrintout(session, dialogs, printer, choices).run();
 }
 
 } // namespace pantrex

@@ -9,7 +9,6 @@ namespace pantrex {
 class Dialogs;
 class LinePrinter;
 class Session;
-class ShoppingList;
 
 // What the print dialog asks for.
 struct ShoppingPrintChoices {
@@ -28,7 +27,6 @@ double printFontSize(const QString& typed);
 // Prints the open shopping list: in the list's order, or grouped by category. True when the
 // printout went to the printer; false when the user was told it could not. The list's order is
 // the order of its rows as shown.
-bool printShoppingList(Session& session, const ShoppingList& list, Dialogs& dialogs, LinePrinter& printer,
-                       const ShoppingPrintChoices& choices);
+bool printShoppingList(Session& session, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices);
 
 } // namespace pantrex

@@ -42,7 +42,7 @@ const QString ProductFile = QStringLiteral("grocery.dat");
 struct Fixture {
     TestFolder folder;
     std::unique_ptr<Session> session;
-    std::unique_ptr<ShoppingList> list;
+    ShoppingList* list = nullptr;
 
     explicit Fixture(const QByteArray& listBytes, const QByteArray& products = {}) {
         folder.write(ListFile, listBytes);
@@ -52,7 +52,7 @@ struct Fixture {
         session->files().open(ShoppingChannel, ListFile, ShoppingRecord::Length);
         session->openProductList(ProductFile);
         session->catalog().refresh(session->files(), ProductFile);
-        list = std::make_unique<ShoppingList>(*session);
+        list = &session->shoppingList();
         const std::optional<Notice> failure = list->reload();
         if (failure)
             qWarning("%s", qPrintable(failure->text));

@@ -24,7 +24,7 @@ const QString ListFile = QStringLiteral("grocery.lst");
 struct List {
     fuzz::Folder folder;
     Session session{folder.path()};
-    ShoppingList list{session};
+    ShoppingList& list = session.shoppingList();
 };
 
 void checkRows(List& w, const QByteArray& bytes) {
