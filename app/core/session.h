@@ -65,7 +65,8 @@ public:
     void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
 
 Q_SIGNALS:
-    // The shopping list's file or name changed: what shows it must be rebuilt.
+    // The shopping list's rows changed (read anew from its file, or emptied): what shows them must
+    // be rebuilt.
     void shoppingListChanged();
     // The product list changed (its records, or another list was opened).
     void productsChanged();
