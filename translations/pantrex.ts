@@ -1480,9 +1480,9 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     </message>
 </context>
 <context>
-    <name>pantrex::pantnote</name>
+    <name>pantrex::NotesWindow</name>
     <message>
-        <location filename="../app/printing/pantnote.cpp" line="+30"/>
+        <location filename="../app/printing/noteswindow.cpp" line="+30"/>
         <source>Shopping Notes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1513,9 +1513,9 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     </message>
 </context>
 <context>
-    <name>pantrex::pantprnt</name>
+    <name>pantrex::PrintDialog</name>
     <message>
-        <location filename="../app/printing/pantprnt.cpp" line="+90"/>
+        <location filename="../app/printing/printdialog.cpp" line="+90"/>
         <source>Printing</source>
         <translation type="unfinished"></translation>
     </message>

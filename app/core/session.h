@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/notice.h"
+#include "core/shoppinglist.h"
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/productcatalog.h"
@@ -26,6 +27,9 @@ public:
     const FileChannels& files() const { return m_files; }
     QString workingFolder() const { return m_files.folder().path(); }
 
+    // The open shopping list's rows as last read, and its operations.
+    ShoppingList& shoppingList() { return m_shoppingList; }
+    const ShoppingList& shoppingList() const { return m_shoppingList; }
     // The open shopping list (channel 2) and its record count.
     const QString& shoppingListPath() const { return m_shoppingListPath; }
     void setShoppingListPath(const QString& name) { m_shoppingListPath = name; }
@@ -89,10 +93,13 @@ public:
 
     // For the operations that change the files: tell what shows them.
     void notifyProductsChanged() { Q_EMIT productsChanged(); }
+
+    // Tells whoever shows the shopping list that its rows changed.
     void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
 
 Q_SIGNALS:
-    // The shopping list's file or name changed: what shows it must be rebuilt.
+    // The shopping list's rows changed (read anew from its file, or emptied): what shows them must
+    // be rebuilt.
     void shoppingListChanged();
     // The product list changed (its records, or another list was opened).
     void productsChanged();
@@ -110,6 +117,8 @@ private:
     qint64 m_customCount = 0;
     bool m_defaultListWarned = false;
     bool m_importOffered = false;
+
+    ShoppingList m_shoppingList{*this};
 };
 
 } // namespace pantrex

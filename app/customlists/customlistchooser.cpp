@@ -107,10 +107,6 @@ void CustomListChooser::setProductSelection(std::function<QList<qint64>()> selec
     m_productSelection = std::move(selection);
 }
 
-void CustomListChooser::setSavedCaption(std::function<QString()> caption) {
-    m_savedCaption = std::move(caption);
-}
-
 void CustomListChooser::choose(Mode mode) {
     m_mode = mode;
     showListNames();
@@ -159,7 +155,7 @@ void CustomListChooser::listNameClicked(int row) {
     case Mode::Delete:
         showPage(Page::Closed);
         deleteList(m_lists, m_dialogs, m_chosenList);
-        Q_EMIT headingRequested(savedCaption());
+        Q_EMIT headingRequested(QString());
         break;
     case Mode::Preview:
         closeChooser();
@@ -265,14 +261,10 @@ QList<ListItem> CustomListChooser::chosenItems() const {
     return chosen;
 }
 
-QString CustomListChooser::savedCaption() const {
-    return m_savedCaption ? m_savedCaption() : QString();
-}
-
 void CustomListChooser::closeChooser() {
     m_proceedButton->hide();
     showPage(Page::Closed);
-    Q_EMIT headingRequested(savedCaption());
+    Q_EMIT headingRequested(QString());
 }
 
 void CustomListChooser::forgetItems() {

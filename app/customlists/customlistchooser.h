@@ -33,8 +33,6 @@ public:
 
     // Where the products to add to a list come from: their record numbers, in row order.
     void setProductSelection(std::function<QList<qint64>()> selection);
-    // The caption the shopping list's heading goes back to when the chooser closes.
-    void setSavedCaption(std::function<QString()> caption);
 
     // A chooser command of the Custom lists menu: sets the mode and shows the list names.
     void choose(Mode mode);
@@ -53,7 +51,7 @@ public:
 Q_SIGNALS:
     // Take the shopping list's place (true) or give it back (false).
     void placeRequested(bool shown);
-    // The caption the shopping list's heading is to show.
+    // The caption the shopping list's heading is to show (empty: the list's own caption again).
     void headingRequested(const QString& caption);
     // Items went onto the shopping list: it is to be reloaded.
     void shoppingListChanged();
@@ -74,14 +72,12 @@ private:
     void showInstructions(const QString& verb);
     void forgetItems();
     QList<ListItem> chosenItems() const;
-    QString savedCaption() const;
     bool rowKey(QListView* list, int key, Qt::KeyboardModifiers modifiers);
 
     Session& m_session;
     Dialogs& m_dialogs;
     CustomLists m_lists;
     std::function<QList<qint64>()> m_productSelection;
-    std::function<QString()> m_savedCaption;
     QListView* m_listNamesView;
     QListView* m_itemsView;
     HoverButton* m_proceedButton;

@@ -140,11 +140,9 @@ void pantrex1::buildMenus() {
 void pantrex1::connectActions() {
     connect(quitcmd, &QPushButton::clicked, this, &pantrex1::quit);
     connect(exitcmd, &QAction::triggered, this, &pantrex1::quit);
-    connect(m_productView, &ProductView::rowsShown, m_shoppingList->foodoncmd, &QWidget::setEnabled);
-    connect(m_productView, &ProductView::productDoubleClicked, this, [this] {
-        m_pantmod.addmode = QStringLiteral("1");
-        m_shoppingList->foodoncmdClick();
-    });
+    connect(m_productView, &ProductView::rowsShown, m_shoppingList->addButton(), &QWidget::setEnabled);
+    connect(m_productView, &ProductView::productDoubleClicked, m_shoppingList,
+            &ShoppingListPanel::addSelectedProductsAskingQuantity);
     ProductView* view = m_productView;
     connect(view->addfoodcmd, &QPushButton::clicked, this, [this] {
         rememberRows();
@@ -155,7 +153,7 @@ void pantrex1::connectActions() {
     connect(m_entryDialog, &ProductEntryDialog::productSaved, this, [this] {
         m_productView->fillcatlist();
         m_productView->fillproductlist();
-        m_shoppingList->fillshoplist();
+        m_shoppingList->reloadShoppingList();
     });
     connect(view->delfoodcmd, &QPushButton::clicked, this, &pantrex1::deleteSelectedProducts);
     connect(lofatcmd, &QAction::triggered, this, [this] { lofatcmd->setChecked(m_productView->toggleFatFilter()); });
@@ -175,22 +173,23 @@ void pantrex1::buildHints() {
     m_hints->addButton(view->delfoodcmd, tr("Delete the selected product or products above."), true,
                        {view->addfoodcmd, view->editfoodcmd, view->printmastercmd});
     m_hints->addButton(view->allcmd, tr("Returns product window to the full list of products."), true);
-    m_hints->addButton(list->foodoncmd, tr("Add the selected product(s) to shopping list."), true, {list->foodoffcmd});
-    m_hints->addButton(list->foodoffcmd, tr("Remove the selected item from the shopping list."), true,
-                       {list->foodoncmd});
-    m_hints->addButton(list->clearlistcmd, tr("Erase your shopping list."));
-    m_hints->addButton(list->printlistcmd, tr("Print your shopping list."));
+    m_hints->addButton(list->addButton(), tr("Add the selected product(s) to shopping list."), true,
+                       {list->removeButton()});
+    m_hints->addButton(list->removeButton(), tr("Remove the selected item from the shopping list."), true,
+                       {list->addButton()});
+    m_hints->addButton(list->eraseButton(), tr("Erase your shopping list."));
+    m_hints->addButton(list->printButton(), tr("Print your shopping list."));
     m_hints->addButton(m_chooser->proceedButton(), tr("Perform the chosen action on the selected items above."));
     for (QWidget* quiet :
-         std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->list2, list->costlbl, view->pricelbl,
-                                         m_chooser->listNamesView(), m_chooser->itemsView()})
+         std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->rowsView(), list->costLabel(),
+                                         view->pricelbl, m_chooser->listNamesView(), m_chooser->itemsView()})
         m_hints->addQuiet(quiet);
     QWidget* footer = centralWidget()->findChild<QWidget*>(QStringLiteral("footer"));
     for (QWidget* background :
-         std::initializer_list<QWidget*>{centralWidget(), view, list, view->productlist, list->shoppinglist, footer})
+         std::initializer_list<QWidget*>{centralWidget(), view, list, view->productlist, list->frame(), footer})
         m_hints->addBackground(background);
-    m_hints->setBackgroundButtons({view->addfoodcmd, view->delfoodcmd, view->editfoodcmd, quitcmd, list->foodoncmd,
-                                   list->foodoffcmd, view->allcmd, view->printmastercmd});
+    m_hints->setBackgroundButtons({view->addfoodcmd, view->delfoodcmd, view->editfoodcmd, quitcmd, list->addButton(),
+                                   list->removeButton(), view->allcmd, view->printmastercmd});
 }
 
 // The window sees key presses before its controls: F1 opens the help, F2 adds the selected
@@ -276,8 +275,7 @@ void pantrex1::deleteSelectedProducts() {
 }
 
 void pantrex1::addSelectedProducts() {
-    m_pantmod.addmode.clear();
-    m_shoppingList->foodoncmdClick();
+    m_shoppingList->addSelectedProducts();
 }
 
 } // namespace pantrex

@@ -9,7 +9,6 @@
 #include "state/pantmod.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 
 namespace pantrex {
@@ -24,10 +23,9 @@ void pantrex1::connectCustomLists() {
         return records;
     };
     chooser->setProductSelection(selectedProducts);
-    chooser->setSavedCaption([this] { return m_pantmod.savedcaption; });
     connect(chooser, &CustomListChooser::placeRequested, list, &ShoppingListPanel::showChooser);
-    connect(chooser, &CustomListChooser::headingRequested, list->listlbl, &QLabel::setText);
-    connect(chooser, &CustomListChooser::shoppingListChanged, list, &ShoppingListPanel::fillshoplist);
+    connect(chooser, &CustomListChooser::headingRequested, list, &ShoppingListPanel::showHeading);
+    connect(chooser, &CustomListChooser::shoppingListChanged, list, &ShoppingListPanel::reloadShoppingList);
 
     auto onItem = [this](const char* name, auto handler) {
         if (QAction* item = recipemenu->findChild<QAction*>(QLatin1String(name)))

@@ -124,7 +124,7 @@ void pantrex1::loadshoplist() {
     }
     m_pantmod.catfilter = QStringLiteral("ALL");
     m_productView->searchtxt->clear();
-    m_shoppingList->fillshoplist();
+    m_shoppingList->reloadShoppingList();
 }
 
 void pantrex1::newfilecmdClick() {

@@ -43,13 +43,13 @@ void pantrex1::load() {
     if (m_pantmod.session.shoppingCount() == 0)
         m_shoppingList->showEmptyList();
     else
-        m_shoppingList->fillshoplist();
+        m_shoppingList->reloadShoppingList();
     if (m_pantmod.session.productCount() > 0)
         m_productView->fillcatlist();
     if (m_pantmod.session.productCount() != 0)
         m_productView->showCurrentPrice();
     if (m_pantmod.session.shoppingCount() != 0 && m_shoppingList->currentRow() >= 0)
-        m_shoppingList->list2Click();
+        m_shoppingList->showCurrentCost();
     m_loaded = true;
 }
 
@@ -68,15 +68,14 @@ void pantrex1::openMergeProbe() {
 // A list just created is empty; its product list is opened (and, when it is its own, made).
 void pantrex1::showNewList() {
     m_shoppingList->showEmptyList();
-    m_shoppingList->listlbl->setText(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($0.00)"));
-    m_pantmod.savedcaption = m_shoppingList->listlbl->text();
+    m_shoppingList->setCaption(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($0.00)"));
     leavecustommode();
     if (!m_pantmod.session.openProductList(m_pantmod.session.productListPath()))
         reportFileError(m_pantmod.session.files().errorString());
     m_productView->emptyList();
     m_productView->fillcatlist();
     m_productView->fillproductlist();
-    m_shoppingList->fillshoplist();
+    m_shoppingList->reloadShoppingList();
     openMergeProbe();
 }
 

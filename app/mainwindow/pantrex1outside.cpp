@@ -16,7 +16,7 @@ void pantrex1::connectOutsideChanges() {
 
 void pantrex1::reloadAfterOutsideChange(const QString& fileName) {
     m_productView->reload();
-    m_shoppingList->fillshoplist();
+    m_shoppingList->reloadShoppingList();
     Dialogs::Message box;
     box.text = tr("%1 was changed by another program.  Nothing was changed here; the lists have been "
                   "reloaded, so please look them over and try again.")

@@ -10,8 +10,8 @@
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
 #include "platform/qtlineprinter.h"
-#include "printing/pantnote.h"
-#include "printing/pantprnt.h"
+#include "printing/noteswindow.h"
+#include "printing/printdialog.h"
 #include "printing/productprintout.h"
 #include "state/pantmod.h"
 
@@ -52,7 +52,7 @@ public:
 
     void openPrintDialog() {
         if (!m_print)
-            m_print = new pantprnt(m_pantmod, m_dialogs, printer(), m_mainWindow);
+            m_print = new PrintDialog(m_pantmod.session, m_dialogs, printer(), m_mainWindow);
         m_print->showDialog();
     }
 
@@ -60,9 +60,9 @@ public:
     void openNotes() {
         m_mainWindow->setEnabled(false);
         delete m_notes;
-        m_notes = new pantnote(m_pantmod, m_dialogs, printer(), m_mainWindow);
+        m_notes = new NotesWindow(m_pantmod.session, m_dialogs, printer(), m_mainWindow);
         m_notes->setEnabled(true);
-        connect(m_notes, &pantnote::closed, this, [this] {
+        connect(m_notes, &NotesWindow::closed, this, [this] {
             m_mainWindow->setEnabled(true);
             m_mainWindow->activateWindow();
             m_mainWindow->setFocus();
@@ -122,8 +122,8 @@ private:
     HoverHints* m_hints;
     LinePrinter* m_printer = nullptr;
     std::unique_ptr<LinePrinter> m_systemPrinter;
-    QPointer<pantprnt> m_print;
-    QPointer<pantnote> m_notes;
+    QPointer<PrintDialog> m_print;
+    QPointer<NotesWindow> m_notes;
     QPointer<HelpWindow> m_help;
     QPointer<AboutDialog> m_about;
 };
@@ -138,8 +138,7 @@ void pantrex1::showProgramHelp() {
 
 void pantrex1::connectPrinting() {
     m_printing = new PrintWindows(m_pantmod, m_dialogs, this, m_hints);
-    // The shopping list remembers what to print before the dialog opens.
-    connect(m_shoppingList->printlistcmd, &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
+    connect(m_shoppingList->printButton(), &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
     connect(m_productView->printmastercmd, &QPushButton::clicked, m_printing,
             [this] { m_printing->printProducts(*m_productView); });
     connect(notescmd, &QAction::triggered, m_printing, &PrintWindows::openNotes);

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shoppinglistpanel.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
-#include "data/displaysort.h"
-#include "data/filenames.h"
-#include "data/numbertext.h"
+#include "mainwindow/productview.h"
+#include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "platform/messages.h"
 #include "platform/pictures.h"
 #include "platform/rowtextmodel.h"
 #include "state/pantmod.h"
@@ -18,191 +19,156 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include <numeric>
-
 namespace pantrex {
 
-ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent)
-    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products) {
-    foodoncmd = new HoverButton(QStringLiteral("foodoncmd"), tr("Add {F2} >"), this);
-    foodoffcmd = new HoverButton(QStringLiteral("foodoffcmd"), tr("< Remove "), this);
-    auto* moveButtons = new QVBoxLayout;
-    moveButtons->addStretch(1);
-    moveButtons->addWidget(foodoncmd);
-    moveButtons->addWidget(foodoffcmd);
-    moveButtons->addStretch(1);
+namespace {
 
-    shoppinglist = new QGroupBox(tr("Shopping List"), this);
-    shoppinglist->setObjectName(QStringLiteral("shoppinglist"));
-    listlbl = new QLabel(shoppinglist);
-    listlbl->setObjectName(QStringLiteral("listlbl"));
-    listlbl->setAccessibleDescription(tr("Shopping list caption"));
-    list2 = new QListView(shoppinglist);
-    list2->setObjectName(QStringLiteral("list2"));
-    list2->setAccessibleName(tr("Shopping List"));
-    list2->setUniformItemSizes(true);
-    list2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+// A stored field as the user sees it: zero bytes, which no box can show, as blanks.
+QString shownText(const QByteArray& field) {
+    return fromAnsi(field).replace(QChar(0), QLatin1Char(' '));
+}
+
+} // namespace
+
+ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent)
+    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products),
+      m_list(pantmod.session.shoppingList()) {
+    buildControls();
+    buildLayout();
+
+    connect(&m_pantmod.session, &Session::shoppingListChanged, this, &ShoppingListPanel::showRows);
+    connect(m_rowsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ShoppingListPanel::showCurrentCost);
+    connect(m_rowsView, &QListView::doubleClicked, this, [this] { add(AddMode::ChangeRow); });
+    connect(m_addButton, &QPushButton::clicked, this, &ShoppingListPanel::addSelectedProducts);
+    connect(m_removeButton, &QPushButton::clicked, this, &ShoppingListPanel::removeRow);
+    connect(m_eraseButton, &QPushButton::clicked, this, &ShoppingListPanel::eraseList);
+}
+
+void ShoppingListPanel::buildControls() {
+    m_addButton = new HoverButton(QStringLiteral("foodoncmd"), tr("Add {F2} >"), this);
+    m_removeButton = new HoverButton(QStringLiteral("foodoffcmd"), tr("< Remove "), this);
+
+    m_frame = new QGroupBox(tr("Shopping List"), this);
+    m_frame->setObjectName(QStringLiteral("shoppinglist"));
+    m_captionLabel = new QLabel(m_frame);
+    m_captionLabel->setObjectName(QStringLiteral("listlbl"));
+    m_captionLabel->setAccessibleDescription(tr("Shopping list caption"));
+    m_rowsView = new QListView(m_frame);
+    m_rowsView->setObjectName(QStringLiteral("list2"));
+    m_rowsView->setAccessibleName(tr("Shopping List"));
+    m_rowsView->setUniformItemSizes(true);
+    m_rowsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A row carries its item text's trailing blanks; they need no scroll bar.
-    list2->setTextElideMode(Qt::ElideNone);
-    m_rows = new RowTextModel(list2);
-    list2->setModel(m_rows);
+    m_rowsView->setTextElideMode(Qt::ElideNone);
+    m_rows = new RowTextModel(m_rowsView);
+    m_rowsView->setModel(m_rows);
     // The footer is a row of its own: a screen reader would otherwise name the empty cost label
     // after the panel around it.
-    auto* footerRow = new QWidget(shoppinglist);
-    costlbl = new QLabel(footerRow);
-    costlbl->setObjectName(QStringLiteral("costlbl"));
-    costlbl->setAccessibleDescription(tr("Cost of selected item"));
-    tabtxt = new QLineEdit(footerRow);
-    tabtxt->setObjectName(QStringLiteral("tabtxt"));
-    tabtxt->setAccessibleName(tr("Total"));
-    tabtxt->setReadOnly(true);
-    tabtxt->setFocusPolicy(Qt::NoFocus);
-    tabtxt->setMaximumWidth(tabtxt->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
-    clearlistcmd =
-        new HoverButton(QStringLiteral("clearlistcmd"), erasePicture(), tr("Erase shopping list"), footerRow);
-    printlistcmd =
-        new HoverButton(QStringLiteral("printlistcmd"), printerPicture(), tr("Print shopping list"), footerRow);
+    m_footer = new QWidget(m_frame);
+    m_costLabel = new QLabel(m_footer);
+    m_costLabel->setObjectName(QStringLiteral("costlbl"));
+    m_costLabel->setAccessibleDescription(tr("Cost of selected item"));
+    m_totalBox = new QLineEdit(m_footer);
+    m_totalBox->setObjectName(QStringLiteral("tabtxt"));
+    m_totalBox->setAccessibleName(tr("Total"));
+    m_totalBox->setReadOnly(true);
+    m_totalBox->setFocusPolicy(Qt::NoFocus);
+    m_totalBox->setMaximumWidth(m_totalBox->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 12);
+    m_eraseButton =
+        new HoverButton(QStringLiteral("clearlistcmd"), erasePicture(), tr("Erase shopping list"), m_footer);
+    m_printButton =
+        new HoverButton(QStringLiteral("printlistcmd"), printerPicture(), tr("Print shopping list"), m_footer);
+}
+
+void ShoppingListPanel::buildLayout() {
+    auto* moveButtons = new QVBoxLayout;
+    moveButtons->addStretch(1);
+    moveButtons->addWidget(m_addButton);
+    moveButtons->addWidget(m_removeButton);
+    moveButtons->addStretch(1);
 
     m_stack = new QStackedLayout;
-    m_stack->addWidget(list2);
+    m_stack->addWidget(m_rowsView);
 
-    auto* footer = new QHBoxLayout(footerRow);
+    auto* footer = new QHBoxLayout(m_footer);
     footer->setContentsMargins(0, 0, 0, 0);
-    footer->addWidget(costlbl);
+    footer->addWidget(m_costLabel);
     footer->addStretch(1);
-    footer->addWidget(clearlistcmd);
-    footer->addWidget(printlistcmd);
-    footer->addWidget(tabtxt);
+    footer->addWidget(m_eraseButton);
+    footer->addWidget(m_printButton);
+    footer->addWidget(m_totalBox);
 
-    auto* panelLayout = new QVBoxLayout(shoppinglist);
-    panelLayout->addWidget(listlbl);
+    auto* panelLayout = new QVBoxLayout(m_frame);
+    panelLayout->addWidget(m_captionLabel);
     panelLayout->addLayout(m_stack, 1);
-    panelLayout->addWidget(footerRow);
+    panelLayout->addWidget(m_footer);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(moveButtons);
-    layout->addWidget(shoppinglist, 1);
-
-    connect(list2->selectionModel(), &QItemSelectionModel::currentChanged, this, &ShoppingListPanel::list2Click);
-    connect(list2, &QListView::doubleClicked, this, [this] {
-        m_pantmod.addmode = QStringLiteral("2");
-        foodoncmdClick();
-    });
-    connect(foodoncmd, &QPushButton::clicked, this, [this] {
-        m_pantmod.addmode.clear();
-        foodoncmdClick();
-    });
-    connect(foodoffcmd, &QPushButton::clicked, this, &ShoppingListPanel::foodoffcmdClick);
-    connect(clearlistcmd, &QPushButton::clicked, this, &ShoppingListPanel::clearlistcmdClick);
-    connect(printlistcmd, &QPushButton::clicked, this, &ShoppingListPanel::printlistcmdClick);
+    layout->addWidget(m_frame, 1);
 }
 
-void ShoppingListPanel::fillshoplist() {
-    // The list is shown as the file holds it now: another program may have changed it.
-    RecordFile* file = m_pantmod.session.files().file(ShoppingChannel);
-    if (file)
-        m_pantmod.session.setShoppingCount(file->count());
-    const FileStamp now = FileStamp::of(m_pantmod.session.files(), m_pantmod.session.shoppingListPath());
+void ShoppingListPanel::reloadShoppingList() {
+    const bool hadRows = rowCount() > 0;
+    if (const std::optional<Notice> failure = m_list.reload()) {
+        pantrex::show(m_dialogs, *failure);
+        return;
+    }
     if (m_pantmod.session.shoppingCount() == 0) {
         // An empty file leaves the list as it is (the operations that empty it clear it themselves),
-        // unless rows are still shown for records that are gone.
-        if (rowCount() > 0 || !m_pantmod.shoprecnos.isEmpty())
+        // unless rows were still shown for records that are gone.
+        if (hadRows)
             showEmptyList();
-        m_shownFrom = now;
-        m_shownRecords.clear();
         return;
     }
-    if (now == m_shownFrom && m_shownRecords.size() == m_pantmod.session.shoppingCount() &&
-        rowCount() == m_pantmod.session.shoppingCount()) {
-        // The rows already show the file as it is: only what else a reload sets is set again.
-        showTotalAndButtons();
-        return;
-    }
-    std::optional<QList<Record>> read = file ? file->readFirst(m_pantmod.session.shoppingCount()) : std::nullopt;
-    if (!read) {
-        reportFileError(file ? file->errorString() : m_pantmod.session.files().errorString());
-        return;
-    }
-    m_shownFrom = now;
-    m_shownRecords = std::move(*read);
-    const QList<Record>& records = m_shownRecords;
-
-    QByteArray total;
-    std::vector<qint64> order(size_t(records.size()));
-    std::iota(order.begin(), order.end(), 1);
-    for (const Record& record : std::as_const(records))
-        total = formatMoney(numberValue(total) + numberValue(record.text(ShoppingRecord::LineCost)));
-    displaySort(order, [&records](qint64 n) { return QByteArrayView(records.at(n - 1).bytes()).first(40); });
-
-    clearRowTables();
-    for (const qint64 n : order) {
-        const Record& record = records.at(n - 1);
-        const QByteArray quantity = record.text(ShoppingRecord::Quantity);
-        m_pantmod.shopnames.append(record.raw(ShoppingRecord::ItemText));
-        m_pantmod.shopcats.append(record.raw(ShoppingRecord::Category));
-        m_pantmod.shopcosts.append(formatMoney(record.text(ShoppingRecord::LineCost)));
-        m_pantmod.shoprecnos.append(n);
-        m_pantmod.shopprefix.append(numberValue(quantity) == 1 ? QByteArray(5, ' ') : "(" + quantity + ") ");
-    }
-    const PANTMOD& pantmod = m_pantmod;
-    m_rows->reset(int(order.size()), [&pantmod](int row) {
-        return fromAnsi(pantmod.shopprefix.at(row) + pantmod.shopnames.at(row)).replace(QChar(0), QLatin1Char(' '));
-    });
-    m_shownTotal = fromAnsi(total);
     showTotalAndButtons();
 }
 
+// The view follows the core's rows whenever they change.
+void ShoppingListPanel::showRows() {
+    const ShoppingList* list = &m_list;
+    m_rows->reset(int(m_list.rows().size()), [list](int row) { return list->rows().at(row).shownText(); });
+}
+
 void ShoppingListPanel::showTotalAndButtons() {
-    tabtxt->setText(m_shownTotal);
+    m_totalBox->setText(m_list.total());
     setCaptionFromTotal();
-    clearlistcmd->setEnabled(true);
-    printlistcmd->setEnabled(true);
-    foodoffcmd->setEnabled(true);
+    m_eraseButton->setEnabled(true);
+    m_printButton->setEnabled(true);
+    m_removeButton->setEnabled(true);
 }
 
 void ShoppingListPanel::showEmptyList() {
-    clearlistcmd->setEnabled(false);
-    printlistcmd->setEnabled(false);
-    foodoffcmd->setEnabled(false);
-    costlbl->clear();
-    clearRowTables();
-    m_rows->reset(0, {});
-    tabtxt->clear();
+    m_eraseButton->setEnabled(false);
+    m_printButton->setEnabled(false);
+    m_removeButton->setEnabled(false);
+    m_costLabel->clear();
+    m_list.clear();
+    m_totalBox->clear();
     setCaptionFromTotal();
-    m_shownFrom = FileStamp::of(m_pantmod.session.files(), m_pantmod.session.shoppingListPath());
-    m_shownRecords.clear();
-}
-
-void ShoppingListPanel::clearRowTables() {
-    m_pantmod.shopnames.clear();
-    m_pantmod.shopcats.clear();
-    m_pantmod.shopcosts.clear();
-    m_pantmod.shoprecnos.clear();
-    m_pantmod.shopprefix.clear();
-}
-
-// The list on screen still stands for the file: nothing changed it since it was shown, or nothing
-// is shown and the file holds nothing.
-bool ShoppingListPanel::listAsShown() const {
-    if (FileStamp::of(m_pantmod.session.files(), m_pantmod.session.shoppingListPath()) == m_shownFrom)
-        return true;
-    const RecordFile* file = m_pantmod.session.files().file(ShoppingChannel);
-    return rowCount() == 0 && m_shownRecords.isEmpty() && file && file->count() == 0;
 }
 
 void ShoppingListPanel::setCaptionFromTotal() {
-    listlbl->setText(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($") + tabtxt->text().trimmed() +
-                     QStringLiteral(")"));
-    m_pantmod.savedcaption = listlbl->text();
+    setCaption(m_list.caption(m_totalBox->text()));
 }
 
-void ShoppingListPanel::list2Click() {
+void ShoppingListPanel::setCaption(const QString& caption) {
+    m_caption = caption;
+    m_captionLabel->setText(caption);
+}
+
+void ShoppingListPanel::showHeading(const QString& heading) {
+    m_captionLabel->setText(heading.isEmpty() ? m_caption : heading);
+}
+
+void ShoppingListPanel::showCurrentCost() {
     const int row = currentRow();
-    if (row < 0 || row >= m_pantmod.shopcosts.size())
+    if (row < 0 || row >= m_list.rows().size())
         return;
-    costlbl->setText(fromAnsi(m_pantmod.shopcosts.at(row)));
-    foodoffcmd->setEnabled(true);
+    m_costLabel->setText(fromAnsi(m_list.rows().at(row).cost));
+    m_removeButton->setEnabled(true);
 }
 
 int ShoppingListPanel::rowCount() const {
@@ -210,13 +176,13 @@ int ShoppingListPanel::rowCount() const {
 }
 
 int ShoppingListPanel::currentRow() const {
-    const QModelIndex current = list2->currentIndex();
+    const QModelIndex current = m_rowsView->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
 void ShoppingListPanel::setCurrentRow(int row) {
-    list2->selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
-    list2Click();
+    m_rowsView->selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
+    showCurrentCost();
 }
 
 void ShoppingListPanel::setChooser(QWidget* chooser) {
@@ -225,7 +191,116 @@ void ShoppingListPanel::setChooser(QWidget* chooser) {
 }
 
 void ShoppingListPanel::showChooser(bool shown) {
-    m_stack->setCurrentWidget(shown && m_chooser ? m_chooser : list2);
+    m_stack->setCurrentWidget(shown && m_chooser ? m_chooser : m_rowsView);
+}
+
+void ShoppingListPanel::addSelectedProducts() {
+    add(AddMode::Once);
+}
+
+void ShoppingListPanel::addSelectedProductsAskingQuantity() {
+    add(AddMode::AskQuantity);
+}
+
+void ShoppingListPanel::add(AddMode mode) {
+    if (mode == AddMode::ChangeRow) {
+        changeRow();
+        return;
+    }
+    if (m_products.currentRow() < 0) {
+        inform(m_dialogs, tr("Select an item!"), tr("Add..."));
+        return;
+    }
+    if (!productsAndListAsShown())
+        return;
+    QByteArray quantity = "1";
+    if (mode == AddMode::AskQuantity) {
+        Dialogs::Input box;
+        box.prompt = tr("Enter a quantity...");
+        box.defaultText = QStringLiteral("2");
+        quantity = toAnsi(m_dialogs.input(box));
+        // Another program may have written while the question was open.
+        if (quantity.isEmpty() || !productsAndListAsShown())
+            return;
+    }
+    if (tell(m_list.add(selectedProducts(), quantity)))
+        reloadShoppingList();
+}
+
+QList<qint64> ShoppingListPanel::selectedProducts() const {
+    QList<qint64> records;
+    for (const int row : m_products.selectedRows())
+        records.append(m_pantmod.recmap.at(row));
+    return records;
+}
+
+// What goes on the list must be the products shown, and the list must be the one shown.
+bool ShoppingListPanel::productsAndListAsShown() {
+    if (m_products.rowsAreCurrent())
+        return stillAsShown();
+    Q_EMIT changedUnderneath(m_pantmod.session.productListPath());
+    return false;
+}
+
+// Changes the quantity and text of the double-clicked row; the cost keeps its unit price.
+void ShoppingListPanel::changeRow() {
+    const int row = currentRow();
+    if (!tell(m_list.checkChange(row)))
+        return;
+    const ShoppingRow shown = m_list.rows().at(row);
+    Dialogs::Input askQuantity;
+    askQuantity.prompt = tr("Enter a NEW quantity for %1").arg(shownText(shown.itemText));
+    askQuantity.defaultText = shownText(shown.quantity);
+    const QByteArray quantity = toAnsi(m_dialogs.input(askQuantity));
+    if (quantity.isEmpty() || !tell(m_list.checkQuantity(row, quantity)))
+        return;
+
+    const QString itemText = fromAnsi(fieldText(shown.itemText));
+    Dialogs::Input askText;
+    askText.prompt = tr("Modify the item information for %1").arg(itemText);
+    askText.defaultText = itemText;
+    const QByteArray newText = toAnsi(m_dialogs.input(askText));
+    if (tell(m_list.changeItem(row, quantity, newText)))
+        reloadShoppingList();
+}
+
+void ShoppingListPanel::removeRow() {
+    const int row = currentRow();
+    if (row < 0) {
+        inform(m_dialogs, tr("Select an item"), tr("Remove..."));
+        return;
+    }
+    const bool lastRow = rowCount() == 1;
+    if (!tell(m_list.remove(row)))
+        return;
+    if (lastRow) {
+        showEmptyList();
+        return;
+    }
+    reloadShoppingList();
+    setCurrentRow(row < rowCount() ? row : 0);
+}
+
+void ShoppingListPanel::eraseList() {
+    if (ask(m_dialogs, tr("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?"),
+            tr("Confirm"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    if (tell(m_list.erase()))
+        showEmptyList();
+}
+
+bool ShoppingListPanel::tell(const ShoppingListResult& result) {
+    if (result.status == ShoppingListResult::Status::ChangedUnderneath) {
+        Q_EMIT changedUnderneath(result.changedFile);
+        return false;
+    }
+    if (result.notice)
+        pantrex::show(m_dialogs, *result.notice);
+    return result.status == ShoppingListResult::Status::Done;
+}
+
+bool ShoppingListPanel::stillAsShown() {
+    return tell(m_list.checkAsShown());
 }
 
 } // namespace pantrex

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "data/filestamp.h"
-#include "data/records.h"
+#include "core/shoppinglist.h"
 
-#include <QList>
 #include <QWidget>
-
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -25,33 +21,32 @@ struct PANTMOD;
 
 // The right half of the main window: the open shopping list with its caption, the selected line's
 // cost and the running total, and the buttons that move products on and off the list. The custom
-// list chooser takes the list's place while it is in use.
+// list chooser takes the list's place while it is in use. The rows are the session's ShoppingList;
+// the panel asks the user's questions and shows what the operations answer.
 class ShoppingListPanel : public QWidget {
     Q_OBJECT
 
 public:
     ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent = nullptr);
 
-    // Reloads list2, its row tables, the total and the caption from the shopping list file.
-    void fillshoplist();
+    // Shows the shopping list file as it is now: its rows, the total and the caption.
+    void reloadShoppingList();
     // Shows an empty list: no rows, no cost, no total, buttons that need rows disabled.
     void showEmptyList();
-    // Sets the caption to the list's base name and the trimmed total, and remembers it.
+    // Gives the list the caption of its name and the total shown.
     void setCaptionFromTotal();
-    // The current row's formatted cost in costlbl, when there is a current row.
-    void list2Click();
+    // Gives the list its caption, the one the heading goes back to after others borrowed it.
+    void setCaption(const QString& caption);
+    // Borrows the heading for another text; an empty one gives the list's own caption back.
+    void showHeading(const QString& heading);
 
-    // The add operation: the selected products go on the list (or, from a double-click on a
-    // shopping row, that row is changed). How it was started is in PANTMOD's addmode.
-    void foodoncmdClick();
-    // Removes the current row's item; erases the whole list after asking.
-    void foodoffcmdClick();
-    void clearlistcmdClick();
-    // Remembers what the print dialog prints.
-    void printlistcmdClick();
+    // The selected products go on the list once each (the Add button, F2), or after asking for
+    // a quantity (a double-click on a product).
+    void addSelectedProducts();
+    void addSelectedProductsAskingQuantity();
 
-    // Whether the rows still stand for the records of the shopping list file.
-    bool listAsShown() const;
+    // The current row's cost beside the total, when there is a current row.
+    void showCurrentCost();
 
     int rowCount() const;
     int currentRow() const;
@@ -61,15 +56,15 @@ public:
     void setChooser(QWidget* chooser);
     void showChooser(bool shown);
 
-    QGroupBox* shoppinglist;
-    QLabel* listlbl;
-    QListView* list2;
-    QLabel* costlbl;
-    QLineEdit* tabtxt;
-    HoverButton* foodoncmd;
-    HoverButton* foodoffcmd;
-    HoverButton* clearlistcmd;
-    HoverButton* printlistcmd;
+    // The controls the main window gives hints for.
+    HoverButton* addButton() const { return m_addButton; }
+    HoverButton* removeButton() const { return m_removeButton; }
+    HoverButton* eraseButton() const { return m_eraseButton; }
+    HoverButton* printButton() const { return m_printButton; }
+    QGroupBox* frame() const { return m_frame; }
+    QListView* rowsView() const { return m_rowsView; }
+    QLabel* costLabel() const { return m_costLabel; }
+    QLabel* captionLabel() const { return m_captionLabel; }
 
 Q_SIGNALS:
     // An operation found this file changed by another program since the lists were shown, and
@@ -77,27 +72,43 @@ Q_SIGNALS:
     void changedUnderneath(const QString& fileName);
 
 private:
-    void clearRowTables();
+    // How an add was started: which rows it works on, and whether it asks for a quantity.
+    enum class AddMode { Once, AskQuantity, ChangeRow };
+
+    void buildControls();
+    void buildLayout();
+    void showRows();
     void showTotalAndButtons();
+    void add(AddMode mode);
+    void changeRow();
+    void removeRow();
+    void eraseList();
+    // Shows what an operation came to; false when it wrote nothing.
+    bool tell(const ShoppingListResult& result);
     // Tells the window, when the file is no longer as shown, and returns false.
     bool stillAsShown();
     bool productsAndListAsShown();
-    std::optional<QList<Record>> linesForSelection(const QByteArray& quantity);
-    void modifyRow();
-    void refuseCost(const QByteArray& item, double cost, const QString& consequence, const QString& title);
-    bool replaceList(const QList<Record>& records);
-    void reportFileError(const QString& error);
+    QList<qint64> selectedProducts() const;
 
     PANTMOD& m_pantmod;
     Dialogs& m_dialogs;
     const ProductView& m_products;
-    RowTextModel* m_rows;
+    ShoppingList& m_list;
+    QString m_caption;
+
+    QGroupBox* m_frame = nullptr;
+    QLabel* m_captionLabel = nullptr;
+    QListView* m_rowsView = nullptr;
+    RowTextModel* m_rows = nullptr;
+    QLabel* m_costLabel = nullptr;
+    QLineEdit* m_totalBox = nullptr;
+    HoverButton* m_addButton = nullptr;
+    HoverButton* m_removeButton = nullptr;
+    HoverButton* m_eraseButton = nullptr;
+    HoverButton* m_printButton = nullptr;
+    QWidget* m_footer = nullptr;
     QStackedLayout* m_stack = nullptr;
     QWidget* m_chooser = nullptr;
-    // The shopping list file as it was when the rows were built, and its records then.
-    FileStamp m_shownFrom;
-    QList<Record> m_shownRecords;
-    QString m_shownTotal;
 };
 
 } // namespace pantrex

@@ -10,7 +10,6 @@ target_sources(pantrex_gui PRIVATE
     mainwindow/pantrex1print.cpp
     mainwindow/productview.cpp mainwindow/productview.h
     mainwindow/programrun.cpp mainwindow/programrun.h
-    mainwindow/shoppinglistops.cpp
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h
     mainwindow/translations.cpp mainwindow/translations.h
 )

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shoppingprintout.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/numbertext.h"
 #include "platform/dialogs.h"
 #include "platform/guardedprinter.h"
 #include "printing/printtext.h"
-#include "state/pantmod.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -30,8 +30,8 @@ const QString BodyFont = QStringLiteral("Times New Roman");
 
 class ShoppingPrintout {
 public:
-    ShoppingPrintout(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices)
-        : m_pantmod(pantmod), m_dialogs(dialogs), m_choices(choices),
+    ShoppingPrintout(Session& session, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices)
+        : m_session(session), m_dialogs(dialogs), m_choices(choices),
           m_printer(printer, dialogs, QStringLiteral("shopping list")) {}
 
     bool run();
@@ -45,12 +45,13 @@ private:
     void byCategory();
     bool ending(const QString& dateGap);
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
     const ShoppingPrintChoices& m_choices;
     GuardedPrinter m_printer;
     QList<Record> m_items;
     QHash<QByteArray, QByteArray> m_unitPrices; // upper-case product name -> its price field
+    QString m_total;
 };
 
 bool ShoppingPrintout::run() {
@@ -58,7 +59,6 @@ bool ShoppingPrintout::run() {
         return false;
     if (m_choices.unitPrices)
         readUnitPrices();
-    m_pantmod.printdone = 1;
     if (m_choices.byCategory) {
         byCategory();
         return ending(QStringLiteral("   "));
@@ -70,29 +70,27 @@ bool ShoppingPrintout::run() {
 // The items and the total are taken as the list stands now, so that a list changed while the
 // dialog was open prints as it is shown.
 bool ShoppingPrintout::readList() {
-    RecordFile* file = m_pantmod.session.files().file(ShoppingChannel);
-    std::optional<QList<Record>> items = file ? file->readFirst(m_pantmod.session.shoppingCount()) : std::nullopt;
+    RecordFile* file = m_session.files().file(ShoppingChannel);
+    std::optional<QList<Record>> items = file ? file->readFirst(m_session.shoppingCount()) : std::nullopt;
     if (!items) {
-        showFileError(
-            m_dialogs,
-            file ? file->errorString()
-                 : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_pantmod.session.shoppingListPath()));
+        showFileError(m_dialogs,
+                      file ? file->errorString()
+                           : PrintoutTexts::tr("Could not read %1: it is not open").arg(m_session.shoppingListPath()));
         return false;
     }
     m_items = *items;
     QByteArray total;
     for (const Record& item : std::as_const(m_items))
         total = formatMoney(numberValue(total) + numberValue(item.text(ShoppingRecord::LineCost)));
-    m_pantmod.printrows = int(m_pantmod.shoprecnos.size());
-    m_pantmod.printtotal = fromAnsi(total);
+    m_total = fromAnsi(total);
     return true;
 }
 
 // The first product in file order whose name matches, ignoring case, gives an item its price.
 void ShoppingPrintout::readUnitPrices() {
-    ProductCatalog& catalog = m_pantmod.session.catalog();
-    catalog.refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
-    const qint64 products = std::min(m_pantmod.session.productCount(), catalog.count());
+    ProductCatalog& catalog = m_session.catalog();
+    catalog.refresh(m_session.files(), m_session.productListPath());
+    const qint64 products = std::min(m_session.productCount(), catalog.count());
     for (qint64 n = 1; n <= products; ++n) {
         const QByteArray name = ansiUpper(catalog.name(n));
         if (!m_unitPrices.contains(name))
@@ -130,7 +128,8 @@ void ShoppingPrintout::row(const Record& item) {
 
 void ShoppingPrintout::inListOrder() {
     heading();
-    for (const qint64 number : std::as_const(m_pantmod.shoprecnos)) {
+    for (const ShoppingRow& shown : m_session.shoppingList().rows()) {
+        const qint64 number = shown.recordNumber;
         if (number >= 1 && number <= m_items.size() && m_printer.ok())
             row(m_items.at(number - 1));
     }
@@ -175,7 +174,7 @@ bool ShoppingPrintout::ending(const QString& dateGap) {
     }
     if (anyNote)
         m_printer.endLine();
-    m_printer.line(printDate() + dateGap + m_pantmod.printtotal);
+    m_printer.line(printDate() + dateGap + m_total);
 
     // The footer's font may be missing on this printer; that never stops the printout.
     m_printer.ignoreFailures();
@@ -197,8 +196,8 @@ double printFontSize(const QString& typed) {
     return std::clamp(size, SmallestSize, LargestSize);
 }
 
-bool printShoppingList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices) {
-    return ShoppingPrintout(pantmod, dialogs, printer, choices).run();
+bool printShoppingList(Session& session, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices) {
+    return ShoppingPrintout(session, dialogs, printer, choices).run();
 }
 
 } // namespace pantrex

@@ -8,7 +8,7 @@ namespace pantrex {
 
 class Dialogs;
 class LinePrinter;
-struct PANTMOD;
+class Session;
 
 // What the print dialog asks for.
 struct ShoppingPrintChoices {
@@ -25,7 +25,8 @@ struct ShoppingPrintChoices {
 double printFontSize(const QString& typed);
 
 // Prints the open shopping list: in the list's order, or grouped by category. True when the
-// printout went to the printer; false when the user was told it could not.
-bool printShoppingList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices);
+// printout went to the printer; false when the user was told it could not. The list's order is
+// the order of its rows as shown.
+bool printShoppingList(Session& session, Dialogs& dialogs, LinePrinter& printer, const ShoppingPrintChoices& choices);
 
 } // namespace pantrex

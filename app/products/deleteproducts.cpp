@@ -56,7 +56,7 @@ DeletionOutcome deleteProducts(Session& session, Dialogs& dialogs, const QList<q
     std::optional<Notice> notice;
     if (!products.canDelete(selectedRecords, notice)) {
         if (notice)
-            show(dialogs, *notice);
+            report(dialogs, *notice);
         return DeletionOutcome::Nothing;
     }
     if (products.defaultListWarningDue()) {
@@ -67,7 +67,7 @@ DeletionOutcome deleteProducts(Session& session, Dialogs& dialogs, const QList<q
     }
     const std::optional<qint64> count = products.countProducts(notice);
     if (!count) {
-        show(dialogs, *notice);
+        report(dialogs, *notice);
         return DeletionOutcome::Nothing;
     }
     const qsizetype selected = QSet<qint64>(selectedRecords.cbegin(), selectedRecords.cend()).size();
@@ -83,7 +83,7 @@ DeletionOutcome deleteProducts(Session& session, Dialogs& dialogs, const QList<q
     }
     const DeletionResult result = products.deleteProducts(selectedRecords, shownContent, confirmEach);
     if (result.notice)
-        show(dialogs, *result.notice);
+        report(dialogs, *result.notice);
     return result.outcome;
 }
 

@@ -204,7 +204,7 @@ void ProductEntryDialog::loadProduct() {
     std::optional<Notice> failure;
     m_loaded = m_products.loadProduct(m_loaded.recordNumber, failure);
     if (failure)
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
     const Record record(ProductRecord::Length, m_loaded.bytes);
     m_nameEdit->setText(fromAnsi(record.text(ProductRecord::ItemName)));
     m_priceEdit->setText(fromAnsi(record.text(ProductRecord::Price)));
@@ -222,7 +222,7 @@ void ProductEntryDialog::fillCategories() {
     m_categories.clear();
     std::optional<Notice> failure;
     if (!m_products.productFile(failure)) {
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
         return;
     }
     ProductCatalog& catalog = m_session.catalog();
@@ -372,7 +372,7 @@ void ProductEntryDialog::renameCategory() {
     std::optional<Notice> failure;
     RecordFile* products = m_products.productFile(failure);
     if (failure)
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
     const bool productWasCurrent = products && m_products.isUnchanged(m_loaded);
 
     const QString comboText = m_categoryBox->currentText();
@@ -391,7 +391,7 @@ void ProductEntryDialog::renameCategory() {
 
     const CategoryRenameResult rename = m_products.renameCategory(oldName, newName);
     if (rename.notice)
-        pantrex::show(m_dialogs, *rename.notice);
+        report(m_dialogs, *rename.notice);
     m_wroteFiles = m_wroteFiles || rename.filesChanged;
     // The product's own category may have been renamed with the others: that is not a change
     // made behind the dialog's back.
@@ -437,7 +437,7 @@ Record ProductEntryDialog::buildRecord(bool trimCategory) const {
 
 bool ProductEntryDialog::appendProduct(const Record& record) {
     if (const std::optional<Notice> failure = m_products.addProduct(record)) {
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
         return false;
     }
     m_wroteFiles = true;
@@ -446,7 +446,7 @@ bool ProductEntryDialog::appendProduct(const Record& record) {
 
 bool ProductEntryDialog::changeProduct(const Record& record) {
     if (const std::optional<Notice> failure = m_products.changeProduct(m_loaded, record)) {
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
         return false;
     }
     m_wroteFiles = true;
@@ -468,7 +468,7 @@ void ProductEntryDialog::offerShoppingList(const Record& product, int defaultBut
         return;
     if (const std::optional<Notice> failure =
             m_products.addToShoppingList(product, trimBlanks(m_nameEdit->text()), quantity))
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
 }
 
 // The quantity prices the line, so it must be a number; the user may try again or cancel ("").

@@ -19,7 +19,6 @@ struct PANTMOD {
     // The open session the windows share.
     Session session;
 
-
     // Product view filters: "ALL" or a category in upper case; "1" or empty.
     QString catfilter;
     QString fatfilter;
@@ -37,22 +36,7 @@ struct PANTMOD {
     // The distinct categories.
     QList<QByteArray> cattable;
 
-    // The shopping list's rows in display order: item text (40 characters), category, formatted
-    // line cost, record number in the shopping list file and quantity prefix.
-    QList<QByteArray> shopnames;
-    QList<QByteArray> shopcats;
-    QList<QByteArray> shopcosts;
-    QList<qint64> shoprecnos;
-    QList<QByteArray> shopprefix;
-    // What the print dialog prints: the number of shopping list rows and the running total.
-    int printrows = 0;
-    QString printtotal;
-    int printdone = 0; // 1 once a shopping list printout has been started in this run
-
-    // The last caption given to the shopping list heading, restored after others borrow it.
-    QString savedcaption;
     bool searchfocus = false; // set while the search box has (or was clicked into) the focus
-    QString addmode;          // "", "1" (product double-click) or "2" (shopping row double-click)
 };
 
 } // namespace pantrex

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 
@@ -112,7 +113,13 @@ struct CustomListsFixture : MainWindowFixture {
         items = listItems(chooser);
         proceed = proceedButton(chooser);
         list = window->shoppingList();
-        caption = list->listlbl->text();
+        caption = list->captionLabel()->text();
+    }
+
+    // The heading the shopping list gives itself: its name and the total shown.
+    QString listCaption() const {
+        return QStringLiteral("grocery ($") + control<QLineEdit>(window.get(), "tabtxt")->text().trimmed() +
+               QStringLiteral(")");
     }
 };
 

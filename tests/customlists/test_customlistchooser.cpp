@@ -73,15 +73,15 @@ void CustomListChooserTest::listNamesInEachMode() {
     CustomListsFixture f;
     f.open(lists(), shoppingBytes("Milk"));
     ShoppingListPanel* list = f.list;
-    const QRect listPlace(list->list2->mapTo(f.window.get(), QPoint()), list->list2->size());
+    const QRect listPlace(list->rowsView()->mapTo(f.window.get(), QPoint()), list->rowsView()->size());
     triggerMenu(*f.window, menuItem.toLatin1().constData());
 
     QListView* names = listNames(f.window->chooser());
     QCOMPARE(rowsOf(names), QStringList({prompt, name30("Apple Pie"), name30("Breakfast"), name30("TACOS"),
                                          name30("Tacos"), NeverMind}));
     QCOMPARE(f.pantmod->session.customCount(), 7);
-    QCOMPARE(list->listlbl->text(), QStringLiteral("Select"));
-    QVERIFY(names->isVisible() && !list->list2->isVisible());
+    QCOMPARE(list->captionLabel()->text(), QStringLiteral("Select"));
+    QVERIFY(names->isVisible() && !list->rowsView()->isVisible());
     QCOMPARE(QRect(names->mapTo(f.window.get(), QPoint()), names->size()), listPlace);
     QCOMPARE(names->palette().color(QPalette::Base), QColor(255, 255, 224));
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
@@ -103,13 +103,13 @@ void CustomListChooserTest::noListsOnFile() {
         f.folder.write("pantrecp.dat", bytes);
     f.load();
     ShoppingListPanel* list = f.window->shoppingList();
-    const QString caption = list->listlbl->text();
+    const QString caption = list->captionLabel()->text();
     f.dialogs.expectMessage("No lists on file!");
     triggerMenu(*f.window, "recpreview");
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constLast().message.title, QString());
-    QVERIFY(!listNames(f.window->chooser())->isVisible() && list->list2->isVisible());
-    QCOMPARE(list->listlbl->text(), caption);
+    QVERIFY(!listNames(f.window->chooser())->isVisible() && list->rowsView()->isVisible());
+    QCOMPARE(list->captionLabel()->text(), caption);
     QVERIFY(f.folder.exists("pantrecp.dat"));
     QCOMPARE(f.folder.read("pantrecp.dat"), bytes);
 }
@@ -152,11 +152,11 @@ void CustomListChooserTest::promptAndNeverMindRows() {
     triggerMenu(*f.window, "recdelete");
     clickRow(f.names, 0);
     QVERIFY(f.names->isVisible());
-    QCOMPARE(f.list->listlbl->text(), QStringLiteral("Select"));
+    QCOMPARE(f.list->captionLabel()->text(), QStringLiteral("Select"));
 
     clickRow(f.names, 5);
-    QVERIFY(!f.chooser->isVisible() && f.list->list2->isVisible());
-    QCOMPARE(f.list->listlbl->text(), f.caption);
+    QVERIFY(!f.chooser->isVisible() && f.list->rowsView()->isVisible());
+    QCOMPARE(f.list->captionLabel()->text(), f.caption);
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
 }
 
@@ -185,7 +185,7 @@ void CustomListChooserTest::itemsOfTheChosenList() {
     QCOMPARE(f.dialogs.shown().constLast().message.title, QString());
     // The records of Tacos and TACOS alike, sorted by item.
     QCOMPARE(rowsOf(f.items), itemRows({"Beans", "Cheese", "Shells", "avocado"}));
-    QCOMPARE(f.list->listlbl->text(), heading);
+    QCOMPARE(f.list->captionLabel()->text(), heading);
     QCOMPARE(f.items->palette().color(QPalette::Base), background);
     QVERIFY(f.items->isVisible() && !f.names->isVisible());
     QCOMPARE(f.proceed->isVisible(), proceedAtOnce);
@@ -193,8 +193,8 @@ void CustomListChooserTest::itemsOfTheChosenList() {
     clickRow(f.items, 1);
     QVERIFY(f.proceed->isVisible());
     clickRow(f.items, 4);
-    QVERIFY(!f.chooser->isVisible() && !f.proceed->isVisible() && f.list->list2->isVisible());
-    QCOMPARE(f.list->listlbl->text(), f.caption);
+    QVERIFY(!f.chooser->isVisible() && !f.proceed->isVisible() && f.list->rowsView()->isVisible());
+    QCOMPARE(f.list->captionLabel()->text(), f.caption);
     QCOMPARE(f.folder.read("pantrecp.dat"), lists());
 }
 
@@ -238,8 +238,8 @@ void CustomListChooserTest::leavingCustomListMode() {
 
     triggerMenu(*f.window, "recpreview");
     f.window->leavecustommode();
-    QVERIFY(!f.chooser->isVisible() && f.list->list2->isVisible());
-    QCOMPARE(f.list->listlbl->text(), f.caption);
+    QVERIFY(!f.chooser->isVisible() && f.list->rowsView()->isVisible());
+    QCOMPARE(f.list->captionLabel()->text(), f.caption);
 
     // Items shown for getting are not left on screen under another command: an emptied file closes them.
     for (const bool byCommand : {false, true}) {
@@ -254,8 +254,8 @@ void CustomListChooserTest::leavingCustomListMode() {
         } else {
             f.window->leavecustommode();
         }
-        QVERIFY(!f.chooser->isVisible() && !f.proceed->isVisible() && f.list->list2->isVisible());
-        QCOMPARE(f.list->listlbl->text(), f.caption);
+        QVERIFY(!f.chooser->isVisible() && !f.proceed->isVisible() && f.list->rowsView()->isVisible());
+        QCOMPARE(f.list->captionLabel()->text(), f.caption);
     }
 }
 

@@ -147,7 +147,7 @@ void CustomListOpsTest::addToList() {
     chooseList(f, "recaddcmd", "TACO Night");
     QVERIFY(f.dialogs.done());
     QVERIFY(!f.window->chooser()->isVisible());
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), f.pantmod->savedcaption);
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), f.caption);
     QCOMPARE(f.folder.read("pantrecp.dat"), before + appended);
 }
 
@@ -206,7 +206,7 @@ void CustomListOpsTest::deleteList() {
     QCOMPARE(f.folder.files().filter("pantrecp"),
              backup ? QStringList({"pantrecp.bak", "pantrecp.dat"}) : QStringList({"pantrecp.dat"}));
     QVERIFY(!f.window->chooser()->isVisible());
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), f.pantmod->savedcaption);
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), f.caption);
 }
 
 void CustomListOpsTest::removeItems_data() {
@@ -261,8 +261,8 @@ void CustomListOpsTest::removeItems() {
     QCOMPARE(f.pantmod->session.customCount(), left.size());
     QVERIFY(!f.folder.exists("pantrecp.bak"));
     QCOMPARE(f.items->isVisible(), chooserOpen);
-    QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
-    QCOMPARE(f.list->listlbl->text(), chooserOpen ? name30("Tacos") : f.pantmod->savedcaption);
+    QCOMPARE(f.list->rowsView()->isVisible(), !chooserOpen);
+    QCOMPARE(f.list->captionLabel()->text(), chooserOpen ? name30("Tacos") : f.caption);
     if (chooserOpen) {
         QStringList rows;
         for (const QString& item : itemsShown)
@@ -312,8 +312,8 @@ void CustomListOpsTest::getItems() {
     QCOMPARE(f.folder.read("grocery.lst"), shopping + appended);
     QCOMPARE(f.pantmod->session.shoppingCount(), (shopping.size() + appended.size()) / 149);
     QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.pantmod->session.shoppingCount());
-    QCOMPARE(f.list->list2->isVisible(), !chooserOpen);
-    QCOMPARE(f.list->listlbl->text(), chooserOpen ? QStringLiteral("Get") : f.pantmod->savedcaption);
+    QCOMPARE(f.list->rowsView()->isVisible(), !chooserOpen);
+    QCOMPARE(f.list->captionLabel()->text(), chooserOpen ? QStringLiteral("Get") : f.listCaption());
     QCOMPARE(f.folder.read("pantrecp.dat"), emptiedElsewhere ? QByteArray() : lists);
 }
 

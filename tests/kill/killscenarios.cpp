@@ -4,8 +4,9 @@
 
 #include "customlists/customlistsfixture.h"
 #include "printing/notesedit.h"
-#include "printing/pantnote.h"
-#include "printing/pantprnt.h"
+#include "printing/noteswindow.h"
+#include "printing/printdialog.h"
+#include "printing/printingfixture.h"
 #include "products/productentrydialog.h"
 #include "writesteps.h"
 
@@ -162,12 +163,12 @@ int rowOf(QAbstractItemView* view, const QString& text) {
 
 void removeShoppingItem(KillRun& run) {
     ShoppingListPanel* list = run.window.shoppingList();
-    clickRow(list->list2, 2);
-    QTest::mouseClick(list->foodoffcmd, Qt::LeftButton);
+    clickRow(list->rowsView(), 2);
+    QTest::mouseClick(list->removeButton(), Qt::LeftButton);
 }
 
 void eraseShoppingList(KillRun& run) {
-    QTest::mouseClick(run.window.shoppingList()->clearlistcmd, Qt::LeftButton);
+    QTest::mouseClick(run.window.shoppingList()->eraseButton(), Qt::LeftButton);
 }
 
 void deleteProducts(KillRun& run) {
@@ -209,21 +210,21 @@ void deleteCustomList(KillRun& run) {
 }
 
 void savePrintChoices(KillRun& run) {
-    QTest::mouseClick(run.window.shoppingList()->printlistcmd, Qt::LeftButton);
-    pantprnt* dialog = run.window.findChild<pantprnt*>("pantprnt");
-    dialog->bold->click();
-    dialog->category->click();
-    dialog->notetxt[0]->setText("Coupons for milk");
-    dialog->notetxt[1]->setText("Batteries");
-    dialog->notetxt[2]->setText("Pharmacy closes at six");
-    QTest::mouseClick(dialog->cancelcmd, Qt::LeftButton);
+    QTest::mouseClick(run.window.shoppingList()->printButton(), Qt::LeftButton);
+    PrintDialog* dialog = run.window.findChild<PrintDialog*>("pantprnt");
+    control<QAbstractButton>(dialog, "bold")->click();
+    control<QAbstractButton>(dialog, "category")->click();
+    noteBox(dialog, 0)->setText("Coupons for milk");
+    noteBox(dialog, 1)->setText("Batteries");
+    noteBox(dialog, 2)->setText("Pharmacy closes at six");
+    QTest::mouseClick(control<QAbstractButton>(dialog, "cancelcmd"), Qt::LeftButton);
 }
 
 void saveNotes(KillRun& run) {
     run.window.notescmd->trigger();
-    pantnote* notes = run.window.findChild<pantnote*>();
-    notes->Text1->setPlainText("Call the baker about Sunday.\nBuy stamps.");
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    NotesWindow* notes = run.window.findChild<NotesWindow*>();
+    control<NotesEdit>(notes, "Text1")->setPlainText("Call the baker about Sunday.\nBuy stamps.");
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
 }
 
 } // namespace

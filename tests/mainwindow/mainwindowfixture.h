@@ -48,6 +48,14 @@ struct MainWindowFixture {
 void pointerMovesTo(QWidget* window, QPoint position);
 void pointerEnters(QWidget* widget);
 
+// A control of a window found by its name, as a tour of the program finds it.
+template <typename Control = QWidget> Control* control(const QObject* window, const QString& name) {
+    return window->findChild<Control*>(name);
+}
+template <typename Control = QWidget> Control* control(const QObject* window, const char* name) {
+    return control<Control>(window, QLatin1String(name));
+}
+
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.
 void doubleClick(QAbstractItemView* view, int row);
 

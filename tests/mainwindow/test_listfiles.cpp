@@ -134,11 +134,10 @@ void ListFilesTest::opensChosenList() {
     QCOMPARE(f.pantmod->session.productListPath(), prodpath);
     QCOMPARE(f.pantmod->session.defaultListWarned(), false);
     QCOMPARE(rowsOf(f.window->productView()->List1), productRows);
-    QCOMPARE(rowsOf(list->list2), listRows);
-    QCOMPARE(list->listlbl->text(), caption);
-    QCOMPARE(f.pantmod->savedcaption, caption);
+    QCOMPARE(rowsOf(list->rowsView()), listRows);
+    QCOMPARE(list->captionLabel()->text(), caption);
     QVERIFY(!f.window->chooser()->isVisible());
-    QVERIFY(list->list2->isVisible());
+    QVERIFY(list->rowsView()->isVisible());
     QCOMPARE(f.window->mergecmd->isEnabled(), importOffered);
     QCOMPARE(f.folder.read(name), listBytes.isNull() ? QByteArray() : listBytes);
     QCOMPARE(f.folder.read("grocery.mrg"), productBytes("Tea"));
@@ -184,7 +183,7 @@ void ListFilesTest::openThatChangesNothing() {
     QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("grocery.lst"));
     QCOMPARE(f.pantmod->session.files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
     QCOMPARE(f.pantmod->session.shoppingCount(), 1);
-    QCOMPARE(rowsOf(f.window->shoppingList()->list2), 1);
+    QCOMPARE(rowsOf(f.window->shoppingList()->rowsView()), 1);
     QCOMPARE(f.folder.files(), files);
     QCOMPARE(f.folder.read("grocery.dat"), Products);
 }
@@ -298,8 +297,8 @@ void ListFilesTest::createsList() {
     } else {
         QTRY_COMPARE(QApplication::activeWindow(), f.window.get());
         QCOMPARE(f.pantmod->session.shoppingListPath(), created);
-        QCOMPARE(list->listlbl->text(), created.section(QLatin1Char('.'), 0, 0) + " ($0.00)");
-        QCOMPARE(rowsOf(list->list2), 0);
+        QCOMPARE(list->captionLabel()->text(), created.section(QLatin1Char('.'), 0, 0) + " ($0.00)");
+        QCOMPARE(rowsOf(list->rowsView()), 0);
         QCOMPARE(f.folder.read(created), QByteArray());
         QCOMPARE(f.folder.exists("party.dat"), prodpath == QStringLiteral("party.dat"));
     }

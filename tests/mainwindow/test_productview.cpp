@@ -75,7 +75,7 @@ void ProductViewTest::sortsByCharacterCodeKeepingFileOrder() {
     // The first row is current and selected after the start.
     QCOMPARE(view->currentRow(), 0);
     QVERIFY(view->editfoodcmd->isEnabled() && view->delfoodcmd->isEnabled());
-    QVERIFY(f.window->shoppingList()->foodoncmd->isEnabled());
+    QVERIFY(f.window->shoppingList()->addButton()->isEnabled());
 }
 
 void ProductViewTest::searchAndFilters_data() {
@@ -120,7 +120,7 @@ void ProductViewTest::searchAndFilters() {
     QCOMPARE(view->productlist->title(), QStringLiteral("Product List (%1)").arg(rows.size()));
     QCOMPARE(view->editfoodcmd->isEnabled(), !rows.isEmpty());
     QCOMPARE(view->delfoodcmd->isEnabled(), !rows.isEmpty());
-    QCOMPARE(f.window->shoppingList()->foodoncmd->isEnabled(), !rows.isEmpty());
+    QCOMPARE(f.window->shoppingList()->addButton()->isEnabled(), !rows.isEmpty());
 
     // Clearing the search and both filters brings every product back.
     view->clearsrchcmd->click();

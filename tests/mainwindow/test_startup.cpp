@@ -47,8 +47,7 @@ void StartupTest::firstRunInEmptyFolder() {
     QCOMPARE(f.pantmod->session.productListPath(), QStringLiteral("grocery.dat"));
     QCOMPARE(f.pantmod->session.productCount(), 0);
     QCOMPARE(f.pantmod->session.shoppingCount(), 0);
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), QStringLiteral("grocery ($)"));
-    QCOMPARE(f.pantmod->savedcaption, QStringLiteral("grocery ($)"));
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), QStringLiteral("grocery ($)"));
     QCOMPARE(f.pantmod->catfilter, QStringLiteral("ALL"));
     QVERIFY(!f.window->mergecmd->isEnabled());
     // The probes leave their files behind empty; the probes for an older edition's list and for a
@@ -187,7 +186,7 @@ void StartupTest::opensListNamedInNameFile() {
     // A list that no longer exists opens as a new, empty list of that name.
     QVERIFY(f.folder.exists(shoppath));
     QCOMPARE(f.folder.read(shoppath), QByteArray());
-    QCOMPARE(f.window->shoppingList()->listlbl->text(), shoppath.section(QLatin1Char('.'), 0, 0) + " ($)");
+    QCOMPARE(f.window->shoppingList()->captionLabel()->text(), shoppath.section(QLatin1Char('.'), 0, 0) + " ($)");
     if (shoppath != QStringLiteral("grocery.lst"))
         QCOMPARE(f.folder.read(ownName), ownProducts);
 }

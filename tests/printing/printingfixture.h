@@ -4,8 +4,9 @@
 #include "mainwindow/mainwindowfixture.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
-#include "printing/pantprnt.h"
+#include "printing/printdialog.h"
 
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 
@@ -22,9 +23,14 @@ inline void layShoppingFiles(const TestFolder& folder) {
 }
 
 // Opens the print dialog with the main window's print button.
-inline pantprnt* openPrintDialog(MainWindowFixture& f) {
-    QTest::mouseClick(f.window->shoppingList()->printlistcmd, Qt::LeftButton);
-    return f.window->findChild<pantprnt*>(QStringLiteral("pantprnt"));
+inline PrintDialog* openPrintDialog(MainWindowFixture& f) {
+    QTest::mouseClick(f.window->shoppingList()->printButton(), Qt::LeftButton);
+    return f.window->findChild<PrintDialog*>(QStringLiteral("pantprnt"));
+}
+
+// The print dialog's note box i (0 to 2).
+inline QLineEdit* noteBox(const PrintDialog* dialog, int i) {
+    return control<QLineEdit>(dialog, QStringLiteral("notetxt_%1").arg(i));
 }
 
 // A printed shopping row: quantity field, item, the category at column 50.

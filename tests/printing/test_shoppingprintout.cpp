@@ -29,16 +29,22 @@ struct Choices {
     QStringList notes;
 };
 
-void choose(pantprnt* dialog, const Choices& choices) {
-    dialog->fontsizetxt->clear();
-    QTest::keyClicks(dialog->fontsizetxt, choices.fontSize);
-    QTest::mouseClick(choices.bold ? dialog->bold : dialog->regular, Qt::LeftButton);
-    QTest::mouseClick(choices.byCategory ? dialog->category : dialog->alpha, Qt::LeftButton);
+void choose(PrintDialog* dialog, const Choices& choices) {
+    control<QLineEdit>(dialog, "fontsizetxt")->clear();
+    QTest::keyClicks(control<QLineEdit>(dialog, "fontsizetxt"), choices.fontSize);
+    QTest::mouseClick(choices.bold ? control<QAbstractButton>(dialog, "bold")
+                                   : control<QAbstractButton>(dialog, "regular"),
+                      Qt::LeftButton);
+    QTest::mouseClick(choices.byCategory ? control<QAbstractButton>(dialog, "category")
+                                         : control<QAbstractButton>(dialog, "alpha"),
+                      Qt::LeftButton);
     if (choices.separators)
-        QTest::mouseClick(dialog->sepopt, Qt::LeftButton);
-    QTest::mouseClick(choices.prices ? dialog->price : dialog->noprice, Qt::LeftButton);
+        QTest::mouseClick(control<QAbstractButton>(dialog, "sepopt"), Qt::LeftButton);
+    QTest::mouseClick(choices.prices ? control<QAbstractButton>(dialog, "price")
+                                     : control<QAbstractButton>(dialog, "noprice"),
+                      Qt::LeftButton);
     for (int i = 0; i < choices.notes.size(); ++i)
-        QTest::keyClicks(dialog->notetxt[i], choices.notes.at(i));
+        QTest::keyClicks(noteBox(dialog, i), choices.notes.at(i));
 }
 
 QStringList listOrder(bool prices) {
@@ -93,12 +99,11 @@ void ShoppingPrintoutTest::layouts() {
     MainWindowFixture f;
     layShoppingFiles(f.folder);
     f.load();
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     choose(dialog, choices);
-    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(f.pantmod->printdone, 1);
     QCOMPARE(f.printer.documents().size(), 1);
 
     const RecordingPrinter::Document& page = f.printer.last();
@@ -151,10 +156,10 @@ void ShoppingPrintoutTest::printerFails() {
     f.load();
     f.printer.failPrinting(failing, times);
     f.printer.failEndingDocuments(failEnd);
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     for (const QString& box : boxes)
         f.dialogs.expectMessage(box);
-    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
 
     QCOMPARE(f.printer.documents().size(), printed ? 1 : 0);
@@ -173,9 +178,9 @@ void ShoppingPrintoutTest::toPdf() {
     qputenv("PANTREX_PRINT_PDF", QFile::encodeName(pdf));
     QtLinePrinter printer(f.folder.path());
     f.window->setLinePrinter(&printer);
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     choose(dialog, Choices{"12", true, true, true, false, {"Bring bags"}});
-    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     qunsetenv("PANTREX_PRINT_PDF");
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.window->infolbl->text(), "Printout saved as " + QDir::toNativeSeparators(pdf));
@@ -203,13 +208,13 @@ void ShoppingPrintoutTest::pdfThatCannotBeWritten() {
     qputenv("PANTREX_PRINT_PDF", QFile::encodeName(f.folder.filePath("locked/out.pdf")));
     QtLinePrinter printer(f.folder.path());
     f.window->setLinePrinter(&printer);
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     f.dialogs.expectMessage("Printer error");
     f.dialogs.expectMessage("The printout was abandoned.\n\nThe printer reported: " +
                             QDir::toNativeSeparators(f.folder.filePath("locked/out.pdf")) + " cannot be written");
     {
         PermissionsEnforced enforced;
-        QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+        QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     }
     qunsetenv("PANTREX_PRINT_PDF");
     QVERIFY(f.dialogs.done());

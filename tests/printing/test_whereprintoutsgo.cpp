@@ -48,11 +48,11 @@ struct PrintSystemFixture : MainWindowFixture {
         if (printout == QLatin1String("product list"))
             QTest::mouseClick(window->productView()->printmastercmd, Qt::LeftButton);
         else
-            QTest::mouseClick(openPrintDialog(*this)->printcmd, Qt::LeftButton);
+            QTest::mouseClick(control<QAbstractButton>(openPrintDialog(*this), "printcmd"), Qt::LeftButton);
     }
 
     bool printDialogOpen() const {
-        const auto* dialog = window->findChild<pantprnt*>(QStringLiteral("pantprnt"));
+        const auto* dialog = window->findChild<PrintDialog*>(QStringLiteral("pantprnt"));
         return dialog && dialog->isVisible();
     }
 };
@@ -207,12 +207,12 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     layShoppingFiles(f.folder);
     f.load();
     pantrex1* window = f.window.get();
-    QWidget* list = window->shoppingList()->list2;
+    QWidget* list = window->shoppingList()->rowsView();
     const QPoint resting = list->mapTo(window, list->rect().center());
     QCursor::setPos(window->mapToGlobal(resting));
     QCoreApplication::processEvents();
-    pantprnt* dialog = openPrintDialog(f);
-    QTest::mouseClick(dialog->printcmd, Qt::LeftButton);
+    PrintDialog* dialog = openPrintDialog(f);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(window->infolbl->text(), QStringLiteral("Printed on the test printer"));
 
@@ -223,7 +223,7 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     else if (!nextMove.isEmpty())
         pointerEnters(window->findChild<QWidget*>(nextMove));
     QCOMPARE(window->infolbl->text(), hint);
-    pointerEnters(window->shoppingList()->printlistcmd);
+    pointerEnters(window->shoppingList()->printButton());
     QCOMPARE(window->infolbl->text(), QStringLiteral("Print your shopping list."));
 }
 

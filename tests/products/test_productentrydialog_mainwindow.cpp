@@ -42,7 +42,7 @@ void ProductEntryDialogMainWindowTest::savedProductAppearsInTheMainWindow() {
 
     QTRY_COMPARE(QApplication::activeWindow(), fixture.window.get());
     QTRY_COMPARE(view->List1->model()->rowCount(), 2);
-    QCOMPARE(fixture.window->shoppingList()->list2->model()->rowCount(), 1);
+    QCOMPARE(fixture.window->shoppingList()->rowsView()->model()->rowCount(), 1);
     QVERIFY(fixture.dialogs.done());
 }
 

@@ -198,7 +198,7 @@ void TestTranslations::windows() {
     } windows[] = {
         {"pantadd", [&] { QTest::mouseClick(view->addfoodcmd, Qt::LeftButton); }},
         {"pantnew", [&] { f.action("newfilecmd")->trigger(); }},
-        {"pantprnt", [&] { QTest::mouseClick(f.window->shoppingList()->printlistcmd, Qt::LeftButton); }},
+        {"pantprnt", [&] { QTest::mouseClick(f.window->shoppingList()->printButton(), Qt::LeftButton); }},
         {"pantnote", [&] { f.action("notescmd")->trigger(); }},
         {"panthelp", [&] { f.action("helpcmd")->trigger(); }},
         {"panthelp", [&] { f.action("mergehelpcmd")->trigger(); }},
@@ -246,9 +246,9 @@ void TestTranslations::messageBoxes() {
     f.load();
     ProductView* view = f.window->productView();
     ShoppingListPanel* list = f.window->shoppingList();
-    QTest::mouseClick(list->foodoncmd, Qt::LeftButton);
-    QTest::mouseClick(list->foodoffcmd, Qt::LeftButton);
-    QTest::mouseClick(list->clearlistcmd, Qt::LeftButton);
+    QTest::mouseClick(list->addButton(), Qt::LeftButton);
+    QTest::mouseClick(list->removeButton(), Qt::LeftButton);
+    QTest::mouseClick(list->eraseButton(), Qt::LeftButton);
     QTest::mouseClick(view->delfoodcmd, Qt::LeftButton);
     QTest::mouseClick(view->printmastercmd, Qt::LeftButton);
     for (const char* command : {"recmakecmd", "recaddcmd", "recgetcmd", "saveshopcmd"})
@@ -274,7 +274,7 @@ void TestTranslations::messageBoxesOverAList() {
     f.folder.write(QStringLiteral("grocery.lst"), shoppingBytes("Milk", " 3", "2", "Dairy"));
     f.load();
     ProductView* view = f.window->productView();
-    QTest::mouseClick(f.window->shoppingList()->clearlistcmd, Qt::LeftButton);
+    QTest::mouseClick(f.window->shoppingList()->eraseButton(), Qt::LeftButton);
     QTest::mouseClick(view->delfoodcmd, Qt::LeftButton);
     QTest::mouseClick(view->addfoodcmd, Qt::LeftButton);
     QWidget* entry = f.openWindow("pantadd");

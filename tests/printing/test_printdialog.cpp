@@ -24,18 +24,19 @@ QByteArray note(const QByteArray& text) {
     return text.leftJustified(60, ' ');
 }
 
-QString shown(const pantprnt* dialog) {
-    return QStringList{dialog->fontsizetxt->text(), dialog->bold->isChecked() ? "bold" : "regular",
-                       dialog->category->isChecked() ? "category" : "alpha",
-                       dialog->sepopt->isChecked() ? "separators" : "-",
-                       dialog->price->isChecked() ? "price" : "noprice"}
+QString shown(const PrintDialog* dialog) {
+    return QStringList{control<QLineEdit>(dialog, "fontsizetxt")->text(),
+                       control<QAbstractButton>(dialog, "bold")->isChecked() ? "bold" : "regular",
+                       control<QAbstractButton>(dialog, "category")->isChecked() ? "category" : "alpha",
+                       control<QAbstractButton>(dialog, "sepopt")->isChecked() ? "separators" : "-",
+                       control<QAbstractButton>(dialog, "price")->isChecked() ? "price" : "noprice"}
         .join(QLatin1Char('|'));
 }
 
-QStringList notesShown(const pantprnt* dialog) {
+QStringList notesShown(const PrintDialog* dialog) {
     QStringList notes;
-    for (const QLineEdit* box : dialog->notetxt)
-        notes.append(box->text());
+    for (int i = 0; i < 3; ++i)
+        notes.append(noteBox(dialog, i)->text());
     return notes;
 }
 
@@ -90,14 +91,16 @@ void PrintDialogTest::savedChoices() {
     if (!before.isNull())
         f.folder.write("pantlpt.cfg", before);
     f.load();
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     for (const QString& name : clicks)
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(name), Qt::LeftButton);
     QCOMPARE(shown(dialog), state);
     // The size box previews the weight, and after a step the size two points smaller.
-    QCOMPARE(dialog->fontsizetxt->font().bold(), dialog->bold->isChecked());
+    QCOMPARE(control<QLineEdit>(dialog, "fontsizetxt")->font().bold(),
+             control<QAbstractButton>(dialog, "bold")->isChecked());
     if (clicks.contains("fontupcmd") || clicks.contains("fontdowncmd"))
-        QCOMPARE(dialog->fontsizetxt->font().pointSizeF(), dialog->fontsizetxt->text().toDouble() - 2);
+        QCOMPARE(control<QLineEdit>(dialog, "fontsizetxt")->font().pointSizeF(),
+                 control<QLineEdit>(dialog, "fontsizetxt")->text().toDouble() - 2);
     // The close box is "Not yet".
     QVERIFY(dialog->close());
     QVERIFY(!dialog->isVisible());
@@ -144,13 +147,13 @@ void PrintDialogTest::savedNotes() {
     if (!before.isNull())
         f.folder.write("pantnote.dat", before);
     f.load();
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     for (int i = 0; i < typed.size(); ++i)
-        typeText(dialog->notetxt[i], typed.at(i));
+        typeText(noteBox(dialog, i), typed.at(i));
     if (clear)
-        QTest::mouseClick(dialog->clearcmd, Qt::LeftButton);
+        QTest::mouseClick(control<QAbstractButton>(dialog, "clearcmd"), Qt::LeftButton);
     QCOMPARE(notesShown(dialog), notes);
-    QTest::mouseClick(dialog->cancelcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "cancelcmd"), Qt::LeftButton);
     QCOMPARE(f.folder.read("pantnote.dat"), after);
     // The dialog is made once a run: the boxes, not the file, carry the notes from now on.
     f.folder.write("pantnote.dat", QByteArray());
@@ -169,18 +172,18 @@ void PrintDialogTest::readOnlyFiles() {
         QVERIFY(QFile::setPermissions(f.folder.filePath(name), QFile::ReadOwner));
     PermissionsEnforced enforced;
     f.load();
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     QCOMPARE(notesShown(dialog), QStringList({"Old", "", ""}));
-    QTest::keyClicks(dialog->notetxt[0], " and new");
-    QTest::mouseClick(dialog->bold, Qt::LeftButton);
+    QTest::keyClicks(noteBox(dialog, 0), " and new");
+    QTest::mouseClick(control<QAbstractButton>(dialog, "bold"), Qt::LeftButton);
     f.dialogs.expectMessage("Could not save pantnote.dat: the file is read-only");
     f.dialogs.expectMessage("Could not save pantlpt.cfg: the file is read-only");
-    QTest::mouseClick(dialog->cancelcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(dialog, "cancelcmd"), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("pantlpt.cfg"), settingsBefore);
     QCOMPARE(f.folder.read("pantnote.dat"), notesBefore);
     // What could not be saved is still in the dialog for the rest of the run.
-    QCOMPARE(openPrintDialog(f)->notetxt[0]->text(), QStringLiteral("Old and new"));
+    QCOMPARE(noteBox(openPrintDialog(f), 0)->text(), QStringLiteral("Old and new"));
 }
 
 void PrintDialogTest::strangeFilesInPlace_data() {
@@ -197,11 +200,11 @@ void PrintDialogTest::strangeFilesInPlace() {
     QCOMPARE(mkfifo(QFile::encodeName(f.folder.filePath(name)).constData(), 0600), 0);
     f.load();
     f.dialogs.expectMessage("Could not open " + name + ": it is not a regular file");
-    pantprnt* dialog = openPrintDialog(f);
+    PrintDialog* dialog = openPrintDialog(f);
     QVERIFY(f.dialogs.done());
     QVERIFY(dialog->isVisible());
     QVERIFY(QFileInfo(f.folder.filePath(name)).exists());
 }
 
 QTEST_MAIN(PrintDialogTest)
-#include "test_pantprnt.moc"
+#include "test_printdialog.moc"

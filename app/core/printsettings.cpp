@@ -5,7 +5,6 @@
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/safefile.h"
-#include "printing/printtext.h"
 
 #include <QFile>
 
@@ -15,6 +14,17 @@ namespace {
 
 const QString& SettingsFile = DataFile::PrintSettings;
 const QString& NotesFile = DataFile::PrintNotes;
+
+// A note as stored: its leading and trailing blanks removed.
+QByteArray trimmedNote(const QByteArray& note) {
+    qsizetype begin = 0;
+    qsizetype end = note.size();
+    while (begin < end && note.at(begin) == ' ')
+        ++begin;
+    while (end > begin && note.at(end - 1) == ' ')
+        --end;
+    return note.sliced(begin, end - begin);
+}
 
 // Something in a file's place that is never read or written (a named pipe, a link out of the folder) is
 // told; a file merely missing or unreadable reads as empty, as it always has.
@@ -68,7 +78,7 @@ std::optional<QString> writePrintNotes(FileChannels& files, const QStringList& n
     QList<Record> records;
     for (int i = 0; i < PrintNoteRecord::Count; ++i) {
         records.append(Record(PrintNoteRecord::Length));
-        records.last().set(PrintNoteRecord::Text, toAnsi(blankTrimmed(notes.value(i))));
+        records.last().set(PrintNoteRecord::Text, trimmedNote(toAnsi(notes.value(i))));
     }
     // All three at once: a file never holds some new notes and some old.
     std::optional<QString> error;

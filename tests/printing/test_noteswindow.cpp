@@ -4,7 +4,7 @@
 #include "printingfixture.h"
 
 #include "printing/notesedit.h"
-#include "printing/pantnote.h"
+#include "printing/noteswindow.h"
 #include "support/permissions.h"
 
 #include <QAction>
@@ -22,18 +22,18 @@ using namespace pantrex::testing;
 namespace {
 
 QByteArray notesRecord(const QByteArray& text) {
-    return text.leftJustified(pantnote::Capacity, ' ');
+    return text.leftJustified(NotesWindow::Capacity, ' ');
 }
 
-pantnote* openNotes(MainWindowFixture& f) {
+NotesWindow* openNotes(MainWindowFixture& f) {
     f.window->notescmd->trigger();
-    return f.window->findChild<pantnote*>(QStringLiteral("pantnote"));
+    return f.window->findChild<NotesWindow*>(QStringLiteral("pantnote"));
 }
 
-void typeNotes(pantnote* notes) {
-    QTest::keyClicks(notes->Text1, "  New");
-    QTest::keyClick(notes->Text1, Qt::Key_Return);
-    QTest::keyClicks(notes->Text1, "line  ");
+void typeNotes(NotesWindow* notes) {
+    QTest::keyClicks(control<NotesEdit>(notes, "Text1"), "  New");
+    QTest::keyClick(control<NotesEdit>(notes, "Text1"), Qt::Key_Return);
+    QTest::keyClicks(control<NotesEdit>(notes, "Text1"), "line  ");
 }
 
 } // namespace
@@ -71,18 +71,18 @@ void NotesTest::waysOut() {
     MainWindowFixture f;
     f.folder.write("pantnotes.dat", notesRecord("Old notes"));
     f.load();
-    pantnote* notes = openNotes(f);
+    NotesWindow* notes = openNotes(f);
     QVERIFY(notes->isVisible() && notes->isEnabled());
     QVERIFY(!f.window->isEnabled());
-    QCOMPARE(notes->Text1->toPlainText(), QStringLiteral("Old notes"));
-    notes->Text1->clear();
+    QCOMPARE(control<NotesEdit>(notes, "Text1")->toPlainText(), QStringLiteral("Old notes"));
+    control<NotesEdit>(notes, "Text1")->clear();
     typeNotes(notes);
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isVisible() && f.finished->isEmpty());
     if (way == "close box")
         notes->close();
     else if (way == "Esc")
-        QTest::keyClick(notes->Text1, Qt::Key_Escape);
+        QTest::keyClick(control<NotesEdit>(notes, "Text1"), Qt::Key_Escape);
     else
         QTest::mouseClick(notes->findChild<QAbstractButton*>(way), Qt::LeftButton);
 
@@ -91,23 +91,24 @@ void NotesTest::waysOut() {
     // Leading and trailing blanks go; the line break stays, as carriage return and line feed.
     const QByteArray expected = notesRecord(saved ? "New\r\nline" : "Old notes");
     QCOMPARE(f.folder.read("pantnotes.dat"), expected);
-    QCOMPARE(openNotes(f)->Text1->toPlainText(), saved ? QStringLiteral("New\nline") : QStringLiteral("Old notes"));
+    QCOMPARE(control<NotesEdit>(openNotes(f), "Text1")->toPlainText(),
+             saved ? QStringLiteral("New\nline") : QStringLiteral("Old notes"));
 }
 
 // A line break takes two bytes of the record; what would not fit is refused, never cut on saving.
 void NotesTest::refusedAtTyping() {
     MainWindowFixture f;
     f.load();
-    pantnote* notes = openNotes(f);
-    typeText(notes->Text1, QStringLiteral("日"));
-    QCOMPARE(notes->Text1->toPlainText(), QString());
-    notes->Text1->setStoredText(QString(2999, QLatin1Char('a')));
-    QTest::keyClick(notes->Text1, Qt::Key_Return);
-    QTest::keyClicks(notes->Text1, "bc");
+    NotesWindow* notes = openNotes(f);
+    typeText(control<NotesEdit>(notes, "Text1"), QStringLiteral("日"));
+    QCOMPARE(control<NotesEdit>(notes, "Text1")->toPlainText(), QString());
+    control<NotesEdit>(notes, "Text1")->setStoredText(QString(2999, QLatin1Char('a')));
+    QTest::keyClick(control<NotesEdit>(notes, "Text1"), Qt::Key_Return);
+    QTest::keyClicks(control<NotesEdit>(notes, "Text1"), "bc");
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    QTest::keyClick(notes->Text1, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(notes->Text1->toPlainText(), QString(2999, QLatin1Char('a')) + "b");
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QTest::keyClick(control<NotesEdit>(notes, "Text1"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(control<NotesEdit>(notes, "Text1")->toPlainText(), QString(2999, QLatin1Char('a')) + "b");
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
     QCOMPARE(f.folder.read("pantnotes.dat"), QByteArray(2999, 'a') + "b");
 }
 
@@ -123,13 +124,13 @@ void NotesTest::printing() {
     MainWindowFixture f;
     f.folder.write("pantnotes.dat", notesRecord("Old"));
     f.load();
-    pantnote* notes = openNotes(f);
-    notes->Text1->clear();
+    NotesWindow* notes = openNotes(f);
+    control<NotesEdit>(notes, "Text1")->clear();
     if (blank)
-        QTest::keyClicks(notes->Text1, "   ");
+        QTest::keyClicks(control<NotesEdit>(notes, "Text1"), "   ");
     else
         typeNotes(notes);
-    QTest::mouseClick(notes->printcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "printcmd"), Qt::LeftButton);
     QVERIFY(notes->isVisible());
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord(blank ? "Old" : "New\r\nline"));
     if (blank) {
@@ -150,16 +151,16 @@ void NotesTest::changedByAnotherProgram() {
     MainWindowFixture f;
     f.folder.write("pantnotes.dat", notesRecord("Old"));
     f.load();
-    pantnote* notes = openNotes(f);
-    QTest::keyClicks(notes->Text1, " and mine");
+    NotesWindow* notes = openNotes(f);
+    QTest::keyClicks(control<NotesEdit>(notes, "Text1"), " and mine");
     f.folder.write("pantnotes.dat", notesRecord("Theirs"));
     f.dialogs.expectMessage("pantnotes.dat was changed by another program while the notes were open, so nothing was "
                             "saved. Save again to replace it with the notes shown.");
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QVERIFY(notes->isVisible() && !f.window->isEnabled());
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Theirs"));
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Old and mine"));
     QVERIFY(f.window->isEnabled());
 }
@@ -170,14 +171,14 @@ void NotesTest::readOnlyFile() {
     QVERIFY(QFile::setPermissions(f.folder.filePath("pantnotes.dat"), QFile::ReadOwner));
     PermissionsEnforced enforced;
     f.load();
-    pantnote* notes = openNotes(f);
-    QTest::keyClicks(notes->Text1, " and new");
+    NotesWindow* notes = openNotes(f);
+    QTest::keyClicks(control<NotesEdit>(notes, "Text1"), " and new");
     f.dialogs.expectMessage("Could not save pantnotes.dat: the file is read-only");
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QVERIFY(notes->isVisible() && !f.window->isEnabled());
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Old"));
-    QTest::mouseClick(notes->cancelcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "cancelcmd"), Qt::LeftButton);
     QVERIFY(f.window->isEnabled());
 }
 
@@ -186,9 +187,9 @@ void NotesTest::zeroBytesShowAsBlanks() {
     MainWindowFixture f;
     f.folder.write("pantnotes.dat", QByteArray("Buy milk") + '\0' + QByteArray(" and eggs and bread"));
     f.load();
-    pantnote* notes = openNotes(f);
-    QCOMPARE(notes->Text1->toPlainText(), QStringLiteral("Buy milk  and eggs and bread"));
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    NotesWindow* notes = openNotes(f);
+    QCOMPARE(control<NotesEdit>(notes, "Text1")->toPlainText(), QStringLiteral("Buy milk  and eggs and bread"));
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Buy milk  and eggs and bread"));
 }
 
@@ -213,13 +214,13 @@ void NotesTest::strangeFileInPlace() {
     QVERIFY(pipe ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QFile::link(outside, path));
     f.load();
     f.dialogs.expectMessage("Could not open pantnotes.dat: " + why);
-    pantnote* notes = openNotes(f);
+    NotesWindow* notes = openNotes(f);
     QVERIFY(f.dialogs.done());
-    QTest::keyClicks(notes->Text1, "New");
+    QTest::keyClicks(control<NotesEdit>(notes, "Text1"), "New");
     f.dialogs.expectMessage("Could not open pantnotes.dat: " + why);
-    QTest::mouseClick(notes->savecmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
-    QTest::mouseClick(notes->cancelcmd, Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(notes, "cancelcmd"), Qt::LeftButton);
     QVERIFY(f.window->isEnabled());
     QCOMPARE(QFileInfo(path).isSymLink(), !pipe);
     QVERIFY(mine.open(QIODevice::ReadOnly));
@@ -227,4 +228,4 @@ void NotesTest::strangeFileInPlace() {
 }
 
 QTEST_MAIN(NotesTest)
-#include "test_pantnote.moc"
+#include "test_noteswindow.moc"

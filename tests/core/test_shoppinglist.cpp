@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: MIT
+// The shopping list without a window: its rows and total as read from the file, and what each
+// operation leaves on disk or has to say.
+#include "core/session.h"
+#include "core/shoppinglist.h"
+#include "data/records.h"
+#include "support/filesizelimit.h"
+#include "support/permissions.h"
+#include "support/testfolder.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <functional>
+
+using namespace pantrex;
+using namespace pantrex::testing;
+
+namespace {
+
+QByteArray padded(const QByteArray& value, int width) {
+    return value.leftJustified(width, ' ', true);
+}
+
+QByteArray shopping(const QByteArray& item, const QByteArray& cost = " 1", const QByteArray& quantity = "1",
+                    const QByteArray& category = "Dairy") {
+    return recordBytes(
+        ShoppingRecord::Length,
+        {{0, padded(item, 40)}, {40, padded(cost, 6)}, {46, padded(quantity, 3)}, {49, padded(category, 25)}});
+}
+
+QByteArray product(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy") {
+    return recordBytes(
+        ProductRecord::Length,
+        {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
+}
+
+const QString ListFile = QStringLiteral("grocery.lst");
+const QString ProductFile = QStringLiteral("grocery.dat");
+
+// A session over a folder holding this shopping list and these products, the list read once.
+struct Fixture {
+    TestFolder folder;
+    std::unique_ptr<Session> session;
+    ShoppingList* list = nullptr;
+
+    explicit Fixture(const QByteArray& listBytes, const QByteArray& products = {}) {
+        folder.write(ListFile, listBytes);
+        folder.write(ProductFile, products);
+        session = std::make_unique<Session>(folder.path());
+        session->setShoppingListPath(ListFile);
+        session->files().open(ShoppingChannel, ListFile, ShoppingRecord::Length);
+        session->openProductList(ProductFile);
+        session->catalog().refresh(session->files(), ProductFile);
+        list = &session->shoppingList();
+        const std::optional<Notice> failure = list->reload();
+        if (failure)
+            qWarning("%s", qPrintable(failure->text));
+    }
+    QByteArray onDisk() const { return folder.read(ListFile); }
+    QStringList rowsShown() const {
+        QStringList rows;
+        for (const ShoppingRow& row : list->rows())
+            rows << row.shownText();
+        return rows;
+    }
+};
+
+QString row(const QString& prefix, const QString& item) {
+    return prefix + item.leftJustified(40, QLatin1Char(' '));
+}
+
+const QString One = QStringLiteral("     ");
+
+QString noticeText(const ShoppingListResult& result) {
+    return result.notice ? result.notice->text : QString();
+}
+
+} // namespace
+
+using Operation = std::function<ShoppingListResult(ShoppingList&)>;
+Q_DECLARE_METATYPE(Operation)
+
+class ShoppingListCoreTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rows_data();
+    void rows();
+    void add_data();
+    void add();
+    void addOnAFullDisk();
+    void change_data();
+    void change();
+    void remove_data();
+    void remove();
+    void erase_data();
+    void erase();
+    void changedUnderneath_data();
+    void changedUnderneath();
+};
+
+void ShoppingListCoreTest::rows_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QList<qint64>>("records");
+    QTest::addColumn<QList<QByteArray>>("costs");
+    QTest::addColumn<QString>("total");
+
+    // Sorted by item text, equal texts in file order; a quantity of one shows no prefix.
+    QTest::newRow("mixed") << shopping("apple", " 1.5", "3") + shopping("Banana", " .59", "1") +
+                                  shopping("apple", " 2", "x") + shopping("Milk", "abc", "1.0")
+                           << QStringList{row(One, "Banana"), row(One, "Milk"), row("(3) ", "apple"),
+                                          row("(x) ", "apple")}
+                           << QList<qint64>{2, 4, 1, 3} << QList<QByteArray>{".59", ".00", "1.50", "2.00"} << "4.09";
+    QTest::newRow("below one") << shopping("Gum", " .5") << QStringList{row(One, "Gum")} << QList<qint64>{1}
+                               << QList<QByteArray>{".50"} << ".50";
+    QTest::newRow("empty") << QByteArray() << QStringList() << QList<qint64>() << QList<QByteArray>() << "";
+}
+
+void ShoppingListCoreTest::rows() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, shown);
+    QFETCH(QList<qint64>, records);
+    QFETCH(QList<QByteArray>, costs);
+    QFETCH(QString, total);
+    Fixture f(file);
+    QCOMPARE(f.rowsShown(), shown);
+    QList<qint64> numbers;
+    QList<QByteArray> rowCosts;
+    for (const ShoppingRow& shownRow : f.list->rows()) {
+        numbers << shownRow.recordNumber;
+        rowCosts << shownRow.cost;
+    }
+    QCOMPARE(numbers, records);
+    QCOMPARE(rowCosts, costs);
+    QCOMPARE(f.list->total(), total);
+    QCOMPARE(f.list->caption(f.list->total()), QStringLiteral("grocery ($") + total + QStringLiteral(")"));
+    QCOMPARE(f.session->shoppingCount(), file.size() / ShoppingRecord::Length);
+}
+
+void ShoppingListCoreTest::add_data() {
+    QTest::addColumn<QByteArray>("price");
+    QTest::addColumn<QByteArray>("quantity");
+    QTest::addColumn<QByteArray>("quantityField");
+    QTest::addColumn<QByteArray>("costField");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("one") << QByteArray("2.49") << QByteArray("1") << QByteArray("1  ") << QByteArray(" 2.49 ")
+                         << QString();
+    QTest::newRow("two") << QByteArray("2.49") << QByteArray("2") << QByteArray("2  ") << QByteArray(" 4.98 ")
+                         << QString();
+    QTest::newRow("letters") << QByteArray("2.49") << QByteArray("abc") << QByteArray("abc") << QByteArray(" 0    ")
+                             << QString();
+    QTest::newRow("quantity cut, cost whole")
+        << QByteArray("2.49") << QByteArray("1000") << QByteArray("100") << QByteArray(" 2490 ") << QString();
+    QTest::newRow("cost cut to six") << QByteArray("24.69") << QByteArray("5") << QByteArray("5  ")
+                                     << QByteArray(" 123.4") << QString();
+    QTest::newRow("price that is no number")
+        << QByteArray("n/a") << QByteArray("1") << QByteArray("1  ") << QByteArray(" 0    ") << QString();
+    QTest::newRow("cost that loses decimals only")
+        << QByteArray("1234.5") << QByteArray("1") << QByteArray("1  ") << QByteArray(" 1234.") << QString();
+    // A cost whose whole digits do not fit its six characters is refused.
+    QTest::newRow("six whole digits") << QByteArray("999999") << QByteArray("1") << QByteArray() << QByteArray()
+                                      << "The cost of Cheddar, 999999.00, is too large for the shopping list.  "
+                                         "Nothing was added.";
+    QTest::newRow("a hundred at 1234.50") << QByteArray("1234.5") << QByteArray("100") << QByteArray() << QByteArray()
+                                          << "The cost of Cheddar, 123450.00, is too large for the shopping list.  "
+                                             "Nothing was added.";
+}
+
+void ShoppingListCoreTest::add() {
+    QFETCH(QByteArray, price);
+    QFETCH(QByteArray, quantity);
+    QFETCH(QByteArray, quantityField);
+    QFETCH(QByteArray, costField);
+    QFETCH(QString, refusal);
+
+    // Every product goes in the order given; one refused cost stops them all.
+    Fixture f(shopping("Old"), product("Cheddar", price) + product("Brie", "1"));
+    const ShoppingListResult result = f.list->add({1, 2}, quantity);
+    QCOMPARE(noticeText(result), refusal);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(result.status, ShoppingListResult::Status::NotDone);
+        QCOMPARE(result.notice->title, QStringLiteral("Add..."));
+        QCOMPARE(result.notice->kind, Notice::Kind::Warning);
+        QCOMPARE(f.onDisk(), shopping("Old"));
+        QCOMPARE(f.session->shoppingCount(), 1);
+        return;
+    }
+    QCOMPARE(result.status, ShoppingListResult::Status::Done);
+    const QByteArray cheddar =
+        padded("Cheddar", 40) + costField + quantityField + padded("Dairy", 25) + QByteArray(75, '\0');
+    QCOMPARE(f.onDisk().mid(ShoppingRecord::Length, ShoppingRecord::Length), cheddar);
+    QCOMPARE(f.onDisk().mid(2 * ShoppingRecord::Length, 4), QByteArray("Brie"));
+    QCOMPARE(f.session->shoppingCount(), 3);
+    QVERIFY(!f.list->reload());
+    QCOMPARE(f.list->rows().size(), 3);
+}
+
+// A disk with room for part of a record: the error is told, and no piece of the record stays.
+void ShoppingListCoreTest::addOnAFullDisk() {
+    Fixture f(shopping("Old"), product("Milk"));
+    ShoppingListResult result;
+    {
+        FileSizeLimit limit(ShoppingRecord::Length + 80);
+        result = f.list->add({1}, "1");
+    }
+    QCOMPARE(noticeText(result), QStringLiteral("Could not write to grocery.lst: File too large"));
+    QCOMPARE(result.notice->kind, Notice::Kind::Error);
+    QCOMPARE(f.onDisk(), shopping("Old"));
+    QVERIFY(!f.list->reload());
+    QCOMPARE(f.list->rows().size(), 1);
+}
+
+void ShoppingListCoreTest::change_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("quantity");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("refusal");
+
+    // The new cost 1998000 would lose a whole digit in its six characters: nothing is changed.
+    QTest::newRow("cost too large") << shopping("Milk", " 999", "1") << QByteArray("2000") << QByteArray()
+                                    << shopping("Milk", " 999", "1")
+                                    << "The cost of Milk, 1998000.00, is too large for the shopping list.  "
+                                       "The item was not changed.";
+    QTest::newRow("new quantity, same text") << shopping("Milk", " 6.98", "2") << QByteArray("3") << QByteArray()
+                                             << shopping("Milk", "10.47", "3") << QString();
+    QTest::newRow("new text") << shopping("Milk", " 3.49", "1") << QByteArray("1") << QByteArray("Skim milk")
+                              << shopping("Skim milk", "3.49", "1") << QString();
+    QTest::newRow("quantity that reads 0 keeps the cost as unit price")
+        << shopping("Milk", " 5", "abc") << QByteArray("2") << QByteArray() << shopping("Milk", "10", "2") << QString();
+}
+
+void ShoppingListCoreTest::change() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, quantity);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, refusal);
+
+    Fixture f(shopping("Bread") + stored);
+    QCOMPARE(f.list->checkChange(1).status, ShoppingListResult::Status::Done);
+    const ShoppingListResult checked = f.list->checkQuantity(1, quantity);
+    QCOMPARE(noticeText(checked), refusal);
+    if (refusal.isEmpty()) {
+        const ShoppingListResult changed = f.list->changeItem(1, quantity, text);
+        QCOMPARE(changed.status, ShoppingListResult::Status::Done);
+        QVERIFY(!changed.notice);
+    } else {
+        QCOMPARE(checked.status, ShoppingListResult::Status::NotDone);
+        QCOMPARE(checked.notice->title, QString());
+        QCOMPARE(checked.notice->kind, Notice::Kind::Warning);
+    }
+    QCOMPARE(f.onDisk(), shopping("Bread") + expected);
+}
+
+void ShoppingListCoreTest::remove_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("left");
+
+    const QByteArray tea = shopping("Tea", " 1");
+    const QByteArray milk = shopping("Milk", " 2");
+    const QByteArray bigTea = shopping("TEA", " 3");
+    const QByteArray bread = shopping("Bread", " 4");
+    // Rows: Bread, Milk, TEA, Tea. Of the items that match ignoring case, the first in the file goes.
+    QTest::newRow("first match") << tea + milk + bigTea + bread << 2 << milk + bigTea + bread;
+    QTest::newRow("no other match") << tea + milk + bigTea + bread << 0 << tea + milk + bigTea;
+    QTest::newRow("the only row") << tea << 0 << QByteArray();
+}
+
+void ShoppingListCoreTest::remove() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, row);
+    QFETCH(QByteArray, left);
+    Fixture f(file);
+    const ShoppingListResult result = f.list->remove(row);
+    QCOMPARE(result.status, ShoppingListResult::Status::Done);
+    QCOMPARE(f.onDisk(), left);
+    QCOMPARE(f.session->shoppingCount(), left.size() / ShoppingRecord::Length);
+    QVERIFY(!f.list->reload());
+    QCOMPARE(f.list->rows().size(), left.size() / ShoppingRecord::Length);
+}
+
+void ShoppingListCoreTest::erase_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("erased") << false;
+    QTest::newRow("read-only file") << true;
+}
+
+void ShoppingListCoreTest::erase() {
+    QFETCH(bool, readOnly);
+    const QByteArray two = shopping("Tea") + shopping("Jam");
+    Fixture f(two);
+    PermissionsEnforced enforced;
+    if (readOnly)
+        QFile::setPermissions(f.folder.filePath(ListFile), QFile::ReadOwner);
+    const ShoppingListResult result = f.list->erase();
+    QCOMPARE(noticeText(result),
+             readOnly ? QStringLiteral("Could not save grocery.lst: the file is read-only") : QString());
+    QCOMPARE(result.status, readOnly ? ShoppingListResult::Status::NotDone : ShoppingListResult::Status::Done);
+    QCOMPARE(f.onDisk(), readOnly ? two : QByteArray());
+    QCOMPARE(f.session->shoppingCount(), readOnly ? 2 : 0);
+    QCOMPARE(f.list->rows().size(), readOnly ? 2 : 0);
+}
+
+void ShoppingListCoreTest::changedUnderneath_data() {
+    QTest::addColumn<Operation>("operation");
+    QTest::newRow("add") << Operation([](ShoppingList& list) { return list.add({1}, "1"); });
+    QTest::newRow("check change") << Operation([](ShoppingList& list) { return list.checkChange(0); });
+    QTest::newRow("change") << Operation([](ShoppingList& list) { return list.changeItem(0, "2", "Soy milk"); });
+    QTest::newRow("remove") << Operation([](ShoppingList& list) { return list.remove(0); });
+    QTest::newRow("erase") << Operation([](ShoppingList& list) { return list.erase(); });
+}
+
+// Another program wrote the list after it was read: nothing is written over its change.
+void ShoppingListCoreTest::changedUnderneath() {
+    QFETCH(Operation, operation);
+    Fixture f(shopping("Milk") + shopping("Tea"), product("Milk"));
+    const QByteArray theirs = shopping("Milk", " 5", "5") + shopping("Tea") + shopping("Jam");
+    f.folder.write(ListFile, theirs);
+    QVERIFY(!f.list->asShown());
+    const ShoppingListResult result = operation(*f.list);
+    QCOMPARE(result.status, ShoppingListResult::Status::ChangedUnderneath);
+    QCOMPARE(result.changedFile, ListFile);
+    QVERIFY(!result.notice);
+    QCOMPARE(f.onDisk(), theirs);
+}
+
+QTEST_GUILESS_MAIN(ShoppingListCoreTest)
+#include "test_shoppinglist.moc"
