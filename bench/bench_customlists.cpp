@@ -3,11 +3,11 @@
 // list's records spread over the whole file. Each figure is the median of repeated runs through the
 // real window, printed beside the time it takes just to read "pantrecp.dat".
 #include "benchkit.h"
+#include "core/session.h"
 #include "customlists/customlistchooser.h"
 #include "customlists/customlistops.h"
 #include "mainwindow/pantrex1.h"
 #include "platform/hoverbutton.h"
-#include "state/pantmod.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
                 ShoppingItems, Runs);
     std::printf("%-44s %8.2f ms\n", "reading pantrecp.dat's bytes (the floor)", floor);
 
-    PANTMOD pantmod(folder.path());
-    pantrex1 window(pantmod, dialogs);
+    Session session(folder.path());
+    pantrex1 window(session, dialogs);
     window.load();
     QApplication::processEvents();
     CustomListChooser* chooser = window.chooser();

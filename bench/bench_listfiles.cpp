@@ -3,11 +3,11 @@
 // thousand products. Each figure is the median of repeated runs through the real window, printed
 // beside the time it takes just to read the product file's bytes.
 #include "benchkit.h"
+#include "core/session.h"
 #include "data/records.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/productview.h"
 #include "platform/filechooser.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,8 +92,8 @@ int main(int argc, char** argv) {
 
     YesDialogs dialogs;
     AlternatingChooser chooser(folder.path());
-    PANTMOD pantmod(folder.path());
-    pantrex1 window(pantmod, dialogs);
+    Session session(folder.path());
+    pantrex1 window(session, dialogs);
     window.setFileChooser(&chooser);
     window.load();
     QApplication::processEvents();
@@ -115,8 +115,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         if (run >= 0)
             times.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (pantmod.session.productCount() != productCount + NewProducts)
-            qFatal("the import added %lld products", pantmod.session.productCount() - productCount);
+        if (session.productCount() != productCount + NewProducts)
+            qFatal("the import added %lld products", session.productCount() - productCount);
     }
     report("importing 10 000 new products (Import)", median(times), floor, 200);
     std::printf("%-44s %8ld MB\n", "resident memory", residentKilobytes() / 1024);

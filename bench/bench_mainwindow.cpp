@@ -4,12 +4,12 @@
 // Each figure is the median of repeated runs through the real window, printed beside the time it
 // takes just to read the product file's bytes.
 #include "benchkit.h"
+#include "core/session.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
     for (int run = 0; run < 7; ++run) {
         QElapsedTimer timer;
         timer.start();
-        PANTMOD pantmod(folder.path());
-        pantrex1 window(pantmod, dialogs);
+        Session session(folder.path());
+        pantrex1 window(session, dialogs);
         window.load();
         window.repaint();
         QApplication::processEvents();
@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
     }
     report("start-up to a shown window", median(startTimes), floor, 300, 500);
 
-    PANTMOD pantmod(folder.path());
-    pantrex1 window(pantmod, dialogs);
+    Session session(folder.path());
+    pantrex1 window(session, dialogs);
     window.load();
     QApplication::processEvents();
     ProductView* view = window.productView();

@@ -2,11 +2,11 @@
 // How long the product list printout of a hundred thousand products takes to reach a PDF file,
 // through the real main window and print button, beside the time to merely read the product file.
 #include "benchkit.h"
+#include "core/session.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/productview.h"
 #include "platform/hoverbutton.h"
 #include "platform/qtlineprinter.h"
-#include "state/pantmod.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
     std::printf("%d products in %d categories; median of 5 runs\n", products, Categories);
     std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
 
-    PANTMOD pantmod(folder.path());
-    pantrex1 window(pantmod, dialogs);
+    Session session(folder.path());
+    pantrex1 window(session, dialogs);
     QtLinePrinter printer(folder.path());
     window.setLinePrinter(&printer);
     window.load();

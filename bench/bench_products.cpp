@@ -5,12 +5,12 @@
 // takes just to read the product file's bytes. A deletion writes the whole file anew, safely (a
 // temporary file, flushed to disk, renamed over the old one): it is judged beside that as well.
 #include "benchkit.h"
+#include "core/session.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/productview.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "products/productentrydialog.h"
-#include "state/pantmod.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,8 +101,8 @@ int main(int argc, char** argv) {
     std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
     std::printf("%-44s %8.2f ms\n", "writing them anew, synced and renamed", writeFloor);
 
-    PANTMOD pantmod(folder.path());
-    pantrex1 window(pantmod, dialogs);
+    Session session(folder.path());
+    pantrex1 window(session, dialogs);
     window.load();
     QApplication::processEvents();
     ProductView* view = window.productView();

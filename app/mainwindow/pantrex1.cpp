@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "pantrex1.h"
 
+#include "core/session.h"
 #include "customlists/customlistchooser.h"
 #include "mainwindow/hoverhints.h"
 #include "mainwindow/productview.h"
@@ -12,7 +13,6 @@
 #include "platform/qtdialogs.h"
 #include "products/deleteproducts.h"
 #include "products/productentrydialog.h"
-#include "state/pantmod.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,8 +36,8 @@ QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption)
 
 } // namespace
 
-pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_pantmod(pantmod), m_dialogs(dialogs) {
+pantrex1::pantrex1(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("pantrex1"));
     setWindowTitle(QString());
     QPalette background = palette();
@@ -47,10 +47,10 @@ pantrex1::pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("background"));
-    m_productView = new ProductView(m_pantmod, m_dialogs, central);
-    m_shoppingList = new ShoppingListPanel(m_pantmod, m_dialogs, *m_productView, central);
-    m_chooser = new CustomListChooser(m_pantmod.session, m_dialogs, central);
-    m_entryDialog = new ProductEntryDialog(m_pantmod.session, m_dialogs, this);
+    m_productView = new ProductView(m_session, m_dialogs, central);
+    m_shoppingList = new ShoppingListPanel(m_session, m_dialogs, *m_productView, central);
+    m_chooser = new CustomListChooser(m_session, m_dialogs, central);
+    m_entryDialog = new ProductEntryDialog(m_session, m_dialogs, this);
     m_shoppingList->setChooser(m_chooser);
 
     auto* panels = new QHBoxLayout;
@@ -227,15 +227,14 @@ void pantrex1::closeEvent(QCloseEvent* event) {
 
 // The rows to show again when the window comes back from the product entry dialog.
 void pantrex1::rememberRows() {
-    m_pantmod.prodrow = m_productView->currentRow();
-    m_pantmod.catrow = m_productView->Combo1->currentRow();
+    m_productView->rememberRows();
 }
 
 void pantrex1::changeSelectedProduct() {
-    if (m_pantmod.session.productCount() == 0)
+    if (m_session.productCount() == 0)
         return;
     const int row = m_productView->currentRow();
-    if (row < 0 || row >= m_pantmod.recmap.size() || !m_productView->selectedRows().contains(row)) {
+    if (row < 0 || row >= m_productView->rowCount() || !m_productView->selectedRows().contains(row)) {
         Dialogs::Message box;
         box.text = tr("Select an item.");
         box.title = tr("Inventory");
@@ -243,22 +242,19 @@ void pantrex1::changeSelectedProduct() {
         return;
     }
     if (!m_productView->rowsAreCurrent()) {
-        reloadAfterOutsideChange(m_pantmod.session.productListPath());
+        reloadAfterOutsideChange(m_session.productListPath());
         return;
     }
     rememberRows();
-    m_entryDialog->openToChange(m_pantmod.recmap.at(row));
+    m_entryDialog->openToChange(m_productView->recordAt(row));
 }
 
 void pantrex1::deleteSelectedProducts() {
-    if (m_pantmod.session.productCount() > 0 && !m_productView->rowsAreCurrent()) {
-        reloadAfterOutsideChange(m_pantmod.session.productListPath());
+    if (m_session.productCount() > 0 && !m_productView->rowsAreCurrent()) {
+        reloadAfterOutsideChange(m_session.productListPath());
         return;
     }
-    QList<qint64> records;
-    for (const int row : m_productView->selectedRows())
-        records.append(m_pantmod.recmap.at(row));
-    switch (deleteProducts(m_pantmod.session, m_dialogs, records, m_pantmod.session.catalog().bytes())) {
+    switch (deleteProducts(m_session, m_dialogs, m_productView->selectedRecords(), m_session.catalog().bytes())) {
     case DeletionOutcome::Nothing:
         break;
     case DeletionOutcome::ProductsLeft:
@@ -269,7 +265,7 @@ void pantrex1::deleteSelectedProducts() {
         m_productView->pricelbl->clear();
         break;
     case DeletionOutcome::FileChanged:
-        reloadAfterOutsideChange(m_pantmod.session.productListPath());
+        reloadAfterOutsideChange(m_session.productListPath());
         break;
     }
 }

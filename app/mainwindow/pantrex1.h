@@ -24,7 +24,7 @@ class ShoppingListPanel;
 class ProductEntryDialog;
 class PrintWindows;
 class NewListDialog;
-struct PANTMOD;
+class Session;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
 // and the menus. It opens the files at load, rebuilds its views when a dialog hands back to it,
@@ -33,7 +33,7 @@ class pantrex1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    pantrex1(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent = nullptr);
+    pantrex1(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
     ~pantrex1() override;
 
     // Shows the window and opens the shopping list and product list of the last run.
@@ -115,7 +115,7 @@ private:
     // Tells the user that a file could not be used, in the file layer's words.
     void reportFileError(const QString& error);
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
     ProductView* m_productView;
     ShoppingListPanel* m_shoppingList;

@@ -2,11 +2,11 @@
 // The main window's Custom lists menu: the chooser in the shopping list's place and the operations.
 #include "pantrex1.h"
 
+#include "core/session.h"
 #include "customlists/customlistchooser.h"
 #include "customlists/customlistops.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,13 +16,7 @@ namespace pantrex {
 void pantrex1::connectCustomLists() {
     CustomListChooser* chooser = m_chooser;
     ShoppingListPanel* list = m_shoppingList;
-    auto selectedProducts = [this] {
-        QList<qint64> records;
-        for (const int row : m_productView->selectedRows())
-            records.append(m_pantmod.recmap.at(row));
-        return records;
-    };
-    chooser->setProductSelection(selectedProducts);
+    chooser->setProductSelection([this] { return m_productView->selectedRecords(); });
     connect(chooser, &CustomListChooser::placeRequested, list, &ShoppingListPanel::showChooser);
     connect(chooser, &CustomListChooser::headingRequested, list, &ShoppingListPanel::showHeading);
     connect(chooser, &CustomListChooser::shoppingListChanged, list, &ShoppingListPanel::reloadShoppingList);
@@ -32,7 +26,7 @@ void pantrex1::connectCustomLists() {
             connect(item, &QAction::triggered, this, handler);
     };
     using Mode = CustomListChooser::Mode;
-    onItem("recmakecmd", [this, selectedProducts] { createList(m_chooser->lists(), m_dialogs, selectedProducts()); });
+    onItem("recmakecmd", [this] { createList(m_chooser->lists(), m_dialogs, m_productView->selectedRecords()); });
     onItem("recaddcmd", [chooser] { chooser->choose(Mode::Add); });
     onItem("receditcmd", [chooser] { chooser->choose(Mode::Remove); });
     onItem("recpreview", [chooser] { chooser->choose(Mode::Preview); });

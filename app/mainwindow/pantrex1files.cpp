@@ -4,13 +4,13 @@
 #include "pantrex1.h"
 
 #include "core/mergefiles.h"
+#include "core/session.h"
 #include "data/filenames.h"
 #include "mainwindow/newlistdialog.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/messages.h"
 #include "platform/qtfilechooser.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -51,13 +51,12 @@ void tell(Dialogs& dialogs, const QString& text, const QString& title = Dialogs:
 }
 
 // What the user is told when an import stopped on a file error.
-QString stoppedText(const ImportResult& result, const PANTMOD& pantmod) {
+QString stoppedText(const ImportResult& result, const Session& session) {
     const QString added = result.added == 0   ? ImportTexts::tr("No new product was")
                           : result.added == 1 ? ImportTexts::tr("1 new product was")
                                               : ImportTexts::tr("%1 new products were").arg(result.added);
     return result.error + QStringLiteral("\n\n") + added +
-           ImportTexts::tr(" added to %1; %2 is kept.")
-               .arg(pantmod.session.productListPath(), pantmod.session.mergePath());
+           ImportTexts::tr(" added to %1; %2 is kept.").arg(session.productListPath(), session.mergePath());
 }
 
 } // namespace
@@ -85,7 +84,7 @@ void pantrex1::openfilecmdClick() {
     FileChooser::Request request;
     request.title = tr("Open a Shopping List");
     request.filter = tr("Pantrex Lists (*.lst)");
-    request.folder = m_pantmod.session.files().folder().absolutePath();
+    request.folder = m_session.files().folder().absolutePath();
     const QString chosen = fileChooser().openFile(request);
     if (chosen.isEmpty())
         return;
@@ -97,16 +96,16 @@ void pantrex1::openfilecmdClick() {
         return;
     }
     // A list that cannot be opened (or, when missing, created) leaves the open one as it was.
-    RecordFile probe(m_pantmod.session.files().pathOf(name), ShoppingRecord::Length);
+    RecordFile probe(m_session.files().pathOf(name), ShoppingRecord::Length);
     if (!probe.open()) {
         reportFileError(probe.errorString());
         return;
     }
     probe.close();
 
-    m_pantmod.session.setDefaultListWarned(false);
+    m_session.setDefaultListWarned(false);
     leavecustommode();
-    m_pantmod.session.setShoppingListPath(name);
+    m_session.setShoppingListPath(name);
     // Nothing of the last product list stays in view, even when the new one turns out empty.
     m_productView->emptyList();
     pickproductlist();
@@ -117,19 +116,19 @@ void pantrex1::openfilecmdClick() {
 }
 
 void pantrex1::loadshoplist() {
-    report(m_dialogs, m_pantmod.session.openShoppingList());
-    if (m_pantmod.session.shoppingCount() == 0) {
+    report(m_dialogs, m_session.openShoppingList());
+    if (m_session.shoppingCount() == 0) {
         m_shoppingList->showEmptyList();
         return;
     }
-    m_pantmod.catfilter = QStringLiteral("ALL");
+    m_productView->showAllCategories();
     m_productView->searchtxt->clear();
     m_shoppingList->reloadShoppingList();
 }
 
 void pantrex1::newfilecmdClick() {
     delete m_newList;
-    m_newList = new NewListDialog(m_pantmod.session, m_dialogs, this);
+    m_newList = new NewListDialog(m_session, m_dialogs, this);
     connect(m_newList, &NewListDialog::listCreated, this, &pantrex1::showNewList);
     m_newList->show();
     m_newList->raise();
@@ -137,7 +136,7 @@ void pantrex1::newfilecmdClick() {
 }
 
 void pantrex1::exportcmdClick() {
-    Session& session = m_pantmod.session;
+    Session& session = m_session;
     const Notices failed = exportToMergeFile(session);
     report(m_dialogs, failed);
     if (failed.isEmpty() &&
@@ -169,7 +168,7 @@ void pantrex1::offerDiskette(Session& session) {
 
 void pantrex1::mergecmdClick() {
     Dialogs::Message confirm;
-    confirm.text = tr("Import data to %1?").arg(m_pantmod.session.productListPath());
+    confirm.text = tr("Import data to %1?").arg(m_session.productListPath());
     confirm.title = tr("Confirm..");
     confirm.buttons = Dialogs::Buttons::YesNo;
     confirm.icon = Dialogs::Icon::Question;
@@ -177,7 +176,7 @@ void pantrex1::mergecmdClick() {
         return;
 
     BusyPointer busy;
-    const ImportResult result = importMergeFile(m_pantmod.session);
+    const ImportResult result = importMergeFile(m_session);
     // Import is offered only while there is a merge file with products to import.
     if (result.mergeFileGone || result.outcome == ImportResult::Outcome::NotFound)
         mergecmd->setEnabled(false);
@@ -188,7 +187,7 @@ void pantrex1::mergecmdClick() {
         tell(m_dialogs, tr("Merge file not found."));
         return;
     case ImportResult::Outcome::Stopped:
-        reportFileError(stoppedText(result, m_pantmod));
+        reportFileError(stoppedText(result, m_session));
         break;
     case ImportResult::Outcome::Imported:
         if (!result.error.isEmpty())
@@ -200,7 +199,7 @@ void pantrex1::mergecmdClick() {
     if (result.leftOut > 0)
         tell(m_dialogs, tr("%1 record(s) of %2 named no product and were left out.")
                             .arg(result.leftOut)
-                            .arg(m_pantmod.session.mergePath()));
+                            .arg(m_session.mergePath()));
     if (result.added > 0) {
         m_productView->fillproductlist();
         m_productView->fillcatlist();

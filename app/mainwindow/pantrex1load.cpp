@@ -3,6 +3,7 @@
 #include "pantrex1.h"
 
 #include "core/entrytext.h"
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "data/safefile.h"
@@ -10,7 +11,6 @@
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/hoverbutton.h"
 #include "platform/messages.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ void pantrex1::load() {
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    Session& session = m_pantmod.session;
+    Session& session = m_session;
     report(m_dialogs, session.openDefaultProducts(!m_loaded));
     if (!m_loaded)
         report(m_dialogs, session.takeOverOldList());
@@ -34,44 +34,44 @@ void pantrex1::load() {
     m_shoppingList->setCaptionFromTotal();
     openMergeProbe();
 
-    if (m_pantmod.catfilter.isEmpty()) {
-        m_pantmod.catfilter = QStringLiteral("ALL");
+    if (!m_loaded) {
+        m_productView->showAllCategories();
         m_productView->allcmd->setEnabled(false);
     }
-    if (m_pantmod.session.productCount() > 0)
+    if (m_session.productCount() > 0)
         m_productView->fillproductlist();
-    if (m_pantmod.session.shoppingCount() == 0)
+    if (m_session.shoppingCount() == 0)
         m_shoppingList->showEmptyList();
     else
         m_shoppingList->reloadShoppingList();
-    if (m_pantmod.session.productCount() > 0)
+    if (m_session.productCount() > 0)
         m_productView->fillcatlist();
-    if (m_pantmod.session.productCount() != 0)
+    if (m_session.productCount() != 0)
         m_productView->showCurrentPrice();
-    if (m_pantmod.session.shoppingCount() != 0 && m_shoppingList->currentRow() >= 0)
+    if (m_session.shoppingCount() != 0 && m_shoppingList->currentRow() >= 0)
         m_shoppingList->showCurrentCost();
     m_loaded = true;
 }
 
 void pantrex1::pickproductlist() {
-    report(m_dialogs, m_pantmod.session.chooseProductList());
+    report(m_dialogs, m_session.chooseProductList());
     m_productView->fillproductlist();
     m_productView->fillcatlist();
 }
 
 // Import is offered only while a merge file with products lies beside the product list.
 void pantrex1::openMergeProbe() {
-    report(m_dialogs, m_pantmod.session.probeMergeFile());
-    mergecmd->setEnabled(m_pantmod.session.importOffered());
+    report(m_dialogs, m_session.probeMergeFile());
+    mergecmd->setEnabled(m_session.importOffered());
 }
 
 // A list just created is empty; its product list is opened (and, when it is its own, made).
 void pantrex1::showNewList() {
     m_shoppingList->showEmptyList();
-    m_shoppingList->setCaption(baseName(m_pantmod.session.shoppingListPath()) + QStringLiteral(" ($0.00)"));
+    m_shoppingList->setCaption(baseName(m_session.shoppingListPath()) + QStringLiteral(" ($0.00)"));
     leavecustommode();
-    if (!m_pantmod.session.openProductList(m_pantmod.session.productListPath()))
-        reportFileError(m_pantmod.session.files().errorString());
+    if (!m_session.openProductList(m_session.productListPath()))
+        reportFileError(m_session.files().errorString());
     m_productView->emptyList();
     m_productView->fillcatlist();
     m_productView->fillproductlist();
@@ -85,7 +85,7 @@ void pantrex1::quit() {
 }
 
 bool pantrex1::finishRun() {
-    Session& session = m_pantmod.session;
+    Session& session = m_session;
     const bool rowsShown = m_productView->rowCount() > 0 || m_shoppingList->rowCount() > 0;
     if (session.listToEliminate(rowsShown)) {
         // The user may still keep the empty list by cancelling.

@@ -3,6 +3,7 @@
 // printer every printout goes to.
 #include "pantrex1.h"
 
+#include "core/session.h"
 #include "help/aboutdialog.h"
 #include "help/helpwindow.h"
 #include "mainwindow/hoverhints.h"
@@ -13,7 +14,6 @@
 #include "printing/noteswindow.h"
 #include "printing/printdialog.h"
 #include "printing/productprintout.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QEvent>
@@ -28,8 +28,8 @@ namespace pantrex {
 // The windows the main window opens for printing and help, and the printer they print on.
 class PrintWindows : public QObject {
 public:
-    PrintWindows(PANTMOD& pantmod, Dialogs& dialogs, QWidget* mainWindow, HoverHints* hints)
-        : QObject(mainWindow), m_pantmod(pantmod), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hints(hints) {
+    PrintWindows(Session& session, Dialogs& dialogs, QWidget* mainWindow, HoverHints* hints)
+        : QObject(mainWindow), m_session(session), m_dialogs(dialogs), m_mainWindow(mainWindow), m_hints(hints) {
         mainWindow->installEventFilter(this);
     }
 
@@ -44,7 +44,7 @@ public:
         if (m_printer)
             return *m_printer;
         if (!m_systemPrinter) {
-            m_systemPrinter = std::make_unique<QtLinePrinter>(m_pantmod.session.files().folder().absolutePath());
+            m_systemPrinter = std::make_unique<QtLinePrinter>(m_session.files().folder().absolutePath());
             tellWhereItWent(*m_systemPrinter);
         }
         return *m_systemPrinter;
@@ -52,7 +52,7 @@ public:
 
     void openPrintDialog() {
         if (!m_print)
-            m_print = new PrintDialog(m_pantmod.session, m_dialogs, printer(), m_mainWindow);
+            m_print = new PrintDialog(m_session, m_dialogs, printer(), m_mainWindow);
         m_print->showDialog();
     }
 
@@ -60,7 +60,7 @@ public:
     void openNotes() {
         m_mainWindow->setEnabled(false);
         delete m_notes;
-        m_notes = new NotesWindow(m_pantmod.session, m_dialogs, printer(), m_mainWindow);
+        m_notes = new NotesWindow(m_session, m_dialogs, printer(), m_mainWindow);
         m_notes->setEnabled(true);
         connect(m_notes, &NotesWindow::closed, this, [this] {
             m_mainWindow->setEnabled(true);
@@ -91,7 +91,8 @@ public:
     void printProducts(const ProductView& view) {
         // The first row, whatever language it shows, is all the categories.
         const QListWidgetItem* chosen = view.Combo1->currentRow() > 0 ? view.Combo1->currentItem() : nullptr;
-        printProductList(m_pantmod, m_dialogs, printer(), chosen ? chosen->text() : QStringLiteral("All"));
+        printProductList(m_session.catalog(), view.rowRecords(), m_dialogs, printer(),
+                         chosen ? chosen->text() : QStringLiteral("All"));
     }
 
 protected:
@@ -116,7 +117,7 @@ private:
         });
     }
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
     HoverHints* m_hints;
@@ -137,7 +138,7 @@ void pantrex1::showProgramHelp() {
 }
 
 void pantrex1::connectPrinting() {
-    m_printing = new PrintWindows(m_pantmod, m_dialogs, this, m_hints);
+    m_printing = new PrintWindows(m_session, m_dialogs, this, m_hints);
     connect(m_shoppingList->printButton(), &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
     connect(m_productView->printmastercmd, &QPushButton::clicked, m_printing,
             [this] { m_printing->printProducts(*m_productView); });

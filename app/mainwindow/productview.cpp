@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "productview.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "platform/rowtextmodel.h"
-#include "state/pantmod.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -40,8 +40,8 @@ QString upperCategory(const QString& category) {
 
 } // namespace
 
-ProductView::ProductView(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs) {
+ProductView::ProductView(Session& session, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs) {
     auto* left = new QVBoxLayout;
     left->addWidget(buildCategoryPanel(), 1);
     left->addWidget(buildSearchPanel());
@@ -58,7 +58,6 @@ ProductView::ProductView(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent)
     connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ProductView::List1Click);
     connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &ProductView::List1Click);
     connect(List1, &QListView::doubleClicked, this, &ProductView::productDoubleClicked);
-    searchtxt->installEventFilter(this);
 }
 
 QWidget* ProductView::buildCategoryPanel() {
@@ -139,10 +138,10 @@ QWidget* ProductView::buildProductPanel() {
 }
 
 void ProductView::fillproductlist() {
-    m_pantmod.session.openProductList(m_pantmod.session.productListPath());
-    m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
-    m_shownFrom = m_pantmod.session.catalog().stamp();
-    if (m_pantmod.session.productCount() == 0) {
+    m_session.openProductList(m_session.productListPath());
+    m_session.catalog().refresh(m_session.files(), m_session.productListPath());
+    m_shownFrom = m_session.catalog().stamp();
+    if (m_session.productCount() == 0) {
         // No row may stay tied to a product that is gone; the caption and buttons stay as they are.
         emptyList();
         return;
@@ -151,54 +150,54 @@ void ProductView::fillproductlist() {
     const QByteArray search = ansiLower(toAnsi(searchtxt->text().trimmed()));
     if (!search.isEmpty())
         searchtxt->setFocus();
-    const bool allCategories = m_pantmod.catfilter == All;
+    const bool allCategories = m_categoryFilter == All;
     const int categoryKey =
-        allCategories ? -1 : m_pantmod.session.catalog().keyOfUpperCategory(toAnsi(upperCategory(m_pantmod.catfilter)));
-    m_pantmod.recmap.clear();
+        allCategories ? -1 : m_session.catalog().keyOfUpperCategory(toAnsi(upperCategory(m_categoryFilter)));
+    m_rowRecords.clear();
     if (allCategories || categoryKey >= 0) {
         ProductCatalog::Filter filter;
         filter.lowerPrefix = search;
-        filter.noHighFat = m_pantmod.fatfilter == QLatin1String("1");
-        filter.noHighCarb = m_pantmod.carbfilter == QLatin1String("1");
+        filter.noHighFat = m_noHighFat;
+        filter.noHighCarb = m_noHighCarb;
         filter.categoryKey = categoryKey;
         // The file may have grown past the count taken when it was opened; show what was counted.
-        filter.most = m_pantmod.session.productCount();
-        m_pantmod.session.catalog().select(filter, m_pantmod.recmap);
+        filter.most = m_session.productCount();
+        m_session.catalog().select(filter, m_rowRecords);
     }
     showRows();
 }
 
 bool ProductView::rowsAreCurrent() const {
-    return m_shownFrom == m_pantmod.session.catalog().stamp() &&
-           m_shownFrom == FileStamp::of(m_pantmod.session.files(), m_pantmod.session.productListPath());
+    return m_shownFrom == m_session.catalog().stamp() &&
+           m_shownFrom == FileStamp::of(m_session.files(), m_session.productListPath());
 }
 
 // The rows are built again from the file as it is now. They may stand for other products than
 // before, so none stays current; the category chosen stays chosen while it still has products.
 void ProductView::reload() {
     const QString chosen = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
-    const int prodrow = std::exchange(m_pantmod.prodrow, -1);
-    const int catrow = std::exchange(m_pantmod.catrow, 0);
+    const int prodrow = std::exchange(m_productRowToShow, -1);
+    const int catrow = std::exchange(m_categoryRowToShow, 0);
     fillproductlist();
     fillcatlist();
     const QList<QListWidgetItem*> same = Combo1->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!same.isEmpty()) {
-        m_pantmod.catfilling = 1;
+        m_fillingCategories = true;
         Combo1->setCurrentItem(same.constFirst());
-        m_pantmod.catfilling = 0;
-    } else if (m_pantmod.catfilter != All) {
-        m_pantmod.catfilter = All;
+        m_fillingCategories = false;
+    } else if (m_categoryFilter != All) {
+        m_categoryFilter = All;
         fillproductlist();
     }
-    m_pantmod.prodrow = prodrow;
-    m_pantmod.catrow = catrow;
+    m_productRowToShow = prodrow;
+    m_categoryRowToShow = catrow;
     List1Click();
     showCurrentPrice();
 }
 
 void ProductView::showRows() {
-    const ProductCatalog& catalog = m_pantmod.session.catalog();
-    const QList<qint64>& recmap = m_pantmod.recmap;
+    const ProductCatalog& catalog = m_session.catalog();
+    const QList<qint64>& recmap = m_rowRecords;
     // The row texts are read when the view paints; a catalog that changed before the next rebuild
     // gives blank rows rather than reading past its end.
     m_rows->reset(int(recmap.size()), [&catalog, &recmap](int row) {
@@ -207,64 +206,64 @@ void ProductView::showRows() {
     });
 
     const QString count = QString::number(recmap.size());
-    if (m_pantmod.catfilter == All) {
+    if (m_categoryFilter == All) {
         productlist->setTitle(tr("Product List (%1)").arg(count));
         allcmd->setEnabled(false);
     } else {
-        productlist->setTitle(m_pantmod.catfilter + QStringLiteral(" (") + count + QStringLiteral(")"));
+        productlist->setTitle(m_categoryFilter + QStringLiteral(" (") + count + QStringLiteral(")"));
         allcmd->setEnabled(true);
     }
     const bool hasRows = !recmap.isEmpty();
     editfoodcmd->setEnabled(hasRows);
     delfoodcmd->setEnabled(hasRows);
     Q_EMIT rowsShown(hasRows);
-    if (m_pantmod.prodrow > -1 && m_pantmod.prodrow < recmap.size()) {
-        setCurrentRow(m_pantmod.prodrow);
+    if (m_productRowToShow > -1 && m_productRowToShow < recmap.size()) {
+        setCurrentRow(m_productRowToShow);
         List1->setFocus();
         List1Click();
     }
 }
 
 void ProductView::emptyList() {
-    m_pantmod.recmap.clear();
+    m_rowRecords.clear();
     m_rows->reset(0, {});
     pricelbl->clear();
     selectedlbl->clear();
 }
 
 void ProductView::fillcatlist() {
-    m_pantmod.catfilling = 1;
+    m_fillingCategories = true;
     Combo1->clear();
-    m_pantmod.cattable.clear();
+    m_categories.clear();
     Combo1->addItem(tr("All"));
-    if (m_pantmod.session.productCount() > 0) {
-        m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
-        m_pantmod.cattable = m_pantmod.session.catalog().categories();
+    if (m_session.productCount() > 0) {
+        m_session.catalog().refresh(m_session.files(), m_session.productListPath());
+        m_categories = m_session.catalog().categories();
         QStringList rows;
-        rows.reserve(m_pantmod.cattable.size());
-        for (const QByteArray& category : std::as_const(m_pantmod.cattable))
+        rows.reserve(m_categories.size());
+        for (const QByteArray& category : std::as_const(m_categories))
             rows.append(fromAnsi(category));
         Combo1->addItems(rows);
     }
-    Combo1->setCurrentRow(m_pantmod.catrow > 0 && m_pantmod.catrow < Combo1->count() ? m_pantmod.catrow : 0);
-    m_pantmod.catfilling = 0;
+    Combo1->setCurrentRow(m_categoryRowToShow > 0 && m_categoryRowToShow < Combo1->count() ? m_categoryRowToShow : 0);
+    m_fillingCategories = false;
 }
 
 void ProductView::Combo1Click() {
-    if (m_pantmod.catfilling == 1 || !Combo1->currentItem())
+    if (m_fillingCategories || !Combo1->currentItem())
         return;
     // The first row, whatever language it shows, is all the categories.
     const QString chosen = Combo1->currentRow() == 0 ? QStringLiteral("All") : Combo1->currentItem()->text();
-    m_pantmod.catfilter = upperCategory(chosen);
-    if (m_pantmod.catfilter != All) {
+    m_categoryFilter = upperCategory(chosen);
+    if (m_categoryFilter != All) {
         Q_EMIT categoryChosen(toAnsi(chosen));
-        m_pantmod.session.catalog().refresh(m_pantmod.session.files(), m_pantmod.session.productListPath());
-        if (m_pantmod.session.catalog().keyOfUpperCategory(toAnsi(m_pantmod.catfilter)) < 0) {
+        m_session.catalog().refresh(m_session.files(), m_session.productListPath());
+        if (m_session.catalog().keyOfUpperCategory(toAnsi(m_categoryFilter)) < 0) {
             fillcatlist();
             Dialogs::Message box;
             box.text = tr("Empty category.  List updated.");
             m_dialogs.message(box);
-            m_pantmod.catfilter = All;
+            m_categoryFilter = All;
         }
     }
     fillproductlist();
@@ -273,13 +272,13 @@ void ProductView::Combo1Click() {
 }
 
 void ProductView::allcmdClick() {
-    if (m_pantmod.session.productCount() == 0)
+    if (m_session.productCount() == 0)
         return;
-    m_pantmod.catfilter = All;
+    m_categoryFilter = All;
     fillproductlist();
-    m_pantmod.catfilling = 1;
+    m_fillingCategories = true;
     Combo1->setCurrentRow(0);
-    m_pantmod.catfilling = 0;
+    m_fillingCategories = false;
     Combo1->scrollToTop();
     if (rowCount() > 0)
         setCurrentRow(0);
@@ -292,15 +291,15 @@ void ProductView::searchChanged() {
 }
 
 bool ProductView::toggleFatFilter() {
-    m_pantmod.fatfilter = m_pantmod.fatfilter == QLatin1String("1") ? QString() : QStringLiteral("1");
+    m_noHighFat = !m_noHighFat;
     fillproductlist();
-    return !m_pantmod.fatfilter.isEmpty();
+    return m_noHighFat;
 }
 
 bool ProductView::toggleCarbFilter() {
-    m_pantmod.carbfilter = m_pantmod.carbfilter == QLatin1String("1") ? QString() : QStringLiteral("1");
+    m_noHighCarb = !m_noHighCarb;
     fillproductlist();
-    return !m_pantmod.carbfilter.isEmpty();
+    return m_noHighCarb;
 }
 
 int ProductView::rowCount() const {
@@ -327,13 +326,12 @@ void ProductView::setCurrentRow(int row) {
 
 void ProductView::showCurrentPrice() {
     const int row = currentRow();
-    if (row < 0 || row >= m_pantmod.recmap.size()) {
+    if (row < 0 || row >= m_rowRecords.size()) {
         pricelbl->hide();
         return;
     }
-    const qint64 record = m_pantmod.recmap.at(row);
-    QString price =
-        record <= m_pantmod.session.catalog().count() ? fromAnsi(m_pantmod.session.catalog().price(record)) : QString();
+    const qint64 record = m_rowRecords.at(row);
+    QString price = record <= m_session.catalog().count() ? fromAnsi(m_session.catalog().price(record)) : QString();
     pricelbl->setText(price.replace(QChar(0), QLatin1Char(' ')));
     pricelbl->show();
 }
@@ -345,15 +343,24 @@ void ProductView::List1Click() {
     selectedlbl->setText(selected > 0 ? tr(" %1 selected").arg(selected) : QString());
 }
 
-// Clicking into the search box or giving it the focus marks that the user is searching.
-bool ProductView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == searchtxt) {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress)
-            m_pantmod.searchfocus = true;
-        else if (event->type() == QEvent::FocusOut)
-            m_pantmod.searchfocus = false;
-    }
-    return QWidget::eventFilter(watched, event);
+QList<qint64> ProductView::selectedRecords() const {
+    QList<qint64> records;
+    for (const int row : selectedRows())
+        records.append(m_rowRecords.at(row));
+    return records;
+}
+
+qint64 ProductView::recordAt(int row) const {
+    return row >= 0 && row < m_rowRecords.size() ? m_rowRecords.at(row) : 0;
+}
+
+void ProductView::rememberRows() {
+    m_productRowToShow = currentRow();
+    m_categoryRowToShow = Combo1->currentRow();
+}
+
+void ProductView::showAllCategories() {
+    m_categoryFilter = All;
 }
 
 } // namespace pantrex

@@ -17,7 +17,7 @@ namespace pantrex {
 class Dialogs;
 class HoverButton;
 class RowTextModel;
-struct PANTMOD;
+class Session;
 
 // The left half of the main window: the category list, the product search, and the product list
 // with its price and selection labels and the product buttons.
@@ -25,7 +25,7 @@ class ProductView : public QWidget {
     Q_OBJECT
 
 public:
-    ProductView(PANTMOD& pantmod, Dialogs& dialogs, QWidget* parent = nullptr);
+    ProductView(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Rebuilds List1 and its row table from the product file, through the four filters.
     void fillproductlist();
@@ -47,6 +47,15 @@ public:
     int rowCount() const;
     int currentRow() const;
     QList<int> selectedRows() const;
+    // The record numbers in the product file of the selected rows, in row order; of a row (0 for
+    // none); of every row shown, in row order.
+    QList<qint64> selectedRecords() const;
+    qint64 recordAt(int row) const;
+    const QList<qint64>& rowRecords() const { return m_rowRecords; }
+    // The current product and category to show again after the next rebuild.
+    void rememberRows();
+    // The next rebuild shows every category.
+    void showAllCategories();
     void setCurrentRow(int row);
     // What a click on List1 shows: the current product's price and the number selected.
     void List1Click();
@@ -74,9 +83,6 @@ Q_SIGNALS:
     // A category was chosen in Combo1 (as shown, in the code page).
     void categoryChosen(const QByteArray& category);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildCategoryPanel();
     QWidget* buildSearchPanel();
@@ -86,8 +92,20 @@ private:
     void searchChanged();
     void showRows();
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
+    // The category shown: "ALL" or a category in upper case; the diet filters.
+    QString m_categoryFilter;
+    bool m_noHighFat = false;
+    bool m_noHighCarb = false;
+    // The record number of each row: a row's name and price are its record's.
+    QList<qint64> m_rowRecords;
+    // The distinct categories, in the order of the category list after "All".
+    QList<QByteArray> m_categories;
+    bool m_fillingCategories = false;
+    // Rows of List1 and Combo1 to reselect after a rebuild (-1 or 0: none / "All").
+    int m_productRowToShow = 0;
+    int m_categoryRowToShow = 0;
     RowTextModel* m_rows;
     // The product file as it was when the rows were built.
     FileStamp m_shownFrom;

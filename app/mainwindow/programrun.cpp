@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "programrun.h"
 
+#include "core/session.h"
 #include "mainwindow/pantrex1.h"
 #include "platform/messages.h"
 #include "platform/pictures.h"
-#include "state/pantmod.h"
 
 #include <QApplication>
 
@@ -24,8 +24,8 @@ bool ProgramRun::start() {
     // icon by these.
     QGuiApplication::setDesktopFileName(QStringLiteral(PANTREX_APP_ID));
     QApplication::setWindowIcon(basketPicture());
-    m_pantmod = std::make_unique<PANTMOD>(m_folder.path());
-    m_window = std::make_unique<pantrex1>(*m_pantmod, m_dialogs);
+    m_session = std::make_unique<Session>(m_folder.path());
+    m_window = std::make_unique<pantrex1>(*m_session, m_dialogs);
     m_dialogs.setParent(m_window.get());
     QObject::connect(m_window.get(), &pantrex1::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     m_window->load();

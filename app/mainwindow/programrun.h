@@ -11,7 +11,7 @@
 namespace pantrex {
 
 class pantrex1;
-struct PANTMOD;
+class Session;
 
 // One run of Pantrex on a data folder: claims the folder, builds the shared state and the main
 // window with the screen's own message boxes, and ends the event loop once the window has quit.
@@ -28,7 +28,7 @@ public:
 private:
     QtDialogs m_dialogs;
     WorkingFolder m_folder;
-    std::unique_ptr<PANTMOD> m_pantmod;
+    std::unique_ptr<Session> m_session;
     std::unique_ptr<pantrex1> m_window;
 };
 

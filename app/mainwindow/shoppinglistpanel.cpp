@@ -9,7 +9,6 @@
 #include "platform/messages.h"
 #include "platform/pictures.h"
 #include "platform/rowtextmodel.h"
-#include "state/pantmod.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,13 +29,12 @@ QString shownText(const QByteArray& field) {
 
 } // namespace
 
-ShoppingListPanel::ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent)
-    : QWidget(parent), m_pantmod(pantmod), m_dialogs(dialogs), m_products(products),
-      m_list(pantmod.session.shoppingList()) {
+ShoppingListPanel::ShoppingListPanel(Session& session, Dialogs& dialogs, const ProductView& products, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs), m_products(products), m_list(session.shoppingList()) {
     buildControls();
     buildLayout();
 
-    connect(&m_pantmod.session, &Session::shoppingListChanged, this, &ShoppingListPanel::showRows);
+    connect(&m_session, &Session::shoppingListChanged, this, &ShoppingListPanel::showRows);
     connect(m_rowsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ShoppingListPanel::showCurrentCost);
     connect(m_rowsView, &QListView::doubleClicked, this, [this] { add(AddMode::ChangeRow); });
@@ -113,10 +111,10 @@ void ShoppingListPanel::buildLayout() {
 void ShoppingListPanel::reloadShoppingList() {
     const bool hadRows = rowCount() > 0;
     if (const std::optional<Notice> failure = m_list.reload()) {
-        pantrex::show(m_dialogs, *failure);
+        report(m_dialogs, *failure);
         return;
     }
-    if (m_pantmod.session.shoppingCount() == 0) {
+    if (m_session.shoppingCount() == 0) {
         // An empty file leaves the list as it is (the operations that empty it clear it themselves),
         // unless rows were still shown for records that are gone.
         if (hadRows)
@@ -228,17 +226,14 @@ void ShoppingListPanel::add(AddMode mode) {
 }
 
 QList<qint64> ShoppingListPanel::selectedProducts() const {
-    QList<qint64> records;
-    for (const int row : m_products.selectedRows())
-        records.append(m_pantmod.recmap.at(row));
-    return records;
+    return m_products.selectedRecords();
 }
 
 // What goes on the list must be the products shown, and the list must be the one shown.
 bool ShoppingListPanel::productsAndListAsShown() {
     if (m_products.rowsAreCurrent())
         return stillAsShown();
-    Q_EMIT changedUnderneath(m_pantmod.session.productListPath());
+    Q_EMIT changedUnderneath(m_session.productListPath());
     return false;
 }
 
@@ -295,7 +290,7 @@ bool ShoppingListPanel::tell(const ShoppingListResult& result) {
         return false;
     }
     if (result.notice)
-        pantrex::show(m_dialogs, *result.notice);
+        report(m_dialogs, *result.notice);
     return result.status == ShoppingListResult::Status::Done;
 }
 

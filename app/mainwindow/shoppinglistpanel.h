@@ -16,8 +16,8 @@ namespace pantrex {
 class Dialogs;
 class HoverButton;
 class ProductView;
+class Session;
 class RowTextModel;
-struct PANTMOD;
 
 // The right half of the main window: the open shopping list with its caption, the selected line's
 // cost and the running total, and the buttons that move products on and off the list. The custom
@@ -27,7 +27,7 @@ class ShoppingListPanel : public QWidget {
     Q_OBJECT
 
 public:
-    ShoppingListPanel(PANTMOD& pantmod, Dialogs& dialogs, const ProductView& products, QWidget* parent = nullptr);
+    ShoppingListPanel(Session& session, Dialogs& dialogs, const ProductView& products, QWidget* parent = nullptr);
 
     // Shows the shopping list file as it is now: its rows, the total and the caption.
     void reloadShoppingList();
@@ -90,7 +90,7 @@ private:
     bool productsAndListAsShown();
     QList<qint64> selectedProducts() const;
 
-    PANTMOD& m_pantmod;
+    Session& m_session;
     Dialogs& m_dialogs;
     const ProductView& m_products;
     ShoppingList& m_list;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "productprintout.h"
 
+#include "data/productcatalog.h"
 #include "data/records.h"
 #include "platform/dialogs.h"
 #include "platform/guardedprinter.h"
 #include "printing/printtext.h"
-#include "state/pantmod.h"
 
 #include <QCoreApplication>
 #include <QTime>
@@ -48,7 +48,8 @@ bool confirmed(Dialogs& dialogs, const QString& category) {
 
 } // namespace
 
-bool printProductList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, const QString& categoryText) {
+bool printProductList(const ProductCatalog& catalog, const QList<qint64>& rows, Dialogs& dialogs, LinePrinter& printer,
+                      const QString& categoryText) {
     const QString category = categoryText.trimmed();
     if (!confirmed(dialogs, category))
         return false;
@@ -59,8 +60,7 @@ bool printProductList(PANTMOD& pantmod, Dialogs& dialogs, LinePrinter& printer, 
     pageHeader(page, allCategories ? PrintoutTexts::tr("All") : categoryText);
     int lines = HeaderLines;
     // The rows as the view shows them: its own copy of the product file.
-    const ProductCatalog& catalog = pantmod.session.catalog();
-    for (const qint64 number : std::as_const(pantmod.recmap)) {
+    for (const qint64 number : rows) {
         if (!page.ok())
             break;
         if (number < 1 || number > catalog.count())

@@ -2,7 +2,7 @@
 // The custom list chooser in the main window: the list names, a list's items, and leaving it.
 #include "customlistsfixture.h"
 
-#include "state/pantmod.h"
+#include "core/session.h"
 
 #include <sys/stat.h>
 
@@ -79,7 +79,7 @@ void CustomListChooserTest::listNamesInEachMode() {
     QListView* names = listNames(f.window->chooser());
     QCOMPARE(rowsOf(names), QStringList({prompt, name30("Apple Pie"), name30("Breakfast"), name30("TACOS"),
                                          name30("Tacos"), NeverMind}));
-    QCOMPARE(f.pantmod->session.customCount(), 7);
+    QCOMPARE(f.session->customCount(), 7);
     QCOMPARE(list->captionLabel()->text(), QStringLiteral("Select"));
     QVERIFY(names->isVisible() && !list->rowsView()->isVisible());
     QCOMPARE(QRect(names->mapTo(f.window.get(), QPoint()), names->size()), listPlace);

@@ -2,7 +2,7 @@
 // The custom-list operations through the main window: the boxes they show and the bytes they leave.
 #include "customlistsfixture.h"
 
-#include "state/pantmod.h"
+#include "core/session.h"
 #include "support/permissions.h"
 
 using namespace pantrex;
@@ -117,7 +117,7 @@ void CustomListOpsTest::create() {
                                                                     : box.message.text.startsWith("Name") ? "Oops!"
                                                                                                           : QString());
     QCOMPARE(f.folder.read("pantrecp.dat"), before + appended);
-    QCOMPARE(f.pantmod->session.customCount(), (before.size() + appended.size()) / 251);
+    QCOMPARE(f.session->customCount(), (before.size() + appended.size()) / 251);
 }
 
 void CustomListOpsTest::addToList_data() {
@@ -200,7 +200,7 @@ void CustomListOpsTest::deleteList() {
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Confirm..."));
     QCOMPARE(f.dialogs.shown().constFirst().message.icon, Dialogs::Icon::Question);
     QCOMPARE(f.folder.read("pantrecp.dat"), deleted ? breakfast : all);
-    QCOMPARE(f.pantmod->session.customCount(), deleted ? 4 : 9);
+    QCOMPARE(f.session->customCount(), deleted ? 4 : 9);
     QCOMPARE(f.folder.read("pantrecp.bak"), backup ? all : QByteArray());
     // Nothing half-written is left beside them.
     QCOMPARE(f.folder.files().filter("pantrecp"),
@@ -258,7 +258,7 @@ void CustomListOpsTest::removeItems() {
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().at(1).message.buttons, Dialogs::Buttons::YesNoCancel); // after the instructions
     QCOMPARE(f.folder.read("pantrecp.dat"), records(all, left));
-    QCOMPARE(f.pantmod->session.customCount(), left.size());
+    QCOMPARE(f.session->customCount(), left.size());
     QVERIFY(!f.folder.exists("pantrecp.bak"));
     QCOMPARE(f.items->isVisible(), chooserOpen);
     QCOMPARE(f.list->rowsView()->isVisible(), !chooserOpen);
@@ -310,8 +310,8 @@ void CustomListOpsTest::getItems() {
     f.proceed->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.lst"), shopping + appended);
-    QCOMPARE(f.pantmod->session.shoppingCount(), (shopping.size() + appended.size()) / 149);
-    QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.pantmod->session.shoppingCount());
+    QCOMPARE(f.session->shoppingCount(), (shopping.size() + appended.size()) / 149);
+    QCOMPARE(f.list->rowCount(), chooserOpen ? 1 : f.session->shoppingCount());
     QCOMPARE(f.list->rowsView()->isVisible(), !chooserOpen);
     QCOMPARE(f.list->captionLabel()->text(), chooserOpen ? QStringLiteral("Get") : f.listCaption());
     QCOMPARE(f.folder.read("pantrecp.dat"), emptiedElsewhere ? QByteArray() : lists);

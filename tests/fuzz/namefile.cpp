@@ -4,12 +4,12 @@
 // read outside the working folder.
 #include "fuzzsupport.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "mainwindow/newlistdialog.h"
 #include "mainwindow/pantrex1.h"
 #include "platform/filechooser.h"
-#include "state/pantmod.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,22 +37,22 @@ public:
 struct Run {
     fuzz::RecordingDialogs dialogs;
     ChosenFile chooser;
-    std::unique_ptr<PANTMOD> pantmod;
+    std::unique_ptr<Session> session;
     std::unique_ptr<pantrex1> window;
 
     explicit Run(const QString& folder) {
-        pantmod = std::make_unique<PANTMOD>(folder);
-        window = std::make_unique<pantrex1>(*pantmod, dialogs);
+        session = std::make_unique<Session>(folder);
+        window = std::make_unique<pantrex1>(*session, dialogs);
         window->setFileChooser(&chooser);
         window->load();
     }
     ~Run() {
         window.reset();
-        pantmod.reset();
+        session.reset();
     }
     void quit() {
         window->quit();
-        FUZZ_CHECK(pantmod->session.files().file(ShoppingChannel) == nullptr, QStringLiteral("the run did not finish"));
+        FUZZ_CHECK(session->files().file(ShoppingChannel) == nullptr, QStringLiteral("the run did not finish"));
     }
 };
 
@@ -95,8 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Run first(folder);
     FUZZ_CHECK(first.dialogs.shown.isEmpty(), boxes(first.dialogs).join(QLatin1Char('|')));
-    FUZZ_CHECK(isShoppingListName(first.pantmod->session.shoppingListPath()),
-               escapedText(first.pantmod->session.shoppingListPath()));
+    FUZZ_CHECK(isShoppingListName(first.session->shoppingListPath()), escapedText(first.session->shoppingListPath()));
     if (what == 1) {
         // A list created under a typed name, with a product list of its own or not.
         first.window->newfilecmd->trigger();
@@ -120,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         first.window->openfilecmd->trigger();
     }
-    const QString shoppath = first.pantmod->session.shoppingListPath();
+    const QString shoppath = first.session->shoppingListPath();
     FUZZ_CHECK(isShoppingListName(shoppath), escapedText(shoppath));
     FUZZ_CHECK(QFileInfo::exists(folder + QLatin1Char('/') + shoppath), escapedText(shoppath));
     first.dialogs.shown.clear();
@@ -139,10 +138,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The next run opens the same list.
     Run second(folder);
-    FUZZ_CHECK(second.pantmod->session.shoppingListPath() == expected ||
-                   (mayForget && second.pantmod->session.shoppingListPath() == QStringLiteral("grocery.lst")),
+    FUZZ_CHECK(second.session->shoppingListPath() == expected ||
+                   (mayForget && second.session->shoppingListPath() == QStringLiteral("grocery.lst")),
                escapedText(expected) + QStringLiteral(" was remembered as ") + escaped(remembered) +
-                   QStringLiteral(" and reopened as ") + escapedText(second.pantmod->session.shoppingListPath()));
+                   QStringLiteral(" and reopened as ") + escapedText(second.session->shoppingListPath()));
     second.quit();
     FUZZ_CHECK(QDir(outer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
                    QStringList{QStringLiteral("work")},

@@ -4,10 +4,10 @@
 // files, and a name the New list dialog takes makes a list file there that the name file can hold.
 #include "fuzzsupport.h"
 
+#include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "mainwindow/newlistdialog.h"
-#include "state/pantmod.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,8 +32,8 @@ const QStringList ProgramFiles = {
 struct Dialog {
     fuzz::Folder folder;
     fuzz::RecordingDialogs dialogs;
-    PANTMOD pantmod{folder.path()};
-    NewListDialog window{pantmod.session, dialogs, nullptr};
+    Session session{folder.path()};
+    NewListDialog window{session, dialogs, nullptr};
 };
 
 void checkNames(const QString& name, const QString& folder) {
@@ -64,19 +64,17 @@ void checkNames(const QString& name, const QString& folder) {
 // survives the code page and fits the name file, and whose own product list is no program file.
 void checkNewList(Dialog& d, const QString& typed) {
     d.folder.clear();
-    d.pantmod.session.files().closeAll();
-    d.pantmod.session.setShoppingListPath(QStringLiteral("grocery.lst"));
-    d.pantmod.session.setProductListPath(QStringLiteral("grocery.dat"));
-    FUZZ_CHECK(
-        d.pantmod.session.files().open(ShoppingChannel, d.pantmod.session.shoppingListPath(), ShoppingRecord::Length),
-        typed);
+    d.session.files().closeAll();
+    d.session.setShoppingListPath(QStringLiteral("grocery.lst"));
+    d.session.setProductListPath(QStringLiteral("grocery.dat"));
+    FUZZ_CHECK(d.session.files().open(ShoppingChannel, d.session.shoppingListPath(), ShoppingRecord::Length), typed);
     d.dialogs.shown.clear();
     d.window.findChild<QLineEdit*>(QStringLiteral("fnametxt"))->setText(typed);
     const QString entered = d.window.findChild<QLineEdit*>(QStringLiteral("fnametxt"))->text();
     d.window.findChild<QPushButton*>(QStringLiteral("createcmd"))->click();
 
     const QString what = escapedText(entered);
-    const QString list = d.pantmod.session.shoppingListPath();
+    const QString list = d.session.shoppingListPath();
     if (list == QStringLiteral("grocery.lst")) {
         // Refused: the user was told why, and nothing was made.
         FUZZ_CHECK(d.dialogs.shown.size() == 1, what);
@@ -88,11 +86,10 @@ void checkNewList(Dialog& d, const QString& typed) {
     FUZZ_CHECK(d.folder.files().contains(list), what + QStringLiteral(" made ") + d.folder.files().join(u' '));
     FUZZ_CHECK(fromAnsi(toAnsi(list)) == list && toAnsi(list).size() <= NameFileRecord::Length,
                what + QStringLiteral(" made ") + escapedText(list));
-    FUZZ_CHECK(!ownProductList(list).isEmpty() && d.pantmod.session.productListPath() == ownProductList(list),
-               what + QStringLiteral(" uses ") + escapedText(d.pantmod.session.productListPath()));
-    FUZZ_CHECK(d.pantmod.session.files().file(ShoppingChannel) &&
-                   QFileInfo(d.pantmod.session.files().file(ShoppingChannel)->path()) ==
-                       QFileInfo(d.folder.filePath(list)),
+    FUZZ_CHECK(!ownProductList(list).isEmpty() && d.session.productListPath() == ownProductList(list),
+               what + QStringLiteral(" uses ") + escapedText(d.session.productListPath()));
+    FUZZ_CHECK(d.session.files().file(ShoppingChannel) &&
+                   QFileInfo(d.session.files().file(ShoppingChannel)->path()) == QFileInfo(d.folder.filePath(list)),
                what);
 }
 

@@ -52,13 +52,13 @@ private:
 
 struct KillRun {
     QString root;
-    PANTMOD pantmod;
+    Session session;
     AnsweringDialogs dialogs;
     RecordingPrinter printer;
     pantrex1 window;
 
     KillRun(const QString& folder, const KillScenario& scenario)
-        : root(folder), pantmod(folder + "/work"), dialogs(scenario.answers), window(pantmod, dialogs) {
+        : root(folder), session(folder + "/work"), dialogs(scenario.answers), window(session, dialogs) {
         window.setLinePrinter(&printer);
     }
     void load() {
@@ -180,7 +180,7 @@ void deleteProducts(KillRun& run) {
 }
 
 void renameCategory(KillRun& run) {
-    ProductEntryDialog dialog(run.pantmod.session, run.dialogs, &run.window);
+    ProductEntryDialog dialog(run.session, run.dialogs, &run.window);
     dialog.openToChange(1);
     QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("categorycmd")), Qt::LeftButton);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/session.h"
 #include "mainwindow/pantrex1.h"
-#include "state/pantmod.h"
 #include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
 #include "support/scriptedfilechooser.h"
@@ -22,7 +22,7 @@ struct MainWindowFixture {
     ScriptedDialogs dialogs;
     RecordingPrinter printer;
     ScriptedFileChooser chooser;
-    std::unique_ptr<PANTMOD> pantmod;
+    std::unique_ptr<Session> session;
     std::unique_ptr<pantrex1> window;
     std::unique_ptr<QSignalSpy> finished;
 
@@ -33,8 +33,8 @@ struct MainWindowFixture {
     }
 
     void load() {
-        pantmod = std::make_unique<PANTMOD>(folder.path());
-        window = std::make_unique<pantrex1>(*pantmod, dialogs);
+        session = std::make_unique<Session>(folder.path());
+        window = std::make_unique<pantrex1>(*session, dialogs);
         window->setLinePrinter(&printer);
         window->setFileChooser(&chooser);
         finished = std::make_unique<QSignalSpy>(window.get(), &pantrex1::finished);

@@ -125,14 +125,14 @@ void ListFilesTest::opensChosenList() {
     ShoppingListPanel* list = f.window->shoppingList();
     f.window->recipemenu->findChild<QAction*>(QStringLiteral("recpreview"))->trigger();
     QVERIFY(f.window->chooser()->isVisible());
-    f.pantmod->session.setDefaultListWarned(true);
+    f.session->setDefaultListWarned(true);
 
     f.chooser.expectOpen(chosen.startsWith(QLatin1Char('/')) ? chosen : f.folder.filePath(chosen));
     f.window->openfilecmd->trigger();
     QCOMPARE(f.chooser.shown().constFirst().folder, f.folder.path());
-    QCOMPARE(f.pantmod->session.shoppingListPath(), name);
-    QCOMPARE(f.pantmod->session.productListPath(), prodpath);
-    QCOMPARE(f.pantmod->session.defaultListWarned(), false);
+    QCOMPARE(f.session->shoppingListPath(), name);
+    QCOMPARE(f.session->productListPath(), prodpath);
+    QCOMPARE(f.session->defaultListWarned(), false);
     QCOMPARE(rowsOf(f.window->productView()->List1), productRows);
     QCOMPARE(rowsOf(list->rowsView()), listRows);
     QCOMPARE(list->captionLabel()->text(), caption);
@@ -180,9 +180,9 @@ void ListFilesTest::openThatChangesNothing() {
         f.dialogs.expectMessage(message);
     f.window->openfilecmd->trigger();
     QVERIFY(f.dialogs.done());
-    QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("grocery.lst"));
-    QCOMPARE(f.pantmod->session.files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
-    QCOMPARE(f.pantmod->session.shoppingCount(), 1);
+    QCOMPARE(f.session->shoppingListPath(), QStringLiteral("grocery.lst"));
+    QCOMPARE(f.session->files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
+    QCOMPARE(f.session->shoppingCount(), 1);
     QCOMPARE(rowsOf(f.window->shoppingList()->rowsView()), 1);
     QCOMPARE(f.folder.files(), files);
     QCOMPARE(f.folder.read("grocery.dat"), Products);
@@ -288,21 +288,21 @@ void ListFilesTest::createsList() {
     ShoppingListPanel* list = f.window->shoppingList();
     if (created.isEmpty()) {
         // The list that was open stays open and untouched, and nothing new is on disk.
-        QCOMPARE(f.pantmod->session.shoppingListPath(), QStringLiteral("grocery.lst"));
-        QCOMPARE(f.pantmod->session.files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
-        QCOMPARE(f.pantmod->session.shoppingCount(), 1);
+        QCOMPARE(f.session->shoppingListPath(), QStringLiteral("grocery.lst"));
+        QCOMPARE(f.session->files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
+        QCOMPARE(f.session->shoppingCount(), 1);
         QCOMPARE(f.folder.files(), filesBefore);
         if (!existing.isNull())
             QCOMPARE(f.folder.read("party.lst"), existing);
     } else {
         QTRY_COMPARE(QApplication::activeWindow(), f.window.get());
-        QCOMPARE(f.pantmod->session.shoppingListPath(), created);
+        QCOMPARE(f.session->shoppingListPath(), created);
         QCOMPARE(list->captionLabel()->text(), created.section(QLatin1Char('.'), 0, 0) + " ($0.00)");
         QCOMPARE(rowsOf(list->rowsView()), 0);
         QCOMPARE(f.folder.read(created), QByteArray());
         QCOMPARE(f.folder.exists("party.dat"), prodpath == QStringLiteral("party.dat"));
     }
-    QCOMPARE(f.pantmod->session.productListPath(), prodpath);
+    QCOMPARE(f.session->productListPath(), prodpath);
     QCOMPARE(rowsOf(f.window->productView()->List1), productRows);
     QCOMPARE(f.folder.read("grocery.lst"), List);
     QCOMPARE(f.folder.read("grocery.dat"), Products);

@@ -125,8 +125,8 @@ void MergeTest::exports() {
         QCOMPARE(diskette.read("grocery.mrg"), products);
     QCOMPARE(f.folder.read("grocery.dat"), products);
     // The product list is open again on every way out; Import stays as it was.
-    QVERIFY(f.pantmod->session.files().file(ProductChannel));
-    QCOMPARE(f.pantmod->session.productCount(), 2);
+    QVERIFY(f.session->files().file(ProductChannel));
+    QCOMPARE(f.session->productCount(), 2);
     QCOMPARE(f.window->mergecmd->isEnabled(), importOffered);
 }
 
@@ -192,8 +192,8 @@ void MergeTest::imports() {
     QVERIFY(!QGuiApplication::overrideCursor());
 
     QCOMPARE(f.folder.read("grocery.dat"), products + added);
-    QCOMPARE(f.pantmod->session.productCount(), (products + added).size() / ProductRecord::Length);
-    QCOMPARE(f.window->productView()->List1->model()->rowCount(), f.pantmod->session.productCount());
+    QCOMPARE(f.session->productCount(), (products + added).size() / ProductRecord::Length);
+    QCOMPARE(f.window->productView()->List1->model()->rowCount(), f.session->productCount());
     const bool imported = answer == int(Answer::Yes) && !merge.isEmpty();
     QCOMPARE(f.folder.exists("grocery.mrg"), !imported && !merge.isEmpty());
     QCOMPARE(f.folder.exists("grocery.old"), imported);
@@ -222,7 +222,7 @@ void MergeTest::importStoppedMidway() {
     QVERIFY(f.dialogs.done());
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(f.folder.read("grocery.dat"), product("Milk") + product("Tea") + product("Jam"));
-    QCOMPARE(f.pantmod->session.productCount(), 3);
+    QCOMPARE(f.session->productCount(), 3);
     QCOMPARE(f.window->productView()->List1->model()->rowCount(), 3);
     QCOMPARE(f.folder.read("grocery.mrg"), merge);
     QVERIFY(!f.folder.exists("grocery.old"));

@@ -58,7 +58,7 @@ void QuitTest::remembersOpenList() {
     QVERIFY(f.dialogs.shown().isEmpty());
     // Every channel is closed.
     for (int channel = 1; channel <= 9; ++channel)
-        QVERIFY(!f.pantmod->session.files().file(channel));
+        QVERIFY(!f.session->files().file(channel));
 }
 
 // A list opened under a name the name file cannot give back is not remembered at all: the next
@@ -92,14 +92,14 @@ void QuitTest::nextStartOpensTheSameList() {
     f.load();
     f.chooser.expectOpen(f.folder.filePath(list));
     f.window->openfilecmd->trigger();
-    QCOMPARE(f.pantmod->session.shoppingListPath(), list);
+    QCOMPARE(f.session->shoppingListPath(), list);
     f.window->quitcmd->click();
     QCOMPARE(f.folder.read("namefile.dat"), written);
 
-    PANTMOD next(f.folder.path());
+    Session next(f.folder.path());
     pantrex1 window(next, f.dialogs);
     window.load();
-    QCOMPARE(next.session.shoppingListPath(), reopened);
+    QCOMPARE(next.shoppingListPath(), reopened);
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
@@ -136,8 +136,8 @@ void QuitTest::keepsEverythingOnCancel() {
     QCOMPARE(f.folder.files(), before);
     QCOMPARE(f.folder.read("namefile.dat"), QByteArray("party.lst   "));
     // The program goes on with its files open.
-    QVERIFY(f.pantmod->session.files().file(ShoppingChannel));
-    QVERIFY(f.pantmod->session.files().file(ProductChannel));
+    QVERIFY(f.session->files().file(ShoppingChannel));
+    QVERIFY(f.session->files().file(ProductChannel));
 }
 
 void QuitTest::keepsProductFilesThatHoldProducts() {

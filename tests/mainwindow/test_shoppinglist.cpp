@@ -184,7 +184,7 @@ void ShoppingListTest::f2InSearchBoxAdds() {
     QTest::keyClicks(search, "mi");
     QTest::keyClick(search, Qt::Key_F2);
     QCOMPARE(f.folder.read("grocery.lst").left(4), QByteArray("Milk"));
-    QCOMPARE(f.pantmod->session.shoppingCount(), 1);
+    QCOMPARE(f.session->shoppingCount(), 1);
     QCOMPARE(search->text(), QStringLiteral("mi"));
 }
 
@@ -279,7 +279,7 @@ void ShoppingListTest::removingLastRowsAndErasing() {
 
     const QByteArray two = shoppingBytes("Tea") + shoppingBytes("Jam");
     f.folder.write("grocery.lst", two);
-    f.pantmod->session.setShoppingCount(2);
+    f.session->setShoppingCount(2);
     list->reloadShoppingList();
     const QString question =
         QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?");
@@ -292,7 +292,7 @@ void ShoppingListTest::removingLastRowsAndErasing() {
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constLast().message.title, QStringLiteral("Confirm"));
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());
-    QCOMPARE(f.pantmod->session.shoppingCount(), 0);
+    QCOMPARE(f.session->shoppingCount(), 0);
     QCOMPARE(list->rowCount(), 0);
     QCOMPARE(list->captionLabel()->text(), QStringLiteral("grocery ($)"));
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/session.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
-#include "state/pantmod.h"
 #include "support/productrecords.h"
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
@@ -25,7 +25,7 @@ namespace pantrex::testing {
 struct ProductsFixture {
     TestFolder folder;
     ScriptedDialogs dialogs;
-    std::unique_ptr<PANTMOD> pantmod;
+    std::unique_ptr<Session> session;
     QString productFile = QStringLiteral("grocery.dat");
     QString shoppingFile = QStringLiteral("grocery.lst");
 
@@ -40,14 +40,13 @@ struct ProductsFixture {
     }
 
     void openChannels() {
-        pantmod = std::make_unique<PANTMOD>(folder.path());
-        pantmod->session.setProductListPath(productFile);
-        pantmod->session.setShoppingListPath(shoppingFile);
-        RecordFile* productChannel = pantmod->session.openProductList(productFile);
-        RecordFile* shoppingChannel =
-            pantmod->session.files().open(ShoppingChannel, shoppingFile, ShoppingRecord::Length);
+        session = std::make_unique<Session>(folder.path());
+        session->setProductListPath(productFile);
+        session->setShoppingListPath(shoppingFile);
+        RecordFile* productChannel = session->openProductList(productFile);
+        RecordFile* shoppingChannel = session->files().open(ShoppingChannel, shoppingFile, ShoppingRecord::Length);
         QVERIFY(productChannel && shoppingChannel);
-        pantmod->session.setShoppingCount(shoppingChannel->count());
+        session->setShoppingCount(shoppingChannel->count());
     }
 
     QByteArray products() const { return folder.read(productFile); }

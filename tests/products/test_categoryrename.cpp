@@ -68,7 +68,7 @@ void CategoryRenameTest::cleanup() {
 }
 
 ProductEntryDialog& CategoryRenameTest::openToChange(qint64 recordNumber) {
-    m_dialog = std::make_unique<ProductEntryDialog>(m_fixture->pantmod->session, m_fixture->dialogs, nullptr);
+    m_dialog = std::make_unique<ProductEntryDialog>(*m_fixture->session, m_fixture->dialogs, nullptr);
     m_dialog->openToChange(recordNumber);
     return *m_dialog;
 }
@@ -104,8 +104,8 @@ void CategoryRenameTest::renamesInBothFiles() {
                                         withCategory(CreamLine, 49, renamed) + BreadLine);
     QCOMPARE(m_fixture->products(),
              withCategory(Milk, 121, renamed) + Cheese + Bread + withCategory(Yogurt, 121, renamed));
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 4);
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 4);
+    QCOMPARE(m_fixture->session->productCount(), 4);
+    QCOMPARE(m_fixture->session->shoppingCount(), 4);
 
     QStringList entries;
     for (int i = 0; i < entryControls(dialog).Combo1->count(); ++i)

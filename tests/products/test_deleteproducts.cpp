@@ -50,7 +50,7 @@ private Q_SLOTS:
 
 private:
     DeletionOutcome remove(const QList<qint64>& records) {
-        return deleteProducts(m_fixture->pantmod->session, m_fixture->dialogs, records, m_fixture->products());
+        return deleteProducts(*m_fixture->session, m_fixture->dialogs, records, m_fixture->products());
     }
 
     std::unique_ptr<ProductsFixture> m_fixture;
@@ -94,13 +94,13 @@ void DeleteProductsTest::defaultListWarningOnce() {
     QCOMPARE(warning.title, QStringLiteral("WARNING!"));
     QCOMPARE(warning.buttons, Dialogs::Buttons::YesNo);
     QCOMPARE(warning.icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(m_fixture->pantmod->session.defaultListWarned(), true);
+    QCOMPARE(m_fixture->session->defaultListWarned(), true);
 
     // The second deletion from the same list goes straight to the confirmation.
     m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
     QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
     QCOMPARE(m_fixture->products(), products.mid(2).join());
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
+    QCOMPARE(m_fixture->session->productCount(), 3);
 }
 
 void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
@@ -122,8 +122,8 @@ void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
     QCOMPARE(one.icon, Dialogs::Icon::Question);
     // Each kept product keeps its own bytes, reserved fields included.
     QCOMPARE(m_fixture->products(), products.at(1) + products.at(2) + products.at(3));
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
-    QCOMPARE(m_fixture->pantmod->session.files().file(ProductChannel)->count(), 3);
+    QCOMPARE(m_fixture->session->productCount(), 3);
+    QCOMPARE(m_fixture->session->files().file(ProductChannel)->count(), 3);
 }
 
 void DeleteProductsTest::allAtOnce() {
@@ -135,7 +135,7 @@ void DeleteProductsTest::allAtOnce() {
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Confirm"));
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Question);
     QCOMPARE(m_fixture->products(), products.at(0) + products.at(2) + products.at(4));
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
+    QCOMPARE(m_fixture->session->productCount(), 3);
 }
 
 void DeleteProductsTest::singleProductAsksOnce() {
@@ -160,11 +160,11 @@ void DeleteProductsTest::entireList() {
     QCOMPARE(entire.icon, Dialogs::Icon::Exclamation);
     QCOMPARE(m_fixture->products(), QByteArray());
     QVERIFY(m_fixture->folder.exists(QStringLiteral("grocery.dat")));
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 0);
+    QCOMPARE(m_fixture->session->productCount(), 0);
     // The shopping list is not touched.
     QCOMPARE(m_fixture->shopping(), shoppingBytes("Eggs", "5.00", "1", "Dairy"));
     // The product list stays open for the products the user adds next.
-    QVERIFY(m_fixture->pantmod->session.files().file(ProductChannel)->isOpen());
+    QVERIFY(m_fixture->session->files().file(ProductChannel)->isOpen());
 }
 
 void DeleteProductsTest::everyRefusalWritesNothing_data() {
@@ -203,7 +203,7 @@ void DeleteProductsTest::everyRefusalWritesNothing() {
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(QFileInfo(m_fixture->folder.filePath(m_fixture->productFile)).lastModified(), written);
     QCOMPARE(m_fixture->shopping(), shopping);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
+    QCOMPARE(m_fixture->session->productCount(), 5);
 }
 
 void DeleteProductsTest::fileUnwritableSinceOpening() {
@@ -216,8 +216,8 @@ void DeleteProductsTest::fileUnwritableSinceOpening() {
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Pantrex"));
     QCOMPARE(m_fixture->products(), fiveProducts().join());
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 5);
-    QCOMPARE(m_fixture->pantmod->session.files().file(ProductChannel)->count(), 5);
+    QCOMPARE(m_fixture->session->productCount(), 5);
+    QCOMPARE(m_fixture->session->files().file(ProductChannel)->count(), 5);
 }
 
 QTEST_GUILESS_MAIN(DeleteProductsTest)

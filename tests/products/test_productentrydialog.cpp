@@ -88,7 +88,7 @@ void ProductEntryDialogTest::cleanup() {
 }
 
 ProductEntryDialog& ProductEntryDialogTest::openDialog() {
-    m_dialog = std::make_unique<ProductEntryDialog>(m_fixture->pantmod->session, m_fixture->dialogs, nullptr);
+    m_dialog = std::make_unique<ProductEntryDialog>(*m_fixture->session, m_fixture->dialogs, nullptr);
     return *m_dialog;
 }
 
@@ -330,7 +330,7 @@ void ProductEntryDialogTest::savedRecordByteByByte() {
     expected.replace(46, 2, "1 ");
     expected.replace(121, 25, QByteArray("Frozen Foods").leftJustified(25, ' '));
     QCOMPARE(m_fixture->products(), old + expected);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
+    QCOMPARE(m_fixture->session->productCount(), 2);
     QCOMPARE(m_fixture->shopping(), QByteArray());
     QVERIFY(!dialog.isVisible());
 }
@@ -381,7 +381,7 @@ void ProductEntryDialogTest::missingData() {
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Error"));
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
     QCOMPARE(m_fixture->products(), old);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
+    QCOMPARE(m_fixture->session->productCount(), 1);
     QVERIFY(dialog.isVisible());
 }
 
@@ -405,7 +405,7 @@ void ProductEntryDialogTest::addAnotherWithYesAndEmptyQuantity() {
     QCOMPARE(question.defaultText, QStringLiteral("1"));
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Dairy", " ", "1"));
     QCOMPARE(m_fixture->shopping(), shoppingBytes("Eggs", "2.00", "1", "Dairy"));
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
+    QCOMPARE(m_fixture->session->shoppingCount(), 1);
     // Ready for the next product, with the same category and marks.
     QVERIFY(dialog.isVisible());
     QCOMPARE(entryControls(dialog).itemtxt->text(), QString());
@@ -436,8 +436,8 @@ void ProductEntryDialogTest::addAnotherPutsItOnTheShoppingList() {
     line.replace(46, 3, "2  ");
     line.replace(49, 25, QByteArray("Dairy").leftJustified(25, ' '));
     QCOMPARE(m_fixture->shopping(), eggs + line);
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 2);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
+    QCOMPARE(m_fixture->session->shoppingCount(), 2);
+    QCOMPARE(m_fixture->session->productCount(), 2);
 }
 
 void ProductEntryDialogTest::quantityThatIsNotANumberIsAskedAgain() {
@@ -465,8 +465,8 @@ void ProductEntryDialogTest::quantityThatIsNotANumberIsAskedAgain() {
     m_fixture->dialogs.expectMessage(QStringLiteral("Bad entry."));
     m_fixture->dialogs.expectInput(QStringLiteral("Enter a quantity for Salt."), QString());
     QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 2);
+    QCOMPARE(m_fixture->session->shoppingCount(), 1);
+    QCOMPARE(m_fixture->session->productCount(), 2);
     QCOMPARE(m_fixture->product(2), productBytes("Salt", "1.00", "Miscellaneous"));
 }
 
@@ -497,7 +497,7 @@ void ProductEntryDialogTest::changingRewritesOnlyItsRecord() {
     QCOMPARE(m_fixture->product(2), productBytes("Milk", "2.59", "Dairy", "1", " "));
     QCOMPARE(m_fixture->product(3), soap);
     QCOMPARE(m_fixture->products().size(), 3 * ProductRecord::Length);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 3);
+    QCOMPARE(m_fixture->session->productCount(), 3);
     QVERIFY(!dialog.isVisible());
     // The next product starts in the category of the one changed.
     dialog.openToAdd();

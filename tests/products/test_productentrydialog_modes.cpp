@@ -75,7 +75,7 @@ ProductEntryDialog& ProductEntryDialogModesTest::openDialog() {
     m_main = std::make_unique<MainWindowStandIn>();
     m_main->show();
     [&] { QVERIFY(QTest::qWaitForWindowActive(m_main.get())); }();
-    m_dialog = new ProductEntryDialog(m_fixture->pantmod->session, m_fixture->dialogs, m_main.get());
+    m_dialog = new ProductEntryDialog(*m_fixture->session, m_fixture->dialogs, m_main.get());
     QObject::connect(m_dialog, &ProductEntryDialog::productSaved, m_main.get(), [this] { ++m_main->refreshes; });
     return *m_dialog;
 }
@@ -135,7 +135,7 @@ void ProductEntryDialogModesTest::addAnotherAfterGoingToTheMainWindow() {
     fill(QStringLiteral("Milk"), QStringLiteral("1.00"));
     m_fixture->dialogs.expectMessage(OfferText, Answer::No);
     QTest::mouseClick(entryControls(dialog).addmorecmd, Qt::LeftButton);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
+    QCOMPARE(m_fixture->session->productCount(), 1);
     // The main window shows the new product while the dialog stays open.
     QCOMPARE(m_main->refreshes, 1);
     QVERIFY(dialog.isVisible());
@@ -224,9 +224,9 @@ void ProductEntryDialogModesTest::reopeningStartsAfresh() {
 
     // A category typed last time is gone when the list has none to offer.
     entryControls(dialog).Combo1->setEditText(QStringLiteral("Frozen"));
-    m_fixture->pantmod->session.files().file(ProductChannel)->close();
+    m_fixture->session->files().file(ProductChannel)->close();
     m_fixture->folder.write(m_fixture->productFile, QByteArray());
-    QVERIFY(m_fixture->pantmod->session.files().open(ProductChannel, m_fixture->productFile, ProductRecord::Length));
+    QVERIFY(m_fixture->session->files().open(ProductChannel, m_fixture->productFile, ProductRecord::Length));
     dialog.openToAdd();
     QCOMPARE(entryControls(dialog).Combo1->count(), 0);
     QCOMPARE(entryControls(dialog).Combo1->currentText(), QString());
@@ -241,7 +241,7 @@ void ProductEntryDialogModesTest::productDeletedWhileOpenIsNotOverwritten() {
     ProductEntryDialog& dialog = openDialog();
     dialog.openToChange(2);
     m_fixture->dialogs.expectMessage(QStringLiteral("Delete selected item(s)?"), Answer::Yes);
-    QCOMPARE(deleteProducts(m_fixture->pantmod->session, m_fixture->dialogs, {1}, m_fixture->products()),
+    QCOMPARE(deleteProducts(*m_fixture->session, m_fixture->dialogs, {1}, m_fixture->products()),
              DeletionOutcome::ProductsLeft);
     const QByteArray afterDeletion = m_fixture->products();
 
@@ -284,7 +284,7 @@ void ProductEntryDialogModesTest::readOnlyProductFile() {
     QTest::mouseClick(entryControls(dialog).savecmd, Qt::LeftButton);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->products(), bread);
-    QCOMPARE(m_fixture->pantmod->session.productCount(), 1);
+    QCOMPARE(m_fixture->session->productCount(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(entryControls(dialog).itemtxt->text(), QStringLiteral("Milk"));
 }
@@ -305,7 +305,7 @@ void ProductEntryDialogModesTest::readOnlyShoppingList() {
     // The product is saved; only the shopping list line could not be.
     QCOMPARE(m_fixture->products(), productBytes("Milk", "1.00", "Miscellaneous"));
     QCOMPARE(m_fixture->shopping(), eggs);
-    QCOMPARE(m_fixture->pantmod->session.shoppingCount(), 1);
+    QCOMPARE(m_fixture->session->shoppingCount(), 1);
 }
 
 QTEST_MAIN(ProductEntryDialogModesTest)

@@ -2,13 +2,13 @@
 // Pantrex in another language: the translation for the user's locale is found and used, and with a
 // pseudo-translation (every text in brackets) every window shows nothing but translated texts, so
 // a text that does not go through tr() is caught with the window and control it shows on.
+#include "core/session.h"
 #include "customlists/customlistsfixture.h"
 #include "mainwindow/pantrex1.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "mainwindow/translations.h"
 #include "platform/hoverbutton.h"
-#include "state/pantmod.h"
 #include "support/recordingprinter.h"
 #include "support/testfolder.h"
 #include "textwalk.h"
@@ -68,13 +68,13 @@ struct PseudoFixture {
     TestFolder folder;
     RecordingDialogs dialogs;
     RecordingPrinter printer;
-    std::unique_ptr<PANTMOD> pantmod;
+    std::unique_ptr<Session> session;
     std::unique_ptr<pantrex1> window;
 
     void load() {
         QVERIFY(translations.ownLoaded());
-        pantmod = std::make_unique<PANTMOD>(folder.path());
-        window = std::make_unique<pantrex1>(*pantmod, dialogs);
+        session = std::make_unique<Session>(folder.path());
+        window = std::make_unique<pantrex1>(*session, dialogs);
         window->setLinePrinter(&printer);
         window->load();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -152,8 +152,8 @@ void TestTranslations::qtsOwnTranslationWhereInstalled() {
 void TestTranslations::walkFindsEnglishTexts() {
     TestFolder folder;
     RecordingDialogs dialogs;
-    PANTMOD pantmod(folder.path());
-    pantrex1 window(pantmod, dialogs);
+    Session session(folder.path());
+    pantrex1 window(session, dialogs);
     const QStringList escaped = untranslated(shownTexts(&window), ListData);
     QVERIFY(escaped.contains(QStringLiteral("quitcmd text: &Quit")));
     QVERIFY(escaped.contains(QStringLiteral("filemenu/openfilecmd text: Open...")));
