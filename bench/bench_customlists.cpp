@@ -6,7 +6,7 @@
 #include "core/session.h"
 #include "customlists/customlistchooser.h"
 #include "customlists/customlistops.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/hoverbutton.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     std::printf("%-44s %8.2f ms\n", "reading pantrecp.dat's bytes (the floor)", floor);
 
     Session session(folder.path());
-    pantrex1 window(session, dialogs);
+    MainWindow window(session, dialogs);
     window.load();
     QApplication::processEvents();
     CustomListChooser* chooser = window.chooser();

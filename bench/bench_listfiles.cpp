@@ -5,7 +5,7 @@
 #include "benchkit.h"
 #include "core/session.h"
 #include "data/records.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/productview.h"
 #include "platform/filechooser.h"
 
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     YesDialogs dialogs;
     AlternatingChooser chooser(folder.path());
     Session session(folder.path());
-    pantrex1 window(session, dialogs);
+    MainWindow window(session, dialogs);
     window.setFileChooser(&chooser);
     window.load();
     QApplication::processEvents();
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         // Every run starts from the same product list, already in view, and a fresh merge file.
         writeBytes(products, productBytes);
         writeBytes(folder.filePath(QStringLiteral("grocery.mrg")), merge);
-        window.productView()->fillproductlist();
+        window.productView()->fillProductList();
         window.mergecmd->setEnabled(true);
         QApplication::processEvents();
         QElapsedTimer timer;

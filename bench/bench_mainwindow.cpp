@@ -5,7 +5,7 @@
 // takes just to read the product file's bytes.
 #include "benchkit.h"
 #include "core/session.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "platform/dialogs.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         QElapsedTimer timer;
         timer.start();
         Session session(folder.path());
-        pantrex1 window(session, dialogs);
+        MainWindow window(session, dialogs);
         window.load();
         window.repaint();
         QApplication::processEvents();
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     report("start-up to a shown window", median(startTimes), floor, 300, 500);
 
     Session session(folder.path());
-    pantrex1 window(session, dialogs);
+    MainWindow window(session, dialogs);
     window.load();
     QApplication::processEvents();
     ProductView* view = window.productView();
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
            measure(&window, [view](int run) { view->Combo1->setCurrentRow(1 + (run + 1) % Categories); }), floor, 16);
     view->allcmd->click();
     report("toggling a diet filter", measure(&window, [&window](int) { window.lofatcmd->trigger(); }), floor, 16, 16);
-    report("fillcatlist", measure(&window, [view](int) { view->fillcatlist(); }), floor, 16);
+    report("fillCategoryList", measure(&window, [view](int) { view->fillCategoryList(); }), floor, 16);
     // The list is shown as the file holds it, so this is what each activation costs the list; adding
     // a product below reloads it.
     report("reloading the shopping list, unchanged", measure(&window, [list](int) { list->reloadShoppingList(); }),

@@ -3,7 +3,7 @@
 // through the real main window and print button, beside the time to merely read the product file.
 #include "benchkit.h"
 #include "core/session.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/productview.h"
 #include "platform/hoverbutton.h"
 #include "platform/qtlineprinter.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     std::printf("%-44s %8.2f ms\n", "reading grocery.dat's bytes (the floor)", floor);
 
     Session session(folder.path());
-    pantrex1 window(session, dialogs);
+    MainWindow window(session, dialogs);
     QtLinePrinter printer(folder.path());
     window.setLinePrinter(&printer);
     window.load();

@@ -6,7 +6,7 @@
 // temporary file, flushed to disk, renamed over the old one): it is judged beside that as well.
 #include "benchkit.h"
 #include "core/session.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/productview.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
@@ -50,7 +50,7 @@ public:
 };
 
 // The main window becomes active again, as when the user goes back to it from the entry dialog.
-void activate(pantrex1& window) {
+void activate(MainWindow& window) {
     QEvent activation(QEvent::WindowActivate);
     QApplication::sendEvent(&window, &activation);
 }
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     std::printf("%-44s %8.2f ms\n", "writing them anew, synced and renamed", writeFloor);
 
     Session session(folder.path());
-    pantrex1 window(session, dialogs);
+    MainWindow window(session, dialogs);
     window.load();
     QApplication::processEvents();
     ProductView* view = window.productView();

@@ -51,12 +51,12 @@ ProductView::ProductView(Session& session, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(left, 2);
     layout->addWidget(buildProductPanel(), 3);
 
-    connect(Combo1, &QListWidget::currentRowChanged, this, &ProductView::Combo1Click);
-    connect(allcmd, &QPushButton::clicked, this, &ProductView::allcmdClick);
+    connect(Combo1, &QListWidget::currentRowChanged, this, &ProductView::chooseCategory);
+    connect(allcmd, &QPushButton::clicked, this, &ProductView::showAllProducts);
     connect(searchtxt, &QLineEdit::textChanged, this, &ProductView::searchChanged);
     connect(clearsrchcmd, &QPushButton::clicked, searchtxt, &QLineEdit::clear);
-    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ProductView::List1Click);
-    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &ProductView::List1Click);
+    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ProductView::showCurrentSelection);
+    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &ProductView::showCurrentSelection);
     connect(List1, &QListView::doubleClicked, this, &ProductView::productDoubleClicked);
 }
 
@@ -137,7 +137,7 @@ QWidget* ProductView::buildProductPanel() {
     return productlist;
 }
 
-void ProductView::fillproductlist() {
+void ProductView::fillProductList() {
     m_session.openProductList(m_session.productListPath());
     m_session.catalog().refresh(m_session.files(), m_session.productListPath());
     m_shownFrom = m_session.catalog().stamp();
@@ -178,8 +178,8 @@ void ProductView::reload() {
     const QString chosen = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
     const int prodrow = std::exchange(m_productRowToShow, -1);
     const int catrow = std::exchange(m_categoryRowToShow, 0);
-    fillproductlist();
-    fillcatlist();
+    fillProductList();
+    fillCategoryList();
     const QList<QListWidgetItem*> same = Combo1->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!same.isEmpty()) {
         m_fillingCategories = true;
@@ -187,11 +187,11 @@ void ProductView::reload() {
         m_fillingCategories = false;
     } else if (m_categoryFilter != All) {
         m_categoryFilter = All;
-        fillproductlist();
+        fillProductList();
     }
     m_productRowToShow = prodrow;
     m_categoryRowToShow = catrow;
-    List1Click();
+    showCurrentSelection();
     showCurrentPrice();
 }
 
@@ -220,7 +220,7 @@ void ProductView::showRows() {
     if (m_productRowToShow > -1 && m_productRowToShow < recmap.size()) {
         setCurrentRow(m_productRowToShow);
         List1->setFocus();
-        List1Click();
+        showCurrentSelection();
     }
 }
 
@@ -231,7 +231,7 @@ void ProductView::emptyList() {
     selectedlbl->clear();
 }
 
-void ProductView::fillcatlist() {
+void ProductView::fillCategoryList() {
     m_fillingCategories = true;
     Combo1->clear();
     m_categories.clear();
@@ -249,7 +249,7 @@ void ProductView::fillcatlist() {
     m_fillingCategories = false;
 }
 
-void ProductView::Combo1Click() {
+void ProductView::chooseCategory() {
     if (m_fillingCategories || !Combo1->currentItem())
         return;
     // The first row, whatever language it shows, is all the categories.
@@ -259,23 +259,23 @@ void ProductView::Combo1Click() {
         Q_EMIT categoryChosen(toAnsi(chosen));
         m_session.catalog().refresh(m_session.files(), m_session.productListPath());
         if (m_session.catalog().keyOfUpperCategory(toAnsi(m_categoryFilter)) < 0) {
-            fillcatlist();
+            fillCategoryList();
             Dialogs::Message box;
             box.text = tr("Empty category.  List updated.");
             m_dialogs.message(box);
             m_categoryFilter = All;
         }
     }
-    fillproductlist();
+    fillProductList();
     if (rowCount() > 0)
         setCurrentRow(0);
 }
 
-void ProductView::allcmdClick() {
+void ProductView::showAllProducts() {
     if (m_session.productCount() == 0)
         return;
     m_categoryFilter = All;
-    fillproductlist();
+    fillProductList();
     m_fillingCategories = true;
     Combo1->setCurrentRow(0);
     m_fillingCategories = false;
@@ -286,19 +286,19 @@ void ProductView::allcmdClick() {
 }
 
 void ProductView::searchChanged() {
-    fillproductlist();
+    fillProductList();
     searchtxt->setFocus();
 }
 
 bool ProductView::toggleFatFilter() {
     m_noHighFat = !m_noHighFat;
-    fillproductlist();
+    fillProductList();
     return m_noHighFat;
 }
 
 bool ProductView::toggleCarbFilter() {
     m_noHighCarb = !m_noHighCarb;
-    fillproductlist();
+    fillProductList();
     return m_noHighCarb;
 }
 
@@ -336,7 +336,7 @@ void ProductView::showCurrentPrice() {
     pricelbl->show();
 }
 
-void ProductView::List1Click() {
+void ProductView::showCurrentSelection() {
     if (currentRow() >= 0)
         showCurrentPrice();
     const qsizetype selected = List1->selectionModel()->selectedIndexes().size();

@@ -28,9 +28,9 @@ public:
     ProductView(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Rebuilds List1 and its row table from the product file, through the four filters.
-    void fillproductlist();
+    void fillProductList();
     // Rebuilds Combo1 and the category table from the product file.
-    void fillcatlist();
+    void fillCategoryList();
     // Shows no products at all.
     void emptyList();
     // Whether the rows still stand for the records they were built from: the product file has not
@@ -58,7 +58,7 @@ public:
     void showAllCategories();
     void setCurrentRow(int row);
     // What a click on List1 shows: the current product's price and the number selected.
-    void List1Click();
+    void showCurrentSelection();
     // The current product's price field as stored; no current product hides the label.
     void showCurrentPrice();
 
@@ -87,8 +87,8 @@ private:
     QWidget* buildCategoryPanel();
     QWidget* buildSearchPanel();
     QWidget* buildProductPanel();
-    void Combo1Click();
-    void allcmdClick();
+    void chooseCategory();
+    void showAllProducts();
     void searchChanged();
     void showRows();
 

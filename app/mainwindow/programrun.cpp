@@ -2,7 +2,7 @@
 #include "programrun.h"
 
 #include "core/session.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/messages.h"
 #include "platform/pictures.h"
 
@@ -25,9 +25,9 @@ bool ProgramRun::start() {
     QGuiApplication::setDesktopFileName(QStringLiteral(PANTREX_APP_ID));
     QApplication::setWindowIcon(basketPicture());
     m_session = std::make_unique<Session>(m_folder.path());
-    m_window = std::make_unique<pantrex1>(*m_session, m_dialogs);
+    m_window = std::make_unique<MainWindow>(*m_session, m_dialogs);
     m_dialogs.setParent(m_window.get());
-    QObject::connect(m_window.get(), &pantrex1::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(m_window.get(), &MainWindow::finished, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     m_window->load();
     return true;
 }

@@ -10,7 +10,7 @@
 
 namespace pantrex {
 
-class pantrex1;
+class MainWindow;
 class Session;
 
 // One run of Pantrex on a data folder: claims the folder, builds the shared state and the main
@@ -23,13 +23,13 @@ public:
     // Claims the folder and loads the main window. False, the user having been told why, when the
     // folder cannot be used.
     bool start();
-    pantrex1& window() const { return *m_window; }
+    MainWindow& window() const { return *m_window; }
 
 private:
     QtDialogs m_dialogs;
     WorkingFolder m_folder;
     std::unique_ptr<Session> m_session;
-    std::unique_ptr<pantrex1> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 } // namespace pantrex

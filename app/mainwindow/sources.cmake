@@ -2,12 +2,9 @@
 target_sources(pantrex_gui PRIVATE
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
     mainwindow/newlistdialog.cpp mainwindow/newlistdialog.h
-    mainwindow/pantrex1.cpp mainwindow/pantrex1.h
-    mainwindow/pantrex1custom.cpp
-    mainwindow/pantrex1files.cpp
-    mainwindow/pantrex1load.cpp
-    mainwindow/pantrex1outside.cpp
-    mainwindow/pantrex1print.cpp
+    mainwindow/mainwindow.cpp mainwindow/mainwindow.h
+    mainwindow/mergedialogue.cpp mainwindow/mergedialogue.h
+    mainwindow/printwindows.cpp mainwindow/printwindows.h
     mainwindow/productview.cpp mainwindow/productview.h
     mainwindow/programrun.cpp mainwindow/programrun.h
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h

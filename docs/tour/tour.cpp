@@ -8,7 +8,7 @@
 
 #include "tourkit.h"
 
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/programrun.h"
 
 #include <QAbstractItemView>
@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     pantrex::ProgramRun run(arguments.at(2));
     if (!run.start())
         return 1;
-    pantrex::pantrex1& window = run.window();
+    pantrex::MainWindow& window = run.window();
     QTimer::singleShot(1000, &window, [&window, scene] {
         expectBoxes({});
         settle();

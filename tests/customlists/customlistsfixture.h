@@ -74,7 +74,7 @@ inline HoverButton* proceedButton(const QWidget* chooser) {
     return chooser->findChild<HoverButton*>(QStringLiteral("recdelcmd"));
 }
 
-inline void triggerMenu(pantrex1& window, const char* item) {
+inline void triggerMenu(MainWindow& window, const char* item) {
     window.recipemenu->findChild<QAction*>(QLatin1String(item))->trigger();
 }
 

@@ -237,7 +237,7 @@ void CustomListChooserTest::leavingCustomListMode() {
     f.open(lists());
 
     triggerMenu(*f.window, "recpreview");
-    f.window->leavecustommode();
+    f.window->leaveCustomMode();
     QVERIFY(!f.chooser->isVisible() && f.list->rowsView()->isVisible());
     QCOMPARE(f.list->captionLabel()->text(), f.caption);
 
@@ -252,7 +252,7 @@ void CustomListChooserTest::leavingCustomListMode() {
             triggerMenu(*f.window, "recdelete");
             QVERIFY(f.dialogs.done());
         } else {
-            f.window->leavecustommode();
+            f.window->leaveCustomMode();
         }
         QVERIFY(!f.chooser->isVisible() && !f.proceed->isVisible() && f.list->rowsView()->isVisible());
         QCOMPARE(f.list->captionLabel()->text(), f.caption);

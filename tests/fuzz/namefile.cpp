@@ -7,8 +7,8 @@
 #include "core/session.h"
 #include "data/ansitext.h"
 #include "data/filenames.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/newlistdialog.h"
-#include "mainwindow/pantrex1.h"
 #include "platform/filechooser.h"
 
 #include <QAction>
@@ -38,11 +38,11 @@ struct Run {
     fuzz::RecordingDialogs dialogs;
     ChosenFile chooser;
     std::unique_ptr<Session> session;
-    std::unique_ptr<pantrex1> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit Run(const QString& folder) {
         session = std::make_unique<Session>(folder);
-        window = std::make_unique<pantrex1>(*session, dialogs);
+        window = std::make_unique<MainWindow>(*session, dialogs);
         window->setFileChooser(&chooser);
         window->load();
     }

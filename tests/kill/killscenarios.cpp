@@ -55,7 +55,7 @@ struct KillRun {
     Session session;
     AnsweringDialogs dialogs;
     RecordingPrinter printer;
-    pantrex1 window;
+    MainWindow window;
 
     KillRun(const QString& folder, const KillScenario& scenario)
         : root(folder), session(folder + "/work"), dialogs(scenario.answers), window(session, dialogs) {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/session.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
 #include "support/scriptedfilechooser.h"
@@ -23,7 +23,7 @@ struct MainWindowFixture {
     RecordingPrinter printer;
     ScriptedFileChooser chooser;
     std::unique_ptr<Session> session;
-    std::unique_ptr<pantrex1> window;
+    std::unique_ptr<MainWindow> window;
     std::unique_ptr<QSignalSpy> finished;
 
     // A box the test scripted but never saw fails the test, as an unexpected box does.
@@ -34,10 +34,10 @@ struct MainWindowFixture {
 
     void load() {
         session = std::make_unique<Session>(folder.path());
-        window = std::make_unique<pantrex1>(*session, dialogs);
+        window = std::make_unique<MainWindow>(*session, dialogs);
         window->setLinePrinter(&printer);
         window->setFileChooser(&chooser);
-        finished = std::make_unique<QSignalSpy>(window.get(), &pantrex1::finished);
+        finished = std::make_unique<QSignalSpy>(window.get(), &MainWindow::finished);
         window->load();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -193,7 +193,7 @@ void MainWindowControlsTest::hoverHints() {
     MainWindowFixture f;
     f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
-    pantrex1* window = f.window.get();
+    MainWindow* window = f.window.get();
     if (button == QStringLiteral("recdelcmd")) {
         // The items of a custom list, with the button to act on those selected.
         window->shoppingList()->showChooser(true);

@@ -118,7 +118,7 @@ void OutsideChangesTest::operationsWriteNothing() {
     f.folder.write("grocery.dat", Tea + Milk + Bread);
     f.folder.write("grocery.lst", Jam + Eggs);
     f.load();
-    pantrex1* window = f.window.get();
+    MainWindow* window = f.window.get();
     ProductView* view = window->productView();
     ShoppingListPanel* list = window->shoppingList();
     view->setCurrentRow(1); // Milk, the second product

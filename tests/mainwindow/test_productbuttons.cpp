@@ -50,7 +50,7 @@ void ProductButtonsTest::newAndEditOpenTheEntryDialog() {
     dialog->hide();
     // The rows rebuilt after the dialog show the product that was current again.
     view->setCurrentRow(0);
-    view->fillproductlist();
+    view->fillProductList();
     QCOMPARE(view->currentRow(), 1);
 
     view->setCurrentRow(1); // Tea, the first record

@@ -97,7 +97,7 @@ void QuitTest::nextStartOpensTheSameList() {
     QCOMPARE(f.folder.read("namefile.dat"), written);
 
     Session next(f.folder.path());
-    pantrex1 window(next, f.dialogs);
+    MainWindow window(next, f.dialogs);
     window.load();
     QCOMPARE(next.shoppingListPath(), reopened);
     QVERIFY(f.dialogs.shown().isEmpty());

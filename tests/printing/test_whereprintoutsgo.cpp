@@ -206,7 +206,7 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     MainWindowFixture f;
     layShoppingFiles(f.folder);
     f.load();
-    pantrex1* window = f.window.get();
+    MainWindow* window = f.window.get();
     QWidget* list = window->shoppingList()->rowsView();
     const QPoint resting = list->mapTo(window, list->rect().center());
     QCursor::setPos(window->mapToGlobal(resting));

@@ -4,7 +4,7 @@
 // a text that does not go through tr() is caught with the window and control it shows on.
 #include "core/session.h"
 #include "customlists/customlistsfixture.h"
-#include "mainwindow/pantrex1.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
 #include "mainwindow/translations.h"
@@ -69,12 +69,12 @@ struct PseudoFixture {
     RecordingDialogs dialogs;
     RecordingPrinter printer;
     std::unique_ptr<Session> session;
-    std::unique_ptr<pantrex1> window;
+    std::unique_ptr<MainWindow> window;
 
     void load() {
         QVERIFY(translations.ownLoaded());
         session = std::make_unique<Session>(folder.path());
-        window = std::make_unique<pantrex1>(*session, dialogs);
+        window = std::make_unique<MainWindow>(*session, dialogs);
         window->setLinePrinter(&printer);
         window->load();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -124,18 +124,18 @@ void TestTranslations::ownTranslationForTheLocale() {
     {
         const Translations translations(Pseudo, PseudoFolder);
         QVERIFY(translations.ownLoaded());
-        QCOMPARE(QCoreApplication::translate("pantrex::pantrex1", "&Quit"), QStringLiteral("[&Quit]"));
+        QCOMPARE(QCoreApplication::translate("pantrex::MainWindow", "&Quit"), QStringLiteral("[&Quit]"));
         QCOMPARE(QCoreApplication::translate("DataFiles", "Could not read %1").arg(QStringLiteral("grocery.dat")),
                  QStringLiteral("[Could not read grocery.dat]"));
     }
     // Gone with it.
-    QCOMPARE(QCoreApplication::translate("pantrex::pantrex1", "&Quit"), QStringLiteral("&Quit"));
+    QCOMPARE(QCoreApplication::translate("pantrex::MainWindow", "&Quit"), QStringLiteral("&Quit"));
 }
 
 void TestTranslations::noTranslationForEnglish() {
     const Translations translations(QLocale(QLocale::English, QLocale::UnitedStates), PseudoFolder);
     QVERIFY(!translations.ownLoaded());
-    QCOMPARE(QCoreApplication::translate("pantrex::pantrex1", "&Quit"), QStringLiteral("&Quit"));
+    QCOMPARE(QCoreApplication::translate("pantrex::MainWindow", "&Quit"), QStringLiteral("&Quit"));
 }
 
 void TestTranslations::qtsOwnTranslationWhereInstalled() {
@@ -153,7 +153,7 @@ void TestTranslations::walkFindsEnglishTexts() {
     TestFolder folder;
     RecordingDialogs dialogs;
     Session session(folder.path());
-    pantrex1 window(session, dialogs);
+    MainWindow window(session, dialogs);
     const QStringList escaped = untranslated(shownTexts(&window), ListData);
     QVERIFY(escaped.contains(QStringLiteral("quitcmd text: &Quit")));
     QVERIFY(escaped.contains(QStringLiteral("filemenu/openfilecmd text: Open...")));
@@ -236,7 +236,7 @@ void TestTranslations::customListChooserModes() {
         clickRow(listNames(chooser), 1);
         VERIFY_TRANSLATED(untranslated(shownTexts(f.window.get()), ListData, data));
         VERIFY_TRANSLATED(f.dialogs.escaped(data));
-        f.window->leavecustommode();
+        f.window->leaveCustomMode();
     }
 }
 

@@ -19,7 +19,6 @@ class HoverButton;
 class HoverHints;
 class LinePrinter;
 class ProductView;
-class Session;
 class ShoppingListPanel;
 class ProductEntryDialog;
 class PrintWindows;
@@ -27,28 +26,28 @@ class NewListDialog;
 class Session;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
-// and the menus. It opens the files at load, rebuilds its views when a dialog hands back to it,
-// and on Quit remembers the open list or removes an empty one.
-class pantrex1 : public QMainWindow {
+// and the menus. It runs the session's start-up at load, rebuilds its views when a dialog or the
+// session says what changed, and on Quit remembers the open list or removes an empty one.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    pantrex1(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
-    ~pantrex1() override;
+    MainWindow(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Shows the window and opens the shopping list and product list of the last run.
     void load();
     // Chooses and opens the product list that belongs to the open shopping list.
-    void pickproductlist();
+    void pickProductList();
     // Remembers the open list (or removes an empty one), closes all files and finishes.
     void quit();
     // Ends custom-list mode: the chooser gives the shopping list its place and heading back.
-    void leavecustommode();
+    void leaveCustomMode();
     // The printer every printout goes to (not owned); without one, the system's printer or PDF
     // files in the working folder.
     void setLinePrinter(LinePrinter* printer);
-    // Opens the shopping list named by shoppath on channel 2 and shows it.
-    void loadshoplist();
+    // Opens the shopping list named by the session on channel 2 and shows it.
+    void loadShoppingList();
     // The file-open dialog "Open..." uses; without one the window makes its own.
     void setFileChooser(FileChooser* chooser);
 
@@ -85,19 +84,18 @@ private:
     void buildMenus();
     void buildHints();
     void connectActions();
-    // Open, New, Export and Import (pantrex1files.cpp).
+    // Open, New, Export and Import.
     void connectListFiles();
-    void openfilecmdClick();
-    void newfilecmdClick();
-    void exportcmdClick();
-    void mergecmdClick();
-    void offerDiskette(Session& session);
+    void openList();
+    void newList();
+    void exportProductList();
+    void importMergedProducts();
     FileChooser& fileChooser();
     // The Custom lists menu and the chooser.
     void connectCustomLists();
-    // Printing, notes, help and the about box (pantrex1print.cpp).
+    // Printing, notes, help and the about box.
     void connectPrinting();
-    // Another program changed a file behind the lists (pantrex1outside.cpp).
+    // Another program changed a file behind the lists.
     void connectOutsideChanges();
     void reloadAfterOutsideChange(const QString& fileName);
     QWidget* buildFooter();
