@@ -4,7 +4,7 @@
 <context>
     <name>CustomListChooserTexts</name>
     <message>
-        <location filename="../app/customlists/customlistchooser.cpp" line="+32"/>
+        <location filename="../app/customlists/customlistchooser.cpp" line="+31"/>
         <source>Select a list to delete...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -32,12 +32,12 @@
 <context>
     <name>CustomLists</name>
     <message>
-        <location filename="../app/customlists/customlistcatalog.cpp" line="+39"/>
+        <location filename="../app/core/customlistcatalog.cpp" line="+37"/>
         <source>Could not read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/customlists/customlistops.cpp" line="+23"/>
+        <location filename="../app/core/customlists.cpp" line="+18"/>
         <source>
                           (See &quot;Help&quot; on the Custom lists menu.)</source>
         <translation type="unfinished"></translation>
@@ -48,40 +48,40 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+280"/>
         <source>Could not read %1: the file is not open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="-222"/>
         <source>A custom list requires selection of more than one item on the Product List.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../app/customlists/customlistops.cpp" line="+60"/>
         <source>Type a name for this custom Product List.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../app/core/customlists.cpp" line="+6"/>
         <source>Name already exists!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+52"/>
-        <location line="+16"/>
-        <location line="+21"/>
+        <location line="+79"/>
+        <location line="+20"/>
+        <location filename="../app/customlists/customlistops.cpp" line="+52"/>
         <source>Oops!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-75"/>
+        <location line="-83"/>
         <source>First you must select item(s) to be added from the Product List.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../app/customlists/customlistops.cpp" line="-36"/>
         <source>Add the selected Product List item(s) to %1?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -91,22 +91,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../app/core/customlists.cpp" line="+13"/>
         <source>%1 Product(s) added to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+44"/>
         <source>Preview of %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Create a shopping list first!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../app/customlists/customlistops.cpp" line="+23"/>
         <source>Enter a name for this custom list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -116,27 +116,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Name already exists.  Add products to this custom list?  (This may cause duplication of products.)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../app/core/customlists.cpp" line="+18"/>
         <source>The unit price of %1 is too large for a custom list. Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/customlists/customlistrewrite.cpp" line="+32"/>
+        <location line="-156"/>
         <source>The custom lists file was changed by another program while this list was shown. The list has been read again: please select the items again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+93"/>
         <source>The list was not deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../app/customlists/customlistops.cpp" line="-27"/>
         <source>Delete %1?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -146,12 +146,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+36"/>
         <source>Delete selected items?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../app/core/customlists.cpp" line="+97"/>
         <source>No item was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -161,12 +161,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../app/customlists/customlistops.cpp" line="+6"/>
         <source>Add selected items?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location filename="../app/core/customlists.cpp" line="+70"/>
         <source>%1 item(s) already on the shopping list were not added again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -605,7 +605,7 @@
 <context>
     <name>Import</name>
     <message>
-        <location filename="../app/mainwindow/pantrex1files.cpp" line="+55"/>
+        <location filename="../app/mainwindow/mergedialogue.cpp" line="+40"/>
         <source>No new product was</source>
         <translation type="unfinished"></translation>
     </message>
@@ -622,6 +622,52 @@
     <message>
         <location line="+2"/>
         <source> added to %1; %2 is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Place diskette in drive A: and click OK when ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drive does not appear to be ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>File created: %1
+Should I move the file to floppy drive A:\ ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>File copied successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Import data to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Confirm..</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Merge file not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>No new items found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 record(s) of %2 named no product and were left out.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -687,7 +733,7 @@
 <context>
     <name>ListName</name>
     <message>
-        <location filename="../app/mainwindow/pantnew.cpp" line="+40"/>
+        <location filename="../app/mainwindow/newlistdialog.cpp" line="+40"/>
         <source>A list name cannot contain control characters.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -699,30 +745,6 @@
     <message>
         <location line="+3"/>
         <source>Pantrex keeps the name &quot;%1&quot; for its own files.  Try another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Merge</name>
-    <message>
-        <location filename="../app/mainwindow/mergefiles.cpp" line="+57"/>
-        <source>Place diskette in drive A: and click OK when ready.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Drive does not appear to be ready.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+51"/>
-        <source>File created: %1
-Should I move the file to floppy drive A:\ ?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>File copied successfully</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -752,7 +774,7 @@ Should I move the file to floppy drive A:\ ?</source>
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../app/printing/guardedprinter.cpp" line="+48"/>
+        <location filename="../app/platform/guardedprinter.cpp" line="+48"/>
         <source>Printer error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -814,17 +836,17 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/printing/shoppingprintout.cpp" line="+79"/>
+        <location filename="../app/printing/shoppingprintout.cpp" line="+78"/>
         <source>Could not read %1: it is not open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>Quantity/Item/Unit Price</source>
         <translation type="unfinished"></translation>
     </message>
@@ -839,7 +861,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source> Shopping List Utility</source>
         <translation type="unfinished"></translation>
     </message>
@@ -918,12 +940,12 @@ Save it as a PDF file in the working folder instead?</source>
 <context>
     <name>WorkingFolder</name>
     <message>
-        <location filename="../app/mainwindow/workingfolder.cpp" line="+64"/>
+        <location filename="../app/core/workingfolder.cpp" line="+60"/>
         <source>Pantrex could not create its data folder %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>Pantrex is already running with the data folder %1.
 
 Use the window that is open, or quit it first.</source>
@@ -987,6 +1009,49 @@ Try &apos;pantrex --help&apos;.
     </message>
 </context>
 <context>
+    <name>pantrex::AboutDialog</name>
+    <message>
+        <location filename="../app/help/aboutdialog.cpp" line="+44"/>
+        <source>About Pantrex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pantrex Shopping List Utility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Obtain upgrades, report bugs at...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Released under the MIT licence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Go to Pantrex website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Could not open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pantrex::CustomListChooser</name>
     <message>
         <location filename="../app/customlists/customlistchooser.cpp" line="+38"/>
@@ -1009,24 +1074,24 @@ Try &apos;pantrex --help&apos;.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+38"/>
         <source>No lists on file!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>Never Mind</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-65"/>
+        <location line="-67"/>
         <source>Select</source>
         <extracomment>The shopping list&apos;s caption while a custom list is chosen.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>remove</source>
         <extracomment>The %1 of &quot;Select item(s) to %1, then press...&quot;.</extracomment>
         <translation type="unfinished"></translation>
@@ -1051,361 +1116,9 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     </message>
 </context>
 <context>
-    <name>pantrex::ProductEntryDialog</name>
+    <name>pantrex::HelpWindow</name>
     <message>
-        <location filename="../app/products/productentrydialog.cpp" line="+80"/>
-        <source>Product List Entry</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Enter Item Name and Size </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Enter the Price: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Category to which this item belongs: (Select a category or type the       name of a new one)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Click here to change this category name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Mark this as a.....</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>High-Fat item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>High-Carb item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Buttons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save and return</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save / Add another</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Return with no save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+180"/>
-        <location line="+112"/>
-        <location line="+60"/>
-        <source>Bad entry.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-171"/>
-        <location line="+107"/>
-        <location line="+4"/>
-        <location line="+60"/>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-100"/>
-        <source>Type a name to replace %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Change all %1 records to %2?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Confirm...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Category changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Missing data.  Each box must be filled.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+42"/>
-        <source>Add this item to your Shopping List now?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Enter a quantity for %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>pantrex::ProductView</name>
-    <message>
-        <location filename="../app/mainwindow/productview.cpp" line="+65"/>
-        <location line="+4"/>
-        <source>Category</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+169"/>
-        <source>All</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-167"/>
-        <source>ALL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+4"/>
-        <source>Product Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Clear</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Product List</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Products</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Price of selected product</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Selected products</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;New</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Print product list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+94"/>
-        <source>Product List (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+54"/>
-        <source>Empty category.  List updated.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+80"/>
-        <source> %1 selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>pantrex::ShoppingListPanel</name>
-    <message>
-        <location filename="../app/mainwindow/shoppinglistops.cpp" line="+48"/>
-        <source>Select an item!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <location line="+48"/>
-        <source>Add...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-40"/>
-        <source>Enter a quantity...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>Nothing was added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>The cost of %1, %2, is too large for the shopping list.  %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Enter a NEW quantity for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>The item was not changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Modify the item information for %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>Select an item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Remove...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+38"/>
-        <source>Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Confirm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+27"/>
-        <source>Add {F2} &gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt; Remove </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <location line="+7"/>
-        <source>Shopping List</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-3"/>
-        <source>Shopping list caption</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Cost of selected item</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Erase shopping list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Print shopping list</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>pantrex::pantabt</name>
-    <message>
-        <location filename="../app/help/pantabt.cpp" line="+44"/>
-        <source>About Pantrex</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Pantrex Shopping List Utility</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source> Version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Obtain upgrades, report bugs at...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Released under the MIT licence.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Go to Pantrex website</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>Could not open %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>pantrex::panthelp</name>
-    <message>
-        <location filename="../app/help/panthelp.cpp" line="+19"/>
+        <location filename="../app/help/helpwindow.cpp" line="+18"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1426,9 +1139,229 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     </message>
 </context>
 <context>
-    <name>pantrex::pantnew</name>
+    <name>pantrex::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow/pantnew.cpp" line="+9"/>
+        <location filename="../app/mainwindow/mainwindow.cpp" line="+108"/>
+        <source>Pantrex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+10"/>
+        <location line="+11"/>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Program help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Import/export </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Custom lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CREATE a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ADD to a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>REMOVE item(s) from a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PREVIEW a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GET custom item(s) for shopping list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DELETE a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SAVE current shopping list as custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Carbohydrates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Close the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add a new item to the product list above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make changes to the product selected on the above list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete the selected product or products above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Returns product window to the full list of products.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add the selected product(s) to shopping list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove the selected item from the shopping list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase your shopping list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print your shopping list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perform the chosen action on the selected items above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Select an item.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inventory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>%1 is empty and will be eliminated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Open a Shopping List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pantrex Lists (*.lst)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is not a shopping list.  Shopping lists end in .lst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>%1 was changed by another program.  Nothing was changed here; the lists have been reloaded, so please look them over and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Print the product list shown above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::NewListDialog</name>
+    <message>
+        <location filename="../app/mainwindow/newlistdialog.cpp" line="+9"/>
         <source>Create new shopping list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1448,7 +1381,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>List already exists.  Try another name.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1463,12 +1396,12 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>Data file created: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+12"/>
         <source>Enter a name first!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1621,254 +1554,318 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+183"/>
+        <location line="+186"/>
         <source>Add notes here as you think of them.  Click &quot;Not yet&quot; to return to shopping list.
 Be sure to clear old notes if you do not wish them to appear on your shopping list!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>pantrex::pantrex1</name>
+    <name>pantrex::ProductEntryDialog</name>
     <message>
-        <location filename="../app/mainwindow/pantrex1.cpp" line="+85"/>
-        <source>Pantrex</source>
+        <location filename="../app/products/productentrydialog.cpp" line="+80"/>
+        <source>Product List Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Enter Item Name and Size </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter the Price: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Category to which this item belongs: (Select a category or type the       name of a new one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Click here to change this category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark this as a.....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High-Fat item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High-Carb item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save and return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save / Add another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Return with no save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+180"/>
+        <location line="+112"/>
+        <location line="+60"/>
+        <source>Bad entry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-171"/>
+        <location line="+107"/>
+        <location line="+4"/>
+        <location line="+60"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-100"/>
+        <source>Type a name to replace %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Change all %1 records to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Confirm...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Category changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Missing data.  Each box must be filled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Add this item to your Shopping List now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Enter a quantity for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::ProductView</name>
+    <message>
+        <location filename="../app/mainwindow/productview.cpp" line="+64"/>
+        <location line="+4"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+169"/>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-167"/>
+        <source>ALL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <source>Product Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Product List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Hint</source>
+        <source>Products</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Open...</source>
+        <location line="+9"/>
+        <source>Price of selected product</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>New...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Exit program</source>
+        <source>Selected products</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+10"/>
-        <location line="+11"/>
-        <source>Help</source>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print product list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Product List (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Empty category.  List updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source> %1 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::ShoppingListPanel</name>
+    <message>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+209"/>
+        <source>Select an item!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/shoppinglist.cpp" line="+147"/>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+0"/>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+8"/>
+        <source>Enter a quantity...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/shoppinglist.cpp" line="+0"/>
+        <source>Nothing was added.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="-19"/>
-        <source>Program help</source>
+        <source>The cost of %1, %2, is too large for the shopping list.  %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>About</source>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+30"/>
+        <source>Enter a NEW quantity for %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>&amp;Import/export </source>
+        <location filename="../app/core/shoppinglist.cpp" line="+61"/>
+        <source>The item was not changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Import</source>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+8"/>
+        <source>Modify the item information for %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Export</source>
+        <location line="+10"/>
+        <source>Select an item</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>&amp;Custom lists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>CREATE a list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>ADD to a list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>REMOVE item(s) from a list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>PREVIEW a list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>GET custom item(s) for shopping list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DELETE a list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>SAVE current shopping list as custom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Filters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Fats</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Carbohydrates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Close the program.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Add a new item to the product list above.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Make changes to the product selected on the above list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Delete the selected product or products above.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Returns product window to the full list of products.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Add the selected product(s) to shopping list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Remove the selected item from the shopping list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Erase your shopping list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Print your shopping list.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perform the chosen action on the selected items above.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+63"/>
-        <source>Select an item.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Inventory</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/mainwindow/pantrex1files.cpp" line="+27"/>
-        <source>Open a Shopping List</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pantrex Lists (*.lst)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>%1 is not a shopping list.  Shopping lists end in .lst.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>Import data to %1?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Confirm..</source>
+        <location line="+0"/>
+        <source>Remove...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+15"/>
-        <source>Merge file not found.</source>
+        <source>Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>No new items found.</source>
+        <location line="+1"/>
+        <source>Confirm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 record(s) of %2 named no product and were left out.</source>
+        <location line="-234"/>
+        <source>Add {F2} &gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1load.cpp" line="+245"/>
-        <source>%1 is empty and will be eliminated.</source>
+        <location line="+1"/>
+        <source>&lt; Remove </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1outside.cpp" line="+21"/>
-        <source>%1 was changed by another program.  Nothing was changed here; the lists have been reloaded, so please look them over and try again.</source>
+        <location line="+2"/>
+        <location line="+7"/>
+        <source>Shopping List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/pantrex1print.cpp" line="+156"/>
-        <source>Print the product list shown above.</source>
+        <location line="-3"/>
+        <source>Shopping list caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Cost of selected item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Erase shopping list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print shopping list</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
