@@ -67,16 +67,19 @@ int main(int argc, char** argv) {
            measure(&window,
                    [view](int run) {
                        if (run % 2 == 0)
-                           QTest::keyClick(view->searchtxt, Qt::Key_Backspace);
+                           QTest::keyClick(view->searchEdit(), Qt::Key_Backspace);
                        else
-                           QTest::keyClick(view->searchtxt, 'B');
+                           QTest::keyClick(view->searchEdit(), 'B');
                    }),
            floor, 16, 16);
-    view->searchtxt->clear();
+    view->searchEdit()->clear();
     report("choosing a category",
-           measure(&window, [view](int run) { view->Combo1->setCurrentRow(1 + (run + 1) % Categories); }), floor, 16);
-    view->allcmd->click();
-    report("toggling a diet filter", measure(&window, [&window](int) { window.lofatcmd->trigger(); }), floor, 16, 16);
+           measure(&window, [view](int run) { view->categoryList()->setCurrentRow(1 + (run + 1) % Categories); }),
+           floor, 16);
+    view->allButton()->click();
+    report("toggling a diet filter",
+           measure(&window, [&window](int) { window.findChild<QAction*>(QStringLiteral("lofatcmd"))->trigger(); }),
+           floor, 16, 16);
     report("fillCategoryList", measure(&window, [view](int) { view->fillCategoryList(); }), floor, 16);
     // The list is shown as the file holds it, so this is what each activation costs the list; adding
     // a product below reloads it.

@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
 
     report("opening the entry dialog to add",
            timeAfter(
-               entry, [entry](int) { entry->hide(); }, [view](int) { view->addfoodcmd->click(); }),
+               entry, [entry](int) { entry->hide(); }, [view](int) { view->newButton()->click(); }),
            floor, 16);
     report("opening the entry dialog to change",
            timeAfter(
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
                    activate(window);
                    view->setCurrentRow(run + 1);
                },
-               [view](int) { view->editfoodcmd->click(); }),
+               [view](int) { view->editButton()->click(); }),
            floor, 16);
 
     // Not put on the shopping list: the main window then shows the new product.
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
            timeAfter(
                &window,
                [itemtxt, pricetxt, view](int run) {
-                   view->addfoodcmd->click();
+                   view->newButton()->click();
                    itemtxt->setText(QStringLiteral("Bench product %1").arg(run + 1));
                    pricetxt->setText(QStringLiteral("1.99"));
                },
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
                    entry->hide();
                    activate(window);
                    view->setCurrentRow(0);
-                   view->editfoodcmd->click();
+                   view->editButton()->click();
                    const bool back = run % 2 != 0;
                    dialogs.answer = back ? QStringLiteral("Category 7") : QStringLiteral("Renamed Category");
                    Combo1->setEditText(back ? QStringLiteral("Renamed Category") : QStringLiteral("Category 7"));
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
     activate(window);
 
     const double deleting = timeAfter(
-        &window, [view](int) { view->setCurrentRow(0); }, [view](int) { view->delfoodcmd->click(); });
+        &window, [view](int) { view->setCurrentRow(0); }, [view](int) { view->deleteButton()->click(); });
     report("deleting one product", deleting, floor, writeFloor + 16, rewriteGoal);
     std::printf("%-44s %8.2f ms   (beside the rewrite)\n", "  of which beyond writing the file anew",
                 deleting - writeFloor);

@@ -103,99 +103,101 @@ MainWindow::~MainWindow() {
 QWidget* MainWindow::buildFooter() {
     auto* footer = new QWidget(centralWidget());
     footer->setObjectName(QStringLiteral("footer"));
-    Image1 = new QLabel(footer);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(tr("Pantrex"));
-    Image1->setPixmap(basketPicture().pixmap(QSize(32, 32), devicePixelRatio()));
-    infolbl = new QLabel(footer);
-    infolbl->setObjectName(QStringLiteral("infolbl"));
-    infolbl->setAccessibleDescription(tr("Hint"));
-    infolbl->setMinimumWidth(200);
-    quitcmd = new HoverButton(QStringLiteral("quitcmd"), tr("&Quit"), footer);
+    m_basket = new QLabel(footer);
+    m_basket->setObjectName(QStringLiteral("Image1"));
+    m_basket->setAccessibleName(tr("Pantrex"));
+    m_basket->setPixmap(basketPicture().pixmap(QSize(32, 32), devicePixelRatio()));
+    m_hintLine = new QLabel(footer);
+    m_hintLine->setObjectName(QStringLiteral("infolbl"));
+    m_hintLine->setAccessibleDescription(tr("Hint"));
+    m_hintLine->setMinimumWidth(200);
+    m_quitButton = new HoverButton(QStringLiteral("quitcmd"), tr("&Quit"), footer);
 
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Image1);
-    layout->addWidget(infolbl, 1);
-    layout->addWidget(quitcmd);
+    layout->addWidget(m_basket);
+    layout->addWidget(m_hintLine, 1);
+    layout->addWidget(m_quitButton);
     return footer;
 }
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("filemenu"));
-    openfilecmd = addItem(file, QStringLiteral("openfilecmd"), tr("Open..."));
-    newfilecmd = addItem(file, QStringLiteral("newfilecmd"), tr("New..."));
-    notescmd = addItem(file, QStringLiteral("notescmd"), tr("Notes"));
-    exitcmd = addItem(file, QStringLiteral("exitcmd"), tr("Exit program"));
+    m_openAction = addItem(file, QStringLiteral("openfilecmd"), tr("Open..."));
+    m_newAction = addItem(file, QStringLiteral("newfilecmd"), tr("New..."));
+    m_notesAction = addItem(file, QStringLiteral("notescmd"), tr("Notes"));
+    m_exitAction = addItem(file, QStringLiteral("exitcmd"), tr("Exit program"));
 
     QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("helpmenu"));
-    helpcmd = addItem(help, QStringLiteral("helpcmd"), tr("Program help"));
-    aboutcmd = addItem(help, QStringLiteral("aboutcmd"), tr("About"));
+    m_helpAction = addItem(help, QStringLiteral("helpcmd"), tr("Program help"));
+    m_aboutAction = addItem(help, QStringLiteral("aboutcmd"), tr("About"));
 
     QMenu* merge = menuBar()->addMenu(tr("&Import/export "));
     merge->setObjectName(QStringLiteral("mergemenu"));
-    mergecmd = addItem(merge, QStringLiteral("mergecmd"), tr("Import"));
-    mergecmd->setEnabled(false);
-    exportcmd = addItem(merge, QStringLiteral("exportcmd"), tr("Export"));
-    mergehelpcmd = addItem(merge, QStringLiteral("mergehelpcmd"), tr("Help"));
+    m_importAction = addItem(merge, QStringLiteral("mergecmd"), tr("Import"));
+    m_importAction->setEnabled(false);
+    m_exportAction = addItem(merge, QStringLiteral("exportcmd"), tr("Export"));
+    m_importHelpAction = addItem(merge, QStringLiteral("mergehelpcmd"), tr("Help"));
 
-    recipemenu = menuBar()->addMenu(tr("&Custom lists"));
-    recipemenu->setObjectName(QStringLiteral("recipemenu"));
-    addItem(recipemenu, QStringLiteral("recmakecmd"), tr("CREATE a list"));
-    addItem(recipemenu, QStringLiteral("recaddcmd"), tr("ADD to a list"));
-    addItem(recipemenu, QStringLiteral("receditcmd"), tr("REMOVE item(s) from a list"));
-    addItem(recipemenu, QStringLiteral("recpreview"), tr("PREVIEW a list"));
-    addItem(recipemenu, QStringLiteral("recgetcmd"), tr("GET custom item(s) for shopping list"));
-    addItem(recipemenu, QStringLiteral("recdelete"), tr("DELETE a list"));
-    addItem(recipemenu, QStringLiteral("saveshopcmd"), tr("SAVE current shopping list as custom"));
-    addItem(recipemenu, QStringLiteral("rechelpcmd"), tr("Help"));
+    m_customListsMenu = menuBar()->addMenu(tr("&Custom lists"));
+    m_customListsMenu->setObjectName(QStringLiteral("recipemenu"));
+    addItem(m_customListsMenu, QStringLiteral("recmakecmd"), tr("CREATE a list"));
+    addItem(m_customListsMenu, QStringLiteral("recaddcmd"), tr("ADD to a list"));
+    addItem(m_customListsMenu, QStringLiteral("receditcmd"), tr("REMOVE item(s) from a list"));
+    addItem(m_customListsMenu, QStringLiteral("recpreview"), tr("PREVIEW a list"));
+    addItem(m_customListsMenu, QStringLiteral("recgetcmd"), tr("GET custom item(s) for shopping list"));
+    addItem(m_customListsMenu, QStringLiteral("recdelete"), tr("DELETE a list"));
+    addItem(m_customListsMenu, QStringLiteral("saveshopcmd"), tr("SAVE current shopping list as custom"));
+    addItem(m_customListsMenu, QStringLiteral("rechelpcmd"), tr("Help"));
 
     QMenu* filters = menuBar()->addMenu(tr("Filters"));
     filters->setObjectName(QStringLiteral("filtersmenu"));
-    lofatcmd = addItem(filters, QStringLiteral("lofatcmd"), tr("Fats"));
-    lofatcmd->setCheckable(true);
-    locarbcmd = addItem(filters, QStringLiteral("locarbcmd"), tr("Carbohydrates"));
-    locarbcmd->setCheckable(true);
+    m_noHighFatAction = addItem(filters, QStringLiteral("lofatcmd"), tr("Fats"));
+    m_noHighFatAction->setCheckable(true);
+    m_noHighCarbAction = addItem(filters, QStringLiteral("locarbcmd"), tr("Carbohydrates"));
+    m_noHighCarbAction->setCheckable(true);
 }
 
 void MainWindow::connectActions() {
-    connect(quitcmd, &QPushButton::clicked, this, &MainWindow::quit);
-    connect(exitcmd, &QAction::triggered, this, &MainWindow::quit);
+    connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::quit);
+    connect(m_exitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(m_productView, &ProductView::rowsShown, m_shoppingList->addButton(), &QWidget::setEnabled);
     connect(m_productView, &ProductView::productDoubleClicked, m_shoppingList,
             &ShoppingListPanel::addSelectedProductsAskingQuantity);
     ProductView* view = m_productView;
-    connect(view->addfoodcmd, &QPushButton::clicked, this, [this] {
+    connect(view->newButton(), &QPushButton::clicked, this, [this] {
         rememberRows();
         m_entryDialog->openToAdd();
     });
-    connect(view->editfoodcmd, &QPushButton::clicked, this, &MainWindow::changeSelectedProduct);
+    connect(view->editButton(), &QPushButton::clicked, this, &MainWindow::changeSelectedProduct);
     connect(view, &ProductView::categoryChosen, m_entryDialog, &ProductEntryDialog::setChosenCategory);
     connect(m_entryDialog, &ProductEntryDialog::productSaved, this, [this] {
         m_productView->fillCategoryList();
         m_productView->fillProductList();
         m_shoppingList->reloadShoppingList();
     });
-    connect(view->delfoodcmd, &QPushButton::clicked, this, &MainWindow::deleteSelectedProducts);
-    connect(lofatcmd, &QAction::triggered, this, [this] { lofatcmd->setChecked(m_productView->toggleFatFilter()); });
-    connect(locarbcmd, &QAction::triggered, this, [this] { locarbcmd->setChecked(m_productView->toggleCarbFilter()); });
+    connect(view->deleteButton(), &QPushButton::clicked, this, &MainWindow::deleteSelectedProducts);
+    connect(m_noHighFatAction, &QAction::triggered, this,
+            [this] { m_noHighFatAction->setChecked(m_productView->toggleFatFilter()); });
+    connect(m_noHighCarbAction, &QAction::triggered, this,
+            [this] { m_noHighCarbAction->setChecked(m_productView->toggleCarbFilter()); });
 }
 
 void MainWindow::buildHints() {
     ProductView* view = m_productView;
     ShoppingListPanel* list = m_shoppingList;
-    m_hints = new HoverHints(infolbl, this);
-    m_hints->addButton(quitcmd, tr("Close the program."), true,
-                       {view->addfoodcmd, view->delfoodcmd, view->editfoodcmd});
-    m_hints->addButton(view->addfoodcmd, tr("Add a new item to the product list above."), true,
-                       {view->delfoodcmd, view->editfoodcmd});
-    m_hints->addButton(view->editfoodcmd, tr("Make changes to the product selected on the above list."), true,
-                       {view->addfoodcmd, view->delfoodcmd, view->printmastercmd});
-    m_hints->addButton(view->delfoodcmd, tr("Delete the selected product or products above."), true,
-                       {view->addfoodcmd, view->editfoodcmd, view->printmastercmd});
-    m_hints->addButton(view->allcmd, tr("Returns product window to the full list of products."), true);
+    m_hints = new HoverHints(m_hintLine, this);
+    m_hints->addButton(m_quitButton, tr("Close the program."), true,
+                       {view->newButton(), view->deleteButton(), view->editButton()});
+    m_hints->addButton(view->newButton(), tr("Add a new item to the product list above."), true,
+                       {view->deleteButton(), view->editButton()});
+    m_hints->addButton(view->editButton(), tr("Make changes to the product selected on the above list."), true,
+                       {view->newButton(), view->deleteButton(), view->printButton()});
+    m_hints->addButton(view->deleteButton(), tr("Delete the selected product or products above."), true,
+                       {view->newButton(), view->editButton(), view->printButton()});
+    m_hints->addButton(view->allButton(), tr("Returns product window to the full list of products."), true);
     m_hints->addButton(list->addButton(), tr("Add the selected product(s) to shopping list."), true,
                        {list->removeButton()});
     m_hints->addButton(list->removeButton(), tr("Remove the selected item from the shopping list."), true,
@@ -203,16 +205,16 @@ void MainWindow::buildHints() {
     m_hints->addButton(list->eraseButton(), tr("Erase your shopping list."));
     m_hints->addButton(list->printButton(), tr("Print your shopping list."));
     m_hints->addButton(m_chooser->proceedButton(), tr("Perform the chosen action on the selected items above."));
-    for (QWidget* quiet :
-         std::initializer_list<QWidget*>{view->Combo1, view->List1, Image1, list->rowsView(), list->costLabel(),
-                                         view->pricelbl, m_chooser->listNamesView(), m_chooser->itemsView()})
+    for (QWidget* quiet : std::initializer_list<QWidget*>{view->categoryList(), view->productList(), m_basket,
+                                                          list->rowsView(), list->costLabel(), view->priceLabel(),
+                                                          m_chooser->listNamesView(), m_chooser->itemsView()})
         m_hints->addQuiet(quiet);
     QWidget* footer = centralWidget()->findChild<QWidget*>(QStringLiteral("footer"));
     for (QWidget* background :
-         std::initializer_list<QWidget*>{centralWidget(), view, list, view->productlist, list->frame(), footer})
+         std::initializer_list<QWidget*>{centralWidget(), view, list, view->productFrame(), list->frame(), footer})
         m_hints->addBackground(background);
-    m_hints->setBackgroundButtons({view->addfoodcmd, view->delfoodcmd, view->editfoodcmd, quitcmd, list->addButton(),
-                                   list->removeButton(), view->allcmd, view->printmastercmd});
+    m_hints->setBackgroundButtons({view->newButton(), view->deleteButton(), view->editButton(), m_quitButton,
+                                   list->addButton(), list->removeButton(), view->allButton(), view->printButton()});
 }
 
 // The window sees key presses before its controls: F1 opens the help, F2 adds the selected
@@ -285,7 +287,7 @@ void MainWindow::deleteSelectedProducts() {
         break;
     case DeletionOutcome::ListEmptied:
         m_productView->emptyList();
-        m_productView->pricelbl->clear();
+        m_productView->priceLabel()->clear();
         break;
     case DeletionOutcome::FileChanged:
         reloadAfterOutsideChange(m_session.productListPath());
@@ -313,7 +315,7 @@ void MainWindow::load() {
 
     if (!m_loaded) {
         m_productView->showAllCategories();
-        m_productView->allcmd->setEnabled(false);
+        m_productView->allButton()->setEnabled(false);
     }
     if (m_session.productCount() > 0)
         m_productView->fillProductList();
@@ -339,7 +341,7 @@ void MainWindow::pickProductList() {
 // Import is offered only while a merge file with products lies beside the product list.
 void MainWindow::openMergeProbe() {
     report(m_dialogs, m_session.probeMergeFile());
-    mergecmd->setEnabled(m_session.importOffered());
+    m_importAction->setEnabled(m_session.importOffered());
 }
 
 // A list just created is empty; its product list is opened (and, when it is its own, made).
@@ -384,10 +386,10 @@ void MainWindow::reportFileError(const QString& error) {
 }
 
 void MainWindow::connectListFiles() {
-    connect(openfilecmd, &QAction::triggered, this, &MainWindow::openList);
-    connect(newfilecmd, &QAction::triggered, this, &MainWindow::newList);
-    connect(exportcmd, &QAction::triggered, this, &MainWindow::exportProductList);
-    connect(mergecmd, &QAction::triggered, this, &MainWindow::importMergedProducts);
+    connect(m_openAction, &QAction::triggered, this, &MainWindow::openList);
+    connect(m_newAction, &QAction::triggered, this, &MainWindow::newList);
+    connect(m_exportAction, &QAction::triggered, this, &MainWindow::exportProductList);
+    connect(m_importAction, &QAction::triggered, this, &MainWindow::importMergedProducts);
 }
 
 void MainWindow::setFileChooser(FileChooser* chooser) {
@@ -444,7 +446,7 @@ void MainWindow::loadShoppingList() {
         return;
     }
     m_productView->showAllCategories();
-    m_productView->searchtxt->clear();
+    m_productView->searchEdit()->clear();
     m_shoppingList->reloadShoppingList();
 }
 
@@ -462,7 +464,7 @@ void MainWindow::exportProductList() {
 }
 
 void MainWindow::importMergedProducts() {
-    if (importProducts(m_session, m_dialogs, *mergecmd)) {
+    if (importProducts(m_session, m_dialogs, *m_importAction)) {
         m_productView->fillProductList();
         m_productView->fillCategoryList();
     }
@@ -477,7 +479,7 @@ void MainWindow::connectCustomLists() {
     connect(chooser, &CustomListChooser::shoppingListChanged, list, &ShoppingListPanel::reloadShoppingList);
 
     auto onItem = [this](const char* name, auto handler) {
-        if (QAction* item = recipemenu->findChild<QAction*>(QLatin1String(name)))
+        if (QAction* item = m_customListsMenu->findChild<QAction*>(QLatin1String(name)))
             connect(item, &QAction::triggered, this, handler);
     };
     using Mode = CustomListChooser::Mode;
@@ -520,20 +522,21 @@ void MainWindow::showProgramHelp() {
 void MainWindow::connectPrinting() {
     m_printing = new PrintWindows(m_session, m_dialogs, this, m_hints);
     connect(m_shoppingList->printButton(), &QPushButton::clicked, m_printing, &PrintWindows::openPrintDialog);
-    connect(m_productView->printmastercmd, &QPushButton::clicked, m_printing,
+    connect(m_productView->printButton(), &QPushButton::clicked, m_printing,
             [this] { m_printing->printProducts(*m_productView); });
-    connect(notescmd, &QAction::triggered, m_printing, &PrintWindows::openNotes);
-    connect(helpcmd, &QAction::triggered, this, &MainWindow::showProgramHelp);
-    connect(mergehelpcmd, &QAction::triggered, m_printing, [this] { m_printing->openHelp(HelpTopic::ImportExport); });
-    for (QAction* item : recipemenu->actions()) {
+    connect(m_notesAction, &QAction::triggered, m_printing, &PrintWindows::openNotes);
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::showProgramHelp);
+    connect(m_importHelpAction, &QAction::triggered, m_printing,
+            [this] { m_printing->openHelp(HelpTopic::ImportExport); });
+    for (QAction* item : m_customListsMenu->actions()) {
         if (item->objectName() == QLatin1String("rechelpcmd"))
             connect(item, &QAction::triggered, m_printing, [this] { m_printing->openHelp(HelpTopic::CustomLists); });
     }
-    connect(aboutcmd, &QAction::triggered, m_printing, &PrintWindows::openAbout);
+    connect(m_aboutAction, &QAction::triggered, m_printing, &PrintWindows::openAbout);
 
     ProductView* view = m_productView;
-    m_hints->addButton(view->printmastercmd, tr("Print the product list shown above."), true,
-                       {view->addfoodcmd, view->delfoodcmd});
+    m_hints->addButton(view->printButton(), tr("Print the product list shown above."), true,
+                       {view->newButton(), view->deleteButton()});
 }
 
 } // namespace pantrex

@@ -55,23 +55,6 @@ public:
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }
     CustomListChooser* chooser() const { return m_chooser; }
 
-    QLabel* infolbl;
-    QLabel* Image1;
-    HoverButton* quitcmd;
-
-    QAction* openfilecmd;
-    QAction* newfilecmd;
-    QAction* notescmd;
-    QAction* exitcmd;
-    QAction* helpcmd;
-    QAction* aboutcmd;
-    QAction* mergecmd;
-    QAction* exportcmd;
-    QAction* mergehelpcmd;
-    QMenu* recipemenu;
-    QAction* lofatcmd;
-    QAction* locarbcmd;
-
 Q_SIGNALS:
     // The program has quit: every file is closed and the event loop may end.
     void finished();
@@ -115,6 +98,22 @@ private:
 
     Session& m_session;
     Dialogs& m_dialogs;
+    QLabel* m_hintLine;
+    QLabel* m_basket;
+    HoverButton* m_quitButton;
+
+    QAction* m_openAction;
+    QAction* m_newAction;
+    QAction* m_notesAction;
+    QAction* m_exitAction;
+    QAction* m_helpAction;
+    QAction* m_aboutAction;
+    QAction* m_importAction;
+    QAction* m_exportAction;
+    QAction* m_importHelpAction;
+    QMenu* m_customListsMenu;
+    QAction* m_noHighFatAction;
+    QAction* m_noHighCarbAction;
     ProductView* m_productView;
     ShoppingListPanel* m_shoppingList;
     CustomListChooser* m_chooser;

@@ -77,7 +77,8 @@ void PrintWindows::openAbout() {
 
 void PrintWindows::printProducts(const ProductView& view) {
     // The first row, whatever language it shows, is all the categories.
-    const QListWidgetItem* chosen = view.Combo1->currentRow() > 0 ? view.Combo1->currentItem() : nullptr;
+    const QListWidgetItem* chosen =
+        view.categoryList()->currentRow() > 0 ? view.categoryList()->currentItem() : nullptr;
     printProductList(m_session.catalog(), view.rowRecords(), m_dialogs, printer(),
                      chosen ? chosen->text() : QStringLiteral("All"));
 }

@@ -51,90 +51,92 @@ ProductView::ProductView(Session& session, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(left, 2);
     layout->addWidget(buildProductPanel(), 3);
 
-    connect(Combo1, &QListWidget::currentRowChanged, this, &ProductView::chooseCategory);
-    connect(allcmd, &QPushButton::clicked, this, &ProductView::showAllProducts);
-    connect(searchtxt, &QLineEdit::textChanged, this, &ProductView::searchChanged);
-    connect(clearsrchcmd, &QPushButton::clicked, searchtxt, &QLineEdit::clear);
-    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ProductView::showCurrentSelection);
-    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &ProductView::showCurrentSelection);
-    connect(List1, &QListView::doubleClicked, this, &ProductView::productDoubleClicked);
+    connect(m_categoryList, &QListWidget::currentRowChanged, this, &ProductView::chooseCategory);
+    connect(m_allButton, &QPushButton::clicked, this, &ProductView::showAllProducts);
+    connect(m_searchEdit, &QLineEdit::textChanged, this, &ProductView::searchChanged);
+    connect(m_clearSearchButton, &QPushButton::clicked, m_searchEdit, &QLineEdit::clear);
+    connect(m_productList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ProductView::showCurrentSelection);
+    connect(m_productList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ProductView::showCurrentSelection);
+    connect(m_productList, &QListView::doubleClicked, this, &ProductView::productDoubleClicked);
 }
 
 QWidget* ProductView::buildCategoryPanel() {
     auto* panel = new QGroupBox(tr("Category"), this);
     panel->setObjectName(QStringLiteral("categorypanel"));
-    Combo1 = new QListWidget(panel);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(tr("Category"));
-    Combo1->addItem(tr("All"));
-    Combo1->setCurrentRow(0);
-    allcmd = new HoverButton(QStringLiteral("allcmd"), tr("ALL"), panel);
-    allcmd->setEnabled(false);
+    m_categoryList = new QListWidget(panel);
+    m_categoryList->setObjectName(QStringLiteral("Combo1"));
+    m_categoryList->setAccessibleName(tr("Category"));
+    m_categoryList->addItem(tr("All"));
+    m_categoryList->setCurrentRow(0);
+    m_allButton = new HoverButton(QStringLiteral("allcmd"), tr("ALL"), panel);
+    m_allButton->setEnabled(false);
 
     auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(Combo1, 1);
-    layout->addWidget(allcmd);
+    layout->addWidget(m_categoryList, 1);
+    layout->addWidget(m_allButton);
     return panel;
 }
 
 QWidget* ProductView::buildSearchPanel() {
     auto* panel = new QGroupBox(tr("Product Search"), this);
     panel->setObjectName(QStringLiteral("searchpanel"));
-    searchtxt = new QLineEdit(panel);
-    searchtxt->setObjectName(QStringLiteral("searchtxt"));
-    searchtxt->setAccessibleName(tr("Product Search"));
-    searchtxt->setMaxLength(30);
-    clearsrchcmd = new HoverButton(QStringLiteral("clearsrchcmd"), tr("Clear"), panel);
+    m_searchEdit = new QLineEdit(panel);
+    m_searchEdit->setObjectName(QStringLiteral("searchtxt"));
+    m_searchEdit->setAccessibleName(tr("Product Search"));
+    m_searchEdit->setMaxLength(30);
+    m_clearSearchButton = new HoverButton(QStringLiteral("clearsrchcmd"), tr("Clear"), panel);
 
     auto* layout = new QHBoxLayout(panel);
-    layout->addWidget(searchtxt, 1);
-    layout->addWidget(clearsrchcmd);
+    layout->addWidget(m_searchEdit, 1);
+    layout->addWidget(m_clearSearchButton);
     return panel;
 }
 
 QWidget* ProductView::buildProductPanel() {
-    productlist = new QGroupBox(tr("Product List"), this);
-    productlist->setObjectName(QStringLiteral("productlist"));
-    List1 = new QListView(productlist);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(tr("Products"));
-    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1->setUniformItemSizes(true);
-    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_rows = new RowTextModel(List1);
-    List1->setModel(m_rows);
+    m_productFrame = new QGroupBox(tr("Product List"), this);
+    m_productFrame->setObjectName(QStringLiteral("productlist"));
+    m_productList = new QListView(m_productFrame);
+    m_productList->setObjectName(QStringLiteral("List1"));
+    m_productList->setAccessibleName(tr("Products"));
+    m_productList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_productList->setUniformItemSizes(true);
+    m_productList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_rows = new RowTextModel(m_productList);
+    m_productList->setModel(m_rows);
     // The labels sit in a row of their own: a screen reader would otherwise name an empty label
     // after the panel around it.
-    auto* labelRow = new QWidget(productlist);
-    pricelbl = makeInfoLabel(QStringLiteral("pricelbl"), tr("Price of selected product"), labelRow);
-    selectedlbl = makeInfoLabel(QStringLiteral("selectedlbl"), tr("Selected products"), labelRow);
+    auto* labelRow = new QWidget(m_productFrame);
+    m_priceLabel = makeInfoLabel(QStringLiteral("pricelbl"), tr("Price of selected product"), labelRow);
+    m_selectedLabel = makeInfoLabel(QStringLiteral("selectedlbl"), tr("Selected products"), labelRow);
 
-    addfoodcmd = new HoverButton(QStringLiteral("addfoodcmd"), tr("&New"), productlist);
-    editfoodcmd = new HoverButton(QStringLiteral("editfoodcmd"), tr("&Edit"), productlist);
-    delfoodcmd = new HoverButton(QStringLiteral("delfoodcmd"), tr("&Delete"), productlist);
-    printmastercmd = new HoverButton(QStringLiteral("printmastercmd"), tr("&Print"), productlist);
-    printmastercmd->setAccessibleName(tr("Print product list"));
+    m_newButton = new HoverButton(QStringLiteral("addfoodcmd"), tr("&New"), m_productFrame);
+    m_editButton = new HoverButton(QStringLiteral("editfoodcmd"), tr("&Edit"), m_productFrame);
+    m_deleteButton = new HoverButton(QStringLiteral("delfoodcmd"), tr("&Delete"), m_productFrame);
+    m_printButton = new HoverButton(QStringLiteral("printmastercmd"), tr("&Print"), m_productFrame);
+    m_printButton->setAccessibleName(tr("Print product list"));
     // Until the view holds rows there is nothing to change, delete or add to the list.
-    editfoodcmd->setEnabled(false);
-    delfoodcmd->setEnabled(false);
+    m_editButton->setEnabled(false);
+    m_deleteButton->setEnabled(false);
 
     auto* labels = new QHBoxLayout(labelRow);
     labels->setContentsMargins(0, 0, 0, 0);
-    labels->addWidget(pricelbl);
+    labels->addWidget(m_priceLabel);
     labels->addStretch(1);
-    labels->addWidget(selectedlbl);
+    labels->addWidget(m_selectedLabel);
 
     auto* buttons = new QGridLayout;
-    buttons->addWidget(addfoodcmd, 0, 0);
-    buttons->addWidget(editfoodcmd, 0, 1);
-    buttons->addWidget(delfoodcmd, 1, 0);
-    buttons->addWidget(printmastercmd, 1, 1);
+    buttons->addWidget(m_newButton, 0, 0);
+    buttons->addWidget(m_editButton, 0, 1);
+    buttons->addWidget(m_deleteButton, 1, 0);
+    buttons->addWidget(m_printButton, 1, 1);
 
-    auto* layout = new QVBoxLayout(productlist);
-    layout->addWidget(List1, 1);
+    auto* layout = new QVBoxLayout(m_productFrame);
+    layout->addWidget(m_productList, 1);
     layout->addWidget(labelRow);
     layout->addLayout(buttons);
-    return productlist;
+    return m_productFrame;
 }
 
 void ProductView::fillProductList() {
@@ -147,9 +149,9 @@ void ProductView::fillProductList() {
         return;
     }
 
-    const QByteArray search = ansiLower(toAnsi(searchtxt->text().trimmed()));
+    const QByteArray search = ansiLower(toAnsi(m_searchEdit->text().trimmed()));
     if (!search.isEmpty())
-        searchtxt->setFocus();
+        m_searchEdit->setFocus();
     const bool allCategories = m_categoryFilter == All;
     const int categoryKey =
         allCategories ? -1 : m_session.catalog().keyOfUpperCategory(toAnsi(upperCategory(m_categoryFilter)));
@@ -175,15 +177,15 @@ bool ProductView::rowsAreCurrent() const {
 // The rows are built again from the file as it is now. They may stand for other products than
 // before, so none stays current; the category chosen stays chosen while it still has products.
 void ProductView::reload() {
-    const QString chosen = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
+    const QString chosen = m_categoryList->currentItem() ? m_categoryList->currentItem()->text() : QString();
     const int prodrow = std::exchange(m_productRowToShow, -1);
     const int catrow = std::exchange(m_categoryRowToShow, 0);
     fillProductList();
     fillCategoryList();
-    const QList<QListWidgetItem*> same = Combo1->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QList<QListWidgetItem*> same = m_categoryList->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!same.isEmpty()) {
         m_fillingCategories = true;
-        Combo1->setCurrentItem(same.constFirst());
+        m_categoryList->setCurrentItem(same.constFirst());
         m_fillingCategories = false;
     } else if (m_categoryFilter != All) {
         m_categoryFilter = All;
@@ -207,19 +209,19 @@ void ProductView::showRows() {
 
     const QString count = QString::number(recmap.size());
     if (m_categoryFilter == All) {
-        productlist->setTitle(tr("Product List (%1)").arg(count));
-        allcmd->setEnabled(false);
+        m_productFrame->setTitle(tr("Product List (%1)").arg(count));
+        m_allButton->setEnabled(false);
     } else {
-        productlist->setTitle(m_categoryFilter + QStringLiteral(" (") + count + QStringLiteral(")"));
-        allcmd->setEnabled(true);
+        m_productFrame->setTitle(m_categoryFilter + QStringLiteral(" (") + count + QStringLiteral(")"));
+        m_allButton->setEnabled(true);
     }
     const bool hasRows = !recmap.isEmpty();
-    editfoodcmd->setEnabled(hasRows);
-    delfoodcmd->setEnabled(hasRows);
+    m_editButton->setEnabled(hasRows);
+    m_deleteButton->setEnabled(hasRows);
     Q_EMIT rowsShown(hasRows);
     if (m_productRowToShow > -1 && m_productRowToShow < recmap.size()) {
         setCurrentRow(m_productRowToShow);
-        List1->setFocus();
+        m_productList->setFocus();
         showCurrentSelection();
     }
 }
@@ -227,15 +229,15 @@ void ProductView::showRows() {
 void ProductView::emptyList() {
     m_rowRecords.clear();
     m_rows->reset(0, {});
-    pricelbl->clear();
-    selectedlbl->clear();
+    m_priceLabel->clear();
+    m_selectedLabel->clear();
 }
 
 void ProductView::fillCategoryList() {
     m_fillingCategories = true;
-    Combo1->clear();
+    m_categoryList->clear();
     m_categories.clear();
-    Combo1->addItem(tr("All"));
+    m_categoryList->addItem(tr("All"));
     if (m_session.productCount() > 0) {
         m_session.catalog().refresh(m_session.files(), m_session.productListPath());
         m_categories = m_session.catalog().categories();
@@ -243,17 +245,19 @@ void ProductView::fillCategoryList() {
         rows.reserve(m_categories.size());
         for (const QByteArray& category : std::as_const(m_categories))
             rows.append(fromAnsi(category));
-        Combo1->addItems(rows);
+        m_categoryList->addItems(rows);
     }
-    Combo1->setCurrentRow(m_categoryRowToShow > 0 && m_categoryRowToShow < Combo1->count() ? m_categoryRowToShow : 0);
+    m_categoryList->setCurrentRow(
+        m_categoryRowToShow > 0 && m_categoryRowToShow < m_categoryList->count() ? m_categoryRowToShow : 0);
     m_fillingCategories = false;
 }
 
 void ProductView::chooseCategory() {
-    if (m_fillingCategories || !Combo1->currentItem())
+    if (m_fillingCategories || !m_categoryList->currentItem())
         return;
     // The first row, whatever language it shows, is all the categories.
-    const QString chosen = Combo1->currentRow() == 0 ? QStringLiteral("All") : Combo1->currentItem()->text();
+    const QString chosen =
+        m_categoryList->currentRow() == 0 ? QStringLiteral("All") : m_categoryList->currentItem()->text();
     m_categoryFilter = upperCategory(chosen);
     if (m_categoryFilter != All) {
         Q_EMIT categoryChosen(toAnsi(chosen));
@@ -277,17 +281,17 @@ void ProductView::showAllProducts() {
     m_categoryFilter = All;
     fillProductList();
     m_fillingCategories = true;
-    Combo1->setCurrentRow(0);
+    m_categoryList->setCurrentRow(0);
     m_fillingCategories = false;
-    Combo1->scrollToTop();
+    m_categoryList->scrollToTop();
     if (rowCount() > 0)
         setCurrentRow(0);
-    allcmd->setEnabled(false);
+    m_allButton->setEnabled(false);
 }
 
 void ProductView::searchChanged() {
     fillProductList();
-    searchtxt->setFocus();
+    m_searchEdit->setFocus();
 }
 
 bool ProductView::toggleFatFilter() {
@@ -307,13 +311,13 @@ int ProductView::rowCount() const {
 }
 
 int ProductView::currentRow() const {
-    const QModelIndex current = List1->currentIndex();
+    const QModelIndex current = m_productList->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
 QList<int> ProductView::selectedRows() const {
     QList<int> rows;
-    for (const QModelIndex& index : List1->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : m_productList->selectionModel()->selectedIndexes())
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
@@ -321,26 +325,26 @@ QList<int> ProductView::selectedRows() const {
 
 // The row becomes current and the only one selected, whatever keys are held at the moment.
 void ProductView::setCurrentRow(int row) {
-    List1->selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
+    m_productList->selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 void ProductView::showCurrentPrice() {
     const int row = currentRow();
     if (row < 0 || row >= m_rowRecords.size()) {
-        pricelbl->hide();
+        m_priceLabel->hide();
         return;
     }
     const qint64 record = m_rowRecords.at(row);
     QString price = record <= m_session.catalog().count() ? fromAnsi(m_session.catalog().price(record)) : QString();
-    pricelbl->setText(price.replace(QChar(0), QLatin1Char(' ')));
-    pricelbl->show();
+    m_priceLabel->setText(price.replace(QChar(0), QLatin1Char(' ')));
+    m_priceLabel->show();
 }
 
 void ProductView::showCurrentSelection() {
     if (currentRow() >= 0)
         showCurrentPrice();
-    const qsizetype selected = List1->selectionModel()->selectedIndexes().size();
-    selectedlbl->setText(selected > 0 ? tr(" %1 selected").arg(selected) : QString());
+    const qsizetype selected = m_productList->selectionModel()->selectedIndexes().size();
+    m_selectedLabel->setText(selected > 0 ? tr(" %1 selected").arg(selected) : QString());
 }
 
 QList<qint64> ProductView::selectedRecords() const {
@@ -356,7 +360,7 @@ qint64 ProductView::recordAt(int row) const {
 
 void ProductView::rememberRows() {
     m_productRowToShow = currentRow();
-    m_categoryRowToShow = Combo1->currentRow();
+    m_categoryRowToShow = m_categoryList->currentRow();
 }
 
 void ProductView::showAllCategories() {

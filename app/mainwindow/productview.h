@@ -27,9 +27,9 @@ class ProductView : public QWidget {
 public:
     ProductView(Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Rebuilds List1 and its row table from the product file, through the four filters.
+    // Rebuilds m_productList and its row table from the product file, through the four filters.
     void fillProductList();
-    // Rebuilds Combo1 and the category table from the product file.
+    // Rebuilds the category list and the category table from the product file.
     void fillCategoryList();
     // Shows no products at all.
     void emptyList();
@@ -43,7 +43,7 @@ public:
     bool toggleFatFilter();
     bool toggleCarbFilter();
 
-    // List1's rows: the number shown, the current row (-1 for none) and the selected rows in order.
+    // m_productList's rows: the number shown, the current row (-1 for none) and the selected rows in order.
     int rowCount() const;
     int currentRow() const;
     QList<int> selectedRows() const;
@@ -57,30 +57,31 @@ public:
     // The next rebuild shows every category.
     void showAllCategories();
     void setCurrentRow(int row);
-    // What a click on List1 shows: the current product's price and the number selected.
+    // What a click on m_productList shows: the current product's price and the number selected.
     void showCurrentSelection();
     // The current product's price field as stored; no current product hides the label.
     void showCurrentPrice();
 
-    QListWidget* Combo1;
-    QLineEdit* searchtxt;
-    HoverButton* clearsrchcmd;
-    HoverButton* allcmd;
-    QGroupBox* productlist;
-    QListView* List1;
-    QLabel* pricelbl;
-    QLabel* selectedlbl;
-    HoverButton* addfoodcmd;
-    HoverButton* editfoodcmd;
-    HoverButton* delfoodcmd;
-    HoverButton* printmastercmd;
+    // The controls, for the main window's hint line, keys and printouts.
+    QListWidget* categoryList() const { return m_categoryList; }
+    QLineEdit* searchEdit() const { return m_searchEdit; }
+    HoverButton* clearSearchButton() const { return m_clearSearchButton; }
+    HoverButton* allButton() const { return m_allButton; }
+    QGroupBox* productFrame() const { return m_productFrame; }
+    QListView* productList() const { return m_productList; }
+    QLabel* priceLabel() const { return m_priceLabel; }
+    QLabel* selectedLabel() const { return m_selectedLabel; }
+    HoverButton* newButton() const { return m_newButton; }
+    HoverButton* editButton() const { return m_editButton; }
+    HoverButton* deleteButton() const { return m_deleteButton; }
+    HoverButton* printButton() const { return m_printButton; }
 
 Q_SIGNALS:
     // A double-click on a product: put it on the shopping list.
     void productDoubleClicked();
     // The view was rebuilt; hasRows tells whether it shows any product.
     void rowsShown(bool hasRows);
-    // A category was chosen in Combo1 (as shown, in the code page).
+    // A category was chosen in the category list (as shown, in the code page).
     void categoryChosen(const QByteArray& category);
 
 private:
@@ -94,6 +95,18 @@ private:
 
     Session& m_session;
     Dialogs& m_dialogs;
+    QListWidget* m_categoryList;
+    QLineEdit* m_searchEdit;
+    HoverButton* m_clearSearchButton;
+    HoverButton* m_allButton;
+    QGroupBox* m_productFrame;
+    QListView* m_productList;
+    QLabel* m_priceLabel;
+    QLabel* m_selectedLabel;
+    HoverButton* m_newButton;
+    HoverButton* m_editButton;
+    HoverButton* m_deleteButton;
+    HoverButton* m_printButton;
     // The category shown: "ALL" or a category in upper case; the diet filters.
     QString m_categoryFilter;
     bool m_noHighFat = false;
@@ -103,7 +116,7 @@ private:
     // The distinct categories, in the order of the category list after "All".
     QList<QByteArray> m_categories;
     bool m_fillingCategories = false;
-    // Rows of List1 and Combo1 to reselect after a rebuild (-1 or 0: none / "All").
+    // Rows of the product and category lists to reselect after a rebuild (-1 or 0: none / "All").
     int m_productRowToShow = 0;
     int m_categoryRowToShow = 0;
     RowTextModel* m_rows;

@@ -75,7 +75,7 @@ inline HoverButton* proceedButton(const QWidget* chooser) {
 }
 
 inline void triggerMenu(MainWindow& window, const char* item) {
-    window.recipemenu->findChild<QAction*>(QLatin1String(item))->trigger();
+    control<QMenu>(&window, "recipemenu")->findChild<QAction*>(QLatin1String(item))->trigger();
 }
 
 // Opens the chooser with a menu item and clicks the row of the named list.
@@ -88,9 +88,10 @@ inline void chooseList(MainWindowFixture& f, const char* item, const QString& li
 }
 
 inline void selectProducts(ProductView* view, const QList<int>& rows) {
-    view->List1->clearSelection();
+    view->productList()->clearSelection();
     for (const int row : rows)
-        view->List1->selectionModel()->select(view->List1->model()->index(row, 0), QItemSelectionModel::Select);
+        view->productList()->selectionModel()->select(view->productList()->model()->index(row, 0),
+                                                      QItemSelectionModel::Select);
 }
 
 // A main window over a folder holding these custom lists (and shopping list and products, when given).

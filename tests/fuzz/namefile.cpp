@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(isShoppingListName(first.session->shoppingListPath()), escapedText(first.session->shoppingListPath()));
     if (what == 1) {
         // A list created under a typed name, with a product list of its own or not.
-        first.window->newfilecmd->trigger();
+        first.window->findChild<QAction*>(QStringLiteral("newfilecmd"))->trigger();
         auto* dialog = first.window->findChild<NewListDialog*>(QStringLiteral("pantnew"));
         FUZZ_CHECK(dialog, QStringLiteral("no New list dialog"));
         if (!ownProducts)
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (file.open(QIODevice::WriteOnly))
                 file.write(item);
         }
-        first.window->openfilecmd->trigger();
+        first.window->findChild<QAction*>(QStringLiteral("openfilecmd"))->trigger();
     }
     const QString shoppath = first.session->shoppingListPath();
     FUZZ_CHECK(isShoppingListName(shoppath), escapedText(shoppath));

@@ -35,7 +35,7 @@ void openHelp(MainWindowFixture& f, const QString& how) {
     if (how == "F1") {
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        f.window->productView()->searchtxt->setFocus();
+        f.window->productView()->searchEdit()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     } else
         f.window->findChild<QAction*>(how)->trigger();
@@ -136,7 +136,7 @@ void HelpTest::aboutBox() {
     QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "linkOpened");
     MainWindowFixture f;
     f.load();
-    f.window->aboutcmd->trigger();
+    control<QAction>(f.window, "aboutcmd")->trigger();
     auto* about = f.window->findChild<AboutDialog*>(QStringLiteral("pantabt"));
     QVERIFY(about && about->isVisible());
     QCOMPARE(part<QLabel>(about, "Label1_0")->text(), QStringLiteral("Pantrex Shopping List Utility"));
@@ -160,7 +160,7 @@ void HelpTest::aboutBox() {
 
     QTest::mouseClick(part<QPushButton>(about, "Command1"), Qt::LeftButton);
     QVERIFY(!about->isVisible());
-    f.window->aboutcmd->trigger();
+    control<QAction>(f.window, "aboutcmd")->trigger();
     QCOMPARE(f.window->findChild<AboutDialog*>(QStringLiteral("pantabt")), about);
     QVERIFY(about->isVisible());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));

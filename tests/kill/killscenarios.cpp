@@ -173,10 +173,10 @@ void eraseShoppingList(KillRun& run) {
 
 void deleteProducts(KillRun& run) {
     ProductView* view = run.window.productView();
-    clickRow(view->List1, 1);
-    clickRow(view->List1, 4, Qt::ControlModifier);
-    clickRow(view->List1, 7, Qt::ControlModifier);
-    QTest::mouseClick(view->delfoodcmd, Qt::LeftButton);
+    clickRow(view->productList(), 1);
+    clickRow(view->productList(), 4, Qt::ControlModifier);
+    clickRow(view->productList(), 7, Qt::ControlModifier);
+    QTest::mouseClick(view->deleteButton(), Qt::LeftButton);
 }
 
 void renameCategory(KillRun& run) {
@@ -186,12 +186,12 @@ void renameCategory(KillRun& run) {
 }
 
 void import(KillRun& run) {
-    run.window.mergecmd->trigger();
+    run.window.findChild<QAction*>(QStringLiteral("mergecmd"))->trigger();
 }
 
 void exportProducts(KillRun& run) {
     qputenv("PANTREX_DRIVE_A", QFile::encodeName(run.root + "/drive"));
-    run.window.exportcmd->trigger();
+    run.window.findChild<QAction*>(QStringLiteral("exportcmd"))->trigger();
 }
 
 void removeCustomItems(KillRun& run) {
@@ -212,19 +212,19 @@ void deleteCustomList(KillRun& run) {
 void savePrintChoices(KillRun& run) {
     QTest::mouseClick(run.window.shoppingList()->printButton(), Qt::LeftButton);
     PrintDialog* dialog = run.window.findChild<PrintDialog*>("pantprnt");
-    control<QAbstractButton>(dialog, "bold")->click();
-    control<QAbstractButton>(dialog, "category")->click();
+    dialog->findChild<QAbstractButton*>(QStringLiteral("bold"))->click();
+    dialog->findChild<QAbstractButton*>(QStringLiteral("category"))->click();
     noteBox(dialog, 0)->setText("Coupons for milk");
     noteBox(dialog, 1)->setText("Batteries");
     noteBox(dialog, 2)->setText("Pharmacy closes at six");
-    QTest::mouseClick(control<QAbstractButton>(dialog, "cancelcmd"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("cancelcmd")), Qt::LeftButton);
 }
 
 void saveNotes(KillRun& run) {
-    run.window.notescmd->trigger();
+    run.window.findChild<QAction*>(QStringLiteral("notescmd"))->trigger();
     NotesWindow* notes = run.window.findChild<NotesWindow*>();
-    control<NotesEdit>(notes, "Text1")->setPlainText("Call the baker about Sunday.\nBuy stamps.");
-    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
+    notes->findChild<NotesEdit*>(QStringLiteral("Text1"))->setPlainText("Call the baker about Sunday.\nBuy stamps.");
+    QTest::mouseClick(notes->findChild<QAbstractButton*>(QStringLiteral("savecmd")), Qt::LeftButton);
 }
 
 } // namespace

@@ -55,6 +55,10 @@ template <typename Control = QWidget> Control* control(const QObject* window, co
 template <typename Control = QWidget> Control* control(const QObject* window, const char* name) {
     return control<Control>(window, QLatin1String(name));
 }
+template <typename Control = QWidget, typename Window>
+Control* control(const std::unique_ptr<Window>& window, const char* name) {
+    return control<Control>(window.get(), QLatin1String(name));
+}
 
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.
 void doubleClick(QAbstractItemView* view, int row);

@@ -118,35 +118,35 @@ void ListFilesTest::opensChosenList() {
     f.folder.write("grocery.mrg", productBytes("Tea"));
     f.folder.write("pantrecp.dat", recordBytes(CustomListRecord::Length, {{0, "Picnic"}, {30, "Cake"}}));
     loadDefaultList(f);
-    QVERIFY(f.window->mergecmd->isEnabled());
+    QVERIFY(control<QAction>(f.window, "mergecmd")->isEnabled());
     if (!ownMergeFile.isEmpty())
         f.folder.write(ownMergeFile, productBytes("Tea"));
     // Custom-list mode, and the warning about the default products already given.
     ShoppingListPanel* list = f.window->shoppingList();
-    f.window->recipemenu->findChild<QAction*>(QStringLiteral("recpreview"))->trigger();
+    control<QMenu>(f.window, "recipemenu")->findChild<QAction*>(QStringLiteral("recpreview"))->trigger();
     QVERIFY(f.window->chooser()->isVisible());
     f.session->setDefaultListWarned(true);
 
     f.chooser.expectOpen(chosen.startsWith(QLatin1Char('/')) ? chosen : f.folder.filePath(chosen));
-    f.window->openfilecmd->trigger();
+    control<QAction>(f.window, "openfilecmd")->trigger();
     QCOMPARE(f.chooser.shown().constFirst().folder, f.folder.path());
     QCOMPARE(f.session->shoppingListPath(), name);
     QCOMPARE(f.session->productListPath(), prodpath);
     QCOMPARE(f.session->defaultListWarned(), false);
-    QCOMPARE(rowsOf(f.window->productView()->List1), productRows);
+    QCOMPARE(rowsOf(f.window->productView()->productList()), productRows);
     QCOMPARE(rowsOf(list->rowsView()), listRows);
     QCOMPARE(list->captionLabel()->text(), caption);
     QVERIFY(!f.window->chooser()->isVisible());
     QVERIFY(list->rowsView()->isVisible());
-    QCOMPARE(f.window->mergecmd->isEnabled(), importOffered);
+    QCOMPARE(control<QAction>(f.window, "mergecmd")->isEnabled(), importOffered);
     QCOMPARE(f.folder.read(name), listBytes.isNull() ? QByteArray() : listBytes);
     QCOMPARE(f.folder.read("grocery.mrg"), productBytes("Tea"));
 
     // Quitting never rewrites or removes a file that holds anything, even with nothing in view.
-    f.window->productView()->searchtxt->setText(QStringLiteral("zz"));
+    f.window->productView()->searchEdit()->setText(QStringLiteral("zz"));
     if (!quitBox.isEmpty())
         f.dialogs.expectMessage(quitBox, Answer::Cancel);
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read(name), listBytes.isNull() ? QByteArray() : listBytes);
     QCOMPARE(f.folder.read("grocery.dat"), Products);
@@ -178,7 +178,7 @@ void ListFilesTest::openThatChangesNothing() {
     f.chooser.expectOpen(chosen.isEmpty() ? chosen : f.folder.filePath(chosen));
     if (!message.isEmpty())
         f.dialogs.expectMessage(message);
-    f.window->openfilecmd->trigger();
+    control<QAction>(f.window, "openfilecmd")->trigger();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.session->shoppingListPath(), QStringLiteral("grocery.lst"));
     QCOMPARE(f.session->files().file(ShoppingChannel)->path(), f.folder.filePath("grocery.lst"));
@@ -266,7 +266,7 @@ void ListFilesTest::createsList() {
     PermissionsEnforced enforced;
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
 
-    f.window->newfilecmd->trigger();
+    control<QAction>(f.window, "newfilecmd")->trigger();
     auto* dialog = f.window->findChild<NewListDialog*>(QStringLiteral("pantnew"));
     QVERIFY(dialog);
     QTRY_COMPARE(QApplication::activeWindow(), dialog);
@@ -303,7 +303,7 @@ void ListFilesTest::createsList() {
         QCOMPARE(f.folder.exists("party.dat"), prodpath == QStringLiteral("party.dat"));
     }
     QCOMPARE(f.session->productListPath(), prodpath);
-    QCOMPARE(rowsOf(f.window->productView()->List1), productRows);
+    QCOMPARE(rowsOf(f.window->productView()->productList()), productRows);
     QCOMPARE(f.folder.read("grocery.lst"), List);
     QCOMPARE(f.folder.read("grocery.dat"), Products);
 }
@@ -311,7 +311,7 @@ void ListFilesTest::createsList() {
 void ListFilesTest::newDialogForScreenReaders() {
     MainWindowFixture f;
     f.load();
-    f.window->newfilecmd->trigger();
+    control<QAction>(f.window, "newfilecmd")->trigger();
     auto* dialog = f.window->findChild<NewListDialog*>(QStringLiteral("pantnew"));
     for (QWidget* control : std::initializer_list<QWidget*>{dialog->findChild<QLineEdit*>("fnametxt"),
                                                             dialog->findChild<QPushButton*>("createcmd"),
@@ -321,7 +321,7 @@ void ListFilesTest::newDialogForScreenReaders() {
              dialog->findChild<QLabel*>("Label1")->text());
     // "New..." again starts from an empty dialog.
     dialog->findChild<QLineEdit*>("fnametxt")->setText(QStringLiteral("party"));
-    f.window->newfilecmd->trigger();
+    control<QAction>(f.window, "newfilecmd")->trigger();
     QCOMPARE(f.window->findChild<NewListDialog*>(QStringLiteral("pantnew"))->findChild<QLineEdit*>("fnametxt")->text(),
              QString());
 }

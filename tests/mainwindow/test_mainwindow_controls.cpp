@@ -131,11 +131,13 @@ void MainWindowControlsTest::menus() {
     QCOMPARE(itemsOf(2), QStringList({"mergecmd=Import", "exportcmd=Export", "mergehelpcmd=Help"}));
     QCOMPARE(itemsOf(3).size(), 8);
     QCOMPARE(itemsOf(4), QStringList({"lofatcmd=Fats", "locarbcmd=Carbohydrates"}));
-    QVERIFY(f.window->lofatcmd->isCheckable() && !f.window->lofatcmd->isChecked());
-    QVERIFY(f.window->locarbcmd->isCheckable() && !f.window->locarbcmd->isChecked());
+    QVERIFY(control<QAction>(f.window, "lofatcmd")->isCheckable() &&
+            !control<QAction>(f.window, "lofatcmd")->isChecked());
+    QVERIFY(control<QAction>(f.window, "locarbcmd")->isCheckable() &&
+            !control<QAction>(f.window, "locarbcmd")->isChecked());
     QCOMPARE(f.window->windowTitle(), QString());
 
-    f.window->exitcmd->trigger();
+    control<QAction>(f.window, "exitcmd")->trigger();
     QCOMPARE(f.finished->count(), 1);
 }
 
@@ -210,18 +212,18 @@ void MainWindowControlsTest::hoverHints() {
     for (const QString& other : normalLook)
         window->findChild<HoverButton*>(other)->setHoverLook(true);
     pointerEnters(hovered);
-    QCOMPARE(window->infolbl->text(), hint);
+    QCOMPARE(control<QLabel>(window, "infolbl")->text(), hint);
     QCOMPARE(hovered->hoverLook(), takesLook);
     for (const QString& other : normalLook)
         QVERIFY2(!window->findChild<HoverButton*>(other)->hoverLook(), qPrintable(other));
 
-    pointerEnters(window->productView()->List1);
-    QCOMPARE(window->infolbl->text(), QString());
+    pointerEnters(window->productView()->productList());
+    QCOMPARE(control<QLabel>(window, "infolbl")->text(), QString());
     QCOMPARE(hovered->hoverLook(), takesLook);
 
     pointerEnters(hovered);
     pointerMovesTo(window, onBackground);
-    QCOMPARE(window->infolbl->text(), QString());
+    QCOMPARE(control<QLabel>(window, "infolbl")->text(), QString());
     QVERIFY(!hovered->hoverLook());
 }
 
@@ -261,7 +263,7 @@ void MainWindowControlsTest::keysThatAreNotPassedOn() {
     f.load();
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    QLineEdit* search = f.window->productView()->searchtxt;
+    QLineEdit* search = f.window->productView()->searchEdit();
     search->setFocus();
     KeysReaching reaching(search);
     QTest::keyClick(search, Qt::Key(key));

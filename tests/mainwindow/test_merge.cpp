@@ -108,10 +108,10 @@ void MergeTest::exports() {
     if (drive.endsWith(QStringLiteral("readonly")))
         QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     PermissionsEnforced enforced;
-    const bool importOffered = f.window->mergecmd->isEnabled();
+    const bool importOffered = control<QAction>(f.window, "mergecmd")->isEnabled();
 
     expect(f, script);
-    f.window->exportcmd->trigger();
+    control<QAction>(f.window, "exportcmd")->trigger();
     QVERIFY(f.dialogs.done());
     QFile::setPermissions(readOnly, permissions);
     qunsetenv("PANTREX_DRIVE_A");
@@ -127,7 +127,7 @@ void MergeTest::exports() {
     // The product list is open again on every way out; Import stays as it was.
     QVERIFY(f.session->files().file(ProductChannel));
     QCOMPARE(f.session->productCount(), 2);
-    QCOMPARE(f.window->mergecmd->isEnabled(), importOffered);
+    QCOMPARE(control<QAction>(f.window, "mergecmd")->isEnabled(), importOffered);
 }
 
 void MergeTest::imports_data() {
@@ -177,7 +177,7 @@ void MergeTest::imports() {
     f.folder.write("grocery.dat", products);
     f.folder.write("grocery.mrg", product("Offered"));
     f.load();
-    QVERIFY(f.window->mergecmd->isEnabled());
+    QVERIFY(control<QAction>(f.window, "mergecmd")->isEnabled());
     // The merge file as it is by the time the user imports.
     QFile::remove(f.folder.filePath("grocery.mrg"));
     if (!merge.isNull())
@@ -186,14 +186,14 @@ void MergeTest::imports() {
     f.dialogs.expectMessage(Confirm, Answer(answer));
     for (const QString& text : std::as_const(told))
         f.dialogs.expectMessage(text);
-    f.window->mergecmd->trigger();
+    control<QAction>(f.window, "mergecmd")->trigger();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().message.icon, Dialogs::Icon::Question);
     QVERIFY(!QGuiApplication::overrideCursor());
 
     QCOMPARE(f.folder.read("grocery.dat"), products + added);
     QCOMPARE(f.session->productCount(), (products + added).size() / ProductRecord::Length);
-    QCOMPARE(f.window->productView()->List1->model()->rowCount(), f.session->productCount());
+    QCOMPARE(f.window->productView()->productList()->model()->rowCount(), f.session->productCount());
     const bool imported = answer == int(Answer::Yes) && !merge.isEmpty();
     QCOMPARE(f.folder.exists("grocery.mrg"), !imported && !merge.isEmpty());
     QCOMPARE(f.folder.exists("grocery.old"), imported);
@@ -201,7 +201,7 @@ void MergeTest::imports() {
         QCOMPARE(f.folder.read("grocery.old"), merge);
     else if (!merge.isEmpty())
         QCOMPARE(f.folder.read("grocery.mrg"), merge);
-    QCOMPARE(f.window->mergecmd->isEnabled(), answer != int(Answer::Yes));
+    QCOMPARE(control<QAction>(f.window, "mergecmd")->isEnabled(), answer != int(Answer::Yes));
 }
 
 void MergeTest::importStoppedMidway() {
@@ -217,16 +217,16 @@ void MergeTest::importStoppedMidway() {
     {
         // Room for two more products and part of a third.
         FileSizeLimit limit(3 * ProductRecord::Length + 50);
-        f.window->mergecmd->trigger();
+        control<QAction>(f.window, "mergecmd")->trigger();
     }
     QVERIFY(f.dialogs.done());
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(f.folder.read("grocery.dat"), product("Milk") + product("Tea") + product("Jam"));
     QCOMPARE(f.session->productCount(), 3);
-    QCOMPARE(f.window->productView()->List1->model()->rowCount(), 3);
+    QCOMPARE(f.window->productView()->productList()->model()->rowCount(), 3);
     QCOMPARE(f.folder.read("grocery.mrg"), merge);
     QVERIFY(!f.folder.exists("grocery.old"));
-    QVERIFY(f.window->mergecmd->isEnabled());
+    QVERIFY(control<QAction>(f.window, "mergecmd")->isEnabled());
 }
 
 QTEST_MAIN(MergeTest)

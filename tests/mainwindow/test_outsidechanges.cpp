@@ -131,14 +131,14 @@ void OutsideChangesTest::operationsWriteNothing() {
         f.dialogs.expectMessage(question, Dialogs::Answer::Yes);
     f.dialogs.expectMessage(changedMessage(file));
     if (operation == "F2") {
-        view->List1->setFocus();
-        QTest::keyClick(view->List1, Qt::Key_F2);
+        view->productList()->setFocus();
+        QTest::keyClick(view->productList(), Qt::Key_F2);
     } else if (operation == "double-click") {
-        doubleClick(view->List1, 1);
+        doubleClick(view->productList(), 1);
     } else if (operation == "edit") {
-        QTest::mouseClick(view->editfoodcmd, Qt::LeftButton);
+        QTest::mouseClick(view->editButton(), Qt::LeftButton);
     } else if (operation == "delete") {
-        QTest::mouseClick(view->delfoodcmd, Qt::LeftButton);
+        QTest::mouseClick(view->deleteButton(), Qt::LeftButton);
     } else if (operation == "modify") {
         doubleClick(list->rowsView(), 1);
     } else if (operation == "remove") {
@@ -157,7 +157,7 @@ void OutsideChangesTest::operationsWriteNothing() {
     for (qsizetype at = 0; at < products.size(); at += 146)
         names << QString::fromLatin1(products.mid(at, 40)).trimmed();
     names.sort();
-    QCOMPARE(rowsOf(view->List1), names);
+    QCOMPARE(rowsOf(view->productList()), names);
     QCOMPARE(view->currentRow(), -1);
     QCOMPARE(f.session->shoppingCount(), shopping.size() / 149);
     QCOMPARE(list->rowCount(), shopping.size() / 149);
@@ -174,7 +174,7 @@ void OutsideChangesTest::emptiedProductFileThenCategoryAndF2() {
     f.folder.write("grocery.dat", QByteArray());
 
     f.dialogs.expectMessage("Empty category.  List updated.");
-    QListWidget* categories = view->Combo1;
+    QListWidget* categories = view->categoryList();
     QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
                       categories->visualItemRect(categories->item(1)).center());
     QVERIFY(f.dialogs.done());
@@ -182,8 +182,8 @@ void OutsideChangesTest::emptiedProductFileThenCategoryAndF2() {
     QCOMPARE(f.window->productView()->rowCount(), 0);
 
     f.dialogs.expectMessage("Select an item!");
-    view->searchtxt->setFocus();
-    QTest::keyClick(view->searchtxt, Qt::Key_F2);
+    view->searchEdit()->setFocus();
+    QTest::keyClick(view->searchEdit(), Qt::Key_F2);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.dat"), QByteArray());
     QCOMPARE(f.folder.read("grocery.lst"), QByteArray());

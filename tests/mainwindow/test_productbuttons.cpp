@@ -42,7 +42,7 @@ void ProductButtonsTest::newAndEditOpenTheEntryDialog() {
     auto* dialog = f.window->findChild<QDialog*>("pantadd");
     QVERIFY(dialog);
     view->setCurrentRow(1);
-    view->addfoodcmd->click();
+    view->newButton()->click();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Product List Entry"));
     QCOMPARE(dialog->findChild<QLineEdit*>("itemtxt")->text(), QString());
@@ -54,7 +54,7 @@ void ProductButtonsTest::newAndEditOpenTheEntryDialog() {
     QCOMPARE(view->currentRow(), 1);
 
     view->setCurrentRow(1); // Tea, the first record
-    view->editfoodcmd->click();
+    view->editButton()->click();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->findChild<QLineEdit*>("itemtxt")->text(), QStringLiteral("Tea"));
     QVERIFY(!dialog->findChild<QWidget*>("categorycmd")->isHidden());
@@ -65,18 +65,18 @@ void ProductButtonsTest::editNeedsCurrentProduct() {
     f.folder.write("grocery.dat", productBytes("Tea"));
     f.load();
     ProductView* view = f.window->productView();
-    view->List1->setCurrentIndex(QModelIndex());
+    view->productList()->setCurrentIndex(QModelIndex());
     f.dialogs.expectMessage("Select an item.");
-    view->editfoodcmd->click();
+    view->editButton()->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Inventory"));
     QVERIFY(!f.window->findChild<QDialog*>("pantadd")->isVisible());
 
     // A current row that Ctrl+click has taken out of the selection is not a chosen product either.
     view->setCurrentRow(0);
-    view->List1->selectionModel()->select(view->List1->currentIndex(), QItemSelectionModel::Deselect);
+    view->productList()->selectionModel()->select(view->productList()->currentIndex(), QItemSelectionModel::Deselect);
     f.dialogs.expectMessage("Select an item.");
-    view->editfoodcmd->click();
+    view->editButton()->click();
     QVERIFY(f.dialogs.done());
     QVERIFY(!f.window->findChild<QDialog*>("pantadd")->isVisible());
 }
@@ -92,11 +92,11 @@ void ProductButtonsTest::deletesSelectedProducts() {
     view->setCurrentRow(1); // Milk
     f.dialogs.expectMessage(DefaultListWarning, Dialogs::Answer::Yes);
     f.dialogs.expectMessage("Delete selected item(s)?", Dialogs::Answer::Yes);
-    view->delfoodcmd->click();
+    view->deleteButton()->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.dat"), tea + bread);
     QCOMPARE(view->rowCount(), 2);
-    QCOMPARE(view->productlist->title(), QStringLiteral("Product List (2)"));
+    QCOMPARE(view->productFrame()->title(), QStringLiteral("Product List (2)"));
 }
 
 void ProductButtonsTest::deletingEveryProductEmptiesTheView() {
@@ -108,11 +108,11 @@ void ProductButtonsTest::deletingEveryProductEmptiesTheView() {
     f.dialogs.expectMessage("This will wipe out this ENTIRE master product list.  Is that what you want to do??",
                             Dialogs::Answer::Yes);
     f.dialogs.expectMessage("Delete selected item(s)?", Dialogs::Answer::Yes);
-    view->delfoodcmd->click();
+    view->deleteButton()->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.folder.read("grocery.dat"), QByteArray());
     QCOMPARE(view->rowCount(), 0);
-    QCOMPARE(view->pricelbl->text(), QString());
+    QCOMPARE(view->priceLabel()->text(), QString());
 }
 
 QTEST_MAIN(ProductButtonsTest)

@@ -43,7 +43,7 @@ QByteArray productFile(const QList<Product>& products) {
 QStringList rowsOf(ProductView* view) {
     QStringList rows;
     for (int row = 0; row < view->rowCount(); ++row)
-        rows << view->List1->model()->index(row, 0).data().toString();
+        rows << view->productList()->model()->index(row, 0).data().toString();
     return rows;
 }
 
@@ -70,11 +70,11 @@ void ProductViewTest::sortsByCharacterCodeKeepingFileOrder() {
     QCOMPARE(rowsOf(view), QStringList({"Banana", "Tea", "Tea", "apple", "cherry"}));
     // Each row stands for its own record: equal names keep the file's order.
     QCOMPARE(view->rowRecords(), QList<qint64>({5, 2, 4, 3, 1}));
-    QCOMPARE(view->productlist->title(), QStringLiteral("Product List (5)"));
-    QCOMPARE(view->pricelbl->text(), QStringLiteral("1.00  "));
+    QCOMPARE(view->productFrame()->title(), QStringLiteral("Product List (5)"));
+    QCOMPARE(view->priceLabel()->text(), QStringLiteral("1.00  "));
     // The first row is current and selected after the start.
     QCOMPARE(view->currentRow(), 0);
-    QVERIFY(view->editfoodcmd->isEnabled() && view->delfoodcmd->isEnabled());
+    QVERIFY(view->editButton()->isEnabled() && view->deleteButton()->isEnabled());
     QVERIFY(f.window->shoppingList()->addButton()->isEnabled());
 }
 
@@ -110,26 +110,27 @@ void ProductViewTest::searchAndFilters() {
     f.load();
     ProductView* view = f.window->productView();
     if (fats)
-        f.window->lofatcmd->trigger();
+        control<QAction>(f.window, "lofatcmd")->trigger();
     if (carbs)
-        f.window->locarbcmd->trigger();
-    QCOMPARE(f.window->lofatcmd->isChecked(), fats);
-    QCOMPARE(f.window->locarbcmd->isChecked(), carbs);
-    QTest::keyClicks(view->searchtxt, search);
+        control<QAction>(f.window, "locarbcmd")->trigger();
+    QCOMPARE(control<QAction>(f.window, "lofatcmd")->isChecked(), fats);
+    QCOMPARE(control<QAction>(f.window, "locarbcmd")->isChecked(), carbs);
+    QTest::keyClicks(view->searchEdit(), search);
     QCOMPARE(rowsOf(view), rows);
-    QCOMPARE(view->productlist->title(), QStringLiteral("Product List (%1)").arg(rows.size()));
-    QCOMPARE(view->editfoodcmd->isEnabled(), !rows.isEmpty());
-    QCOMPARE(view->delfoodcmd->isEnabled(), !rows.isEmpty());
+    QCOMPARE(view->productFrame()->title(), QStringLiteral("Product List (%1)").arg(rows.size()));
+    QCOMPARE(view->editButton()->isEnabled(), !rows.isEmpty());
+    QCOMPARE(view->deleteButton()->isEnabled(), !rows.isEmpty());
     QCOMPARE(f.window->shoppingList()->addButton()->isEnabled(), !rows.isEmpty());
 
     // Clearing the search and both filters brings every product back.
-    view->clearsrchcmd->click();
+    view->clearSearchButton()->click();
     if (fats)
-        f.window->lofatcmd->trigger();
+        control<QAction>(f.window, "lofatcmd")->trigger();
     if (carbs)
-        f.window->locarbcmd->trigger();
+        control<QAction>(f.window, "locarbcmd")->trigger();
     QCOMPARE(view->rowCount(), 6);
-    QVERIFY(!f.window->lofatcmd->isChecked() && !f.window->locarbcmd->isChecked());
+    QVERIFY(!control<QAction>(f.window, "lofatcmd")->isChecked() &&
+            !control<QAction>(f.window, "locarbcmd")->isChecked());
 }
 
 void ProductViewTest::categories() {
@@ -143,25 +144,25 @@ void ProductViewTest::categories() {
     f.load();
     ProductView* view = f.window->productView();
     QStringList categories;
-    for (int row = 0; row < view->Combo1->count(); ++row)
-        categories << view->Combo1->item(row)->text();
+    for (int row = 0; row < view->categoryList()->count(); ++row)
+        categories << view->categoryList()->item(row)->text();
     QCOMPARE(categories, QStringList({"All", "Bakery", "Dairy", "dairy"}));
 
-    view->Combo1->setCurrentRow(3);
+    view->categoryList()->setCurrentRow(3);
     // A new product starts in the category chosen.
     auto* entry = f.window->findChild<ProductEntryDialog*>("pantadd");
     entry->openToAdd();
     QCOMPARE(entry->findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("dairy"));
     entry->hide();
     QCOMPARE(rowsOf(view), QStringList({"Cheese", "Cream", "Milk"}));
-    QCOMPARE(view->productlist->title(), QStringLiteral("DAIRY (3)"));
-    QVERIFY(view->allcmd->isEnabled());
+    QCOMPARE(view->productFrame()->title(), QStringLiteral("DAIRY (3)"));
+    QVERIFY(view->allButton()->isEnabled());
     QCOMPARE(view->selectedRows(), QList<int>({0}));
 
-    view->allcmd->click();
-    QCOMPARE(view->productlist->title(), QStringLiteral("Product List (6)"));
-    QCOMPARE(view->Combo1->currentRow(), 0);
-    QVERIFY(!view->allcmd->isEnabled());
+    view->allButton()->click();
+    QCOMPARE(view->productFrame()->title(), QStringLiteral("Product List (6)"));
+    QCOMPARE(view->categoryList()->currentRow(), 0);
+    QVERIFY(!view->allButton()->isEnabled());
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
@@ -174,12 +175,12 @@ void ProductViewTest::categoryThatHasGoneEmpty() {
     Record milk(ProductRecord::Length, productBytes("Milk", "1.00", "Dairy"));
     QVERIFY(f.session->files().file(ProductChannel)->rewrite({milk}));
     f.dialogs.expectMessage("Empty category.  List updated.");
-    view->Combo1->setCurrentRow(1);
+    view->categoryList()->setCurrentRow(1);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Pantrex"));
-    QCOMPARE(view->Combo1->count(), 2);
+    QCOMPARE(view->categoryList()->count(), 2);
     QCOMPARE(rowsOf(view), QStringList({"Milk"}));
-    QCOMPARE(view->productlist->title(), QStringLiteral("Product List (1)"));
+    QCOMPARE(view->productFrame()->title(), QStringLiteral("Product List (1)"));
 }
 
 void ProductViewTest::clickShowsPriceAndSelection() {
@@ -189,13 +190,13 @@ void ProductViewTest::clickShowsPriceAndSelection() {
                                                {"Eggs", "Dairy", false, false, "12.00"}}));
     f.load();
     ProductView* view = f.window->productView();
-    view->List1->setCurrentIndex(view->List1->model()->index(2, 0));
-    QCOMPARE(view->pricelbl->text(), QStringLiteral("2.49  "));
-    QCOMPARE(view->selectedlbl->text(), QStringLiteral(" 1 selected"));
-    view->List1->selectAll();
-    QCOMPARE(view->selectedlbl->text(), QStringLiteral(" 3 selected"));
-    view->List1->clearSelection();
-    QCOMPARE(view->selectedlbl->text(), QString());
+    view->productList()->setCurrentIndex(view->productList()->model()->index(2, 0));
+    QCOMPARE(view->priceLabel()->text(), QStringLiteral("2.49  "));
+    QCOMPARE(view->selectedLabel()->text(), QStringLiteral(" 1 selected"));
+    view->productList()->selectAll();
+    QCOMPARE(view->selectedLabel()->text(), QStringLiteral(" 3 selected"));
+    view->productList()->clearSelection();
+    QCOMPARE(view->selectedLabel()->text(), QString());
 }
 
 void ProductViewTest::oddBytesAreShownNotRewritten() {
@@ -207,8 +208,8 @@ void ProductViewTest::oddBytesAreShownNotRewritten() {
     f.load();
     ProductView* view = f.window->productView();
     QCOMPARE(rowsOf(view), QStringList({QStringLiteral("Caf\u00e9 cr\u00e8me"), QStringLiteral("Nul")}));
-    QCOMPARE(view->pricelbl->text(), QStringLiteral("abc   "));
-    QTest::keyClicks(view->searchtxt, QStringLiteral("CAF\u00c9"));
+    QCOMPARE(view->priceLabel()->text(), QStringLiteral("abc   "));
+    QTest::keyClicks(view->searchEdit(), QStringLiteral("CAF\u00c9"));
     QCOMPARE(view->rowCount(), 1);
     QCOMPARE(f.folder.read("grocery.dat"), bytes);
 }

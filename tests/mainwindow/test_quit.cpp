@@ -51,7 +51,7 @@ void QuitTest::remembersOpenList() {
     f.folder.write("namefile.dat", nameRecord);
     f.folder.write(QString::fromLatin1(written.trimmed()), listBytes);
     f.load();
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QCOMPARE(f.finished->count(), 1);
     QCOMPARE(f.folder.read("namefile.dat"), written);
     QCOMPARE(f.folder.read(QString::fromLatin1(written.trimmed())), listBytes);
@@ -91,9 +91,9 @@ void QuitTest::nextStartOpensTheSameList() {
     f.folder.write("abcdefgh.lst", shoppingBytes("Candles"));
     f.load();
     f.chooser.expectOpen(f.folder.filePath(list));
-    f.window->openfilecmd->trigger();
+    control<QAction>(f.window, "openfilecmd")->trigger();
     QCOMPARE(f.session->shoppingListPath(), list);
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QCOMPARE(f.folder.read("namefile.dat"), written);
 
     Session next(f.folder.path());
@@ -111,9 +111,9 @@ void QuitTest::eliminatesEmptyListOnOk() {
     QVERIFY(f.folder.exists("party.lst"));
     QVERIFY(f.folder.exists("party.dat"));
     // A search that matches nothing leaves both views empty although grocery.dat holds products.
-    f.window->productView()->searchtxt->setText(QStringLiteral("zz"));
+    f.window->productView()->searchEdit()->setText(QStringLiteral("zz"));
     f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QVERIFY(f.dialogs.done());
     const Dialogs::Message& box = f.dialogs.shown().constFirst().message;
     QCOMPARE(box.title, QString());
@@ -130,7 +130,7 @@ void QuitTest::keepsEverythingOnCancel() {
     f.load();
     const QStringList before = f.folder.files();
     f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Cancel);
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.finished->count(), 0);
     QCOMPARE(f.folder.files(), before);
@@ -148,10 +148,10 @@ void QuitTest::keepsProductFilesThatHoldProducts() {
     f.folder.write("party.dat", productBytes("Cake"));
     f.folder.write("grocery.dat", productBytes("Milk"));
     f.load();
-    f.window->productView()->searchtxt->setText(QStringLiteral("no such product"));
+    f.window->productView()->searchEdit()->setText(QStringLiteral("no such product"));
     QCOMPARE(f.window->productView()->rowCount(), 0);
     f.dialogs.expectMessage("party.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QVERIFY(!f.folder.exists("party.lst"));
     QCOMPARE(f.folder.read("party.dat"), productBytes("Cake"));
     QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk"));
@@ -162,7 +162,7 @@ void QuitTest::escapeInSearchBoxQuits() {
     MainWindowFixture f;
     f.folder.write("namefile.dat", "party.lst   ");
     f.load();
-    QLineEdit* search = f.window->productView()->searchtxt;
+    QLineEdit* search = f.window->productView()->searchEdit();
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     search->setFocus();
@@ -200,7 +200,7 @@ void QuitTest::nameFileThatCannotBeWritten() {
     PermissionsEnforced enforced;
     f.load();
     f.dialogs.expectMessage("Could not write to namefile.dat: the file is read-only");
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.finished->count(), 1);
     QCOMPARE(f.folder.read("namefile.dat"), QByteArray("shop.lst    "));

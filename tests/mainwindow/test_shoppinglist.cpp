@@ -115,7 +115,7 @@ void ShoppingListTest::addsSelectedProducts() {
     if (!refusal.isEmpty())
         f.dialogs.expectMessage(refusal);
     if (byDoubleClick) {
-        doubleClick(f.window->productView()->List1, 0);
+        doubleClick(f.window->productView()->productList(), 0);
         QCOMPARE(f.dialogs.shown().constFirst().input.defaultText, QStringLiteral("2"));
     } else {
         f.window->shoppingList()->addButton()->click();
@@ -136,8 +136,9 @@ void ShoppingListTest::addsSeveralInRowOrder() {
     f.folder.write("grocery.lst", shoppingBytes("Old"));
     f.load();
     ProductView* view = f.window->productView();
-    view->List1->selectAll();
-    view->List1->selectionModel()->select(view->List1->model()->index(1, 0), QItemSelectionModel::Deselect);
+    view->productList()->selectAll();
+    view->productList()->selectionModel()->select(view->productList()->model()->index(1, 0),
+                                                  QItemSelectionModel::Deselect);
     f.window->shoppingList()->addButton()->click();
     const QByteArray file = f.folder.read("grocery.lst");
     QCOMPARE(file.size(), 4 * 149);
@@ -179,7 +180,7 @@ void ShoppingListTest::f2InSearchBoxAdds() {
     f.load();
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    QLineEdit* search = f.window->productView()->searchtxt;
+    QLineEdit* search = f.window->productView()->searchEdit();
     search->setFocus();
     QTest::keyClicks(search, "mi");
     QTest::keyClick(search, Qt::Key_F2);

@@ -48,8 +48,8 @@ void StartupTest::firstRunInEmptyFolder() {
     QCOMPARE(f.session->productCount(), 0);
     QCOMPARE(f.session->shoppingCount(), 0);
     QCOMPARE(f.window->shoppingList()->captionLabel()->text(), QStringLiteral("grocery ($)"));
-    QVERIFY(!f.window->productView()->allcmd->isEnabled());
-    QVERIFY(!f.window->mergecmd->isEnabled());
+    QVERIFY(!f.window->productView()->allButton()->isEnabled());
+    QVERIFY(!control<QAction>(f.window, "mergecmd")->isEnabled());
     // The probes leave their files behind empty; the probes for an older edition's list and for a
     // merge file, and the backup, leave nothing.
     QCOMPARE(f.folder.files(), QStringList({"grocery.dat", "grocery.lst", "namefile.dat"}));
@@ -250,7 +250,7 @@ void StartupTest::offersImportOnlyWithMergeRecords() {
         f.folder.write(ownProducts, productBytes("Cake"));
     f.folder.write(mergeFile, mergeBytes);
     f.load();
-    QCOMPARE(f.window->mergecmd->isEnabled(), offered);
+    QCOMPARE(control<QAction>(f.window, "mergecmd")->isEnabled(), offered);
     // An empty merge file made by the probe is removed; one with products stays untouched.
     QCOMPARE(f.folder.exists(f.session->mergePath()), offered);
     if (!mergeBytes.isEmpty())
@@ -301,7 +301,7 @@ void StartupTest::keepsMergeFileItCannotRead() {
     f.dialogs.expectMessage(message);
     f.load();
     QVERIFY(f.dialogs.done());
-    QVERIFY(!f.window->mergecmd->isEnabled());
+    QVERIFY(!control<QAction>(f.window, "mergecmd")->isEnabled());
     QVERIFY(QFileInfo(path).exists() || QFileInfo(path).isSymLink());
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     if (kind != QLatin1String("fifo"))
@@ -318,9 +318,9 @@ void StartupTest::listNamedLikeProgramFileSharesDefaultProducts() {
     f.load();
     QCOMPARE(f.session->shoppingListPath(), QStringLiteral("pantnote.lst"));
     QCOMPARE(f.session->productListPath(), QStringLiteral("grocery.dat"));
-    f.window->productView()->searchtxt->setText(QStringLiteral("zz"));
+    f.window->productView()->searchEdit()->setText(QStringLiteral("zz"));
     f.dialogs.expectMessage("pantnote.lst is empty and will be eliminated.", Dialogs::Answer::Ok);
-    f.window->quitcmd->click();
+    control<QPushButton>(f.window, "quitcmd")->click();
     QCOMPARE(f.folder.read("pantnote.dat"), notes);
     QVERIFY(!f.folder.exists("pantnote.lst"));
 }

@@ -26,7 +26,7 @@ QByteArray notesRecord(const QByteArray& text) {
 }
 
 NotesWindow* openNotes(MainWindowFixture& f) {
-    f.window->notescmd->trigger();
+    control<QAction>(f.window, "notescmd")->trigger();
     return f.window->findChild<NotesWindow*>(QStringLiteral("pantnote"));
 }
 

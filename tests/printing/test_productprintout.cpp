@@ -68,7 +68,7 @@ void ProductPrintoutTest::pagesOfAllProducts() {
     f.folder.write("grocery.dat", file);
     f.load();
     f.dialogs.expectMessage("Print the Product List?", Dialogs::Answer::Yes);
-    QTest::mouseClick(f.window->productView()->printmastercmd, Qt::LeftButton);
+    QTest::mouseClick(f.window->productView()->printButton(), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QCOMPARE(f.dialogs.shown().constFirst().message.title, QStringLiteral("Confirm"));
     QCOMPARE(f.dialogs.shown().constFirst().message.icon, Dialogs::Icon::Question);
@@ -96,10 +96,11 @@ void ProductPrintoutTest::chosenCategoryAndSearch() {
                                       productBytes("Cream", " .89", "Dairy") + productBytes("Milk", "1", "Dairy"));
     f.load();
     ProductView* view = f.window->productView();
-    view->Combo1->setCurrentRow(view->Combo1->row(view->Combo1->findItems("Dairy", Qt::MatchExactly).constFirst()));
-    QTest::keyClicks(view->searchtxt, "C");
+    view->categoryList()->setCurrentRow(
+        view->categoryList()->row(view->categoryList()->findItems("Dairy", Qt::MatchExactly).constFirst()));
+    QTest::keyClicks(view->searchEdit(), "C");
     f.dialogs.expectMessage("Print the Dairy list?", Dialogs::Answer::Yes);
-    QTest::mouseClick(view->printmastercmd, Qt::LeftButton);
+    QTest::mouseClick(view->printButton(), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     const QStringList expected =
         header("Dairy") + QStringList{productLine("Cheddar", "4.5"), productLine("Cream", " .89")};
@@ -111,7 +112,7 @@ void ProductPrintoutTest::answeredNo() {
     f.folder.write("grocery.dat", productBytes("Bread", "2.99", "Bakery"));
     f.load();
     f.dialogs.expectMessage("Print the Product List?", Dialogs::Answer::No);
-    QTest::mouseClick(f.window->productView()->printmastercmd, Qt::LeftButton);
+    QTest::mouseClick(f.window->productView()->printButton(), Qt::LeftButton);
     QVERIFY(f.dialogs.done());
     QVERIFY(f.printer.documents().isEmpty());
     QCOMPARE(f.printer.abandoned(), 0);
@@ -122,11 +123,11 @@ void ProductPrintoutTest::hoverHint() {
     f.folder.write("grocery.dat", productBytes("Bread", "2.99", "Bakery"));
     f.load();
     ProductView* view = f.window->productView();
-    view->addfoodcmd->setHoverLook(true);
-    view->delfoodcmd->setHoverLook(true);
-    pointerEnters(view->printmastercmd);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Print the product list shown above."));
-    QVERIFY(view->printmastercmd->hoverLook() && !view->addfoodcmd->hoverLook() && !view->delfoodcmd->hoverLook());
+    view->newButton()->setHoverLook(true);
+    view->deleteButton()->setHoverLook(true);
+    pointerEnters(view->printButton());
+    QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), QStringLiteral("Print the product list shown above."));
+    QVERIFY(view->printButton()->hoverLook() && !view->newButton()->hoverLook() && !view->deleteButton()->hoverLook());
 }
 
 QTEST_MAIN(ProductPrintoutTest)

@@ -123,7 +123,7 @@ void ShoppingPrintoutTest::layouts() {
     }
     const RecordingPrinter::Line& footer = page.lines.constLast();
     QVERIFY(footer.font == QStringLiteral("Playbill") && footer.size == 12 && !footer.bold && !footer.underline);
-    QCOMPARE(f.window->infolbl->text(), QStringLiteral("Printed on the test printer"));
+    QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), QStringLiteral("Printed on the test printer"));
 }
 
 // A failing operation is tried once more; a second failure abandons the printout, except in the
@@ -183,7 +183,7 @@ void ShoppingPrintoutTest::toPdf() {
     QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     qunsetenv("PANTREX_PRINT_PDF");
     QVERIFY(f.dialogs.done());
-    QCOMPARE(f.window->infolbl->text(), "Printout saved as " + QDir::toNativeSeparators(pdf));
+    QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), "Printout saved as " + QDir::toNativeSeparators(pdf));
 
     const QStringList lines = pdfLines(pdf);
     QStringList simplified;
@@ -220,7 +220,7 @@ void ShoppingPrintoutTest::pdfThatCannotBeWritten() {
     QVERIFY(f.dialogs.done());
     QVERIFY(dialog->isVisible());
     QVERIFY(QDir(f.folder.filePath("locked")).isEmpty());
-    QVERIFY(f.window->infolbl->text().isEmpty());
+    QVERIFY(control<QLabel>(f.window, "infolbl")->text().isEmpty());
 }
 
 QTEST_MAIN(ShoppingPrintoutTest)

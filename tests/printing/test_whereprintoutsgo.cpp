@@ -46,7 +46,7 @@ struct PrintSystemFixture : MainWindowFixture {
         for (const auto& [text, answer] : boxes)
             dialogs.expectMessage(text, answer);
         if (printout == QLatin1String("product list"))
-            QTest::mouseClick(window->productView()->printmastercmd, Qt::LeftButton);
+            QTest::mouseClick(window->productView()->printButton(), Qt::LeftButton);
         else
             QTest::mouseClick(control<QAbstractButton>(openPrintDialog(*this), "printcmd"), Qt::LeftButton);
     }
@@ -106,7 +106,7 @@ void WherePrintoutsGoTest::takenByThePrinter() {
     f.queue.answer = {true, waits};
     f.print(printout);
     QVERIFY(f.dialogs.done());
-    QCOMPARE(f.window->infolbl->text(), hint);
+    QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), hint);
     QVERIFY(!f.printDialogOpen());
     QVERIFY(f.pdfFiles().isEmpty());
 
@@ -147,7 +147,7 @@ void WherePrintoutsGoTest::refused() {
     const QStringList pdfs = f.pdfFiles();
     if (!save) {
         QVERIFY2(pdfs.isEmpty(), qPrintable(pdfs.join(QLatin1Char(','))));
-        QCOMPARE(f.window->infolbl->text(), QString());
+        QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), QString());
         return;
     }
     QCOMPARE(pdfs.size(), 1);
@@ -158,7 +158,7 @@ void WherePrintoutsGoTest::refused() {
     const QString pdf = f.folder.filePath(pdfs.constFirst());
     QCOMPARE(f.folder.read(pdfs.constFirst()), f.queue.jobs.constFirst().pdf);
     QCOMPARE(firstLineOf(pdf), firstLine(printout));
-    QCOMPARE(f.window->infolbl->text(), "Printout saved as " + QDir::toNativeSeparators(pdf));
+    QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), "Printout saved as " + QDir::toNativeSeparators(pdf));
 }
 
 // A PDF file that cannot be written is told as well, with the system's reason.
@@ -181,7 +181,7 @@ void WherePrintoutsGoTest::refusedAndNotSaved() {
     QVERIFY(f.dialogs.done());
     QVERIFY(f.pdfFiles().isEmpty());
     QVERIFY(!QFile::exists(f.queue.jobs.constFirst().spoolPath));
-    QCOMPARE(f.window->infolbl->text(), QString());
+    QCOMPARE(control<QLabel>(f.window, "infolbl")->text(), QString());
 }
 
 void WherePrintoutsGoTest::hintLineKeepsWhere_data() {
@@ -214,7 +214,7 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
     PrintDialog* dialog = openPrintDialog(f);
     QTest::mouseClick(control<QAbstractButton>(dialog, "printcmd"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(window->infolbl->text(), QStringLiteral("Printed on the test printer"));
+    QCOMPARE(control<QLabel>(window, "infolbl")->text(), QStringLiteral("Printed on the test printer"));
 
     // The pointer has not moved, and yet the window now finds it over the list.
     pointerMovesTo(window, resting);
@@ -222,9 +222,9 @@ void WherePrintoutsGoTest::hintLineKeepsWhere() {
         pointerMovesTo(window, window->centralWidget()->mapTo(window, QPoint(2, 2)));
     else if (!nextMove.isEmpty())
         pointerEnters(window->findChild<QWidget*>(nextMove));
-    QCOMPARE(window->infolbl->text(), hint);
+    QCOMPARE(control<QLabel>(window, "infolbl")->text(), hint);
     pointerEnters(window->shoppingList()->printButton());
-    QCOMPARE(window->infolbl->text(), QStringLiteral("Print your shopping list."));
+    QCOMPARE(control<QLabel>(window, "infolbl")->text(), QStringLiteral("Print your shopping list."));
 }
 
 QTEST_MAIN(WherePrintoutsGoTest)

@@ -29,9 +29,9 @@ void ProductEntryDialogMainWindowTest::savedProductAppearsInTheMainWindow() {
     fixture.load();
     QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
     ProductView* view = fixture.window->productView();
-    QCOMPARE(view->List1->model()->rowCount(), 1);
+    QCOMPARE(view->productList()->model()->rowCount(), 1);
 
-    QTest::mouseClick(view->addfoodcmd, Qt::LeftButton);
+    QTest::mouseClick(view->newButton(), Qt::LeftButton);
     auto& dialog = *fixture.window->findChild<ProductEntryDialog*>(QStringLiteral("pantadd"));
     QTRY_COMPARE(QApplication::activeWindow(), &dialog);
     dialog.findChild<QLineEdit*>("itemtxt")->setText(QStringLiteral("Milk"));
@@ -41,7 +41,7 @@ void ProductEntryDialogMainWindowTest::savedProductAppearsInTheMainWindow() {
     QTest::mouseClick(dialog.findChild<QWidget*>("savecmd"), Qt::LeftButton);
 
     QTRY_COMPARE(QApplication::activeWindow(), fixture.window.get());
-    QTRY_COMPARE(view->List1->model()->rowCount(), 2);
+    QTRY_COMPARE(view->productList()->model()->rowCount(), 2);
     QCOMPARE(fixture.window->shoppingList()->rowsView()->model()->rowCount(), 1);
     QVERIFY(fixture.dialogs.done());
 }

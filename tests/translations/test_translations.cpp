@@ -178,8 +178,9 @@ void TestTranslations::hoverHints() {
         if (!button->isVisible() || button->window() != f.window.get())
             continue;
         pointerEnters(button);
-        if (!isPseudoTranslated(f.window->infolbl->text()))
-            escaped << button->objectName() + QStringLiteral(" hint: ") + f.window->infolbl->text();
+        if (!isPseudoTranslated(f.window->findChild<QLabel*>(QStringLiteral("infolbl"))->text()))
+            escaped << button->objectName() + QStringLiteral(" hint: ") +
+                           f.window->findChild<QLabel*>(QStringLiteral("infolbl"))->text();
     }
     VERIFY_TRANSLATED(escaped);
 }
@@ -196,7 +197,7 @@ void TestTranslations::windows() {
         const char* name;
         std::function<void()> open;
     } windows[] = {
-        {"pantadd", [&] { QTest::mouseClick(view->addfoodcmd, Qt::LeftButton); }},
+        {"pantadd", [&] { QTest::mouseClick(view->newButton(), Qt::LeftButton); }},
         {"pantnew", [&] { f.action("newfilecmd")->trigger(); }},
         {"pantprnt", [&] { QTest::mouseClick(f.window->shoppingList()->printButton(), Qt::LeftButton); }},
         {"pantnote", [&] { f.action("notescmd")->trigger(); }},
@@ -249,11 +250,11 @@ void TestTranslations::messageBoxes() {
     QTest::mouseClick(list->addButton(), Qt::LeftButton);
     QTest::mouseClick(list->removeButton(), Qt::LeftButton);
     QTest::mouseClick(list->eraseButton(), Qt::LeftButton);
-    QTest::mouseClick(view->delfoodcmd, Qt::LeftButton);
-    QTest::mouseClick(view->printmastercmd, Qt::LeftButton);
+    QTest::mouseClick(view->deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(view->printButton(), Qt::LeftButton);
     for (const char* command : {"recmakecmd", "recaddcmd", "recgetcmd", "saveshopcmd"})
         f.action(command)->trigger();
-    QTest::mouseClick(view->addfoodcmd, Qt::LeftButton);
+    QTest::mouseClick(view->newButton(), Qt::LeftButton);
     QWidget* entry = f.openWindow("pantadd");
     QVERIFY(entry);
     QTest::mouseClick(entry->findChild<QWidget*>(QStringLiteral("savecmd")), Qt::LeftButton);
@@ -275,8 +276,8 @@ void TestTranslations::messageBoxesOverAList() {
     f.load();
     ProductView* view = f.window->productView();
     QTest::mouseClick(f.window->shoppingList()->eraseButton(), Qt::LeftButton);
-    QTest::mouseClick(view->delfoodcmd, Qt::LeftButton);
-    QTest::mouseClick(view->addfoodcmd, Qt::LeftButton);
+    QTest::mouseClick(view->deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(view->newButton(), Qt::LeftButton);
     QWidget* entry = f.openWindow("pantadd");
     QVERIFY(entry);
     QTest::keyClicks(entry->findChild<QWidget*>(QStringLiteral("itemtxt")), QStringLiteral("Bread"));
