@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/notice.h"
 #include "data/records.h"
 
 #include <QString>
@@ -37,17 +38,34 @@ struct PrintNoteRecord {
 // a file that cannot be read gives an empty record.
 Record firstRecordOf(const FileChannels& files, const QString& name, int length);
 
-// Record 1 of the settings file, opened on its channel (created when missing) and left open. A
-// record cut short by the end of the file reads as far as it goes; missing bytes read as zeros.
-Record readPrintSettings(FileChannels& files, QString* error = nullptr);
-// Writes record 1 of the settings file, the file written anew in one atomic step; nothing, with the
-// reason, when it cannot.
-std::optional<QString> writePrintSettings(FileChannels& files, const Record& record);
+// The print dialog's choices as the settings file keeps them: the font size as stored (empty when
+// none) and each flag, set or not.
+struct PrintChoices {
+    QString fontSize;
+    bool regular = false;
+    bool bold = false;
+    bool alphabetical = false;
+    bool byCategory = false;
+    bool separators = false;
+    bool unitPrices = false;
+};
 
-// The three notes, trimmed; a note the file does not hold is empty.
-QStringList readPrintNotes(FileChannels& files, QString* error = nullptr);
+// What the print dialog starts from: the three notes, trimmed (a note the file does not hold is
+// empty), and the choices of record 1 of the settings file, which is left open on its channel
+// (created when missing). A record cut short reads as far as it goes. Something that is never read
+// in the place of either file (a named pipe, a link out of the folder) is told, the first only; a
+// file merely missing or unreadable reads as empty.
+struct StoredPrintChoices {
+    QStringList notes;
+    PrintChoices choices;
+    std::optional<Notice> notice;
+};
+StoredPrintChoices readPrintChoices(FileChannels& files);
+// Writes the choices into record 1 of the settings file, the bytes it holds besides them kept, the
+// file written anew in one atomic step; nothing, with the reason, when it cannot.
+std::optional<Notice> writePrintChoices(FileChannels& files, const PrintChoices& choices);
 // Writes the three notes trimmed into records 1 to 3, the file written anew in one atomic step;
 // records after them stay as they are.
-std::optional<QString> writePrintNotes(FileChannels& files, const QStringList& notes);
+std::optional<Notice> writePrintNotes(FileChannels& files, const QStringList& notes);
 
 } // namespace pantrex

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "noteswindow.h"
 
-#include "core/printsettings.h"
-#include "core/session.h"
-#include "data/ansitext.h"
-#include "data/filechannels.h"
-#include "data/filenames.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "platform/messages.h"
 #include "printing/notesedit.h"
 #include "printing/notesprintout.h"
 #include "printing/printtext.h"
@@ -17,15 +13,8 @@
 
 namespace pantrex {
 
-namespace {
-
-const QString& NotesFile = DataFile::Notes;
-constexpr Field NotesText{0, NotesWindow::Capacity};
-
-} // namespace
-
 NotesWindow::NotesWindow(Session& session, Dialogs& dialogs, LinePrinter& printer, QWidget* parent)
-    : QDialog(parent), m_session(session), m_dialogs(dialogs), m_printer(printer) {
+    : QDialog(parent), m_notes(session), m_dialogs(dialogs), m_printer(printer) {
     setObjectName(QStringLiteral("pantnote"));
     setWindowTitle(tr("Shopping Notes"));
     setModal(false);
@@ -53,73 +42,35 @@ NotesWindow::NotesWindow(Session& session, Dialogs& dialogs, LinePrinter& printe
 }
 
 void NotesWindow::load() {
-    m_session.files().close(NotesChannel);
-    if (!m_session.files().open(NotesChannel, NotesFile, Capacity))
-        showFileError(m_dialogs, m_session.files().errorString());
-    // A record cut short by the end of the file shows as far as it goes.
-    const Record record = firstRecordOf(m_session.files(), NotesFile, Capacity);
-    m_fileRecord = record.bytes();
-    // A zero byte another program left in the text shows as a blank: the text after it is kept.
-    const QByteArray stored = record.raw(NotesText).replace('\0', ' ');
-    m_notesEdit->setStoredText(fromAnsi(fieldText(stored)));
-    m_session.files().close(NotesChannel);
+    const NotesText shown = m_notes.load();
+    if (shown.notice)
+        report(m_dialogs, *shown.notice);
+    m_notesEdit->setStoredText(shown.text);
 }
 
-// Writes the text as it stands, unless another program changed the file since the window read it:
-// then nothing is written, and a second save replaces the file knowingly.
 bool NotesWindow::save() {
-    m_session.files().close(NotesChannel);
-    RecordFile* file = m_session.files().open(NotesChannel, NotesFile, Capacity);
-    if (!file) {
-        showFileError(m_dialogs, m_session.files().errorString());
-        return false;
-    }
-    const QByteArray onDisk = firstRecordOf(m_session.files(), NotesFile, Capacity).bytes();
-    if (onDisk != m_fileRecord) {
-        m_fileRecord = onDisk;
-        m_session.files().close(NotesChannel);
-        Dialogs::Message box;
-        box.text = tr("%1 was changed by another program while the notes were open, so nothing was saved. Save "
-                      "again to replace it with the notes shown.")
-                       .arg(NotesFile);
-        box.icon = Dialogs::Icon::Exclamation;
-        m_dialogs.message(box);
-        return false;
-    }
-    Record record(Capacity);
-    record.set(NotesText, toAnsi(blankTrimmed(m_notesEdit->storedText())));
-    const bool written = file->rewriteFirst({record});
-    if (written)
-        m_fileRecord = record.bytes();
-    else
-        showFileError(m_dialogs, file->errorString());
-    return written;
+    const Notices notices = m_notes.save(m_notesEdit->storedText());
+    report(m_dialogs, notices);
+    return notices.isEmpty();
 }
 
+// What is printed is what the file holds once saved.
 void NotesWindow::printNotesPage() {
     if (blankTrimmed(m_notesEdit->toPlainText()).isEmpty())
         return;
-    if (!save())
-        return;
-    // What is printed is what the file now holds.
-    const std::optional<Record> stored = m_session.files().file(NotesChannel)->read(1);
-    if (!stored)
-        showFileError(m_dialogs, m_session.files().file(NotesChannel)->errorString());
-    else
-        printNotes(m_dialogs, m_printer, printable(stored->bytes()));
-    m_session.files().close(NotesChannel);
+    const SavedNotes saved = m_notes.saveForPrinting(m_notesEdit->storedText());
+    report(m_dialogs, saved.notices);
+    if (saved.record)
+        printNotes(m_dialogs, m_printer, printable(*saved.record));
 }
 
 void NotesWindow::closeWithoutSaving() {
-    m_session.files().close(NotesChannel);
     hide();
     Q_EMIT closed();
 }
 
 void NotesWindow::saveAndClose() {
-    const bool saved = save();
-    m_session.files().close(NotesChannel);
-    if (!saved)
+    if (!save())
         return;
     hide();
     Q_EMIT closed();

@@ -7,6 +7,7 @@
 #include "data/filechannels.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "platform/messages.h"
 #include "printing/printtext.h"
 #include "printing/shoppingprintout.h"
 
@@ -28,7 +29,6 @@ namespace {
 const QStringList FontSizes = {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
                                QStringLiteral("18")};
 const QString DefaultFontSize = QStringLiteral("12");
-const QByteArray FlagSet = "1";
 
 // Refuses, as it is typed, a character the settings and notes files cannot hold.
 class CodePageText : public QValidator {
@@ -72,14 +72,6 @@ void switchOn(QButtonGroup* group, QAbstractButton* option) {
     for (QAbstractButton* button : group->buttons())
         button->setChecked(false);
     group->setExclusive(true);
-}
-
-bool flag(const Record& record, Field field) {
-    return !record.text(field).isEmpty();
-}
-
-QByteArray flagText(bool on) {
-    return on ? FlagSet : QByteArray(" ");
 }
 
 } // namespace
@@ -223,26 +215,18 @@ void PrintDialog::showDialog() {
 // with what clicking it does, so that odd combinations of flags settle as they always have.
 void PrintDialog::loadChoices() {
     m_fontSizeBox->setText(DefaultFontSize);
-    QString error;
-    const QStringList notes = readPrintNotes(m_session.files(), &error);
+    const StoredPrintChoices stored = readPrintChoices(m_session.files());
     for (int i = 0; i < 3; ++i)
-        m_noteBoxes[i]->setText(notes.value(i));
-    const Record settings = readPrintSettings(m_session.files(), &error);
-    if (!error.isEmpty())
-        showFileError(m_dialogs, error);
-    const QString size = fromAnsi(settings.text(PrintSettingsRecord::FontSize));
-    m_fontSizeBox->setText(size.isEmpty() ? DefaultFontSize : size);
+        m_noteBoxes[i]->setText(stored.notes.value(i));
+    if (stored.notice)
+        report(m_dialogs, *stored.notice);
+    const PrintChoices& choices = stored.choices;
+    m_fontSizeBox->setText(choices.fontSize.isEmpty() ? DefaultFontSize : choices.fontSize);
 
-    const bool boldFlag = flag(settings, PrintSettingsRecord::Bold);
-    switchOn(m_weight, boldFlag                                       ? m_boldOption
-                       : flag(settings, PrintSettingsRecord::Regular) ? m_regularOption
-                                                                      : nullptr);
-    const bool byCategory = flag(settings, PrintSettingsRecord::ByCategory);
-    switchOn(m_order, byCategory                                          ? m_categoryOption
-                      : flag(settings, PrintSettingsRecord::Alphabetical) ? m_alphabeticalOption
-                                                                          : nullptr);
-    m_separatorsBox->setChecked(flag(settings, PrintSettingsRecord::Separators));
-    switchOn(m_prices, flag(settings, PrintSettingsRecord::UnitPrices) ? m_pricesOption : nullptr);
+    switchOn(m_weight, choices.bold ? m_boldOption : choices.regular ? m_regularOption : nullptr);
+    switchOn(m_order, choices.byCategory ? m_categoryOption : choices.alphabetical ? m_alphabeticalOption : nullptr);
+    m_separatorsBox->setChecked(choices.separators);
+    switchOn(m_prices, choices.unitPrices ? m_pricesOption : nullptr);
     applyDefaults();
 
     for (QLineEdit* note : m_noteBoxes) {
@@ -286,22 +270,21 @@ void PrintDialog::saveNotes() {
     QStringList notes;
     for (const QLineEdit* note : m_noteBoxes)
         notes.append(note->text());
-    if (const std::optional<QString> error = writePrintNotes(m_session.files(), notes))
-        showFileError(m_dialogs, *error);
+    if (const std::optional<Notice> failure = writePrintNotes(m_session.files(), notes))
+        report(m_dialogs, *failure);
 }
 
 void PrintDialog::saveChoices() {
-    Record settings = readPrintSettings(m_session.files());
-    settings.set(PrintSettingsRecord::FontSize, toAnsi(m_fontSizeBox->text()));
-    settings.set(PrintSettingsRecord::Regular, flagText(m_regularOption->isChecked()));
-    settings.set(PrintSettingsRecord::Bold, flagText(m_boldOption->isChecked()));
-    settings.set(PrintSettingsRecord::Alphabetical, flagText(m_alphabeticalOption->isChecked()));
-    settings.set(PrintSettingsRecord::ByCategory, flagText(m_categoryOption->isChecked()));
-    settings.set(PrintSettingsRecord::Separators,
-                 flagText(m_separatorsBox->isChecked() && m_categoryOption->isChecked()));
-    settings.set(PrintSettingsRecord::UnitPrices, flagText(m_pricesOption->isChecked()));
-    if (const std::optional<QString> error = writePrintSettings(m_session.files(), settings))
-        showFileError(m_dialogs, *error);
+    PrintChoices choices;
+    choices.fontSize = m_fontSizeBox->text();
+    choices.regular = m_regularOption->isChecked();
+    choices.bold = m_boldOption->isChecked();
+    choices.alphabetical = m_alphabeticalOption->isChecked();
+    choices.byCategory = m_categoryOption->isChecked();
+    choices.separators = m_separatorsBox->isChecked() && m_categoryOption->isChecked();
+    choices.unitPrices = m_pricesOption->isChecked();
+    if (const std::optional<Notice> failure = writePrintChoices(m_session.files(), choices))
+        report(m_dialogs, *failure);
 }
 
 void PrintDialog::showTip() {

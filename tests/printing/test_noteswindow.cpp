@@ -49,7 +49,6 @@ private Q_SLOTS:
     void printing();
     void changedByAnotherProgram();
     void readOnlyFile();
-    void zeroBytesShowAsBlanks();
     void strangeFileInPlace_data();
     void strangeFileInPlace();
 };
@@ -180,17 +179,6 @@ void NotesTest::readOnlyFile() {
     QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Old"));
     QTest::mouseClick(control<QAbstractButton>(notes, "cancelcmd"), Qt::LeftButton);
     QVERIFY(f.window->isEnabled());
-}
-
-// Text after a zero byte another program left is shown, and kept by a save without an edit.
-void NotesTest::zeroBytesShowAsBlanks() {
-    MainWindowFixture f;
-    f.folder.write("pantnotes.dat", QByteArray("Buy milk") + '\0' + QByteArray(" and eggs and bread"));
-    f.load();
-    NotesWindow* notes = openNotes(f);
-    QCOMPARE(control<NotesEdit>(notes, "Text1")->toPlainText(), QStringLiteral("Buy milk  and eggs and bread"));
-    QTest::mouseClick(control<QAbstractButton>(notes, "savecmd"), Qt::LeftButton);
-    QCOMPARE(f.folder.read("pantnotes.dat"), notesRecord("Buy milk  and eggs and bread"));
 }
 
 void NotesTest::strangeFileInPlace_data() {
