@@ -4,7 +4,6 @@
 #include "core/printsettings.h"
 #include "core/session.h"
 #include "data/ansitext.h"
-#include "data/filechannels.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "platform/messages.h"
