@@ -6,7 +6,7 @@
 #include "data/filechannels.h"
 #include "data/records.h"
 #include "support/permissions.h"
-#include "support/testfolder.h"
+#include "support/productrecords.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -18,27 +18,6 @@ using namespace pantrex::testing;
 namespace {
 
 using Result = CustomLists::ItemsResult;
-
-QByteArray padded(const QByteArray& text, int width) {
-    return text.leftJustified(width, ' ', true);
-}
-
-QByteArray customBytes(const QByteArray& list, const QByteArray& item, const QByteArray& price = "1.00",
-                       const QByteArray& category = "Dairy") {
-    return recordBytes(
-        251, {{0, padded(list, 30)}, {30, padded(item, 40)}, {70, padded(price, 6)}, {76, padded(category, 25)}});
-}
-
-QByteArray productBytes(const QByteArray& name, const QByteArray& price, const QByteArray& category) {
-    return recordBytes(
-        146, {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
-}
-
-QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost = " 2", const QByteArray& quantity = "2",
-                         const QByteArray& category = "Dairy") {
-    return recordBytes(
-        149, {{0, padded(item, 40)}, {40, padded(cost, 6)}, {46, padded(quantity, 3)}, {49, padded(category, 25)}});
-}
 
 // Records 1 to 4 of the product file.
 QByteArray products() {

@@ -3,6 +3,7 @@
 
 #include "core/session.h"
 #include "mainwindow/mainwindow.h"
+#include "support/productrecords.h"
 #include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
 #include "support/scriptedfilechooser.h"
@@ -58,10 +59,5 @@ template <typename Control = QWidget> Control* control(const QObject* window, co
 
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.
 void doubleClick(QAbstractItemView* view, int row);
-
-// Product and shopping records as the program writes them.
-QByteArray productBytes(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy");
-QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost = " 2", const QByteArray& quantity = "2",
-                         const QByteArray& category = "Dairy");
 
 } // namespace pantrex::testing
