@@ -5,6 +5,7 @@
 #include "core/session.h"
 #include "data/filechannels.h"
 #include "data/records.h"
+#include "support/noticelines.h"
 #include "support/permissions.h"
 #include "support/productrecords.h"
 
@@ -48,27 +49,6 @@ QByteArray records(const QList<int>& numbers) {
     for (const int n : numbers)
         bytes += all.at(n - 1);
     return bytes;
-}
-
-// A notice as one line: "!" for a warning, "X" for an error; the title in brackets, "[]" for the
-// program's name; nothing for a box without a title.
-QString line(const Notice& notice) {
-    const QString kind = notice.kind == Notice::Kind::Warning ? QStringLiteral("! ")
-                         : notice.kind == Notice::Kind::Error ? QStringLiteral("X ")
-                                                              : QString();
-    const QString title = notice.noTitle ? QString() : QLatin1Char('[') + notice.title + QStringLiteral("] ");
-    return kind + title + notice.text;
-}
-
-QStringList lines(const QList<Notice>& notices) {
-    QStringList all;
-    for (const Notice& notice : notices)
-        all << line(notice);
-    return all;
-}
-
-QStringList lines(const std::optional<Notice>& notice) {
-    return notice ? QStringList{line(*notice)} : QStringList();
 }
 
 QByteArray name30(const char* name) {

@@ -3,6 +3,7 @@
 // saving a product, checked on what lands on disk and on what the user is to be told.
 #include "core/productoperations.h"
 #include "core/session.h"
+#include "support/noticelines.h"
 #include "support/permissions.h"
 #include "support/productrecords.h"
 
@@ -135,10 +136,7 @@ void ProductOperationsTest::beforeDeletion() {
     QVERIFY(operations().canDelete({1}, refusal));
     QVERIFY(!refusal);
     QVERIFY(!operations().canDelete({}, refusal));
-    QVERIFY(refusal);
-    QCOMPARE(refusal->text, QStringLiteral("No item selected."));
-    QCOMPARE(refusal->title, QStringLiteral("Oops!"));
-    QCOMPARE(refusal->kind, Notice::Kind::Plain);
+    QCOMPARE(lines(refusal), QStringList{"[Oops!] No item selected."});
     std::optional<Notice> failure;
     QCOMPARE(operations().countProducts(failure), std::optional<qint64>(5));
 }
@@ -214,9 +212,7 @@ void ProductOperationsTest::deletionFailures() {
     const DeletionResult result = operations().deleteProducts({2}, m_fixture->products());
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(result.outcome, DeletionOutcome::Nothing);
-    QVERIFY(result.notice);
-    QCOMPARE(result.notice->text, error);
-    QCOMPARE(result.notice->kind, Notice::Kind::Error);
+    QCOMPARE(lines(result.notice), QStringList{"X [] " + error});
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(m_fixture->folder.files(), QStringList({QStringLiteral("grocery.lst"), QStringLiteral("weekly.dat")}));
     QCOMPARE(m_fixture->session->productCount(), 5);
@@ -296,9 +292,7 @@ void ProductOperationsTest::renameWithAReadOnlyShoppingList() {
     const CategoryRenameResult result = operations().renameCategory(QStringLiteral("Dairy"), QStringLiteral("Milk"));
     QVERIFY(!result.renamed);
     QVERIFY(!result.filesChanged);
-    QVERIFY(result.notice);
-    QCOMPARE(result.notice->text, QStringLiteral("Could not save grocery.lst: the file is read-only"));
-    QCOMPARE(result.notice->kind, Notice::Kind::Error);
+    QCOMPARE(lines(result.notice), QStringList{"X [] Could not save grocery.lst: the file is read-only"});
     QCOMPARE(m_fixture->products(), dairy::Products.join());
     QCOMPARE(m_fixture->shopping(), dairy::Shopping.join());
 }
@@ -364,12 +358,9 @@ void ProductOperationsTest::changeProduct() {
         QCOMPARE(loaded.bytes, changed.bytes());
         return;
     }
-    QVERIFY(notice);
-    QCOMPARE(notice->text,
-             QStringLiteral("This product was changed or deleted in the product list while it was open "
-                            "here, so it was not saved.  Return and open it again to make your changes."));
-    QCOMPARE(notice->title, QStringLiteral("Error"));
-    QCOMPARE(notice->kind, Notice::Kind::Warning);
+    QCOMPARE(lines(notice), QStringList{"! [Error] This product was changed or deleted in the product list while it "
+                                        "was open here, so it was not saved.  Return and open it again to make your "
+                                        "changes."});
     QCOMPARE(m_fixture->products(), meanwhile.join());
 }
 
@@ -395,15 +386,10 @@ void ProductOperationsTest::shoppingListLine() {
     const std::optional<Notice> notice = operations().addToShoppingList(rice, QStringLiteral("Rice"), quantity);
     QCOMPARE(m_fixture->shopping(), line);
     QCOMPARE(m_fixture->session->shoppingCount(), line.isEmpty() ? 0 : 1);
-    if (line.isEmpty()) {
-        QVERIFY(notice);
-        QCOMPARE(notice->text, QStringLiteral("The cost of Rice, 1234000.00, is too large for the shopping list.  The "
-                                              "product was saved but not put on the list."));
-        QCOMPARE(notice->title, QStringLiteral("Error"));
-        QCOMPARE(notice->kind, Notice::Kind::Plain);
-    } else {
-        QVERIFY(!notice);
-    }
+    QCOMPARE(lines(notice), line.isEmpty() ? QStringList{"[Error] The cost of Rice, 1234000.00, is too large for "
+                                                         "the shopping list.  The product was saved but not put on "
+                                                         "the list."}
+                                           : QStringList());
 }
 
 QTEST_GUILESS_MAIN(ProductOperationsTest)

@@ -5,6 +5,7 @@
 #include "core/shoppinglist.h"
 #include "data/records.h"
 #include "support/filesizelimit.h"
+#include "support/noticelines.h"
 #include "support/permissions.h"
 #include "support/productrecords.h"
 
@@ -54,10 +55,6 @@ QString row(const QString& prefix, const QString& item) {
 }
 
 const QString One = QStringLiteral("     ");
-
-QString noticeText(const ShoppingListResult& result) {
-    return result.notice ? result.notice->text : QString();
-}
 
 } // namespace
 
@@ -162,11 +159,9 @@ void ShoppingListCoreTest::add() {
     // Every product goes in the order given; one refused cost stops them all.
     Fixture f(shoppingBytes("Old"), productBytes("Cheddar", price) + productBytes("Brie", "1"));
     const ShoppingListResult result = f.list->add({1, 2}, quantity);
-    QCOMPARE(noticeText(result), refusal);
+    QCOMPARE(lines(result.notice), refusal.isEmpty() ? QStringList() : QStringList{"! [Add...] " + refusal});
     if (!refusal.isEmpty()) {
         QCOMPARE(result.status, ShoppingListResult::Status::NotDone);
-        QCOMPARE(result.notice->title, QStringLiteral("Add..."));
-        QCOMPARE(result.notice->kind, Notice::Kind::Warning);
         QCOMPARE(f.onDisk(), shoppingBytes("Old"));
         QCOMPARE(f.session->shoppingCount(), 1);
         return;
@@ -189,8 +184,7 @@ void ShoppingListCoreTest::addOnAFullDisk() {
         FileSizeLimit limit(ShoppingRecord::Length + 80);
         result = f.list->add({1}, "1");
     }
-    QCOMPARE(noticeText(result), QStringLiteral("Could not write to grocery.lst: File too large"));
-    QCOMPARE(result.notice->kind, Notice::Kind::Error);
+    QCOMPARE(lines(result.notice), QStringList{"X [] Could not write to grocery.lst: File too large"});
     QCOMPARE(f.onDisk(), shoppingBytes("Old"));
     QVERIFY(!f.list->reload());
     QCOMPARE(f.list->rows().size(), 1);
@@ -227,15 +221,13 @@ void ShoppingListCoreTest::change() {
     Fixture f(shoppingBytes("Bread") + stored);
     QCOMPARE(f.list->checkChange(1).status, ShoppingListResult::Status::Done);
     const ShoppingListResult checked = f.list->checkQuantity(1, quantity);
-    QCOMPARE(noticeText(checked), refusal);
+    QCOMPARE(lines(checked.notice), refusal.isEmpty() ? QStringList() : QStringList{"! [] " + refusal});
     if (refusal.isEmpty()) {
         const ShoppingListResult changed = f.list->changeItem(1, quantity, text);
         QCOMPARE(changed.status, ShoppingListResult::Status::Done);
         QVERIFY(!changed.notice);
     } else {
         QCOMPARE(checked.status, ShoppingListResult::Status::NotDone);
-        QCOMPARE(checked.notice->title, QString());
-        QCOMPARE(checked.notice->kind, Notice::Kind::Warning);
     }
     QCOMPARE(f.onDisk(), shoppingBytes("Bread") + expected);
 }
@@ -282,8 +274,8 @@ void ShoppingListCoreTest::erase() {
     if (readOnly)
         QFile::setPermissions(f.folder.filePath(ListFile), QFile::ReadOwner);
     const ShoppingListResult result = f.list->erase();
-    QCOMPARE(noticeText(result),
-             readOnly ? QStringLiteral("Could not save grocery.lst: the file is read-only") : QString());
+    QCOMPARE(lines(result.notice),
+             readOnly ? QStringList{"X [] Could not save grocery.lst: the file is read-only"} : QStringList());
     QCOMPARE(result.status, readOnly ? ShoppingListResult::Status::NotDone : ShoppingListResult::Status::Done);
     QCOMPARE(f.onDisk(), readOnly ? two : QByteArray());
     QCOMPARE(f.session->shoppingCount(), readOnly ? 2 : 0);
