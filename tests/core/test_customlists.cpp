@@ -373,7 +373,7 @@ void CustomListsTest::preview() {
         sorted.prepend(QString::fromLatin1(item).leftJustified(40));
     }
     QString text;
-    for (int row = 0; row < lines; ++row)
+    for (qsizetype row = 0; row < lines; ++row)
         text += items <= 15 ? sorted.at(row) + "\n" : sorted.at(2 * row) + "   \t" + sorted.value(2 * row + 1) + "\n";
     Fixture f;
     f.open(bytes);
