@@ -5,8 +5,9 @@
 #include "core/session.h"
 #include "data/filechannels.h"
 #include "data/records.h"
+#include "support/noticelines.h"
 #include "support/permissions.h"
-#include "support/testfolder.h"
+#include "support/productrecords.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -18,27 +19,6 @@ using namespace pantrex::testing;
 namespace {
 
 using Result = CustomLists::ItemsResult;
-
-QByteArray padded(const QByteArray& text, int width) {
-    return text.leftJustified(width, ' ', true);
-}
-
-QByteArray customBytes(const QByteArray& list, const QByteArray& item, const QByteArray& price = "1.00",
-                       const QByteArray& category = "Dairy") {
-    return recordBytes(
-        251, {{0, padded(list, 30)}, {30, padded(item, 40)}, {70, padded(price, 6)}, {76, padded(category, 25)}});
-}
-
-QByteArray productBytes(const QByteArray& name, const QByteArray& price, const QByteArray& category) {
-    return recordBytes(
-        146, {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
-}
-
-QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost = " 2", const QByteArray& quantity = "2",
-                         const QByteArray& category = "Dairy") {
-    return recordBytes(
-        149, {{0, padded(item, 40)}, {40, padded(cost, 6)}, {46, padded(quantity, 3)}, {49, padded(category, 25)}});
-}
 
 // Records 1 to 4 of the product file.
 QByteArray products() {
@@ -69,27 +49,6 @@ QByteArray records(const QList<int>& numbers) {
     for (const int n : numbers)
         bytes += all.at(n - 1);
     return bytes;
-}
-
-// A notice as one line: "!" for a warning, "X" for an error; the title in brackets, "[]" for the
-// program's name; nothing for a box without a title.
-QString line(const Notice& notice) {
-    const QString kind = notice.kind == Notice::Kind::Warning ? QStringLiteral("! ")
-                         : notice.kind == Notice::Kind::Error ? QStringLiteral("X ")
-                                                              : QString();
-    const QString title = notice.noTitle ? QString() : QLatin1Char('[') + notice.title + QStringLiteral("] ");
-    return kind + title + notice.text;
-}
-
-QStringList lines(const QList<Notice>& notices) {
-    QStringList all;
-    for (const Notice& notice : notices)
-        all << line(notice);
-    return all;
-}
-
-QStringList lines(const std::optional<Notice>& notice) {
-    return notice ? QStringList{line(*notice)} : QStringList();
 }
 
 QByteArray name30(const char* name) {
@@ -414,7 +373,7 @@ void CustomListsTest::preview() {
         sorted.prepend(QString::fromLatin1(item).leftJustified(40));
     }
     QString text;
-    for (int row = 0; row < lines; ++row)
+    for (qsizetype row = 0; row < lines; ++row)
         text += items <= 15 ? sorted.at(row) + "\n" : sorted.at(2 * row) + "   \t" + sorted.value(2 * row + 1) + "\n";
     Fixture f;
     f.open(bytes);

@@ -3,10 +3,13 @@
 // saving a product, checked on what lands on disk and on what the user is to be told.
 #include "core/productoperations.h"
 #include "core/session.h"
+#include "support/noticelines.h"
 #include "support/permissions.h"
 #include "support/productrecords.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -14,17 +17,9 @@
 
 using namespace pantrex;
 using namespace pantrex::testing;
+using namespace pantrex::testing::dairy;
 
 namespace {
-
-// Five products with bytes of their own in the reserved fields, as an import leaves them.
-QList<QByteArray> fiveProducts() {
-    return {productBytes("Apples", "1.00", "Fruit", "", "", "first", "imported one"),
-            productBytes("Bread", "2.00", "Bakery", " ", "1", QByteArray(30, 'x'), QByteArray(43, 'y')),
-            productBytes("Cheese", "3.00", "Dairy", "1", " "),
-            productBytes("Dates", "4.00", "Fruit", " ", " ", "\x01\x02\x03", "last"),
-            productBytes("Eggs", "5.00", "Dairy")};
-}
 
 QByteArray picked(const QList<QByteArray>& records, const QList<int>& indexes) {
     QByteArray bytes;
@@ -32,60 +27,16 @@ QByteArray picked(const QList<QByteArray>& records, const QList<int>& indexes) {
         bytes += records.at(i);
     return bytes;
 }
-
-// The record with its category field replaced, every other byte as it was.
-QByteArray withCategory(QByteArray record, int offset, const QByteArray& category) {
-    return record.replace(offset, 25, category.leftJustified(25, ' '));
-}
-
-// A product list and a shopping list in a fresh working folder, open on channels 1 and 2 as the
-// main window leaves them.
-struct ProductSession {
-    TestFolder folder;
-    std::unique_ptr<Session> session;
-    QString productFile = QStringLiteral("weekly.dat");
-    QString shoppingFile = QStringLiteral("grocery.lst");
-
-    void lay(const QList<QByteArray>& products, const QList<QByteArray>& shopping = {}) {
-        folder.write(productFile, products.join());
-        folder.write(shoppingFile, shopping.join());
-    }
-    void openChannels() {
-        session = std::make_unique<Session>(folder.path());
-        session->setProductListPath(productFile);
-        session->setShoppingListPath(shoppingFile);
-        QVERIFY(session->openProductList(productFile));
-        RecordFile* shopping = session->files().open(ShoppingChannel, shoppingFile, ShoppingRecord::Length);
-        QVERIFY(shopping);
-        session->setShoppingCount(shopping->count());
-    }
-    void open(const QList<QByteArray>& products, const QList<QByteArray>& shopping = {}) {
-        lay(products, shopping);
-        openChannels();
-    }
-    QByteArray products() const { return folder.read(productFile); }
-    QByteArray shopping() const { return folder.read(shoppingFile); }
-    void makeReadOnly(const QString& name) const {
-        QVERIFY(QFile::setPermissions(folder.filePath(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    }
-};
-
-const QByteArray Milk = productBytes("Milk", "1.00", "Dairy", "1", " ", "reserved", "imported");
-const QByteArray Cheese = productBytes("Cheese", "3.00", "DAIRY");
-const QByteArray Bread = productBytes("Bread", "1.50", "Bakery");
-const QByteArray Yogurt = productBytes("Yogurt", ".80", "Dairy");
-const QByteArray MilkLine = shoppingBytes("Milk", "2.00", "2", "Dairy");
-const QByteArray CheeseLine = shoppingBytes("Cheese", "3.00", "1", "DAIRY");
-const QByteArray CreamLine = shoppingBytes("Cream", "1.00", "1", "  dairy ");
-const QByteArray BreadLine = shoppingBytes("Bread", "1.50", "1", "Bakery");
-
 } // namespace
 
 class ProductOperationsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { m_fixture = std::make_unique<ProductSession>(); }
+    void init() {
+        m_fixture = std::make_unique<ProductFiles>();
+        m_fixture->productFile = QStringLiteral("weekly.dat");
+    }
     void cleanup() { m_fixture.reset(); }
 
     void deletion_data();
@@ -113,7 +64,7 @@ private Q_SLOTS:
 private:
     ProductOperations operations() { return ProductOperations(*m_fixture->session); }
 
-    std::unique_ptr<ProductSession> m_fixture;
+    std::unique_ptr<ProductFiles> m_fixture;
 };
 
 void ProductOperationsTest::deletion_data() {
@@ -146,6 +97,10 @@ void ProductOperationsTest::deletion() {
     QFETCH(int, outcome);
     const QByteArray shopping = shoppingBytes("Eggs", "5.00", "1", "Dairy");
     m_fixture->open(fiveProducts(), {shopping});
+    const QFileInfo file(m_fixture->folder.filePath(m_fixture->productFile));
+    const QDateTime written = file.lastModified();
+    if (kept.size() == 5)
+        QTest::qWait(15);
     QSignalSpy changed(m_fixture->session.get(), &Session::productsChanged);
     QStringList names;
     std::function<bool(const QString&)> confirmEach;
@@ -162,7 +117,11 @@ void ProductOperationsTest::deletion() {
     QCOMPARE(m_fixture->session->productCount(), kept.size());
     QCOMPARE(m_fixture->session->files().file(ProductChannel)->count(), kept.size());
     QCOMPARE(changed.count(), kept.size() < 5 ? 1 : 0);
+    // With every product kept the file is not written at all.
+    if (kept.size() == 5)
+        QCOMPARE(QFileInfo(file.filePath()).lastModified(), written);
     // The product list stays open for the products the user adds next; the shopping list is not touched.
+    QVERIFY(m_fixture->folder.exists(m_fixture->productFile));
     QVERIFY(m_fixture->session->files().file(ProductChannel)->isOpen());
     QCOMPARE(m_fixture->shopping(), shopping);
 }
@@ -177,10 +136,7 @@ void ProductOperationsTest::beforeDeletion() {
     QVERIFY(operations().canDelete({1}, refusal));
     QVERIFY(!refusal);
     QVERIFY(!operations().canDelete({}, refusal));
-    QVERIFY(refusal);
-    QCOMPARE(refusal->text, QStringLiteral("No item selected."));
-    QCOMPARE(refusal->title, QStringLiteral("Oops!"));
-    QCOMPARE(refusal->kind, Notice::Kind::Plain);
+    QCOMPARE(lines(refusal), QStringList{"[Oops!] No item selected."});
     std::optional<Notice> failure;
     QCOMPARE(operations().countProducts(failure), std::optional<qint64>(5));
 }
@@ -256,9 +212,7 @@ void ProductOperationsTest::deletionFailures() {
     const DeletionResult result = operations().deleteProducts({2}, m_fixture->products());
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(result.outcome, DeletionOutcome::Nothing);
-    QVERIFY(result.notice);
-    QCOMPARE(result.notice->text, error);
-    QCOMPARE(result.notice->kind, Notice::Kind::Error);
+    QCOMPARE(lines(result.notice), QStringList{"X [] " + error});
     QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(m_fixture->folder.files(), QStringList({QStringLiteral("grocery.lst"), QStringLiteral("weekly.dat")}));
     QCOMPARE(m_fixture->session->productCount(), 5);
@@ -275,8 +229,8 @@ void ProductOperationsTest::rename_data() {
     QTest::addColumn<QList<QByteArray>>("renamedShopping");
     const QByteArray renamed("Dairy Products");
     // The shopping list matches in any case, the product list exactly.
-    const QList<QByteArray> products{Milk, Cheese, Bread, Yogurt};
-    const QList<QByteArray> shopping{MilkLine, CheeseLine, CreamLine, BreadLine};
+    const QList<QByteArray> products = dairy::Products;
+    const QList<QByteArray> shopping = dairy::Shopping;
     QTest::newRow("both files") << products << shopping << "Dairy"
                                 << "Dairy Products"
                                 << QList<QByteArray>{withCategory(Milk, 121, renamed), Cheese, Bread,
@@ -332,17 +286,15 @@ void ProductOperationsTest::rename() {
 
 void ProductOperationsTest::renameWithAReadOnlyShoppingList() {
     PermissionsEnforced enforced;
-    m_fixture->lay({Milk, Cheese, Bread, Yogurt}, {MilkLine, CheeseLine, CreamLine, BreadLine});
+    m_fixture->lay(dairy::Products, dairy::Shopping);
     m_fixture->makeReadOnly(m_fixture->shoppingFile);
     m_fixture->openChannels();
     const CategoryRenameResult result = operations().renameCategory(QStringLiteral("Dairy"), QStringLiteral("Milk"));
     QVERIFY(!result.renamed);
     QVERIFY(!result.filesChanged);
-    QVERIFY(result.notice);
-    QCOMPARE(result.notice->text, QStringLiteral("Could not save grocery.lst: the file is read-only"));
-    QCOMPARE(result.notice->kind, Notice::Kind::Error);
-    QCOMPARE(m_fixture->products(), (QList<QByteArray>{Milk, Cheese, Bread, Yogurt}).join());
-    QCOMPARE(m_fixture->shopping(), (QList<QByteArray>{MilkLine, CheeseLine, CreamLine, BreadLine}).join());
+    QCOMPARE(lines(result.notice), QStringList{"X [] Could not save grocery.lst: the file is read-only"});
+    QCOMPARE(m_fixture->products(), dairy::Products.join());
+    QCOMPARE(m_fixture->shopping(), dairy::Shopping.join());
 }
 
 void ProductOperationsTest::productRecord_data() {
@@ -406,12 +358,9 @@ void ProductOperationsTest::changeProduct() {
         QCOMPARE(loaded.bytes, changed.bytes());
         return;
     }
-    QVERIFY(notice);
-    QCOMPARE(notice->text,
-             QStringLiteral("This product was changed or deleted in the product list while it was open "
-                            "here, so it was not saved.  Return and open it again to make your changes."));
-    QCOMPARE(notice->title, QStringLiteral("Error"));
-    QCOMPARE(notice->kind, Notice::Kind::Warning);
+    QCOMPARE(lines(notice), QStringList{"! [Error] This product was changed or deleted in the product list while it "
+                                        "was open here, so it was not saved.  Return and open it again to make your "
+                                        "changes."});
     QCOMPARE(m_fixture->products(), meanwhile.join());
 }
 
@@ -437,15 +386,10 @@ void ProductOperationsTest::shoppingListLine() {
     const std::optional<Notice> notice = operations().addToShoppingList(rice, QStringLiteral("Rice"), quantity);
     QCOMPARE(m_fixture->shopping(), line);
     QCOMPARE(m_fixture->session->shoppingCount(), line.isEmpty() ? 0 : 1);
-    if (line.isEmpty()) {
-        QVERIFY(notice);
-        QCOMPARE(notice->text, QStringLiteral("The cost of Rice, 1234000.00, is too large for the shopping list.  The "
-                                              "product was saved but not put on the list."));
-        QCOMPARE(notice->title, QStringLiteral("Error"));
-        QCOMPARE(notice->kind, Notice::Kind::Plain);
-    } else {
-        QVERIFY(!notice);
-    }
+    QCOMPARE(lines(notice), line.isEmpty() ? QStringList{"[Error] The cost of Rice, 1234000.00, is too large for "
+                                                         "the shopping list.  The product was saved but not put on "
+                                                         "the list."}
+                                           : QStringList());
 }
 
 QTEST_GUILESS_MAIN(ProductOperationsTest)

@@ -5,8 +5,9 @@
 #include "core/shoppinglist.h"
 #include "data/records.h"
 #include "support/filesizelimit.h"
+#include "support/noticelines.h"
 #include "support/permissions.h"
-#include "support/testfolder.h"
+#include "support/productrecords.h"
 
 #include <QFile>
 #include <QTest>
@@ -17,23 +18,6 @@ using namespace pantrex;
 using namespace pantrex::testing;
 
 namespace {
-
-QByteArray padded(const QByteArray& value, int width) {
-    return value.leftJustified(width, ' ', true);
-}
-
-QByteArray shopping(const QByteArray& item, const QByteArray& cost = " 1", const QByteArray& quantity = "1",
-                    const QByteArray& category = "Dairy") {
-    return recordBytes(
-        ShoppingRecord::Length,
-        {{0, padded(item, 40)}, {40, padded(cost, 6)}, {46, padded(quantity, 3)}, {49, padded(category, 25)}});
-}
-
-QByteArray product(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy") {
-    return recordBytes(
-        ProductRecord::Length,
-        {{0, padded(name, 40)}, {40, padded(price, 6)}, {46, " "}, {47, " "}, {121, padded(category, 25)}});
-}
 
 const QString ListFile = QStringLiteral("grocery.lst");
 const QString ProductFile = QStringLiteral("grocery.dat");
@@ -72,10 +56,6 @@ QString row(const QString& prefix, const QString& item) {
 
 const QString One = QStringLiteral("     ");
 
-QString noticeText(const ShoppingListResult& result) {
-    return result.notice ? result.notice->text : QString();
-}
-
 } // namespace
 
 using Operation = std::function<ShoppingListResult(ShoppingList&)>;
@@ -108,12 +88,12 @@ void ShoppingListCoreTest::rows_data() {
     QTest::addColumn<QString>("total");
 
     // Sorted by item text, equal texts in file order; a quantity of one shows no prefix.
-    QTest::newRow("mixed") << shopping("apple", " 1.5", "3") + shopping("Banana", " .59", "1") +
-                                  shopping("apple", " 2", "x") + shopping("Milk", "abc", "1.0")
+    QTest::newRow("mixed") << shoppingBytes("apple", " 1.5", "3") + shoppingBytes("Banana", " .59", "1") +
+                                  shoppingBytes("apple", " 2", "x") + shoppingBytes("Milk", "abc", "1.0")
                            << QStringList{row(One, "Banana"), row(One, "Milk"), row("(3) ", "apple"),
                                           row("(x) ", "apple")}
                            << QList<qint64>{2, 4, 1, 3} << QList<QByteArray>{".59", ".00", "1.50", "2.00"} << "4.09";
-    QTest::newRow("below one") << shopping("Gum", " .5") << QStringList{row(One, "Gum")} << QList<qint64>{1}
+    QTest::newRow("below one") << shoppingBytes("Gum", " .5", "1") << QStringList{row(One, "Gum")} << QList<qint64>{1}
                                << QList<QByteArray>{".50"} << ".50";
     QTest::newRow("empty") << QByteArray() << QStringList() << QList<qint64>() << QList<QByteArray>() << "";
 }
@@ -177,22 +157,20 @@ void ShoppingListCoreTest::add() {
     QFETCH(QString, refusal);
 
     // Every product goes in the order given; one refused cost stops them all.
-    Fixture f(shopping("Old"), product("Cheddar", price) + product("Brie", "1"));
+    Fixture f(shoppingBytes("Old"), productBytes("Cheddar", price) + productBytes("Brie", "1"));
     const ShoppingListResult result = f.list->add({1, 2}, quantity);
-    QCOMPARE(noticeText(result), refusal);
+    QCOMPARE(lines(result.notice), refusal.isEmpty() ? QStringList() : QStringList{"! [Add...] " + refusal});
     if (!refusal.isEmpty()) {
         QCOMPARE(result.status, ShoppingListResult::Status::NotDone);
-        QCOMPARE(result.notice->title, QStringLiteral("Add..."));
-        QCOMPARE(result.notice->kind, Notice::Kind::Warning);
-        QCOMPARE(f.onDisk(), shopping("Old"));
+        QCOMPARE(f.onDisk(), shoppingBytes("Old"));
         QCOMPARE(f.session->shoppingCount(), 1);
         return;
     }
     QCOMPARE(result.status, ShoppingListResult::Status::Done);
     const QByteArray cheddar =
-        padded("Cheddar", 40) + costField + quantityField + padded("Dairy", 25) + QByteArray(75, '\0');
-    QCOMPARE(f.onDisk().mid(ShoppingRecord::Length, ShoppingRecord::Length), cheddar);
-    QCOMPARE(f.onDisk().mid(2 * ShoppingRecord::Length, 4), QByteArray("Brie"));
+        QByteArray("Cheddar").leftJustified(40) + costField + quantityField + QByteArray("Dairy").leftJustified(25);
+    QCOMPARE(f.onDisk().mid(ShoppingRecord::Length, ShoppingRecord::Length), cheddar + QByteArray(75, '\0'));
+    QCOMPARE(recordAt(f.onDisk(), ShoppingRecord::Length, 3).left(4), QByteArray("Brie"));
     QCOMPARE(f.session->shoppingCount(), 3);
     QVERIFY(!f.list->reload());
     QCOMPARE(f.list->rows().size(), 3);
@@ -200,15 +178,14 @@ void ShoppingListCoreTest::add() {
 
 // A disk with room for part of a record: the error is told, and no piece of the record stays.
 void ShoppingListCoreTest::addOnAFullDisk() {
-    Fixture f(shopping("Old"), product("Milk"));
+    Fixture f(shoppingBytes("Old"), productBytes("Milk"));
     ShoppingListResult result;
     {
         FileSizeLimit limit(ShoppingRecord::Length + 80);
         result = f.list->add({1}, "1");
     }
-    QCOMPARE(noticeText(result), QStringLiteral("Could not write to grocery.lst: File too large"));
-    QCOMPARE(result.notice->kind, Notice::Kind::Error);
-    QCOMPARE(f.onDisk(), shopping("Old"));
+    QCOMPARE(lines(result.notice), QStringList{"X [] Could not write to grocery.lst: File too large"});
+    QCOMPARE(f.onDisk(), shoppingBytes("Old"));
     QVERIFY(!f.list->reload());
     QCOMPARE(f.list->rows().size(), 1);
 }
@@ -221,16 +198,17 @@ void ShoppingListCoreTest::change_data() {
     QTest::addColumn<QString>("refusal");
 
     // The new cost 1998000 would lose a whole digit in its six characters: nothing is changed.
-    QTest::newRow("cost too large") << shopping("Milk", " 999", "1") << QByteArray("2000") << QByteArray()
-                                    << shopping("Milk", " 999", "1")
+    QTest::newRow("cost too large") << shoppingBytes("Milk", " 999", "1") << QByteArray("2000") << QByteArray()
+                                    << shoppingBytes("Milk", " 999", "1")
                                     << "The cost of Milk, 1998000.00, is too large for the shopping list.  "
                                        "The item was not changed.";
-    QTest::newRow("new quantity, same text") << shopping("Milk", " 6.98", "2") << QByteArray("3") << QByteArray()
-                                             << shopping("Milk", "10.47", "3") << QString();
-    QTest::newRow("new text") << shopping("Milk", " 3.49", "1") << QByteArray("1") << QByteArray("Skim milk")
-                              << shopping("Skim milk", "3.49", "1") << QString();
+    QTest::newRow("new quantity, same text") << shoppingBytes("Milk", " 6.98", "2") << QByteArray("3") << QByteArray()
+                                             << shoppingBytes("Milk", "10.47", "3") << QString();
+    QTest::newRow("new text") << shoppingBytes("Milk", " 3.49", "1") << QByteArray("1") << QByteArray("Skim milk")
+                              << shoppingBytes("Skim milk", "3.49", "1") << QString();
     QTest::newRow("quantity that reads 0 keeps the cost as unit price")
-        << shopping("Milk", " 5", "abc") << QByteArray("2") << QByteArray() << shopping("Milk", "10", "2") << QString();
+        << shoppingBytes("Milk", " 5", "abc") << QByteArray("2") << QByteArray() << shoppingBytes("Milk", "10", "2")
+        << QString();
 }
 
 void ShoppingListCoreTest::change() {
@@ -240,20 +218,18 @@ void ShoppingListCoreTest::change() {
     QFETCH(QByteArray, expected);
     QFETCH(QString, refusal);
 
-    Fixture f(shopping("Bread") + stored);
+    Fixture f(shoppingBytes("Bread") + stored);
     QCOMPARE(f.list->checkChange(1).status, ShoppingListResult::Status::Done);
     const ShoppingListResult checked = f.list->checkQuantity(1, quantity);
-    QCOMPARE(noticeText(checked), refusal);
+    QCOMPARE(lines(checked.notice), refusal.isEmpty() ? QStringList() : QStringList{"! [] " + refusal});
     if (refusal.isEmpty()) {
         const ShoppingListResult changed = f.list->changeItem(1, quantity, text);
         QCOMPARE(changed.status, ShoppingListResult::Status::Done);
         QVERIFY(!changed.notice);
     } else {
         QCOMPARE(checked.status, ShoppingListResult::Status::NotDone);
-        QCOMPARE(checked.notice->title, QString());
-        QCOMPARE(checked.notice->kind, Notice::Kind::Warning);
     }
-    QCOMPARE(f.onDisk(), shopping("Bread") + expected);
+    QCOMPARE(f.onDisk(), shoppingBytes("Bread") + expected);
 }
 
 void ShoppingListCoreTest::remove_data() {
@@ -261,10 +237,10 @@ void ShoppingListCoreTest::remove_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QByteArray>("left");
 
-    const QByteArray tea = shopping("Tea", " 1");
-    const QByteArray milk = shopping("Milk", " 2");
-    const QByteArray bigTea = shopping("TEA", " 3");
-    const QByteArray bread = shopping("Bread", " 4");
+    const QByteArray tea = shoppingBytes("Tea", " 1");
+    const QByteArray milk = shoppingBytes("Milk", " 2");
+    const QByteArray bigTea = shoppingBytes("TEA", " 3");
+    const QByteArray bread = shoppingBytes("Bread", " 4");
     // Rows: Bread, Milk, TEA, Tea. Of the items that match ignoring case, the first in the file goes.
     QTest::newRow("first match") << tea + milk + bigTea + bread << 2 << milk + bigTea + bread;
     QTest::newRow("no other match") << tea + milk + bigTea + bread << 0 << tea + milk + bigTea;
@@ -292,14 +268,14 @@ void ShoppingListCoreTest::erase_data() {
 
 void ShoppingListCoreTest::erase() {
     QFETCH(bool, readOnly);
-    const QByteArray two = shopping("Tea") + shopping("Jam");
+    const QByteArray two = shoppingBytes("Tea") + shoppingBytes("Jam");
     Fixture f(two);
     PermissionsEnforced enforced;
     if (readOnly)
         QFile::setPermissions(f.folder.filePath(ListFile), QFile::ReadOwner);
     const ShoppingListResult result = f.list->erase();
-    QCOMPARE(noticeText(result),
-             readOnly ? QStringLiteral("Could not save grocery.lst: the file is read-only") : QString());
+    QCOMPARE(lines(result.notice),
+             readOnly ? QStringList{"X [] Could not save grocery.lst: the file is read-only"} : QStringList());
     QCOMPARE(result.status, readOnly ? ShoppingListResult::Status::NotDone : ShoppingListResult::Status::Done);
     QCOMPARE(f.onDisk(), readOnly ? two : QByteArray());
     QCOMPARE(f.session->shoppingCount(), readOnly ? 2 : 0);
@@ -318,8 +294,8 @@ void ShoppingListCoreTest::changedUnderneath_data() {
 // Another program wrote the list after it was read: nothing is written over its change.
 void ShoppingListCoreTest::changedUnderneath() {
     QFETCH(Operation, operation);
-    Fixture f(shopping("Milk") + shopping("Tea"), product("Milk"));
-    const QByteArray theirs = shopping("Milk", " 5", "5") + shopping("Tea") + shopping("Jam");
+    Fixture f(shoppingBytes("Milk") + shoppingBytes("Tea"), productBytes("Milk"));
+    const QByteArray theirs = shoppingBytes("Milk", " 5", "5") + shoppingBytes("Tea") + shoppingBytes("Jam");
     f.folder.write(ListFile, theirs);
     QVERIFY(!f.list->asShown());
     const ShoppingListResult result = operation(*f.list);

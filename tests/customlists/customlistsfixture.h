@@ -15,17 +15,6 @@
 
 namespace pantrex::testing {
 
-inline QByteArray padded(const QByteArray& text, int width) {
-    return text.leftJustified(width, ' ', true);
-}
-
-// A record of "pantrecp.dat" as the program writes it.
-inline QByteArray customBytes(const QByteArray& list, const QByteArray& item, const QByteArray& price = "1.00",
-                              const QByteArray& category = "Dairy") {
-    return recordBytes(
-        251, {{0, padded(list, 30)}, {30, padded(item, 40)}, {70, padded(price, 6)}, {76, padded(category, 25)}});
-}
-
 // The boxes the next steps show, in order: "text" is a message answered with its only button,
 // "text=Yes" (No, Cancel) one answered so, "?prompt=reply" an input box answered with reply.
 inline void script(ScriptedDialogs& dialogs, const QStringList& steps) {
@@ -44,6 +33,8 @@ inline void script(ScriptedDialogs& dialogs, const QStringList& steps) {
     }
 }
 
+inline const QString NeverMind = QStringLiteral("Never Mind");
+
 // A list name as the chooser shows it: all 30 characters.
 inline QString name30(const char* name) {
     return QString::fromLatin1(name).leftJustified(30);
@@ -54,6 +45,14 @@ inline QStringList rowsOf(const QAbstractItemView* view) {
     for (int row = 0; row < view->model()->rowCount(); ++row)
         rows << view->model()->index(row, 0).data().toString();
     return rows;
+}
+
+// A list's items as the chooser shows them: 40 characters each, then "Never Mind".
+inline QStringList itemRows(const QStringList& items) {
+    QStringList rows;
+    for (const QString& item : items)
+        rows << item.leftJustified(40);
+    return rows << NeverMind;
 }
 
 // Clicks a row with the mouse, where it shows on the screen.
@@ -123,7 +122,5 @@ struct CustomListsFixture : MainWindowFixture {
                QStringLiteral(")");
     }
 };
-
-inline const QString NeverMind = QStringLiteral("Never Mind");
 
 } // namespace pantrex::testing

@@ -26,13 +26,6 @@ QByteArray lists() {
            customBytes("Tacos", "avocado");
 }
 
-QStringList itemRows(const QStringList& items) {
-    QStringList rows;
-    for (const QString& item : items)
-        rows << item.leftJustified(40);
-    return rows << NeverMind;
-}
-
 } // namespace
 
 class CustomListChooserTest : public QObject {

@@ -3,6 +3,7 @@
 
 #include "core/session.h"
 #include "mainwindow/mainwindow.h"
+#include "support/productrecords.h"
 #include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
 #include "support/scriptedfilechooser.h"
@@ -62,10 +63,5 @@ Control* control(const std::unique_ptr<Window>& window, const char* name) {
 
 // Double-clicks a row of a list as the mouse does: press, release, double-click, release.
 void doubleClick(QAbstractItemView* view, int row);
-
-// Product and shopping records as the program writes them.
-QByteArray productBytes(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& category = "Dairy");
-QByteArray shoppingBytes(const QByteArray& item, const QByteArray& cost = " 2", const QByteArray& quantity = "2",
-                         const QByteArray& category = "Dairy");
 
 } // namespace pantrex::testing

@@ -24,18 +24,6 @@ const QString NotReady = QStringLiteral("Drive does not appear to be ready.");
 const QString Copied = QStringLiteral("File copied successfully");
 const QString Confirm = QStringLiteral("Import data to grocery.dat?");
 
-// A product with every field set, the reserved ones too.
-QByteArray product(const QByteArray& name, const QByteArray& price = "1.00", const QByteArray& fat = " ",
-                   const QByteArray& reserved1 = {}, const QByteArray& reserved2 = {}) {
-    return recordBytes(ProductRecord::Length, {{0, name.leftJustified(40, ' ')},
-                                               {40, price.leftJustified(6, ' ')},
-                                               {46, fat},
-                                               {47, " "},
-                                               {48, reserved1},
-                                               {78, reserved2},
-                                               {121, QByteArray("Dairy").leftJustified(25, ' ')}});
-}
-
 using Script = QList<std::pair<QString, Answer>>;
 
 void expect(MainWindowFixture& f, const Script& script) {
@@ -92,7 +80,7 @@ void MergeTest::exports() {
 
     MainWindowFixture f;
     TestFolder diskette;
-    const QByteArray products = product("Milk") + product("Tea");
+    const QByteArray products = productBytes("Milk") + productBytes("Tea");
     f.folder.write("grocery.dat", products);
     f.load();
     QString drivePath = diskette.path();
@@ -140,30 +128,33 @@ void MergeTest::imports_data() {
     const int yes = int(Answer::Yes);
     const QByteArray none;
     QTest::newRow("names differing in case and blanks")
-        << product("MILK") << product("Milk") + product("  milk  ", "9.99") << yes << none
+        << productBytes("MILK") << productBytes("Milk") + productBytes("  milk  ", "9.99") << yes << none
         << QStringList{"No new items found."};
     QTest::newRow("a name twice is added once, with its first fields")
-        << product("Milk") << product("Bread", "2.50", "1", "dropped", "carried") + product("Bread", "9.99") << yes
-        << product("Bread", "2.50", "1", {}, "carried") << QStringList{};
+        << productBytes("Milk")
+        << productBytes("Bread", "2.50", "Dairy", "1", " ", "dropped", "carried") + productBytes("Bread", "9.99") << yes
+        << productBytes("Bread", "2.50", "Dairy", "1", " ", {}, "carried") << QStringList{};
     QTest::newRow("an existing product keeps its own fields")
-        << product("Milk", "1.00") << product("Milk", "5.00", "1") + product("Tea") << yes << product("Tea")
-        << QStringList{};
-    QTest::newRow("case within Windows-1252") << product("Cr\xe8me")
-                                              << product("CR\xc8ME") + product("\xe9"
-                                                                               "clair")
+        << productBytes("Milk", "1.00") << productBytes("Milk", "5.00", "Dairy", "1") + productBytes("Tea") << yes
+        << productBytes("Tea") << QStringList{};
+    QTest::newRow("case within Windows-1252") << productBytes("Cr\xe8me")
+                                              << productBytes("CR\xc8ME") + productBytes("\xe9"
+                                                                                         "clair")
                                               << yes
-                                              << product("\xe9"
-                                                         "clair")
+                                              << productBytes("\xe9"
+                                                              "clair")
                                               << QStringList{};
-    QTest::newRow("partial last record") << product("Milk") << product("Tea") + QByteArray(60, 'x') << yes
-                                         << product("Tea") << QStringList{};
+    QTest::newRow("partial last record") << productBytes("Milk") << productBytes("Tea") + QByteArray(60, 'x') << yes
+                                         << productBytes("Tea") << QStringList{};
     QTest::newRow("records naming no product")
-        << product("Milk") << QByteArray(146, '\0') + product("\x01\x02\x03") + product("Tea") << yes << product("Tea")
-        << QStringList{"2 record(s) of grocery.mrg named no product and were left out."};
-    QTest::newRow("merge file gone") << product("Milk") << none << yes << none << QStringList{"Merge file not found."};
-    QTest::newRow("merge file emptied") << product("Milk") << QByteArray("") << yes << none
+        << productBytes("Milk") << QByteArray(146, '\0') + productBytes("\x01\x02\x03") + productBytes("Tea") << yes
+        << productBytes("Tea") << QStringList{"2 record(s) of grocery.mrg named no product and were left out."};
+    QTest::newRow("merge file gone") << productBytes("Milk") << none << yes << none
+                                     << QStringList{"Merge file not found."};
+    QTest::newRow("merge file emptied") << productBytes("Milk") << QByteArray("") << yes << none
                                         << QStringList{"Merge file not found."};
-    QTest::newRow("declined") << product("Milk") << product("Tea") << int(Answer::No) << none << QStringList{};
+    QTest::newRow("declined") << productBytes("Milk") << productBytes("Tea") << int(Answer::No) << none
+                              << QStringList{};
 }
 
 void MergeTest::imports() {
@@ -175,7 +166,7 @@ void MergeTest::imports() {
 
     MainWindowFixture f;
     f.folder.write("grocery.dat", products);
-    f.folder.write("grocery.mrg", product("Offered"));
+    f.folder.write("grocery.mrg", productBytes("Offered"));
     f.load();
     QVERIFY(control<QAction>(f.window, "mergecmd")->isEnabled());
     // The merge file as it is by the time the user imports.
@@ -206,8 +197,8 @@ void MergeTest::imports() {
 
 void MergeTest::importStoppedMidway() {
     MainWindowFixture f;
-    const QByteArray merge = product("Tea") + product("Jam") + product("Rice") + product("Oats");
-    f.folder.write("grocery.dat", product("Milk"));
+    const QByteArray merge = productBytes("Tea") + productBytes("Jam") + productBytes("Rice") + productBytes("Oats");
+    f.folder.write("grocery.dat", productBytes("Milk"));
     f.folder.write("grocery.mrg", merge);
     f.load();
 
@@ -221,7 +212,7 @@ void MergeTest::importStoppedMidway() {
     }
     QVERIFY(f.dialogs.done());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(f.folder.read("grocery.dat"), product("Milk") + product("Tea") + product("Jam"));
+    QCOMPARE(f.folder.read("grocery.dat"), productBytes("Milk") + productBytes("Tea") + productBytes("Jam"));
     QCOMPARE(f.session->productCount(), 3);
     QCOMPARE(f.window->productView()->productList()->model()->rowCount(), 3);
     QCOMPARE(f.folder.read("grocery.mrg"), merge);

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: MIT
-// Deleting products: the questions asked, and what the product file holds afterwards.
+// Deleting products: the questions asked, in order, with their titles, buttons and icons. What the
+// product file holds afterwards is the core's, tested in tests/core.
 #include "productsfixture.h"
 
 #include "products/deleteproducts.h"
 #include "support/permissions.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
 using namespace pantrex;
 using namespace pantrex::testing;
 using Answer = Dialogs::Answer;
+using Buttons = Dialogs::Buttons;
+using Icon = Dialogs::Icon;
 
 namespace {
 
@@ -20,13 +26,14 @@ const QString EntireList =
 const QString ConfirmEach = QStringLiteral("Do you wish to confirm each item for deletion?");
 const QString DeleteSelected = QStringLiteral("Delete selected item(s)?");
 
-// Five products with bytes of their own in the reserved fields, as an import leaves them.
-QList<QByteArray> fiveProducts() {
-    return {productBytes("Apples", "1.00", "Fruit", "", "", "first", "imported one"),
-            productBytes("Bread", "2.00", "Bakery", " ", "1", QByteArray(30, 'x'), QByteArray(43, 'y')),
-            productBytes("Cheese", "3.00", "Dairy", "1", " "),
-            productBytes("Dates", "4.00", "Fruit", " ", " ", "\x01\x02\x03", "last"),
-            productBytes("Eggs", "5.00", "Dairy")};
+// Each question's box; the question for one product ("Delete Apples?") looks as "Delete selected item(s)?".
+void compareBox(const Dialogs::Message& box) {
+    const bool warning = box.text == DefaultWarning;
+    QCOMPARE(box.title, warning                   ? QStringLiteral("WARNING!")
+                        : box.text == ConfirmEach ? QStringLiteral("?")
+                                                  : QStringLiteral("Confirm"));
+    QCOMPARE(box.buttons, box.text == ConfirmEach ? Buttons::YesNoCancel : Buttons::YesNo);
+    QCOMPARE(box.icon, warning || box.text == EntireList ? Icon::Exclamation : Icon::Question);
 }
 
 } // namespace
@@ -39,13 +46,9 @@ private Q_SLOTS:
     void cleanup();
     void nothingInAnEmptyList();
     void nothingSelected();
+    void questions_data();
+    void questions();
     void defaultListWarningOnce();
-    void oneByOneAnsweringNoKeepsThatProduct();
-    void allAtOnce();
-    void singleProductAsksOnce();
-    void entireList();
-    void everyRefusalWritesNothing_data();
-    void everyRefusalWritesNothing();
     void fileUnwritableSinceOpening();
 
 private:
@@ -80,130 +83,81 @@ void DeleteProductsTest::nothingSelected() {
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Oops!"));
     QCOMPARE(m_fixture->lastBox().message.buttons, Dialogs::Buttons::Ok);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::None);
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
 }
 
-void DeleteProductsTest::defaultListWarningOnce() {
-    m_fixture->productFile = QStringLiteral("grocery.dat");
-    const QList<QByteArray> products = fiveProducts();
-    m_fixture->open(products);
-    m_fixture->dialogs.expectMessage(DefaultWarning, Answer::Yes);
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
-    const Dialogs::Message& warning = m_fixture->dialogs.shown().at(0).message;
-    QCOMPARE(warning.title, QStringLiteral("WARNING!"));
-    QCOMPARE(warning.buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(warning.icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(m_fixture->session->defaultListWarned(), true);
-
-    // The second deletion from the same list goes straight to the confirmation.
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
-    QCOMPARE(m_fixture->products(), products.mid(2).join());
-    QCOMPARE(m_fixture->session->productCount(), 3);
-}
-
-void DeleteProductsTest::oneByOneAnsweringNoKeepsThatProduct() {
-    const QList<QByteArray> products = fiveProducts();
-    m_fixture->open(products);
-    m_fixture->dialogs.expectMessage(ConfirmEach, Answer::Yes);
-    // Asked in file order, whatever the order of the rows.
-    m_fixture->dialogs.expectMessage(QStringLiteral("Delete Apples?"), Answer::Yes);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Delete Dates?"), Answer::No);
-    m_fixture->dialogs.expectMessage(QStringLiteral("Delete Eggs?"), Answer::Yes);
-    QCOMPARE(remove({4, 1, 5}), DeletionOutcome::ProductsLeft);
-    const Dialogs::Message& each = m_fixture->dialogs.shown().at(0).message;
-    QCOMPARE(each.title, QStringLiteral("?"));
-    QCOMPARE(each.buttons, Dialogs::Buttons::YesNoCancel);
-    QCOMPARE(each.icon, Dialogs::Icon::Question);
-    const Dialogs::Message& one = m_fixture->lastBox().message;
-    QCOMPARE(one.title, QStringLiteral("Confirm"));
-    QCOMPARE(one.buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(one.icon, Dialogs::Icon::Question);
-    // Each kept product keeps its own bytes, reserved fields included.
-    QCOMPARE(m_fixture->products(), products.at(1) + products.at(2) + products.at(3));
-    QCOMPARE(m_fixture->session->productCount(), 3);
-    QCOMPARE(m_fixture->session->files().file(ProductChannel)->count(), 3);
-}
-
-void DeleteProductsTest::allAtOnce() {
-    const QList<QByteArray> products = fiveProducts();
-    m_fixture->open(products);
-    m_fixture->dialogs.expectMessage(ConfirmEach, Answer::No);
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({2, 4}), DeletionOutcome::ProductsLeft);
-    QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Confirm"));
-    QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Question);
-    QCOMPARE(m_fixture->products(), products.at(0) + products.at(2) + products.at(4));
-    QCOMPARE(m_fixture->session->productCount(), 3);
-}
-
-void DeleteProductsTest::singleProductAsksOnce() {
-    const QList<QByteArray> products = fiveProducts();
-    m_fixture->open(products);
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({3}), DeletionOutcome::ProductsLeft);
-    QCOMPARE(m_fixture->products(), products.mid(0, 2).join() + products.mid(3).join());
-}
-
-void DeleteProductsTest::entireList() {
-    m_fixture->productFile = QStringLiteral("grocery.dat");
-    m_fixture->open(fiveProducts(), {shoppingBytes("Eggs", "5.00", "1", "Dairy")});
-    m_fixture->dialogs.expectMessage(DefaultWarning, Answer::Yes);
-    m_fixture->dialogs.expectMessage(EntireList, Answer::Yes);
-    m_fixture->dialogs.expectMessage(ConfirmEach, Answer::No);
-    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
-    QCOMPARE(remove({5, 4, 3, 2, 1}), DeletionOutcome::ListEmptied);
-    const Dialogs::Message& entire = m_fixture->dialogs.shown().at(1).message;
-    QCOMPARE(entire.title, QStringLiteral("Confirm"));
-    QCOMPARE(entire.buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(entire.icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(m_fixture->products(), QByteArray());
-    QVERIFY(m_fixture->folder.exists(QStringLiteral("grocery.dat")));
-    QCOMPARE(m_fixture->session->productCount(), 0);
-    // The shopping list is not touched.
-    QCOMPARE(m_fixture->shopping(), shoppingBytes("Eggs", "5.00", "1", "Dairy"));
-    // The product list stays open for the products the user adds next.
-    QVERIFY(m_fixture->session->files().file(ProductChannel)->isOpen());
-}
-
-void DeleteProductsTest::everyRefusalWritesNothing_data() {
+void DeleteProductsTest::questions_data() {
+    QTest::addColumn<bool>("defaultList");
     QTest::addColumn<QList<qint64>>("selected");
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("left");
     const int yes = int(Answer::Yes);
     const int no = int(Answer::No);
     const int cancel = int(Answer::Cancel);
-    QTest::newRow("default list warning") << QList<qint64>{1} << QStringList{DefaultWarning} << QList<int>{no};
-    QTest::newRow("entire list") << QList<qint64>{1, 2, 3, 4, 5} << QStringList{DefaultWarning, EntireList}
-                                 << QList<int>{yes, no};
-    QTest::newRow("confirm each cancelled")
-        << QList<qint64>{1, 2} << QStringList{DefaultWarning, ConfirmEach} << QList<int>{yes, cancel};
-    QTest::newRow("delete selected") << QList<qint64>{1, 2} << QStringList{DefaultWarning, ConfirmEach, DeleteSelected}
-                                     << QList<int>{yes, no, no};
-    QTest::newRow("each one kept") << QList<qint64>{2, 3}
-                                   << QStringList{DefaultWarning, ConfirmEach, QStringLiteral("Delete Bread?"),
-                                                  QStringLiteral("Delete Cheese?")}
-                                   << QList<int>{yes, yes, no, no};
+    const int productsLeft = int(DeletionOutcome::ProductsLeft);
+    const int nothing = int(DeletionOutcome::Nothing);
+    // Asked in file order, whatever the order of the rows.
+    QTest::newRow("one by one") << false << QList<qint64>{4, 1, 5}
+                                << QStringList{ConfirmEach, "Delete Apples?", "Delete Dates?", "Delete Eggs?"}
+                                << QList<int>{yes, yes, no, yes} << productsLeft << 3;
+    QTest::newRow("all at once") << false << QList<qint64>{2, 4} << QStringList{ConfirmEach, DeleteSelected}
+                                 << QList<int>{no, yes} << productsLeft << 3;
+    QTest::newRow("single product asks once")
+        << false << QList<qint64>{3} << QStringList{DeleteSelected} << QList<int>{yes} << productsLeft << 4;
+    QTest::newRow("entire list") << true << QList<qint64>{5, 4, 3, 2, 1}
+                                 << QStringList{DefaultWarning, EntireList, ConfirmEach, DeleteSelected}
+                                 << QList<int>{yes, yes, no, yes} << int(DeletionOutcome::ListEmptied) << 0;
+    // Every refusal writes nothing.
+    QTest::newRow("default list warning refused")
+        << true << QList<qint64>{1} << QStringList{DefaultWarning} << QList<int>{no} << nothing << 5;
+    QTest::newRow("entire list refused") << true << QList<qint64>{1, 2, 3, 4, 5}
+                                         << QStringList{DefaultWarning, EntireList} << QList<int>{yes, no} << nothing
+                                         << 5;
+    QTest::newRow("confirm each cancelled") << true << QList<qint64>{1, 2} << QStringList{DefaultWarning, ConfirmEach}
+                                            << QList<int>{yes, cancel} << nothing << 5;
+    QTest::newRow("delete selected refused")
+        << true << QList<qint64>{1, 2} << QStringList{DefaultWarning, ConfirmEach, DeleteSelected}
+        << QList<int>{yes, no, no} << nothing << 5;
+    QTest::newRow("each one kept") << true << QList<qint64>{2, 3}
+                                   << QStringList{DefaultWarning, ConfirmEach, "Delete Bread?", "Delete Cheese?"}
+                                   << QList<int>{yes, yes, no, no} << productsLeft << 5;
 }
 
-void DeleteProductsTest::everyRefusalWritesNothing() {
+void DeleteProductsTest::questions() {
+    QFETCH(bool, defaultList);
     QFETCH(QList<qint64>, selected);
     QFETCH(QStringList, questions);
     QFETCH(QList<int>, answers);
-    m_fixture->productFile = QStringLiteral("grocery.dat");
-    const QByteArray shopping = shoppingBytes("Eggs", "5.00", "1", "Dairy");
-    m_fixture->open(fiveProducts(), {shopping});
+    QFETCH(int, outcome);
+    QFETCH(int, left);
+    if (defaultList)
+        m_fixture->productFile = QStringLiteral("grocery.dat");
+    m_fixture->open(fiveProducts());
     const QDateTime written = QFileInfo(m_fixture->folder.filePath(m_fixture->productFile)).lastModified();
     QTest::qWait(15);
     for (qsizetype i = 0; i < questions.size(); ++i)
         m_fixture->dialogs.expectMessage(questions.at(i), Answer(answers.at(i)));
-    const DeletionOutcome after = remove(selected);
-    QCOMPARE(after, questions.size() == 4 ? DeletionOutcome::ProductsLeft : DeletionOutcome::Nothing);
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
-    QCOMPARE(QFileInfo(m_fixture->folder.filePath(m_fixture->productFile)).lastModified(), written);
-    QCOMPARE(m_fixture->shopping(), shopping);
-    QCOMPARE(m_fixture->session->productCount(), 5);
+    QCOMPARE(int(remove(selected)), outcome);
+    for (const ScriptedDialogs::Shown& box : m_fixture->dialogs.shown())
+        compareBox(box.message);
+    QCOMPARE(m_fixture->session->productCount(), left);
+    if (left == 5) {
+        QCOMPARE(m_fixture->products(), fiveProducts().join());
+        QCOMPARE(QFileInfo(m_fixture->folder.filePath(m_fixture->productFile)).lastModified(), written);
+    }
+}
+
+void DeleteProductsTest::defaultListWarningOnce() {
+    m_fixture->productFile = QStringLiteral("grocery.dat");
+    m_fixture->open(fiveProducts());
+    m_fixture->dialogs.expectMessage(DefaultWarning, Answer::Yes);
+    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
+    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
+    // The second deletion from the same list goes straight to the confirmation.
+    m_fixture->dialogs.expectMessage(DeleteSelected, Answer::Yes);
+    QCOMPARE(remove({1}), DeletionOutcome::ProductsLeft);
+    QCOMPARE(m_fixture->session->productCount(), 3);
 }
 
 void DeleteProductsTest::fileUnwritableSinceOpening() {
@@ -215,9 +169,7 @@ void DeleteProductsTest::fileUnwritableSinceOpening() {
     QCOMPARE(remove({2}), DeletionOutcome::Nothing);
     QCOMPARE(m_fixture->lastBox().message.icon, Dialogs::Icon::Critical);
     QCOMPARE(m_fixture->lastBox().message.title, QStringLiteral("Pantrex"));
-    QCOMPARE(m_fixture->products(), fiveProducts().join());
     QCOMPARE(m_fixture->session->productCount(), 5);
-    QCOMPARE(m_fixture->session->files().file(ProductChannel)->count(), 5);
 }
 
 QTEST_GUILESS_MAIN(DeleteProductsTest)
