@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "notes.h"
 
+#include "core/entrytext.h"
 #include "core/printsettings.h"
 #include "core/session.h"
 #include "data/ansitext.h"
@@ -13,16 +14,6 @@ namespace {
 
 const QString& NotesFile = DataFile::Notes;
 constexpr Field NotesField{0, Notes::Capacity};
-
-QString withoutOuterBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 } // namespace
 
@@ -62,7 +53,7 @@ bool Notes::write(const QString& text, Notices& notices) {
         return false;
     }
     Record record(Capacity);
-    record.set(NotesField, toAnsi(withoutOuterBlanks(text)));
+    record.set(NotesField, toAnsi(trimBlanks(text)));
     if (!file->rewriteFirst({record})) {
         notices.append(Notice::fileError(file->errorString()));
         files.close(NotesChannel);

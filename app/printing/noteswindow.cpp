@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "noteswindow.h"
 
+#include "core/entrytext.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "platform/messages.h"
@@ -56,7 +57,7 @@ bool NotesWindow::save() {
 
 // What is printed is what the file holds once saved.
 void NotesWindow::printNotesPage() {
-    if (blankTrimmed(m_notesEdit->toPlainText()).isEmpty())
+    if (trimBlanks(m_notesEdit->toPlainText()).isEmpty())
         return;
     const SavedNotes saved = m_notes.saveForPrinting(m_notesEdit->storedText());
     report(m_dialogs, saved.notices);

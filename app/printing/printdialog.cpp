@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "printdialog.h"
 
+#include "core/entrytext.h"
 #include "core/printsettings.h"
 #include "core/session.h"
 #include "data/ansitext.h"
@@ -229,7 +230,7 @@ void PrintDialog::loadChoices() {
     applyDefaults();
 
     for (QLineEdit* note : m_noteBoxes) {
-        if (blankTrimmed(note->text()).isEmpty()) {
+        if (trimBlanks(note->text()).isEmpty()) {
             note->setFocus();
             return;
         }

@@ -6,9 +6,6 @@
 
 namespace pantrex {
 
-// Text with its leading and trailing blanks removed; line breaks and other characters stay.
-QString blankTrimmed(const QString& text);
-
 // A stored field as it prints: decoded from the code page, its zero bytes (fields a writer never
 // set) printed as blanks.
 QString printable(QByteArrayView stored);

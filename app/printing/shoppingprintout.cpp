@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shoppingprintout.h"
 
+#include "core/entrytext.h"
 #include "core/session.h"
 #include "data/ansitext.h"
 #include "data/numbertext.h"
@@ -167,7 +168,7 @@ bool ShoppingPrintout::ending(const QString& dateGap) {
     m_printer.endLine();
     bool anyNote = false;
     for (const QString& note : m_choices.notes) {
-        if (blankTrimmed(note).isEmpty())
+        if (trimBlanks(note).isEmpty())
             continue;
         m_printer.line(note);
         anyNote = true;
