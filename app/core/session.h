@@ -93,8 +93,6 @@ public:
 
     // For the operations that change the files: tell what shows them.
     void notifyProductsChanged() { Q_EMIT productsChanged(); }
-
-    // Tells whoever shows the shopping list that its rows changed.
     void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
 
 Q_SIGNALS:
