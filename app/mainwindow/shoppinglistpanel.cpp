@@ -221,12 +221,8 @@ void ShoppingListPanel::add(AddMode mode) {
         if (quantity.isEmpty() || !productsAndListAsShown())
             return;
     }
-    if (tell(m_list.add(selectedProducts(), quantity)))
+    if (tell(m_list.add(m_products.selectedRecords(), quantity)))
         reloadShoppingList();
-}
-
-QList<qint64> ShoppingListPanel::selectedProducts() const {
-    return m_products.selectedRecords();
 }
 
 // What goes on the list must be the products shown, and the list must be the one shown.

@@ -88,7 +88,6 @@ private:
     // Tells the window, when the file is no longer as shown, and returns false.
     bool stillAsShown();
     bool productsAndListAsShown();
-    QList<qint64> selectedProducts() const;
 
     Session& m_session;
     Dialogs& m_dialogs;
