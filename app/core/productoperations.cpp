@@ -111,23 +111,26 @@ std::optional<qint64> ProductOperations::countProducts(std::optional<Notice>& fa
     return std::nullopt;
 }
 
+bool ProductOperations::stillHolds(RecordFile& products, QByteArrayView shownContent, DeletionResult& result) {
+    const std::optional<bool> unchanged = products.holds(shownContent);
+    if (!unchanged)
+        result.notice = Notice::fileError(products.errorString());
+    else if (!*unchanged)
+        result.outcome = DeletionOutcome::FileChanged;
+    return unchanged.value_or(false);
+}
+
 DeletionResult ProductOperations::deleteProducts(const QList<qint64>& selectedRecords, QByteArrayView shownContent,
                                                  const std::function<bool(const QString& productName)>& confirmEach) {
     DeletionResult result;
     RecordFile* products = productFile(result.notice);
     if (!products)
         return result;
-    // The record numbers are those of the rows the user chose from: if the file holds anything else
-    // now, they may name other products.
-    const std::optional<bool> unchanged = products->holds(shownContent);
-    if (!unchanged) {
-        result.notice = Notice::fileError(products->errorString());
+    // The record numbers are those of the rows the user chose from: if the file holds anything else,
+    // they may name other products. Before the user is asked of each product the file is compared
+    // at once; else while the new content is written.
+    if (confirmEach && !stillHolds(*products, shownContent, result))
         return result;
-    }
-    if (!*unchanged) {
-        result.outcome = DeletionOutcome::FileChanged;
-        return result;
-    }
     const qint64 count = products->count();
     std::vector<bool> selected(size_t(count) + 1, false);
     for (const qint64 n : QSet<qint64>(selectedRecords.cbegin(), selectedRecords.cend())) {
@@ -168,7 +171,14 @@ DeletionResult ProductOperations::deleteProducts(const QList<qint64>& selectedRe
     const bool shownFromCatalog = catalog.stamp().path == products->path() &&
                                   catalog.bytes().data() == shownContent.data() &&
                                   catalog.bytes().size() == shownContent.size();
-    if (!products->rewritePieces(kept)) {
+    switch (products->rewritePiecesIfHolds(shownContent, kept)) {
+    case RecordFile::GuardedRewrite::Done:
+        break;
+    case RecordFile::GuardedRewrite::Differs:
+        result.outcome = DeletionOutcome::FileChanged;
+        return result;
+    case RecordFile::GuardedRewrite::ReadFailed:
+    case RecordFile::GuardedRewrite::WriteFailed:
         result.notice = Notice::fileError(products->errorString());
         return result;
     }
@@ -192,12 +202,11 @@ std::optional<bool> ProductOperations::renameFromCatalog(RecordFile& file, const
     const QByteArrayView records = catalog.bytes().first(catalog.count() * length);
     if (catalog.stamp().path != file.path() || file.recordLength() != length)
         return std::nullopt;
-    const std::optional<bool> current = file.holds(records);
-    if (!current || !*current)
-        return std::nullopt;
     const QList<qint64> named = recordsNamed(records, length, category, oldName, Qt::CaseSensitive);
-    if (named.isEmpty())
-        return true;
+    if (named.isEmpty()) {
+        const std::optional<bool> current = file.holds(records);
+        return current && *current ? std::optional<bool>(true) : std::nullopt;
+    }
     const QByteArray field = categoryField(length, category, newName);
     QList<QByteArrayView> pieces;
     std::vector<qint32> renamed;
@@ -209,7 +218,14 @@ std::optional<bool> ProductOperations::renameFromCatalog(RecordFile& file, const
         renamed.push_back(qint32(n));
     }
     pieces << records.sliced(from);
-    if (!file.rewritePieces(pieces)) {
+    // A file that holds anything else is renamed from what it holds.
+    switch (file.rewritePiecesIfHolds(records, pieces)) {
+    case RecordFile::GuardedRewrite::Done:
+        break;
+    case RecordFile::GuardedRewrite::Differs:
+    case RecordFile::GuardedRewrite::ReadFailed:
+        return std::nullopt;
+    case RecordFile::GuardedRewrite::WriteFailed:
         result.notice = Notice::fileError(file.errorString());
         return false;
     }

@@ -111,6 +111,8 @@ private:
     RecordFile* openChannel(int channel, const QString& name, int recordLength, std::optional<Notice>& failure);
     std::optional<bool> renameFromCatalog(RecordFile& file, const QString& oldName, const QByteArray& newName,
                                           CategoryRenameResult& result);
+    // Whether the product file still holds exactly what was shown; else the outcome or notice says why.
+    static bool stillHolds(RecordFile& products, QByteArrayView shownContent, DeletionResult& result);
 
     Session& m_session;
 };

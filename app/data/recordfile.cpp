@@ -5,7 +5,11 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <future>
+
+#include <unistd.h>
 
 namespace pantrex {
 
@@ -17,6 +21,29 @@ struct FileTexts {
 
 QString displayName(const QString& path) {
     return QFileInfo(path).fileName();
+}
+
+// Whether the file open as fd begins with exactly these bytes, read a piece at a time by position;
+// nothing, with why set, when it cannot be read.
+std::optional<bool> holdsAt(int fd, QByteArrayView bytes, QString& why) {
+    constexpr qint64 PieceBytes = 1 << 20;
+    QByteArray piece(qsizetype(std::min<qint64>(bytes.size(), PieceBytes)), Qt::Uninitialized);
+    for (qint64 at = 0; at < bytes.size();) {
+        const size_t length = size_t(std::min<qint64>(piece.size(), bytes.size() - at));
+        const ssize_t got = ::pread(fd, piece.data(), length, off_t(at));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got == 0) // shortened meanwhile
+            return false;
+        if (got < 0) {
+            why = qt_error_string(errno);
+            return std::nullopt;
+        }
+        if (std::memcmp(piece.constData(), bytes.data() + at, size_t(got)) != 0)
+            return false;
+        at += got;
+    }
+    return true;
 }
 
 } // namespace
@@ -239,6 +266,44 @@ bool RecordFile::rewriteBytes(const QByteArray& bytes) {
 
 bool RecordFile::rewritePieces(const QList<QByteArrayView>& pieces) {
     const QString what = FileTexts::tr("Could not save %1").arg(displayName(m_path));
+    FileReplacement save(m_path);
+    return writeReplacement(save, pieces, what) && putInPlace(save, what);
+}
+
+RecordFile::GuardedRewrite RecordFile::rewritePiecesIfHolds(QByteArrayView expected,
+                                                            const QList<QByteArrayView>& pieces) {
+    const QString readWhat = FileTexts::tr("Could not read %1").arg(displayName(m_path));
+    if (!m_file.isOpen()) {
+        fail(readWhat, FileTexts::tr("the file is not open"));
+        return GuardedRewrite::ReadFailed;
+    }
+    const qint64 whole = count() * m_recordLength;
+    if (whole != expected.size() / m_recordLength * m_recordLength)
+        return GuardedRewrite::Differs;
+    // The file is compared while the new content is written beside it: the comparison reads the
+    // open file by position and touches nothing else of this object, and it is over before the file
+    // is let go of.
+    QString readWhy;
+    std::future<std::optional<bool>> comparison =
+        std::async(std::launch::async, [fd = m_file.handle(), expected, whole, &readWhy] {
+            return holdsAt(fd, expected.first(whole), readWhy);
+        });
+    const QString what = FileTexts::tr("Could not save %1").arg(displayName(m_path));
+    FileReplacement save(m_path);
+    const bool written = writeReplacement(save, pieces, what);
+    const std::optional<bool> held = comparison.get();
+    if (!held) {
+        fail(readWhat, readWhy);
+        return GuardedRewrite::ReadFailed;
+    }
+    if (!*held)
+        return GuardedRewrite::Differs;
+    return written && putInPlace(save, what) ? GuardedRewrite::Done : GuardedRewrite::WriteFailed;
+}
+
+// The new content goes to a temporary file beside the old one; the old one is not touched until
+// the new one is completely on disk.
+bool RecordFile::writeReplacement(FileReplacement& save, const QList<QByteArrayView>& pieces, const QString& what) {
     if (!canWrite(what, {}))
         return false;
     qint64 size = 0;
@@ -246,18 +311,18 @@ bool RecordFile::rewritePieces(const QList<QByteArrayView>& pieces) {
         size += piece.size();
     if (m_recordLength < 1 || size % m_recordLength != 0)
         return fail(what, FileTexts::tr("a record does not fit this file"));
-
-    // The new content goes to a temporary file beside the old one; the old one is not touched
-    // until the new one is completely on disk.
     // Unbuffered writes, so that a disk without room fails here: a buffered write would only fail
     // inside commit, which then still puts the cut file in place.
-    FileReplacement save(m_path);
     if (!save.open())
         return fail(what, save.errorString());
     for (const QByteArrayView piece : pieces) {
         if (!save.write(piece))
             return fail(what, save.errorString());
     }
+    return true;
+}
+
+bool RecordFile::putInPlace(FileReplacement& save, const QString& what) {
     // Some systems will not rename over a file that is open, so let go of it for the moment.
     m_file.close();
     changed();

@@ -63,6 +63,11 @@ public:
     // The same with the bytes in pieces, written one after another: a long file changed in a few
     // places is written from the copy in memory without being copied once more.
     [[nodiscard]] bool rewritePieces(const QList<QByteArrayView>& pieces);
+    // The same, but only while the file's whole records are still exactly the whole records of
+    // expected: the file is compared with them while the new content is written, and the new
+    // content is put in place only when they agree. On anything but Done the file is as it was.
+    enum class GuardedRewrite { Done, Differs, ReadFailed, WriteFailed };
+    [[nodiscard]] GuardedRewrite rewritePiecesIfHolds(QByteArrayView expected, const QList<QByteArrayView>& pieces);
     // Whether the file's whole records are exactly the whole records of these bytes; nothing when
     // it cannot be read. It is read a piece at a time, so a long file takes no second copy in memory.
     [[nodiscard]] std::optional<bool> holds(QByteArrayView records) const;
@@ -78,6 +83,8 @@ public:
 
 private:
     bool openOnDisk(bool create, QString& why);
+    bool writeReplacement(FileReplacement& save, const QList<QByteArrayView>& pieces, const QString& what);
+    bool putInPlace(FileReplacement& save, const QString& what);
     std::optional<QByteArray> readRange(qint64 first, qint64 n) const;
     std::optional<QList<Record>> recordsIn(const std::optional<QByteArray>& bytes) const;
     void changed();

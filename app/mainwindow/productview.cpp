@@ -5,6 +5,7 @@
 #include "data/ansitext.h"
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
+#include "platform/largelistview.h"
 #include "platform/rowtextmodel.h"
 
 #include <QEvent>
@@ -97,11 +98,10 @@ QWidget* ProductView::buildSearchPanel() {
 QWidget* ProductView::buildProductPanel() {
     m_productFrame = new QGroupBox(tr("Product List"), this);
     m_productFrame->setObjectName(QStringLiteral("productlist"));
-    m_productList = new QListView(m_productFrame);
+    m_productList = new LargeListView(m_productFrame);
     m_productList->setObjectName(QStringLiteral("List1"));
     m_productList->setAccessibleName(tr("Products"));
     m_productList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_productList->setUniformItemSizes(true);
     m_productList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rows = new RowTextModel(m_productList);
     m_productList->setModel(m_rows);

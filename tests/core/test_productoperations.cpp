@@ -44,6 +44,7 @@ private Q_SLOTS:
     void beforeDeletion();
     void defaultListWarning_data();
     void defaultListWarning();
+    void deletionFromAChangedFile_data();
     void deletionFromAChangedFile();
     void deletionKeepsOddBytesAndDropsAPartialRecord();
     void deletionFailures_data();
@@ -165,16 +166,36 @@ void ProductOperationsTest::defaultListWarning() {
 
 // Another program changed the file after the rows were built: the record numbers may name other
 // products, so nothing is written and nobody is asked about a product.
+void ProductOperationsTest::deletionFromAChangedFile_data() {
+    QTest::addColumn<bool>("oneByOne");
+    QTest::addColumn<bool>("whileAsked");
+    QTest::newRow("all at once") << false << false;
+    QTest::newRow("before the questions") << true << false;
+    QTest::newRow("while the user is asked") << true << true;
+}
+
+// Another program reorders the products after they were shown: nothing is written, whenever it
+// happened, and the user is not asked of products the numbers may no longer name.
 void ProductOperationsTest::deletionFromAChangedFile() {
+    QFETCH(bool, oneByOne);
+    QFETCH(bool, whileAsked);
     m_fixture->open(fiveProducts());
     const QByteArray shown = m_fixture->products();
     const QByteArray now = picked(fiveProducts(), {1, 0, 2, 3, 4});
-    m_fixture->folder.write(m_fixture->productFile, now);
-    bool asked = false;
-    const DeletionResult result = operations().deleteProducts({1}, shown, [&](const QString&) { return asked = true; });
+    if (!whileAsked)
+        m_fixture->folder.write(m_fixture->productFile, now);
+    int asked = 0;
+    auto ask = [&](const QString&) {
+        if (whileAsked && asked == 0)
+            m_fixture->folder.write(m_fixture->productFile, now);
+        ++asked;
+        return true;
+    };
+    const DeletionResult result =
+        operations().deleteProducts({1, 3}, shown, oneByOne ? std::function<bool(const QString&)>(ask) : nullptr);
     QCOMPARE(result.outcome, DeletionOutcome::FileChanged);
     QVERIFY(!result.notice);
-    QVERIFY(!asked);
+    QCOMPARE(asked, whileAsked ? 2 : 0);
     QCOMPARE(m_fixture->products(), now);
 }
 
@@ -265,21 +286,31 @@ void ProductOperationsTest::rename() {
     QFETCH(QString, newName);
     QFETCH(QList<QByteArray>, renamedProducts);
     QFETCH(QList<QByteArray>, renamedShopping);
-    // Written from the product list in memory when it holds what the file holds, else from the file.
-    for (const bool fromMemory : {false, true}) {
+    // Written from the product list in memory when it holds what the file holds, else from the
+    // file: also when another program added a product since the list was read.
+    enum Source { FromFile, FromMemory, FromChangedFile };
+    for (const Source source : {FromFile, FromMemory, FromChangedFile}) {
         m_fixture->open(products, shopping);
-        if (fromMemory)
+        if (source != FromFile)
             m_fixture->session->catalog().refresh(m_fixture->session->files(), m_fixture->productFile);
+        QList<QByteArray> before = products;
+        QList<QByteArray> after = renamedProducts;
+        if (source == FromChangedFile) {
+            before << products.constFirst();
+            after << renamedProducts.constFirst();
+            m_fixture->folder.write(m_fixture->productFile, before.join());
+            QVERIFY(m_fixture->session->openProductList(m_fixture->productFile));
+        }
         QSignalSpy productsChanged(m_fixture->session.get(), &Session::productsChanged);
         const CategoryRenameResult result = operations().renameCategory(oldName, newName);
         QVERIFY(result.renamed);
         QVERIFY(!result.notice);
         QCOMPARE(result.filesChanged, renamedProducts != products || renamedShopping != shopping);
-        QCOMPARE(m_fixture->products(), renamedProducts.join());
+        QCOMPARE(m_fixture->products(), after.join());
         QCOMPARE(m_fixture->shopping(), renamedShopping.join());
-        QCOMPARE(m_fixture->session->productCount(), products.size());
+        QCOMPARE(m_fixture->session->productCount(), before.size());
         QCOMPARE(productsChanged.count(), renamedProducts != products ? 1 : 0);
-        if (fromMemory)
+        if (source == FromMemory)
             QCOMPARE(m_fixture->session->catalog().bytes(), renamedProducts.join());
     }
 }
