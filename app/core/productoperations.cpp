@@ -202,20 +202,21 @@ std::optional<bool> ProductOperations::renameFromCatalog(RecordFile& file, const
     const QByteArrayView records = catalog.bytes().first(catalog.count() * length);
     if (catalog.stamp().path != file.path() || file.recordLength() != length)
         return std::nullopt;
-    const QList<qint64> named = recordsNamed(records, length, category, oldName, Qt::CaseSensitive);
-    if (named.isEmpty()) {
+    // The list in memory knows each record's category: no need to go through the records.
+    const QByteArray stored = toAnsi(oldName);
+    const std::vector<qint32> named =
+        fromAnsi(stored) == oldName ? catalog.recordsOfCategory(stored) : std::vector<qint32>();
+    if (named.empty()) {
         const std::optional<bool> current = file.holds(records);
         return current && *current ? std::optional<bool>(true) : std::nullopt;
     }
     const QByteArray field = categoryField(length, category, newName);
     QList<QByteArrayView> pieces;
-    std::vector<qint32> renamed;
     qsizetype from = 0;
-    for (const qint64 n : named) {
+    for (const qint32 n : named) {
         const qsizetype at = qsizetype(n - 1) * length + category.offset;
         pieces << records.sliced(from, at - from) << QByteArrayView(field);
         from = at + category.width;
-        renamed.push_back(qint32(n));
     }
     pieces << records.sliced(from);
     // A file that holds anything else is renamed from what it holds.
@@ -229,7 +230,7 @@ std::optional<bool> ProductOperations::renameFromCatalog(RecordFile& file, const
         result.notice = Notice::fileError(file.errorString());
         return false;
     }
-    catalog.followFieldChange(m_session.files(), m_session.productListPath(), renamed, category, field);
+    catalog.followFieldChange(m_session.files(), m_session.productListPath(), named, category, field);
     result.filesChanged = true;
     return true;
 }

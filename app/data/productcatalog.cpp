@@ -317,6 +317,22 @@ void ProductCatalog::describe(qint64 n) {
     }
 }
 
+std::vector<qint32> ProductCatalog::recordsOfCategory(QByteArrayView text) const {
+    int exactKey = -1;
+    if (!text.isEmpty()) {
+        const auto found = m_exactKeys.constFind(text.toByteArray());
+        if (found == m_exactKeys.constEnd())
+            return {};
+        exactKey = *found;
+    }
+    std::vector<qint32> records;
+    for (qint64 n = 1; n <= m_count; ++n) {
+        if (m_fields[size_t(m_fieldOf[size_t(n - 1)])].exactKey == exactKey)
+            records.push_back(qint32(n));
+    }
+    return records;
+}
+
 int ProductCatalog::fieldKey(QByteArrayView bytes) {
     const auto known = m_fieldKeys.find(std::string_view(bytes.data(), size_t(bytes.size())));
     if (known != m_fieldKeys.end())

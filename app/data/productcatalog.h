@@ -64,6 +64,9 @@ public:
     // The distinct categories as stored (case counts), sorted byte by byte, and whether some
     // product has no category at all.
     const QList<QByteArray>& categories() const { return m_categories; }
+    // The records whose category field, without surrounding blanks, is exactly this text (empty:
+    // a blank field), in file order.
+    std::vector<qint32> recordsOfCategory(QByteArrayView text) const;
     bool hasBlankCategory() const { return m_blankCount > 0; }
 
     // Follow a rewrite this program has just made of the file name, so that it need not be read

@@ -315,10 +315,29 @@ bool RecordFile::writeReplacement(FileReplacement& save, const QList<QByteArrayV
     // inside commit, which then still puts the cut file in place.
     if (!save.open())
         return fail(what, save.errorString());
+    // Many short pieces (a field changed in every few records) go out gathered, a write call for
+    // each megabyte rather than for each piece.
+    constexpr qsizetype GatherBytes = 1 << 20;
+    QByteArray gathered;
+    auto flush = [&] {
+        const bool written = gathered.isEmpty() || save.write(gathered);
+        gathered.clear();
+        return written;
+    };
     for (const QByteArrayView piece : pieces) {
-        if (!save.write(piece))
+        if (piece.size() >= GatherBytes) {
+            if (!flush() || !save.write(piece))
+                return fail(what, save.errorString());
+            continue;
+        }
+        if (gathered.isEmpty())
+            gathered.reserve(GatherBytes * 2);
+        gathered.append(piece);
+        if (gathered.size() >= GatherBytes && !flush())
             return fail(what, save.errorString());
     }
+    if (!flush())
+        return fail(what, save.errorString());
     return true;
 }
 
