@@ -428,7 +428,7 @@ bool ProductCatalog::nameStartsWith(qint64 n, QByteArrayView lowerPrefix) const 
     return true;
 }
 
-void ProductCatalog::select(const Filter& filter, QList<qint64>& records) const {
+void ProductCatalog::select(const Filter& filter, QList<qint32>& records) const {
     const QByteArrayView prefix = filter.lowerPrefix;
     quint32 head = 0;
     quint32 headMask = 0;

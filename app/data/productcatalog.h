@@ -55,7 +55,7 @@ public:
         qint64 most = 0;
     };
     // The numbers of the records that pass, in name order.
-    void select(const Filter& filter, QList<qint64>& records) const;
+    void select(const Filter& filter, QList<qint32>& records) const;
 
     // Categories compared ignoring case: the key of record n's category, and the key of an
     // upper-case category (-1 when no record has it).

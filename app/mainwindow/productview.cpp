@@ -199,7 +199,7 @@ void ProductView::reload() {
 
 void ProductView::showRows() {
     const ProductCatalog& catalog = m_session.catalog();
-    const QList<qint64>& recmap = m_rowRecords;
+    const QList<qint32>& recmap = m_rowRecords;
     // The row texts are read when the view paints; a catalog that changed before the next rebuild
     // gives blank rows rather than reading past its end.
     m_rows->reset(int(recmap.size()), [&catalog, &recmap](int row) {

@@ -51,7 +51,7 @@ public:
     // none); of every row shown, in row order.
     QList<qint64> selectedRecords() const;
     qint64 recordAt(int row) const;
-    const QList<qint64>& rowRecords() const { return m_rowRecords; }
+    const QList<qint32>& rowRecords() const { return m_rowRecords; }
     // The current product and category to show again after the next rebuild.
     void rememberRows();
     // The next rebuild shows every category.
@@ -112,7 +112,7 @@ private:
     bool m_noHighFat = false;
     bool m_noHighCarb = false;
     // The record number of each row: a row's name and price are its record's.
-    QList<qint64> m_rowRecords;
+    QList<qint32> m_rowRecords;
     // The distinct categories, in the order of the category list after "All".
     QList<QByteArray> m_categories;
     bool m_fillingCategories = false;

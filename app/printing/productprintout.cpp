@@ -48,7 +48,7 @@ bool confirmed(Dialogs& dialogs, const QString& category) {
 
 } // namespace
 
-bool printProductList(const ProductCatalog& catalog, const QList<qint64>& rows, Dialogs& dialogs, LinePrinter& printer,
+bool printProductList(const ProductCatalog& catalog, const QList<qint32>& rows, Dialogs& dialogs, LinePrinter& printer,
                       const QString& categoryText) {
     const QString category = categoryText.trimmed();
     if (!confirmed(dialogs, category))
@@ -60,7 +60,7 @@ bool printProductList(const ProductCatalog& catalog, const QList<qint64>& rows, 
     pageHeader(page, allCategories ? PrintoutTexts::tr("All") : categoryText);
     int lines = HeaderLines;
     // The rows as the view shows them: its own copy of the product file.
-    for (const qint64 number : rows) {
+    for (const qint32 number : rows) {
         if (!page.ok())
             break;
         if (number < 1 || number > catalog.count())

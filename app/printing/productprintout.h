@@ -13,7 +13,7 @@ class ProductCatalog;
 // Prints the products the product view shows (the records of its rows, in its order), after
 // asking. categoryText is the category chooser's text ("All" or a category). True when the
 // printout went to the printer.
-bool printProductList(const ProductCatalog& catalog, const QList<qint64>& rows, Dialogs& dialogs, LinePrinter& printer,
+bool printProductList(const ProductCatalog& catalog, const QList<qint32>& rows, Dialogs& dialogs, LinePrinter& printer,
                       const QString& categoryText);
 
 } // namespace pantrex

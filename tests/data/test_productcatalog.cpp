@@ -211,17 +211,17 @@ private Q_SLOTS:
             filter.noHighFat = noFat;
             filter.categoryKey = key;
             filter.most = most;
-            QList<qint64> records;
+            QList<qint32> records;
             catalog.select(filter, records);
             return records;
         };
-        QCOMPARE(selected("", false, -1), QList<qint64>({5, 6, 4, 3, 1, 2}));
-        QCOMPARE(selected("b", false, -1), QList<qint64>({5, 6, 4, 2}));
-        QCOMPARE(selected("brea", false, -1), QList<qint64>({6, 2}));
-        QCOMPARE(selected("breads", false, -1), QList<qint64>({6}));
-        QCOMPARE(selected("b", true, -1), QList<qint64>({5, 6}));
-        QCOMPARE(selected("", false, catalog.keyOfUpperCategory("DAIRY")), QList<qint64>({4, 3}));
-        QCOMPARE(selected("", false, -1, 3), QList<qint64>({3, 1, 2}));
+        QCOMPARE(selected("", false, -1), QList<qint32>({5, 6, 4, 3, 1, 2}));
+        QCOMPARE(selected("b", false, -1), QList<qint32>({5, 6, 4, 2}));
+        QCOMPARE(selected("brea", false, -1), QList<qint32>({6, 2}));
+        QCOMPARE(selected("breads", false, -1), QList<qint32>({6}));
+        QCOMPARE(selected("b", true, -1), QList<qint32>({5, 6}));
+        QCOMPARE(selected("", false, catalog.keyOfUpperCategory("DAIRY")), QList<qint32>({4, 3}));
+        QCOMPARE(selected("", false, -1, 3), QList<qint32>({3, 1, 2}));
     }
 };
 

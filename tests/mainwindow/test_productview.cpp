@@ -69,7 +69,7 @@ void ProductViewTest::sortsByCharacterCodeKeepingFileOrder() {
     ProductView* view = f.window->productView();
     QCOMPARE(rowsOf(view), QStringList({"Banana", "Tea", "Tea", "apple", "cherry"}));
     // Each row stands for its own record: equal names keep the file's order.
-    QCOMPARE(view->rowRecords(), QList<qint64>({5, 2, 4, 3, 1}));
+    QCOMPARE(view->rowRecords(), QList<qint32>({5, 2, 4, 3, 1}));
     QCOMPARE(view->productFrame()->title(), QStringLiteral("Product List (5)"));
     QCOMPARE(view->priceLabel()->text(), QStringLiteral("1.00  "));
     // The first row is current and selected after the start.
