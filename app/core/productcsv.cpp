@@ -272,7 +272,7 @@ CsvImportPlan planCsvImportFile(Session& session, const QString& path) {
     QString why;
     const std::optional<QByteArray> bytes = readRegularFile(path, -1, why);
     if (!bytes)
-        return refusedPlan(why);
+        return refusedPlan(Texts::tr("%1 could not be read: %2").arg(path, why));
     return planCsvImport(session, *bytes);
 }
 
