@@ -11,6 +11,7 @@
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "data/safefile.h"
+#include "mainwindow/csvdialogue.h"
 #include "mainwindow/hoverhints.h"
 #include "mainwindow/mergedialogue.h"
 #include "mainwindow/newlistdialog.h"
@@ -139,6 +140,16 @@ void MainWindow::buildMenus() {
     m_importAction = addItem(merge, QStringLiteral("mergecmd"), tr("Import"));
     m_importAction->setEnabled(false);
     m_exportAction = addItem(merge, QStringLiteral("exportcmd"), tr("Export"));
+    // Products to and from spreadsheets and other programs.
+    connect(addItem(merge, QStringLiteral("csvexportcmd"), tr("Export products as CSV...")), &QAction::triggered, this,
+            [this] { exportProductsAsCsv(m_session, m_dialogs, fileChooser()); });
+    connect(addItem(merge, QStringLiteral("csvimportcmd"), tr("Import products from CSV...")), &QAction::triggered,
+            this, [this] {
+                if (importProductsFromCsv(m_session, m_dialogs, fileChooser())) {
+                    m_productView->fillProductList();
+                    m_productView->fillCategoryList();
+                }
+            });
     m_importHelpAction = addItem(merge, QStringLiteral("mergehelpcmd"), tr("Help"));
 
     m_customListsMenu = menuBar()->addMenu(tr("&Custom lists"));

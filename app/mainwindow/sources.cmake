@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
+    mainwindow/csvdialogue.cpp mainwindow/csvdialogue.h
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
     mainwindow/newlistdialog.cpp mainwindow/newlistdialog.h
     mainwindow/mainwindow.cpp mainwindow/mainwindow.h
