@@ -13,6 +13,7 @@
 #include "data/safefile.h"
 #include "mainwindow/csvdialogue.h"
 #include "mainwindow/hoverhints.h"
+#include "mainwindow/listclipboard.h"
 #include "mainwindow/mergedialogue.h"
 #include "mainwindow/newlistdialog.h"
 #include "mainwindow/printwindows.h"
@@ -172,6 +173,11 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectActions() {
+    auto* clipboard = new ListClipboard(m_session, m_dialogs, *m_shoppingList->rowsView());
+    connect(clipboard, &ListClipboard::productsAdded, this, [this] {
+        m_productView->fillCategoryList();
+        m_productView->fillProductList();
+    });
     connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::quit);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(m_productView, &ProductView::rowsShown, m_shoppingList->addButton(), &QWidget::setEnabled);
