@@ -38,7 +38,8 @@ std::optional<PastedLine> readLine(QString line, const QHash<QByteArray, qint64>
     line = line.section(QLatin1Char('\t'), 0, 0).trimmed();
     static const QRegularExpression bullet(QStringLiteral("^(?:[-*\u2022\u2013]|\\[[ xX]?\\])\\s*"));
     line.remove(bullet);
-    if (line.isEmpty() || isHeading(line))
+    // A line that ends in ":" heads the lines after it ("Shopping for Saturday:").
+    if (line.isEmpty() || isHeading(line) || line.endsWith(QLatin1Char(':')))
         return std::nullopt;
     if (products.contains(nameKey(line)))
         return PastedLine{line, "1"};

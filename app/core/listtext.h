@@ -29,9 +29,9 @@ struct PastedLine {
 };
 
 // Reads one product a line with an optional quantity before or after it: "2 x Milk", "2x Milk",
-// "2 Milk", "Milk 2", "Milk x 2" and "Milk". Blank lines, a list's heading and the cost after a tab
-// (as shoppingListText() writes them) are passed over, and so are bullets before the text. A line
-// that is a product's whole name is that product, however it starts or ends ("7 Up").
+// "2 Milk", "Milk 2", "Milk x 2" and "Milk". Blank lines, headings (a list's, or a line that ends in ":") and the cost
+// after a tab (as shoppingListText() writes them) are passed over, and so are bullets before the text. A line that is a
+// product's whole name is that product, however it starts or ends ("7 Up").
 QList<PastedLine> readPastedLines(const QString& text, const ProductCatalog& catalog);
 
 // What pasting did: the lines added to the shopping list and the names no product has.

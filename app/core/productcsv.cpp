@@ -170,6 +170,21 @@ std::optional<ProductEntry> entryOf(const CsvRow& row, const Columns& columns, c
     return entry;
 }
 
+// "2 lines were refused (line 14: price "abc" is not a number; line 90: the name is empty)".
+QString refusedLines(const QList<CsvRefusal>& refusals, bool done) {
+    QStringList lines;
+    for (qsizetype i = 0; i < std::min(refusals.size(), MostRefusalsListed); ++i)
+        lines.append(Texts::tr("line %1: %2").arg(refusals[i].line).arg(refusals[i].reason));
+    if (refusals.size() > MostRefusalsListed)
+        lines.append(Texts::tr("and %1 more").arg(refusals.size() - MostRefusalsListed));
+    const QString listed = lines.join(QStringLiteral("; "));
+    if (refusals.size() == 1)
+        return (done ? Texts::tr("1 line was refused (%1)") : Texts::tr("1 line would be refused (%1)")).arg(listed);
+    return (done ? Texts::tr("%1 lines were refused (%2)") : Texts::tr("%1 lines would be refused (%2)"))
+        .arg(refusals.size())
+        .arg(listed);
+}
+
 CsvImportPlan refusedPlan(const QString& why) {
     CsvImportPlan plan;
     plan.refused = Notice{why, QString(), Notice::Kind::Warning};
@@ -218,20 +233,8 @@ QString CsvImportPlan::summary(Tense tense) const {
         parts.append(done ? tr("1 was already there") : tr("1 is already there"));
     else if (alreadyThere > 1)
         parts.append((done ? tr("%1 were already there") : tr("%1 are already there")).arg(alreadyThere));
-    if (!refusals.isEmpty()) {
-        QStringList lines;
-        for (qsizetype i = 0; i < std::min(refusals.size(), MostRefusalsListed); ++i)
-            lines.append(tr("line %1: %2").arg(refusals[i].line).arg(refusals[i].reason));
-        if (refusals.size() > MostRefusalsListed)
-            lines.append(tr("and %1 more").arg(refusals.size() - MostRefusalsListed));
-        const QString listed = lines.join(QStringLiteral("; "));
-        if (refusals.size() == 1)
-            parts.append((done ? tr("1 line was refused (%1)") : tr("1 line would be refused (%1)")).arg(listed));
-        else
-            parts.append((done ? tr("%1 lines were refused (%2)") : tr("%1 lines would be refused (%2)"))
-                             .arg(refusals.size())
-                             .arg(listed));
-    }
+    if (!refusals.isEmpty())
+        parts.append(refusedLines(refusals, done));
     return parts.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 

@@ -51,6 +51,8 @@ void ListClipboard::copyList() {
 void ListClipboard::pasteItems() {
     const QString text = QGuiApplication::clipboard()->text();
     const PasteResult pasted = pantrex::pasteItems(m_session, text);
+    if (pasted.added > 0)
+        Q_EMIT itemsAdded();
     if (pasted.notice) {
         report(m_dialogs, *pasted.notice);
         return;
@@ -79,8 +81,10 @@ void ListClipboard::offerNewProducts(const PasteResult& pasted) {
     if (ask(m_dialogs, question, PasteTexts::tr("Paste items"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     const PasteResult made = addAsNewProducts(m_session, pasted.unknown);
-    if (made.added > 0)
+    if (made.added > 0) {
         Q_EMIT productsAdded();
+        Q_EMIT itemsAdded();
+    }
     if (made.notice)
         report(m_dialogs, *made.notice);
 }

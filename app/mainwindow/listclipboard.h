@@ -26,6 +26,8 @@ public:
 Q_SIGNALS:
     // New products were made from pasted lines: what shows the product list must be rebuilt.
     void productsAdded();
+    // Items were put on the shopping list: its heading and total must be shown anew.
+    void itemsAdded();
 
 private:
     void offerNewProducts(const PasteResult& pasted);

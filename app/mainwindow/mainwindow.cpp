@@ -178,6 +178,7 @@ void MainWindow::connectActions() {
         m_productView->fillCategoryList();
         m_productView->fillProductList();
     });
+    connect(clipboard, &ListClipboard::itemsAdded, m_shoppingList, &ShoppingListPanel::reloadShoppingList);
     connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::quit);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(m_productView, &ProductView::rowsShown, m_shoppingList->addButton(), &QWidget::setEnabled);

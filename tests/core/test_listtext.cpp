@@ -54,7 +54,7 @@ void ListTextTest::paste_data() {
     QTest::addColumn<QStringList>("unknown");
 
     QTest::newRow("quantity before, after, none")
-        << QStringLiteral("2 x Milk\r\nbread 3\n\n  - MILK\n7 Up\n")
+        << QStringLiteral("For Saturday:\n2 x Milk\r\nbread 3\n\n  - MILK\n7 Up\n")
         << shoppingBytes("Milk", " 2.5", "2") + shoppingBytes("Bread", " 2.97", "3", "Bakery") +
                shoppingBytes("Milk", " 1.25", "1") + shoppingBytes("7 Up", " 2", "1", "Drinks")
         << QStringList();
