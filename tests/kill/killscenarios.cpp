@@ -116,9 +116,13 @@ Files toImport() {
     return files;
 }
 
-// 500 products in a CSV file as a spreadsheet saves it, the first ten known already.
+// A store's list with its own product list, and 500 products in a CSV file as a spreadsheet saves
+// it, the first ten known already.
 Files csvToImport() {
     Files files = everyday();
+    files["work/namefile.dat"] = padded("store.lst", 12);
+    files["work/store.lst"] = files["work/grocery.lst"];
+    files["work/store.dat"] = files["work/grocery.dat"];
     QByteArray& csv = files["work/products.csv"];
     csv = "Name;Price;Category;High fat\r\n";
     for (int n = 0; n < 500; ++n)
@@ -283,7 +287,7 @@ const QList<KillScenario>& killScenarios() {
          146},
         {"CSV import",
          csvToImport,
-         {{"Would add 490 products; 10 are already there.\n\nAdd them to grocery.dat?", "Yes"},
+         {{"Would add 490 products; 10 are already there.\n\nAdd them to store.dat?", "Yes"},
           {"Added 490 products; 10 were already there.", "Ok"}},
          importCsv,
          true},
