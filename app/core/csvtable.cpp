@@ -113,11 +113,13 @@ CsvTable readCsv(QByteArrayView bytes) {
     return table;
 }
 
+bool csvNeedsQuotes(QByteArrayView text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == ',' || c == ';' || c == '\t' || c == '"' || c == '\n' || c == '\r'; });
+}
+
 QByteArray csvField(QByteArrayView text) {
-    const bool needsQuotes = std::any_of(text.begin(), text.end(), [](char c) {
-        return c == ',' || c == ';' || c == '\t' || c == '"' || c == '\n' || c == '\r';
-    });
-    if (!needsQuotes)
+    if (!csvNeedsQuotes(text))
         return text.toByteArray();
     QByteArray quoted;
     quoted.reserve(text.size() + 2);

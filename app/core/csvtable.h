@@ -35,5 +35,6 @@ CsvTable readCsv(QByteArrayView bytes);
 // A field written for a comma-separated file: in quotes, with its quotes doubled, when it holds a
 // separator, a quote or a line break; as it is otherwise.
 QByteArray csvField(QByteArrayView text);
+bool csvNeedsQuotes(QByteArrayView text);
 
 } // namespace pantrex

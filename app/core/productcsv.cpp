@@ -26,8 +26,34 @@ constexpr QByteArrayView Header("name,price,category,high_fat,high_carb\r\n");
 // otherwise fill the screen.
 constexpr qsizetype MostRefusalsListed = 20;
 
-QByteArray utf8Of(QByteArrayView stored) {
-    return fromAnsi(fieldText(stored)).toUtf8();
+// Each byte of the code page as UTF-8, worked out once: an export converts every name byte by byte.
+const std::array<QByteArray, 256>& utf8Table() {
+    static const std::array<QByteArray, 256> table = [] {
+        std::array<QByteArray, 256> bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes[size_t(b)] = fromAnsi(QByteArrayView(std::array{char(b)}.data(), 1)).toUtf8();
+        return bytes;
+    }();
+    return table;
+}
+
+// A stored text field as a CSV field in UTF-8, in quotes where it needs them.
+void appendField(QByteArray& csv, QByteArrayView stored) {
+    const QByteArrayView text = fieldText(stored);
+    const bool quoted = csvNeedsQuotes(text);
+    const std::array<QByteArray, 256>& utf8 = utf8Table();
+    if (quoted)
+        csv.append('"');
+    for (const char c : text) {
+        if (c == '"')
+            csv.append('"');
+        if (static_cast<unsigned char>(c) < 0x80)
+            csv.append(c);
+        else
+            csv.append(utf8[static_cast<unsigned char>(c)]);
+    }
+    if (quoted)
+        csv.append('"');
 }
 
 // Which field of a row holds what: -1 for a column the file does not have.
@@ -200,13 +226,10 @@ QByteArray productsAsCsv(const ProductCatalog& catalog) {
     for (qint64 n = 1; n <= catalog.count(); ++n) {
         const QByteArrayView record = catalog.record(n);
         const auto field = [record](Field f) { return record.sliced(f.offset, f.width); };
-        csv.append(csvField(utf8Of(catalog.name(n))))
-            .append(',')
-            .append(formatMoney(fieldText(field(ProductRecord::Price))))
-            .append(',')
-            .append(csvField(utf8Of(field(ProductRecord::Category))))
-            .append(catalog.highFat(n) ? ",yes" : ",no")
-            .append(catalog.highCarb(n) ? ",yes\r\n" : ",no\r\n");
+        appendField(csv, catalog.name(n));
+        csv.append(',').append(formatMoney(fieldText(field(ProductRecord::Price)))).append(',');
+        appendField(csv, field(ProductRecord::Category));
+        csv.append(catalog.highFat(n) ? ",yes" : ",no").append(catalog.highCarb(n) ? ",yes\r\n" : ",no\r\n");
     }
     return csv;
 }
