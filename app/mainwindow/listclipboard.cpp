@@ -31,7 +31,7 @@ QAction* listAction(QAbstractItemView& view, const QString& objectName, const QS
 } // namespace
 
 ListClipboard::ListClipboard(Session& session, Dialogs& dialogs, QAbstractItemView& listView)
-    : QObject(&listView), m_session(session), m_dialogs(dialogs) {
+    : QObject(&listView), m_session(session), m_dialogs(dialogs), m_view(listView) {
     listView.setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(
         listAction(listView, QStringLiteral("copylistcmd"), PasteTexts::tr("Copy list as text"), QKeySequence::Copy),
@@ -84,6 +84,8 @@ void ListClipboard::offerNewProducts(const PasteResult& pasted) {
     if (made.added > 0) {
         Q_EMIT productsAdded();
         Q_EMIT itemsAdded();
+        // The product view takes the focus when it is rebuilt; the user is still at the list.
+        m_view.setFocus();
     }
     if (made.notice)
         report(m_dialogs, *made.notice);

@@ -34,6 +34,7 @@ private:
 
     Session& m_session;
     Dialogs& m_dialogs;
+    QAbstractItemView& m_view;
 };
 
 } // namespace pantrex
