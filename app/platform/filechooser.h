@@ -25,8 +25,11 @@ public:
     // Shows the dialog; returns the path of the chosen file, or "" when the user cancelled.
     virtual QString openFile(const Request& request) = 0;
     // The file-save dialog: the path to write to (its owner agreed to replace a file that is there
-    // already), or "" when the user cancelled.
-    virtual QString saveFile(const Request& request) = 0;
+    // already), or "" when the user cancelled. A chooser that offers no saving answers as cancelled.
+    virtual QString saveFile(const Request& request) {
+        (void)request;
+        return QString();
+    }
 };
 
 } // namespace pantrex

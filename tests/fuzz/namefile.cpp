@@ -31,7 +31,6 @@ const QString NameFile = QStringLiteral("namefile.dat");
 class ChosenFile : public FileChooser {
 public:
     QString openFile(const Request&) override { return path; }
-    QString saveFile(const Request&) override { return {}; }
     QString path;
 };
 

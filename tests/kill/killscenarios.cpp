@@ -208,7 +208,6 @@ void importCsv(KillRun& run) {
     struct ChosenCsv : FileChooser {
         QString path;
         QString openFile(const Request&) override { return path; }
-        QString saveFile(const Request&) override { return {}; }
     } chooser;
     chooser.path = run.root + "/work/products.csv";
     run.window.setFileChooser(&chooser);
