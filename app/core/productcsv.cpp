@@ -12,6 +12,7 @@
 #include "data/recordfile.h"
 #include "data/safefile.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -235,6 +236,15 @@ QByteArray productsAsCsv(const ProductCatalog& catalog) {
 }
 
 std::optional<Notice> exportProductsCsv(Session& session, const QString& path) {
+    // A data file of the working folder chosen by mistake would be replaced by text.
+    const QFileInfo target(path);
+    static const QStringList dataEndings{QStringLiteral("dat"), QStringLiteral("lst"), QStringLiteral("mrg"),
+                                         QStringLiteral("bak"), QStringLiteral("old"), QStringLiteral("cfg")};
+    if (QFileInfo(target.absolutePath()) == QFileInfo(session.workingFolder()) &&
+        dataEndings.contains(target.suffix().toLower()))
+        return Notice{Texts::tr("%1 is one of Pantrex's data files. Save the CSV file under another name.")
+                          .arg(target.fileName()),
+                      QString(), Notice::Kind::Warning};
     session.catalog().refresh(session.files(), session.productListPath());
     FileReplacement file(path);
     if (!file.open() || !file.write(productsAsCsv(session.catalog())) || !file.commit())

@@ -31,6 +31,7 @@ class CsvTest : public QObject {
 private Q_SLOTS:
     void exportRows_data();
     void exportRows();
+    void exportRefusesDataFiles();
     void import_data();
     void import();
     void refusedFiles_data();
@@ -62,6 +63,18 @@ void CsvTest::exportRows() {
     QVERIFY(!exportProductsCsv(session, folder.filePath(QStringLiteral("out.csv"))));
     QCOMPARE(folder.read(QStringLiteral("out.csv")), csv);
     QCOMPARE(folder.read(QStringLiteral("grocery.dat")), products);
+}
+
+// A data file of the working folder is never replaced by an export.
+void CsvTest::exportRefusesDataFiles() {
+    TestFolder folder;
+    const QByteArray products = productBytes("Milk");
+    folder.write(QStringLiteral("grocery.dat"), products);
+    Session session(folder.path());
+    QVERIFY(exportProductsCsv(session, folder.filePath(QStringLiteral("grocery.dat"))));
+    QVERIFY(exportProductsCsv(session, folder.filePath(QStringLiteral("party.LST"))));
+    QCOMPARE(folder.read(QStringLiteral("grocery.dat")), products);
+    QCOMPARE(folder.files(), QStringList{QStringLiteral("grocery.dat")});
 }
 
 void CsvTest::import_data() {
