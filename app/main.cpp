@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cli/headless.h"
 #include "mainwindow/programrun.h"
 #include "mainwindow/translations.h"
 
@@ -28,11 +29,14 @@ struct CommandLine {
                                     "Keep the data files in your own data folder, $XDG_DATA_HOME/pantrex (normally "
                                     "~/.local/share/pantrex). The menu entry starts Pantrex this way.")};
 
+    pantrex::HeadlessOptions headless;
+
     CommandLine() {
         parser.setApplicationDescription(
             QCoreApplication::translate("main", "Pantrex keeps a household's grocery shopping lists."));
         parser.addOption(dataDir);
         parser.addOption(userData);
+        headless.addTo(parser);
     }
 };
 
@@ -60,8 +64,7 @@ bool asksOnlyForInformation(int argc, char** argv) {
 
 // Reads the command line (the application has already taken Qt's own options out of it). Returns
 // the working folder, or nothing with exitCode set when the program is not to run.
-std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode) {
-    CommandLine line;
+std::optional<QString> workingFolder(CommandLine& line, const QStringList& arguments, int& exitCode) {
     if (!line.parser.parse(arguments)) {
         tell(stderr,
              QCoreApplication::translate("main", "pantrex: %1\nTry 'pantrex --help'.\n").arg(line.parser.errorText()));
@@ -106,16 +109,18 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Pantrex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PANTREX_VERSION));
     int exitCode = 0;
-    if (asksOnlyForInformation(argc, argv)) {
+    if (asksOnlyForInformation(argc, argv) || pantrex::asksForHeadlessWork(argc, argv)) {
         QCoreApplication information(argc, argv);
         const pantrex::Translations translations(QLocale::system());
-        workingFolder(information.arguments(), exitCode);
-        return exitCode;
+        CommandLine line;
+        const std::optional<QString> folder = workingFolder(line, information.arguments(), exitCode);
+        return folder ? pantrex::runHeadless(*folder, line.parser, line.headless) : exitCode;
     }
 
     QApplication app(argc, argv);
     const pantrex::Translations translations(QLocale::system());
-    const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode);
+    CommandLine line;
+    const std::optional<QString> folderName = workingFolder(line, app.arguments(), exitCode);
     if (!folderName)
         return exitCode;
     pantrex::ProgramRun run(*folderName);

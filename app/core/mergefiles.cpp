@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
 
@@ -58,6 +57,18 @@ std::optional<QList<Record>> readMergeFile(Session& session, ImportResult& resul
 }
 
 } // namespace
+
+ProductNames::ProductNames(const ProductCatalog& catalog, qsizetype more) {
+    m_names.reserve(catalog.count() + more);
+    for (qint64 n = 1; n <= catalog.count(); ++n)
+        m_names.insert(ansiUpper(catalog.name(n)));
+}
+
+bool ProductNames::takeNew(QByteArrayView name) {
+    const qsizetype known = m_names.size();
+    m_names.insert(ansiUpper(fieldText(name)));
+    return m_names.size() > known;
+}
 
 Notices exportToMergeFile(Session& session) {
     FileChannels& files = session.files();
@@ -112,10 +123,7 @@ ImportResult importMergeFile(Session& session) {
     // are added, so that a name the merge file holds twice is added once.
     ProductCatalog& catalog = session.catalog();
     catalog.refresh(files, session.productListPath());
-    QSet<QByteArray> names;
-    names.reserve(catalog.count() + merged->size());
-    for (qint64 n = 1; n <= catalog.count(); ++n)
-        names.insert(ansiUpper(catalog.name(n)));
+    ProductNames names(catalog, merged->size());
 
     QList<Record> added;
     for (const Record& record : *merged) {
@@ -124,9 +132,7 @@ ImportResult importMergeFile(Session& session) {
             ++result.leftOut;
             continue;
         }
-        const qsizetype known = names.size();
-        names.insert(ansiUpper(name));
-        if (names.size() > known)
+        if (names.takeNew(name))
             added.append(newProduct(record));
     }
     // The new products go on in the merge file's order; a failure midway leaves those written

@@ -3,11 +3,27 @@
 
 #include "core/notice.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSet>
 #include <QString>
 
 namespace pantrex {
 
+class ProductCatalog;
 class Session;
+
+// The names of a product list as an import matches them: without surrounding blanks, ignoring case.
+class ProductNames {
+public:
+    // The catalogue's names, with room for more to be taken in.
+    explicit ProductNames(const ProductCatalog& catalog, qsizetype more = 0);
+    // Takes a name in (as stored, or as it would be stored): false when the list holds it already.
+    bool takeNew(QByteArrayView name);
+
+private:
+    QSet<QByteArray> m_names;
+};
 
 // Carrying products between two installations: the open product list is exported to its merge
 // file (its base name followed by ".mrg"), and a merge file placed beside it is imported.

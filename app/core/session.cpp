@@ -162,6 +162,15 @@ Notices Session::probeMergeFile() {
     return notices;
 }
 
+Notices Session::openAtStart() {
+    Notices notices = openDefaultProducts(true);
+    notices += takeOverOldList();
+    notices += openShoppingList();
+    notices += chooseProductList();
+    notices += probeMergeFile();
+    return notices;
+}
+
 bool Session::listTaken(const QString& name) const {
     return m_files.size(name) > 0;
 }

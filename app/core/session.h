@@ -77,6 +77,8 @@ public:
     Notices chooseProductList();
     // Looks for the product list's merge file (importOffered() follows); an empty one is removed.
     Notices probeMergeFile();
+    // The whole start-up of a run without a window (the command line), in the window's order.
+    Notices openAtStart();
 
     // Makes a new list file the open shopping list, with its own product list (the file comes into
     // being when it is opened) or the default one. On failure the list that was open stays open.

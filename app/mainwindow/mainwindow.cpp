@@ -11,7 +11,9 @@
 #include "data/ansitext.h"
 #include "data/filenames.h"
 #include "data/safefile.h"
+#include "mainwindow/csvdialogue.h"
 #include "mainwindow/hoverhints.h"
+#include "mainwindow/listclipboard.h"
 #include "mainwindow/mergedialogue.h"
 #include "mainwindow/newlistdialog.h"
 #include "mainwindow/printwindows.h"
@@ -139,6 +141,16 @@ void MainWindow::buildMenus() {
     m_importAction = addItem(merge, QStringLiteral("mergecmd"), tr("Import"));
     m_importAction->setEnabled(false);
     m_exportAction = addItem(merge, QStringLiteral("exportcmd"), tr("Export"));
+    // Products to and from spreadsheets and other programs.
+    connect(addItem(merge, QStringLiteral("csvexportcmd"), tr("Export products as CSV...")), &QAction::triggered, this,
+            [this] { exportProductsAsCsv(m_session, m_dialogs, fileChooser()); });
+    connect(addItem(merge, QStringLiteral("csvimportcmd"), tr("Import products from CSV...")), &QAction::triggered,
+            this, [this] {
+                if (importProductsFromCsv(m_session, m_dialogs, fileChooser())) {
+                    m_productView->fillProductList();
+                    m_productView->fillCategoryList();
+                }
+            });
     m_importHelpAction = addItem(merge, QStringLiteral("mergehelpcmd"), tr("Help"));
 
     m_customListsMenu = menuBar()->addMenu(tr("&Custom lists"));
@@ -161,6 +173,12 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectActions() {
+    auto* clipboard = new ListClipboard(m_session, m_dialogs, *m_shoppingList->rowsView());
+    connect(clipboard, &ListClipboard::productsAdded, this, [this] {
+        m_productView->fillCategoryList();
+        m_productView->fillProductList();
+    });
+    connect(clipboard, &ListClipboard::itemsAdded, m_shoppingList, &ShoppingListPanel::reloadShoppingList);
     connect(m_quitButton, &QPushButton::clicked, this, &MainWindow::quit);
     connect(m_exitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(m_productView, &ProductView::rowsShown, m_shoppingList->addButton(), &QWidget::setEnabled);

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
+    mainwindow/csvdialogue.cpp mainwindow/csvdialogue.h
     mainwindow/hoverhints.cpp mainwindow/hoverhints.h
+    mainwindow/listclipboard.cpp mainwindow/listclipboard.h
     mainwindow/newlistdialog.cpp mainwindow/newlistdialog.h
     mainwindow/mainwindow.cpp mainwindow/mainwindow.h
     mainwindow/mergedialogue.cpp mainwindow/mergedialogue.h

@@ -15,6 +15,7 @@ public:
     explicit QtFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
 
     QString openFile(const Request& request) override;
+    QString saveFile(const Request& request) override;
 
 private:
     QPointer<QWidget> m_parent;

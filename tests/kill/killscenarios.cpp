@@ -3,6 +3,7 @@
 #include "killscenarios.h"
 
 #include "customlists/customlistsfixture.h"
+#include "platform/filechooser.h"
 #include "printing/notesedit.h"
 #include "printing/noteswindow.h"
 #include "printing/printdialog.h"
@@ -115,6 +116,20 @@ Files toImport() {
     return files;
 }
 
+// A store's list with its own product list, and 500 products in a CSV file as a spreadsheet saves
+// it, the first ten known already.
+Files csvToImport() {
+    Files files = everyday();
+    files["work/namefile.dat"] = padded("store.lst", 12);
+    files["work/store.lst"] = files["work/grocery.lst"];
+    files["work/store.dat"] = files["work/grocery.dat"];
+    QByteArray& csv = files["work/products.csv"];
+    csv = "Name;Price;Category;High fat\r\n";
+    for (int n = 0; n < 500; ++n)
+        csv += (n < 10 ? numbered("Product ", n) : numbered("\"Imported, ", n) + '"') + ";3,10;Imported;x\r\n";
+    return files;
+}
+
 Files withOlderMergeFileOnDrive() {
     Files files = everyday();
     files["drive/grocery.mrg"] = files["work/grocery.dat"].first(5 * 146);
@@ -189,6 +204,17 @@ void import(KillRun& run) {
     run.window.findChild<QAction*>(QStringLiteral("mergecmd"))->trigger();
 }
 
+void importCsv(KillRun& run) {
+    struct ChosenCsv : FileChooser {
+        QString path;
+        QString openFile(const Request&) override { return path; }
+    } chooser;
+    chooser.path = run.root + "/work/products.csv";
+    run.window.setFileChooser(&chooser);
+    run.window.findChild<QAction*>(QStringLiteral("csvimportcmd"))->trigger();
+    run.window.setFileChooser(nullptr);
+}
+
 void exportProducts(KillRun& run) {
     qputenv("PANTREX_DRIVE_A", QFile::encodeName(run.root + "/drive"));
     run.window.findChild<QAction*>(QStringLiteral("exportcmd"))->trigger();
@@ -258,6 +284,12 @@ const QList<KillScenario>& killScenarios() {
          true,
          "work/store.dat",
          146},
+        {"CSV import",
+         csvToImport,
+         {{"Would add 490 products; 10 are already there.\n\nAdd them to store.dat?", "Yes"},
+          {"Added 490 products; 10 were already there.", "Ok"}},
+         importCsv,
+         true},
         {"export", everyday, {{ExportOffer, "No"}, {"File copied successfully", "Ok"}}, exportProducts},
         {"export to the diskette",
          withOlderMergeFileOnDrive,

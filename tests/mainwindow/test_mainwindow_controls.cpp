@@ -128,7 +128,8 @@ void MainWindowControlsTest::menus() {
     QCOMPARE(itemsOf(0),
              QStringList({"openfilecmd=Open...", "newfilecmd=New...", "notescmd=Notes", "exitcmd=Exit program"}));
     QCOMPARE(itemsOf(1), QStringList({"helpcmd=Program help", "aboutcmd=About"}));
-    QCOMPARE(itemsOf(2), QStringList({"mergecmd=Import", "exportcmd=Export", "mergehelpcmd=Help"}));
+    QCOMPARE(itemsOf(2), QStringList({"mergecmd=Import", "exportcmd=Export", "csvexportcmd=Export products as CSV...",
+                                      "csvimportcmd=Import products from CSV...", "mergehelpcmd=Help"}));
     QCOMPARE(itemsOf(3).size(), 8);
     QCOMPARE(itemsOf(4), QStringList({"lofatcmd=Fats", "locarbcmd=Carbohydrates"}));
     QVERIFY(control<QAction>(f.window, "lofatcmd")->isCheckable() &&

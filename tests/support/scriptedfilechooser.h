@@ -18,6 +18,8 @@ public:
     void expectOpen(const QString& answer);
 
     QString openFile(const Request& request) override;
+    // A save dialog is answered from the same script.
+    QString saveFile(const Request& request) override { return openFile(request); }
 
     const QList<Request>& shown() const { return m_shown; }
     bool done() const { return m_script.isEmpty(); }
