@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/programrun.h"
 #include "mainwindow/translations.h"
+#include "phone/phoneview.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,11 +30,18 @@ struct CommandLine {
                                     "Keep the data files in your own data folder, $XDG_DATA_HOME/pantrex (normally "
                                     "~/.local/share/pantrex). The menu entry starts Pantrex this way.")};
 
+    QCommandLineOption phone{
+        QStringLiteral("phone"),
+        QCoreApplication::translate("main", "Start the phone view at start-up on [address:]port (without an "
+                                            "address, the home network's) and print its address."),
+        QCoreApplication::translate("main", "[address:]port")};
+
     CommandLine() {
         parser.setApplicationDescription(
             QCoreApplication::translate("main", "Pantrex keeps a household's grocery shopping lists."));
         parser.addOption(dataDir);
         parser.addOption(userData);
+        parser.addOption(phone);
     }
 };
 
@@ -60,7 +69,7 @@ bool asksOnlyForInformation(int argc, char** argv) {
 
 // Reads the command line (the application has already taken Qt's own options out of it). Returns
 // the working folder, or nothing with exitCode set when the program is not to run.
-std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode) {
+std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode, QString* phone = nullptr) {
     CommandLine line;
     if (!line.parser.parse(arguments)) {
         tell(stderr,
@@ -84,6 +93,8 @@ std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode
         exitCode = 2;
         return std::nullopt;
     }
+    if (phone)
+        *phone = line.parser.value(line.phone);
     if (line.parser.isSet(line.userData)) {
         const QString folder = userDataFolder();
         if (line.parser.isSet(line.dataDir) || folder.isEmpty()) {
@@ -98,6 +109,24 @@ std::optional<QString> workingFolder(const QStringList& arguments, int& exitCode
         return folder;
     }
     return line.parser.isSet(line.dataDir) ? line.parser.value(line.dataDir) : QDir::currentPath();
+}
+
+// --phone: the one line on standard output is the address the "Phone view" window's QR code holds.
+bool startPhoneView(pantrex::ProgramRun& run, const QString& where) {
+    const auto address = pantrex::PhoneView::listenAddress(where);
+    QString why;
+    const std::optional<QUrl> url =
+        address ? run.window().phoneView().start(address->first, address->second, why) : std::nullopt;
+    if (!url) {
+        tell(stderr,
+             address
+                 ? QCoreApplication::translate("main", "pantrex: the phone view could not start: %1\n").arg(why)
+                 : QCoreApplication::translate("main", "pantrex: --phone wants [address:]port, not '%1'\n").arg(where));
+        return false;
+    }
+    std::printf("Phone view: %s\n", url->toString(QUrl::FullyEncoded).toLatin1().constData());
+    std::fflush(stdout);
+    return true;
 }
 
 } // namespace
@@ -115,11 +144,14 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     const pantrex::Translations translations(QLocale::system());
-    const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode);
+    QString phone;
+    const std::optional<QString> folderName = workingFolder(app.arguments(), exitCode, &phone);
     if (!folderName)
         return exitCode;
     pantrex::ProgramRun run(*folderName);
     if (!run.start())
         return 1;
+    if (!phone.isEmpty() && !startPhoneView(run, phone))
+        return 2;
     return app.exec();
 }
