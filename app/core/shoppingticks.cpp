@@ -165,9 +165,8 @@ ShoppingListResult ShoppingTicks::removeTicked() {
     }
     ShoppingListResult result;
     if (count() > 0)
-        result.notice = Notice{tr("%n ticked item(s) stayed on the list: an item of the same name that is not "
-                                  "ticked comes first there.",
-                                  nullptr, int(count())),
+        result.notice = Notice{tr("Some ticked items stayed on the list: an item of the same name that is not "
+                                  "ticked comes before each of them."),
                                QString(), Notice::Kind::Information};
     return result;
 }
