@@ -185,6 +185,10 @@ QHttpServerResponse PhoneServer::answerChange(const QHttpServerRequest& request,
         return refusal(Status::PayloadTooLarge);
     if (!withinRate(request.remoteAddress()))
         return refusal(Status::TooManyRequests);
+    if (m_busy && m_busy())
+        return json({{QStringLiteral("message"),
+                      tr("Pantrex is waiting for an answer on the computer.  Try again in a moment.")}},
+                    Status::ServiceUnavailable);
     QJsonParseError error{};
     const QJsonDocument body = QJsonDocument::fromJson(request.body(), &error);
     if (error.error != QJsonParseError::NoError || !body.isObject())

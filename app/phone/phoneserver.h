@@ -13,6 +13,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QHttpServer;
@@ -34,7 +35,7 @@ class PhoneServer : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr qsizetype MaxBody = 64 * 1024;
+    static constexpr qsizetype MaxBody = qsizetype(64) * 1024;
     static constexpr int MaxChangesPerSecond = 20;
     static constexpr int MaxSearchResults = 30;
 
@@ -49,6 +50,10 @@ public:
     QString errorString() const { return m_error; }
     // The page's address, with the key: "http://192.168.1.20:8080/<key>/".
     QUrl address() const { return m_address; }
+    // While busy() holds (the desktop waits for the user's answer to a question about the list), a
+    // change would slip in between the question and the operation: it is refused for the moment.
+    void setBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
+
     // The devices whose pages are connected now, by their network address.
     QStringList devices() const;
 
@@ -85,6 +90,7 @@ private:
     QElapsedTimer m_clock;
     QHash<QString, QList<qint64>> m_changeTimes; // per device, the moments of its recent changes
     bool m_changeTold = false;
+    std::function<bool()> m_busy;
 };
 
 } // namespace pantrex

@@ -4,10 +4,15 @@
 #include "phone/phoneserver.h"
 #include "phone/phonewindow.h"
 
+#include <QApplication>
+
 namespace pantrex {
 
 PhoneView::PhoneView(Session& session, QWidget* window)
-    : QObject(window), m_session(session), m_mainWindow(window), m_server(new PhoneServer(session, this)) {}
+    : QObject(window), m_session(session), m_mainWindow(window), m_server(new PhoneServer(session, this)) {
+    // A box on the desktop asks about the list as it is now: nothing from the phone may change it meanwhile.
+    m_server->setBusy([] { return QApplication::activeModalWidget() != nullptr; });
+}
 
 PhoneView::~PhoneView() {
     stop();

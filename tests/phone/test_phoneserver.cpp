@@ -165,6 +165,8 @@ void PhoneServerTest::refusal_data() {
     QTest::newRow("add without name") << QByteArray("POST") << "add" << QByteArray(R"({"product":1})")
                                       << QByteArray("page") << 400;
     QTest::newRow("tick for a gone item") << QByteArray("POST") << "tick" << tick << QByteArray("page") << 422;
+    QTest::newRow("desktop busy") << QByteArray("POST") << "remove-ticked" << QByteArray("{}") << QByteArray("page")
+                                  << 503;
 }
 
 void PhoneServerTest::refusal() {
@@ -174,6 +176,7 @@ void PhoneServerTest::refusal() {
     QFETCH(QByteArray, origin);
     QFETCH(int, status);
     Fixture f;
+    f.server->setBusy([status] { return status == 503; });
     QCOMPARE(f.send(method, f.keyed(what), body, origin).status, status);
     QCOMPARE(f.folder.read(ListFile), twoItems());
     QVERIFY(!f.folder.exists(TicksFile));

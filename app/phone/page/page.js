@@ -124,8 +124,9 @@ async function sendPending() {
       change.retried = true; // the list was read again at home: once more against it
       continue;
     }
-    if (result.status === 429) {
-      await new Promise((resolve) => setTimeout(resolve, 1000));
+    if (result.status === 429 || result.status === 503) {
+      // Too many at once, or the desktop is busy with a question: the tick waits its turn.
+      await new Promise((resolve) => setTimeout(resolve, result.status === 429 ? 1000 : 2000));
       continue;
     }
     pending.shift();
