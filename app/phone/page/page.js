@@ -110,7 +110,20 @@ async function refresh() {
   }
 }
 
+let sending = false;
+
 async function sendPending() {
+  if (sending)
+    return;
+  sending = true;
+  try {
+    await sendEach();
+  } finally {
+    sending = false;
+  }
+}
+
+async function sendEach() {
   while (pending.length > 0) {
     const change = pending[0];
     let result;
@@ -177,7 +190,11 @@ async function search() {
       const button = document.createElement('button');
       button.type = 'button';
       button.textContent = product.name;
-      button.addEventListener('click', () => change('add', product));
+      button.addEventListener('click', () => {
+        $('search').value = '';
+        results.replaceChildren();
+        change('add', product);
+      });
       entry.append(button);
       return entry;
     }));
@@ -208,6 +225,11 @@ $('removeticked').addEventListener('click', () => {
     change('remove-ticked', {});
 });
 window.addEventListener('online', () => sendPending().then(refresh));
+// Out of range the page keeps trying, quietly, so that it is back as soon as the network is.
+setInterval(() => {
+  if (!online || pending.length > 0)
+    sendPending().then(refresh);
+}, 4000);
 window.addEventListener('offline', () => setOnline(false));
 show();
 refresh();
