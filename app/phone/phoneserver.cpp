@@ -222,10 +222,9 @@ QHttpServerResponse PhoneServer::state() const {
     // The list is shown as it is on disk now: another program may have changed it.
     if (const std::optional<Notice> failure = m_session.shoppingList().reload())
         return json({{QStringLiteral("message"), failure->text}}, Status::InternalServerError);
-    QJsonObject object = shoppingListState(m_session);
     QString socket = m_address.toString(QUrl::FullyEncoded) + QStringLiteral("socket");
-    object.insert(QStringLiteral("socket"), socket.replace(0, 4, QStringLiteral("ws")));
-    return json(object);
+    socket.replace(0, 4, QStringLiteral("ws"));
+    return withGuards(QHttpServerResponse(QByteArray("application/json"), shoppingListState(m_session, socket)));
 }
 
 QHttpServerResponse PhoneServer::search(const QString& text) const {

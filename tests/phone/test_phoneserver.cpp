@@ -5,6 +5,7 @@
 #include "phone/phoneserver.h"
 #include "support/productrecords.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -108,6 +109,8 @@ private Q_SLOTS:
     void change_data();
     void change();
     void changedUnderneath();
+    void itemTexts_data();
+    void itemTexts();
     void tooManyChanges();
     void socketTellsOfChanges();
     void stopped();
@@ -234,6 +237,29 @@ void PhoneServerTest::changedUnderneath() {
     QVERIFY(!f.folder.exists(TicksFile));
     QCOMPARE(f.state().value(QStringLiteral("count")).toInt(), 3);
     QCOMPARE(f.send("POST", f.keyed(QStringLiteral("tick")), body).status, 200);
+}
+
+void PhoneServerTest::itemTexts_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("plain") << QByteArray("Milk") << QStringLiteral("Milk");
+    QTest::newRow("quotes and backslash") << QByteArray(R"(Ham "Parma" \ 1)") << QStringLiteral(R"(Ham "Parma" \ 1)");
+    QTest::newRow("windows-1252") << QByteArray("K\xe4se \x80") << QStringLiteral(u"K\u00e4se \u20ac");
+    QTest::newRow("control character") << QByteArray("Tab\tbed") << QStringLiteral("Tab\tbed");
+}
+
+// The page shows each item's text as the window does, whatever characters it holds.
+void PhoneServerTest::itemTexts() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, shown);
+    Fixture f;
+    f.folder.write(ListFile, shoppingBytes(stored, " 1", "1", stored));
+    const QJsonObject category = f.state().value(QStringLiteral("categories")).toArray().first().toObject();
+    QCOMPARE(category.value(QStringLiteral("name")).toString(), shown);
+    QCOMPARE(
+        category.value(QStringLiteral("items")).toArray().first().toObject().value(QStringLiteral("text")).toString(),
+        shown);
 }
 
 void PhoneServerTest::tooManyChanges() {
