@@ -219,8 +219,10 @@ QHttpServerResponse PhoneServer::resource(const QString& name, const QByteArray&
 }
 
 QHttpServerResponse PhoneServer::state() const {
-    // The list is shown as it is on disk now: another program may have changed it.
-    if (const std::optional<Notice> failure = m_session.shoppingList().reload())
+    // The list is shown as it is on disk now: another program may have changed it. Not while the
+    // desktop asks about the rows it shows, though: they must stay what the question was about.
+    const bool busy = m_busy && m_busy();
+    if (const std::optional<Notice> failure = busy ? std::nullopt : m_session.shoppingList().reload())
         return json({{QStringLiteral("message"), failure->text}}, Status::InternalServerError);
     QString socket = m_address.toString(QUrl::FullyEncoded) + QStringLiteral("socket");
     socket.replace(0, 4, QStringLiteral("ws"));
