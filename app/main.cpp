@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/headless.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/programrun.h"
 #include "mainwindow/translations.h"
+#include "phone/phoneview.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,6 +32,11 @@ struct CommandLine {
                                     "~/.local/share/pantrex). The menu entry starts Pantrex this way.")};
 
     pantrex::HeadlessOptions headless;
+    QCommandLineOption phone{
+        QStringLiteral("phone"),
+        QCoreApplication::translate("main", "Start the phone view at start-up on [address:]port (without an "
+                                            "address, the home network's) and print its address."),
+        QCoreApplication::translate("main", "[address:]port")};
 
     CommandLine() {
         parser.setApplicationDescription(
@@ -37,6 +44,7 @@ struct CommandLine {
         parser.addOption(dataDir);
         parser.addOption(userData);
         headless.addTo(parser);
+        parser.addOption(phone);
     }
 };
 
@@ -103,6 +111,24 @@ std::optional<QString> workingFolder(CommandLine& line, const QStringList& argum
     return line.parser.isSet(line.dataDir) ? line.parser.value(line.dataDir) : QDir::currentPath();
 }
 
+// --phone: the one line on standard output is the address the "Phone view" window's QR code holds.
+bool startPhoneView(pantrex::ProgramRun& run, const QString& where) {
+    const auto address = pantrex::PhoneView::listenAddress(where);
+    QString why;
+    const std::optional<QUrl> url =
+        address ? run.window().phoneView().start(address->first, address->second, why) : std::nullopt;
+    if (!url) {
+        tell(stderr,
+             address
+                 ? QCoreApplication::translate("main", "pantrex: the phone view could not start: %1\n").arg(why)
+                 : QCoreApplication::translate("main", "pantrex: --phone wants [address:]port, not '%1'\n").arg(where));
+        return false;
+    }
+    std::printf("Phone view: %s\n", url->toString(QUrl::FullyEncoded).toLatin1().constData());
+    std::fflush(stdout);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,10 +147,13 @@ int main(int argc, char** argv) {
     const pantrex::Translations translations(QLocale::system());
     CommandLine line;
     const std::optional<QString> folderName = workingFolder(line, app.arguments(), exitCode);
+    const QString phone = line.parser.value(line.phone);
     if (!folderName)
         return exitCode;
     pantrex::ProgramRun run(*folderName);
     if (!run.start())
         return 1;
+    if (!phone.isEmpty() && !startPhoneView(run, phone))
+        return 2;
     return app.exec();
 }

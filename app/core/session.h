@@ -3,6 +3,7 @@
 
 #include "core/notice.h"
 #include "core/shoppinglist.h"
+#include "core/shoppingticks.h"
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/productcatalog.h"
@@ -30,6 +31,9 @@ public:
     // The open shopping list's rows as last read, and its operations.
     ShoppingList& shoppingList() { return m_shoppingList; }
     const ShoppingList& shoppingList() const { return m_shoppingList; }
+    // What of the open shopping list is ticked off, kept beside it.
+    ShoppingTicks& ticks() { return m_ticks; }
+    const ShoppingTicks& ticks() const { return m_ticks; }
     // The open shopping list (channel 2) and its record count.
     const QString& shoppingListPath() const { return m_shoppingListPath; }
     void setShoppingListPath(const QString& name) { m_shoppingListPath = name; }
@@ -119,6 +123,7 @@ private:
     bool m_importOffered = false;
 
     ShoppingList m_shoppingList{*this};
+    ShoppingTicks m_ticks{*this};
 };
 
 } // namespace pantrex

@@ -61,6 +61,8 @@ public:
     explicit ShoppingList(Session& session);
 
     const QList<ShoppingRow>& rows() const { return m_rows; }
+    // The records the rows were built from, in file order (record n at n - 1).
+    const QList<Record>& shownRecords() const { return m_shownRecords; }
     // The sum of the line costs, formatted as money ("" for an empty list).
     QString total() const { return m_total; }
     // The list's base name and a total, as its heading shows them: "grocery ($4.09)".

@@ -37,6 +37,10 @@ bool isProgramFile(const QString& name) {
     return programFiles.contains(name, Qt::CaseInsensitive);
 }
 
+QString ticksFileOf(const QString& shoppingList) {
+    return shoppingList + QStringLiteral(".ticks");
+}
+
 QString mergeFileOf(const QString& productList) {
     return baseName(productList) + QStringLiteral(".mrg");
 }

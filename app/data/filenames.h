@@ -45,6 +45,10 @@ QString baseName(const QString& fileName);
 // its own product list.
 bool isProgramFile(const QString& name);
 
+// The ticks kept beside a shopping list: its whole name followed by ".ticks" ("grocery.lst.ticks"),
+// so that the list file itself keeps its layout and the ticks are never offered as a list.
+QString ticksFileOf(const QString& shoppingList);
+
 // The merge file of a product list: its base name followed by ".mrg" ("party.mrg" for "party.dat").
 QString mergeFileOf(const QString& productList);
 

@@ -19,6 +19,7 @@
 #include "mainwindow/printwindows.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
+#include "phone/phoneview.h"
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
 #include "platform/hoverbutton.h"
@@ -129,6 +130,10 @@ void MainWindow::buildMenus() {
     m_openAction = addItem(file, QStringLiteral("openfilecmd"), tr("Open..."));
     m_newAction = addItem(file, QStringLiteral("newfilecmd"), tr("New..."));
     m_notesAction = addItem(file, QStringLiteral("notescmd"), tr("Notes"));
+    // The open list on the phone's browser; nothing listens until the user starts it.
+    m_phoneView = new PhoneView(m_session, this);
+    connect(addItem(file, QStringLiteral("phoneviewcmd"), tr("Phone view...")), &QAction::triggered, m_phoneView,
+            &PhoneView::showWindow);
     m_exitAction = addItem(file, QStringLiteral("exitcmd"), tr("Exit program"));
 
     QMenu* help = menuBar()->addMenu(tr("Help"));
@@ -393,6 +398,7 @@ bool MainWindow::finishRun() {
     } else {
         report(m_dialogs, session.rememberListName());
     }
+    m_phoneView->stop();
     session.files().closeAll();
     m_finished = true;
     Q_EMIT finished();

@@ -23,6 +23,7 @@ class ShoppingListPanel;
 class ProductEntryDialog;
 class PrintWindows;
 class NewListDialog;
+class PhoneView;
 class Session;
 
 // The main window: the product view on the left, the shopping list on the right, the hint line
@@ -54,6 +55,8 @@ public:
     ProductView* productView() const { return m_productView; }
     ShoppingListPanel* shoppingList() const { return m_shoppingList; }
     CustomListChooser* chooser() const { return m_chooser; }
+    // The phone view: its server, stopped until started, and its window.
+    PhoneView& phoneView() const { return *m_phoneView; }
 
 Q_SIGNALS:
     // The program has quit: every file is closed and the event loop may end.
@@ -120,6 +123,7 @@ private:
     HoverHints* m_hints = nullptr;
     ProductEntryDialog* m_entryDialog = nullptr;
     PrintWindows* m_printing = nullptr;
+    PhoneView* m_phoneView = nullptr;
     QPointer<NewListDialog> m_newList;
     FileChooser* m_fileChooser = nullptr;
     std::unique_ptr<FileChooser> m_ownFileChooser;

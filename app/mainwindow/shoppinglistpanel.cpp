@@ -35,6 +35,8 @@ ShoppingListPanel::ShoppingListPanel(Session& session, Dialogs& dialogs, const P
     buildLayout();
 
     connect(&m_session, &Session::shoppingListChanged, this, &ShoppingListPanel::showRows);
+    connect(&m_session, &Session::shoppingListChanged, this, &ShoppingListPanel::showTotalOfChange);
+    connect(&m_session.ticks(), &ShoppingTicks::ticksChanged, m_rows, &RowTextModel::restyle);
     connect(m_rowsView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ShoppingListPanel::showCurrentCost);
     connect(m_rowsView, &QListView::doubleClicked, this, [this] { add(AddMode::ChangeRow); });
@@ -60,6 +62,8 @@ void ShoppingListPanel::buildControls() {
     // A row carries its item text's trailing blanks; they need no scroll bar.
     m_rowsView->setTextElideMode(Qt::ElideNone);
     m_rows = new RowTextModel(m_rowsView);
+    // Items ticked off (in the trolley, on the phone) show struck out.
+    m_rows->setStruckOut([this](int row) { return m_session.ticks().isTicked(m_list.rows().at(row).recordNumber); });
     m_rowsView->setModel(m_rows);
     // The footer is a row of its own: a screen reader would otherwise name the empty cost label
     // after the panel around it.
@@ -128,6 +132,21 @@ void ShoppingListPanel::reloadShoppingList() {
 void ShoppingListPanel::showRows() {
     const ShoppingList* list = &m_list;
     m_rows->reset(int(m_list.rows().size()), [list](int row) { return list->rows().at(row).shownText(); });
+}
+
+// The list may change without this window doing anything (from the phone view): its total and
+// caption follow; a heading the custom list chooser shows in the caption's place stays.
+void ShoppingListPanel::showTotalOfChange() {
+    const bool hasRows = !m_list.rows().isEmpty();
+    m_totalBox->setText(m_list.total());
+    m_caption = m_list.caption(m_list.total());
+    if (m_stack->currentWidget() == m_rowsView)
+        m_captionLabel->setText(m_caption);
+    m_eraseButton->setEnabled(hasRows);
+    m_printButton->setEnabled(hasRows);
+    m_removeButton->setEnabled(hasRows);
+    if (!hasRows)
+        m_costLabel->clear();
 }
 
 void ShoppingListPanel::showTotalAndButtons() {

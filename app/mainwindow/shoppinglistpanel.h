@@ -78,6 +78,7 @@ private:
     void buildControls();
     void buildLayout();
     void showRows();
+    void showTotalOfChange();
     void showTotalAndButtons();
     void add(AddMode mode);
     void changeRow();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rowtextmodel.h"
 
+#include <QFont>
+
 namespace pantrex {
 
 void RowTextModel::reset(int rows, TextOf textOf) {
@@ -26,7 +28,17 @@ QVariant RowTextModel::data(const QModelIndex& index, int role) const {
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return m_textOf(index.row());
+    if (role == Qt::FontRole && m_struckOut && m_struckOut(index.row())) {
+        QFont font;
+        font.setStrikeOut(true);
+        return font;
+    }
     return QVariant();
+}
+
+void RowTextModel::restyle() {
+    if (m_rows > 0)
+        Q_EMIT dataChanged(index(0), index(m_rows - 1), {Qt::FontRole});
 }
 
 } // namespace pantrex

@@ -14,11 +14,16 @@ class RowTextModel : public QAbstractListModel {
 
 public:
     using TextOf = std::function<QString(int row)>;
+    using StruckOut = std::function<bool(int row)>;
 
     explicit RowTextModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
 
     // Replaces every row.
     void reset(int rows, TextOf textOf);
+    // Rows for which struckOut holds show in a struck-out font, their text unchanged.
+    void setStruckOut(StruckOut struckOut) { m_struckOut = std::move(struckOut); }
+    // The rows' looks changed (not their texts): the view draws them again.
+    void restyle();
 
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -27,6 +32,7 @@ public:
 private:
     int m_rows = 0;
     TextOf m_textOf;
+    StruckOut m_struckOut;
 };
 
 } // namespace pantrex

@@ -139,9 +139,23 @@ void exportProducts(QMainWindow& main) {
     chooseFromMenu(&main, QStringLiteral("mergemenu"), QStringLiteral("exportcmd"));
 }
 
+// The "Phone view" window once started: the page's address as a QR code and as text, and the list
+// itself as a second QR code.
+void showPhoneView(QMainWindow& main) {
+    chooseFromMenu(&main, QStringLiteral("filemenu"), QStringLiteral("phoneviewcmd"));
+    QWidget* phone = window(QStringLiteral("phoneview"));
+    click(named(phone, "phonestart"));
+    settle();
+    shoot(QStringLiteral("phone-view"), {phone});
+    click(named(phone, "phonestop"));
+    phone->close();
+    settle();
+}
+
 void home(QMainWindow& main) {
     enterProducts(main, {{"Salted Butter", "2.89", "Dairy", "1", true}}, QStringLiteral("add-product"));
     buildList(main);
+    showPhoneView(main);
     addStore(main);
     useCustomLists(main);
     print(main);
