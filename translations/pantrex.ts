@@ -206,7 +206,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/data/recordfile.cpp" line="+36"/>
+        <location filename="../app/data/recordfile.cpp" line="+63"/>
         <location line="+5"/>
         <source>Could not open %1</source>
         <translation type="unfinished"></translation>
@@ -219,18 +219,20 @@
     <message>
         <location line="+58"/>
         <location line="+38"/>
+        <location line="+116"/>
         <source>Could not read %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-152"/>
         <location line="+38"/>
         <location line="+47"/>
+        <location line="+69"/>
         <source>the file is not open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-110"/>
         <source>it holds %1 records, not %2; another program may have changed it</source>
         <translation type="unfinished"></translation>
     </message>
@@ -252,14 +254,15 @@
     </message>
     <message>
         <location line="+25"/>
-        <location line="+62"/>
+        <location line="+100"/>
         <source>a record does not fit this file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-60"/>
         <location line="+15"/>
-        <location line="+37"/>
+        <location line="+23"/>
+        <location line="+71"/>
         <source>Could not save %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -316,6 +319,64 @@
     <message>
         <location filename="../app/platform/dialogs.cpp" line="+11"/>
         <source>Pantrex</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Headless</name>
+    <message>
+        <location filename="../app/cli/headless.cpp" line="+46"/>
+        <source>could not write the products to standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Exported 1 product from %2 to %3.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exported %1 products from %2 to %3.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Nothing was written: run again with --yes to add them to %1.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Write the open product list as CSV to &lt;file&gt; (- for standard output), without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Tell what importing the products of the CSV file &lt;file&gt; (- for standard input) would add to the open product list, without a window; with --yes, add them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --import-csv: add the products.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print the open shopping list as text, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give one of --export-csv, --import-csv and --list-text (--yes only with --import-csv).
+Try &apos;pantrex --help&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -670,6 +731,39 @@ Should I move the file to floppy drive A:\ ?</source>
         <source>%1 record(s) of %2 named no product and were left out.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../app/mainwindow/csvdialogue.cpp" line="+24"/>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Export products as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>1 product was written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 products were written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+10"/>
+        <location line="+4"/>
+        <location line="+6"/>
+        <source>Import products from CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Add them to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LinePrinter</name>
@@ -841,7 +935,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/printing/shoppingprintout.cpp" line="+78"/>
+        <location filename="../app/printing/shoppingprintout.cpp" line="+79"/>
         <source>Could not read %1: it is not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -863,6 +957,175 @@ Save it as a PDF file in the working folder instead?</source>
     <message>
         <location line="+76"/>
         <source> Shopping List Utility</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProductCsv</name>
+    <message>
+        <location filename="../app/core/productcsv.cpp" line="+104"/>
+        <location line="+4"/>
+        <source>the %1 is not text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>the %1 holds a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>the %1 &quot;%2&quot; holds &quot;%3&quot;, which the product list cannot store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the %1 &quot;%2&quot; does not fit in %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the price is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>price &quot;%1&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>price &quot;%1&quot; does not fit in %2 characters (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 &quot;%2&quot; is not yes or no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 line was refused (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>1 line would be refused (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lines were refused (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 lines would be refused (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 is one of Pantrex&apos;s data files. Save the CSV file under another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Added no products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Would add no products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Added 1 product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Would add 1 product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Added %1 products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Would add %1 products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 was already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>1 is already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 were already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 are already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The file is too large to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file&apos;s first line names no &quot;name&quot; and &quot;price&quot; columns, so it holds no products Pantrex can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 was changed since the CSV file was read. Nothing was imported; try the import again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -921,7 +1184,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+212"/>
+        <location line="+229"/>
         <source>This product was changed or deleted in the product list while it was open here, so it was not saved.  Return and open it again to make your changes.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -962,7 +1225,7 @@ Nothing was changed. Start Pantrex with a folder you may write to.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+23"/>
+        <location filename="../app/main.cpp" line="+26"/>
         <source>Keep the data files in &lt;folder&gt; (default: the current folder).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -977,12 +1240,22 @@ Nothing was changed. Start Pantrex with a folder you may write to.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
+        <source>Start the phone view at start-up on [address:]port (without an address, the home network&apos;s) and print its address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>[address:]port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Pantrex keeps a household&apos;s grocery shopping lists.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>pantrex: %1
 Try &apos;pantrex --help&apos;.
 </source>
@@ -1004,6 +1277,18 @@ Try &apos;pantrex --help&apos;.
     <message>
         <location line="+1"/>
         <source>pantrex: give either --data-dir or --user-data, not both.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>pantrex: the phone view could not start: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pantrex: --phone wants [address:]port, not &apos;%1&apos;
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1141,7 +1426,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow/mainwindow.cpp" line="+108"/>
+        <location filename="../app/mainwindow/mainwindow.cpp" line="+111"/>
         <source>Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1176,19 +1461,24 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
+        <source>Phone view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Exit program</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+10"/>
+        <location line="+20"/>
         <location line="+11"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-29"/>
         <source>Program help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1213,7 +1503,17 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Export products as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Import products from CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>&amp;Custom lists</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1268,7 +1568,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+39"/>
         <source>Close the program.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1333,7 +1633,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Open a Shopping List</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1353,7 +1653,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Print the product list shown above.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1415,7 +1715,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::NotesWindow</name>
     <message>
-        <location filename="../app/printing/noteswindow.cpp" line="+30"/>
+        <location filename="../app/printing/noteswindow.cpp" line="+20"/>
         <source>Shopping Notes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1440,15 +1740,108 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location filename="../app/core/notes.cpp" line="+49"/>
         <source>%1 was changed by another program while the notes were open, so nothing was saved. Save again to replace it with the notes shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::PhoneServer</name>
+    <message>
+        <location filename="../app/phone/phoneserver.cpp" line="+96"/>
+        <source>The port could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Pantrex is waiting for an answer on the computer.  Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>%1 was changed by another program.  Nothing was changed here; the list has been reloaded, so please look it over and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::PhoneWindow</name>
+    <message>
+        <location filename="../app/phone/phonewindow.cpp" line="+38"/>
+        <source>Phone view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>QR code of the page&apos;s address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Connected devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>QR code of the list as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open the page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Or just read the list:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Connected devices:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The phone view could not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Anyone on this network who has the address can see and change the open shopping list until you press Stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The phone view is stopped: nothing is served.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The list is too long for a QR code.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>pantrex::PrintDialog</name>
     <message>
-        <location filename="../app/printing/printdialog.cpp" line="+90"/>
+        <location filename="../app/printing/printdialog.cpp" line="+82"/>
         <source>Printing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1554,7 +1947,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+177"/>
         <source>Add notes here as you think of them.  Click &quot;Not yet&quot; to return to shopping list.
 Be sure to clear old notes if you do not wish them to appear on your shopping list!</source>
         <translation type="unfinished"></translation>
@@ -1676,19 +2069,19 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
 <context>
     <name>pantrex::ProductView</name>
     <message>
-        <location filename="../app/mainwindow/productview.cpp" line="+64"/>
+        <location filename="../app/mainwindow/productview.cpp" line="+67"/>
         <location line="+4"/>
         <source>Category</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-166"/>
         <source>ALL</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1714,7 +2107,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Price of selected product</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1754,7 +2147,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <source>Empty category.  List updated.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1767,7 +2160,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
 <context>
     <name>pantrex::ShoppingListPanel</name>
     <message>
-        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+209"/>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+228"/>
         <source>Select an item!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1793,7 +2186,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+30"/>
+        <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+26"/>
         <source>Enter a NEW quantity for %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1828,7 +2221,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-247"/>
         <source>Add {F2} &gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1849,7 +2242,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Cost of selected item</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1866,6 +2259,55 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
     <message>
         <location line="+2"/>
         <source>Print shopping list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/listtext.cpp" line="+60"/>
+        <source>%1 was changed by another program. Nothing more was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow/listclipboard.cpp" line="+37"/>
+        <source>Copy list as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+25"/>
+        <location line="+17"/>
+        <source>Paste items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>The clipboard holds no lines that name a product.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1 item was added to the shopping list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 items were added to the shopping list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>These lines name no product of the product list:
+
+%1
+
+Make them new products (priced .00, under Miscellaneous) and add them to the shopping list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::ShoppingTicks</name>
+    <message>
+        <location filename="../app/core/shoppingticks.cpp" line="+168"/>
+        <source>Some ticked items stayed on the list: an item of the same name that is not ticked comes before each of them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
