@@ -171,7 +171,10 @@ DeletionResult ProductOperations::deleteProducts(const QList<qint64>& selectedRe
     const bool shownFromCatalog = catalog.stamp().path == products->path() &&
                                   catalog.bytes().data() == shownContent.data() &&
                                   catalog.bytes().size() == shownContent.size();
-    switch (products->rewritePiecesIfHolds(shownContent, kept)) {
+    std::function<void()> follow;
+    if (shownFromCatalog)
+        follow = [&catalog, &removed] { catalog.closeUp(removed); };
+    switch (products->rewritePiecesIfHolds(shownContent, kept, follow)) {
     case RecordFile::GuardedRewrite::Done:
         break;
     case RecordFile::GuardedRewrite::Differs:
@@ -179,11 +182,16 @@ DeletionResult ProductOperations::deleteProducts(const QList<qint64>& selectedRe
         return result;
     case RecordFile::GuardedRewrite::ReadFailed:
     case RecordFile::GuardedRewrite::WriteFailed:
+        // The list in memory may have followed a deletion that did not reach the disk.
+        if (shownFromCatalog) {
+            catalog.invalidate();
+            catalog.refresh(m_session.files(), m_session.productListPath());
+        }
         result.notice = Notice::fileError(products->errorString());
         return result;
     }
     if (shownFromCatalog)
-        catalog.followRemoval(m_session.files(), m_session.productListPath(), removed);
+        catalog.restamp(m_session.files(), m_session.productListPath());
     m_session.setProductCount(products->count());
     m_session.notifyProductsChanged();
     result.outcome = m_session.productCount() == 0 ? DeletionOutcome::ListEmptied : DeletionOutcome::ProductsLeft;

@@ -13,9 +13,21 @@
 #include <numeric>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace pantrex {
 
 namespace {
+
+// A product list's tables are made anew whole and the old ones let go: the megabytes they held go
+// back to the system at once rather than staying with the allocator for a next time.
+void giveBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 constexpr int Length = ProductRecord::Length;
 constexpr int NameWidth = ProductRecord::ItemName.width;
@@ -76,10 +88,11 @@ void ProductCatalog::refresh(const FileChannels& files, const QString& name) {
     m_stamp = std::move(now);
     QString why;
     QByteArray bytes = readRegularFile(m_stamp.path, -1, why).value_or(QByteArray());
-    if (sameFile && applyChange(bytes))
-        return;
-    m_bytes = std::move(bytes);
-    rebuild();
+    if (!sameFile || !applyChange(bytes)) {
+        m_bytes = std::move(bytes);
+        rebuild();
+    }
+    giveBackFreedMemory();
 }
 
 bool ProductCatalog::applyChange(const QByteArray& bytes) {
@@ -195,6 +208,15 @@ void ProductCatalog::takeOut(const std::vector<qint32>& moved, qint64 count) {
 }
 
 void ProductCatalog::followRemoval(const FileChannels& files, const QString& name, const std::vector<qint32>& removed) {
+    closeUp(removed);
+    restamp(files, name);
+}
+
+void ProductCatalog::restamp(const FileChannels& files, const QString& name) {
+    m_stamp = FileStamp::of(files, name);
+}
+
+void ProductCatalog::closeUp(const std::vector<qint32>& removed) {
     std::vector<qint32> moved(size_t(m_count) + 1, 0);
     qint64 next = 1;
     qint64 n = 1;
@@ -212,7 +234,7 @@ void ProductCatalog::followRemoval(const FileChannels& files, const QString& nam
     }
     m_bytes.truncate(qsizetype(next - 1) * Length);
     takeOut(moved, next - 1);
-    m_stamp = FileStamp::of(files, name);
+    giveBackFreedMemory();
 }
 
 void ProductCatalog::followFieldChange(const FileChannels& files, const QString& name,
@@ -229,6 +251,7 @@ void ProductCatalog::followFieldChange(const FileChannels& files, const QString&
         rebuild();
     else
         refreshFilterWords(records);
+    giveBackFreedMemory();
 }
 
 void ProductCatalog::rebuild() {

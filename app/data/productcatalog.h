@@ -73,6 +73,12 @@ public:
     // again: the same records without these (in ascending order), or these records with the field
     // set to value (the field's full width).
     void followRemoval(const FileChannels& files, const QString& name, const std::vector<qint32>& removed);
+    // The same in two steps: the records close up (while the file is still being written, say),
+    // and then the copy takes the file's stamp.
+    void closeUp(const std::vector<qint32>& removed);
+    void restamp(const FileChannels& files, const QString& name);
+    // The copy no longer stands for the file: the next refresh reads it anew.
+    void invalidate() { m_stamp = FileStamp{QString(), ~quint64(0), -1, QDateTime()}; }
     void followFieldChange(const FileChannels& files, const QString& name, const std::vector<qint32>& records,
                            Field field, QByteArrayView value);
 

@@ -271,7 +271,8 @@ bool RecordFile::rewritePieces(const QList<QByteArrayView>& pieces) {
 }
 
 RecordFile::GuardedRewrite RecordFile::rewritePiecesIfHolds(QByteArrayView expected,
-                                                            const QList<QByteArrayView>& pieces) {
+                                                            const QList<QByteArrayView>& pieces,
+                                                            const std::function<void()>& whileStoring) {
     const QString readWhat = FileTexts::tr("Could not read %1").arg(displayName(m_path));
     if (!m_file.isOpen()) {
         fail(readWhat, FileTexts::tr("the file is not open"));
@@ -298,7 +299,15 @@ RecordFile::GuardedRewrite RecordFile::rewritePiecesIfHolds(QByteArrayView expec
     }
     if (!*held)
         return GuardedRewrite::Differs;
-    return written && putInPlace(save, what) ? GuardedRewrite::Done : GuardedRewrite::WriteFailed;
+    if (!written)
+        return GuardedRewrite::WriteFailed;
+    std::future<void> alongside;
+    if (whileStoring)
+        alongside = std::async(std::launch::async, whileStoring);
+    const bool stored = putInPlace(save, what);
+    if (alongside.valid())
+        alongside.get();
+    return stored ? GuardedRewrite::Done : GuardedRewrite::WriteFailed;
 }
 
 // The new content goes to a temporary file beside the old one; the old one is not touched until
@@ -315,28 +324,7 @@ bool RecordFile::writeReplacement(FileReplacement& save, const QList<QByteArrayV
     // inside commit, which then still puts the cut file in place.
     if (!save.open())
         return fail(what, save.errorString());
-    // Many short pieces (a field changed in every few records) go out gathered, a write call for
-    // each megabyte rather than for each piece.
-    constexpr qsizetype GatherBytes = 1 << 20;
-    QByteArray gathered;
-    auto flush = [&] {
-        const bool written = gathered.isEmpty() || save.write(gathered);
-        gathered.clear();
-        return written;
-    };
-    for (const QByteArrayView piece : pieces) {
-        if (piece.size() >= GatherBytes) {
-            if (!flush() || !save.write(piece))
-                return fail(what, save.errorString());
-            continue;
-        }
-        if (gathered.isEmpty())
-            gathered.reserve(GatherBytes * 2);
-        gathered.append(piece);
-        if (gathered.size() >= GatherBytes && !flush())
-            return fail(what, save.errorString());
-    }
-    if (!flush())
+    if (!save.write(pieces))
         return fail(what, save.errorString());
     return true;
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -66,8 +67,13 @@ public:
     // The same, but only while the file's whole records are still exactly the whole records of
     // expected: the file is compared with them while the new content is written, and the new
     // content is put in place only when they agree. On anything but Done the file is as it was.
+    // Once they agree and the new content is written, whileStoring runs beside the last steps (the
+    // sync to disk and the rename), when nothing reads expected or the pieces any more: a caller
+    // brings its copy of the content up to date there. If the new content then fails to take the
+    // file's place, the result is WriteFailed and that copy is out of date.
     enum class GuardedRewrite { Done, Differs, ReadFailed, WriteFailed };
-    [[nodiscard]] GuardedRewrite rewritePiecesIfHolds(QByteArrayView expected, const QList<QByteArrayView>& pieces);
+    [[nodiscard]] GuardedRewrite rewritePiecesIfHolds(QByteArrayView expected, const QList<QByteArrayView>& pieces,
+                                                      const std::function<void()>& whileStoring = {});
     // Whether the file's whole records are exactly the whole records of these bytes; nothing when
     // it cannot be read. It is read a piece at a time, so a long file takes no second copy in memory.
     [[nodiscard]] std::optional<bool> holds(QByteArrayView records) const;

@@ -11,10 +11,13 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 namespace pantrex {
 
@@ -258,6 +261,40 @@ bool FileReplacement::write(QByteArrayView bytes) {
         const QString why = m_new.errorString();
         abandon();
         return fail(why);
+    }
+    return true;
+}
+
+// Many pieces go out a thousand at a time, each call carrying on where the disk stopped taking.
+bool FileReplacement::write(const QList<QByteArrayView>& pieces) {
+    if (!m_new.isOpen())
+        return fail(FileTexts::tr("the new file is not open"));
+    std::vector<iovec> left;
+    left.reserve(size_t(pieces.size()));
+    for (const QByteArrayView piece : pieces) {
+        if (!piece.isEmpty())
+            left.push_back({const_cast<char*>(piece.data()), size_t(piece.size())});
+    }
+    size_t first = 0;
+    while (first < left.size()) {
+        const int count = int(std::min<size_t>(left.size() - first, IOV_MAX));
+        const ssize_t written = ::writev(m_new.handle(), left.data() + first, count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const int error = written < 0 ? errno : ENOSPC;
+            abandon();
+            return fail(systemReason(error));
+        }
+        for (size_t taken = size_t(written); taken > 0;) {
+            iovec& piece = left[first];
+            const size_t part = std::min(taken, piece.iov_len);
+            piece.iov_base = static_cast<char*>(piece.iov_base) + part;
+            piece.iov_len -= part;
+            taken -= part;
+            if (piece.iov_len == 0)
+                ++first;
+        }
     }
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -61,6 +62,8 @@ public:
     [[nodiscard]] bool open();
     // Writes all of bytes, carrying on after a write the disk took only part of.
     [[nodiscard]] bool write(QByteArrayView bytes);
+    // Writes the pieces one after another, many to a call.
+    [[nodiscard]] bool write(const QList<QByteArrayView>& pieces);
     // The new file keeps the permissions of the file it replaces; this lets its owner read and write it
     // whatever those were.
     void makeOwnerWritable();

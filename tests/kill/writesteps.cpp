@@ -5,6 +5,7 @@
 #undef _FORTIFY_SOURCE
 #include "writesteps.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -15,7 +16,9 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 namespace pantrex::testing::writesteps {
 
@@ -171,6 +174,26 @@ extern "C" {
 ssize_t write(int fd, const void* buffer, size_t n) {
     NEXT(write);
     return onFd(Kind::Write, "write", fd, [&](bool half) { return next_write(fd, buffer, half && n > 1 ? n / 2 : n); });
+}
+
+// Half a gathered write is its first half of the bytes.
+ssize_t writev(int fd, const struct iovec* pieces, int count) {
+    NEXT(writev);
+    return onFd(Kind::Write, "writev", fd, [&](bool half) {
+        if (!half)
+            return next_writev(fd, pieces, count);
+        size_t total = 0;
+        for (int i = 0; i < count; ++i)
+            total += pieces[i].iov_len;
+        std::vector<iovec> first;
+        size_t taken = 0;
+        for (int i = 0; i < count && taken < total / 2; ++i) {
+            const size_t part = std::min(pieces[i].iov_len, total / 2 - taken);
+            first.push_back({pieces[i].iov_base, part});
+            taken += part;
+        }
+        return first.empty() ? next_writev(fd, pieces, count) : next_writev(fd, first.data(), int(first.size()));
+    });
 }
 
 ssize_t pwrite(int fd, const void* buffer, size_t n, off_t offset) {
