@@ -3,6 +3,7 @@
 // straight after the model was reset.
 #include "platform/largelistview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -59,6 +60,10 @@ void LargeListViewTest::cleanup() {
 
 void LargeListViewTest::rowsHaveTheirPlaceAtOnce() {
     QCOMPARE(m_view->indexAt(QPoint(5, 5)).row(), 0);
+    // A screen reader meets the list view's own list, with a child a row.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(m_view);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->childCount(), Rows);
     const QModelIndex far = m_rows->index(Rows - 10);
     m_view->scrollTo(far, QAbstractItemView::PositionAtCenter);
     QVERIFY(shown(Rows - 10));
