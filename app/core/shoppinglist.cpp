@@ -7,6 +7,8 @@
 #include "data/filenames.h"
 #include "data/numbertext.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -33,6 +35,24 @@ double changedCost(const Record& record, const QByteArray& quantity) {
 
 QString ShoppingRow::shownText() const {
     return fromAnsi(quantityPrefix + itemText).replace(QChar(0), QLatin1Char(' '));
+}
+
+QList<CategoryGroup> groupByCategory(const QList<Record>& records) {
+    QList<CategoryGroup> groups;
+    QHash<QByteArray, qsizetype> at;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QByteArray category = records.at(i).text(ShoppingRecord::Category);
+        auto known = at.constFind(category);
+        if (known == at.constEnd()) {
+            known = at.insert(category, groups.size());
+            groups.append({category, {}});
+        }
+        groups[*known].items.append(i);
+    }
+    std::stable_sort(groups.begin(), groups.end(), [](const CategoryGroup& a, const CategoryGroup& b) {
+        return fromAnsi(a.category) < fromAnsi(b.category);
+    });
+    return groups;
 }
 
 ShoppingList::ShoppingList(Session& session) : m_session(session) {}

@@ -54,6 +54,15 @@ struct ShoppingListResult {
 // operation first makes sure the file is still what the rows were built from: another program may
 // have changed it, and then nothing is written. After an operation that wrote, reload() shows the
 // file as it is; whenever the rows change the session's shoppingListChanged() is sent.
+// Shopping records grouped by category, as the grouped printout and the phone view show them:
+// the groups in the order of their category texts compared character by character (capitals
+// first), the items of a group (indexes into the records) in the order they were added.
+struct CategoryGroup {
+    QByteArray category;
+    QList<qsizetype> items;
+};
+QList<CategoryGroup> groupByCategory(const QList<Record>& records);
+
 class ShoppingList {
     Q_DECLARE_TR_FUNCTIONS(pantrex::ShoppingListPanel)
 

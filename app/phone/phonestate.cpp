@@ -9,9 +9,6 @@
 #include "data/productcatalog.h"
 
 #include <QJsonArray>
-#include <QMap>
-
-#include <algorithm>
 
 namespace pantrex {
 
@@ -71,17 +68,7 @@ void appendItem(QByteArray& out, const Session& session, qint64 recordNumber) {
 QByteArray shoppingListState(const Session& session, const QString& socket) {
     const ShoppingList& list = session.shoppingList();
     const QList<Record>& records = list.shownRecords();
-    QList<QByteArray> order;
-    QHash<QByteArray, QList<qint64>> groups;
-    for (qint64 n = 1; n <= records.size(); ++n) {
-        const QByteArray category = records.at(n - 1).text(ShoppingRecord::Category);
-        QList<qint64>& group = groups[category];
-        if (group.isEmpty())
-            order.append(category);
-        group.append(n);
-    }
-    std::sort(order.begin(), order.end(),
-              [](const QByteArray& a, const QByteArray& b) { return fromAnsi(a) < fromAnsi(b); });
+    const QList<CategoryGroup> groups = groupByCategory(records);
     QByteArray out;
     out.reserve(records.size() * 120 + 512);
     out += '{';
@@ -97,17 +84,16 @@ QByteArray shoppingListState(const Session& session, const QString& socket) {
     out += ',';
     appendField(out, "socket", socket);
     out += ",\"categories\":[";
-    for (const QByteArray& category : std::as_const(order)) {
+    for (const CategoryGroup& group : groups) {
         if (out.endsWith('}'))
             out += ',';
         out += '{';
-        appendField(out, "name", fromAnsi(category));
+        appendField(out, "name", fromAnsi(group.category));
         out += ",\"items\":[";
-        const QList<qint64>& group = groups[category];
-        for (qsizetype i = 0; i < group.size(); ++i) {
+        for (qsizetype i = 0; i < group.items.size(); ++i) {
             if (i > 0)
                 out += ',';
-            appendItem(out, session, group.at(i));
+            appendItem(out, session, group.items.at(i) + 1);
         }
         out += "]}";
     }

@@ -136,22 +136,10 @@ void ShoppingPrintout::inListOrder() {
     }
 }
 
-// Groups in the order of their category texts, compared character by character (capitals first);
-// within a group the items keep the order in which they were added.
 void ShoppingPrintout::byCategory() {
-    QList<QByteArray> categories;
-    QHash<QByteArray, QList<qsizetype>> groups;
-    for (qsizetype i = 0; i < m_items.size(); ++i) {
-        const QByteArray category = m_items.at(i).text(ShoppingRecord::Category);
-        if (!groups.contains(category))
-            categories.append(category);
-        groups[category].append(i);
-    }
-    std::sort(categories.begin(), categories.end(),
-              [](const QByteArray& a, const QByteArray& b) { return fromAnsi(a) < fromAnsi(b); });
-
+    const QList<CategoryGroup> groups = groupByCategory(m_items);
     heading();
-    for (qsizetype c = 0; c < categories.size() && m_printer.ok(); ++c) {
+    for (qsizetype c = 0; c < groups.size() && m_printer.ok(); ++c) {
         if (m_choices.separators && c > 0) {
             m_printer.bold(true);
             m_printer.print(QString(40, QLatin1Char('-')));
@@ -159,7 +147,7 @@ void ShoppingPrintout::byCategory() {
             if (!m_choices.bold)
                 m_printer.bold(false);
         }
-        for (const qsizetype i : std::as_const(groups[categories.at(c)]))
+        for (const qsizetype i : groups.at(c).items)
             row(m_items.at(i));
     }
 }
