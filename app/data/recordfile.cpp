@@ -126,22 +126,11 @@ std::optional<bool> RecordFile::holds(QByteArrayView records) const {
     const qint64 whole = count() * m_recordLength;
     if (whole != records.size() / m_recordLength * m_recordLength)
         return false;
-    constexpr qint64 PieceBytes = 1 << 20;
-    QByteArray piece(qsizetype(std::min(whole, PieceBytes)), Qt::Uninitialized);
-    if (!m_file.seek(0)) {
-        fail(what, m_file.errorString());
-        return std::nullopt;
-    }
-    for (qint64 at = 0; at < whole; at += piece.size()) {
-        const qint64 length = std::min<qint64>(piece.size(), whole - at);
-        if (m_file.read(piece.data(), length) != length) {
-            fail(what, m_file.errorString());
-            return std::nullopt;
-        }
-        if (std::memcmp(piece.constData(), records.data() + at, size_t(length)) != 0)
-            return false;
-    }
-    return true;
+    QString why;
+    const std::optional<bool> held = holdsAt(m_file.handle(), records.first(whole), why);
+    if (!held)
+        fail(what, why);
+    return held;
 }
 
 std::optional<QList<Record>> RecordFile::recordsIn(const std::optional<QByteArray>& bytes) const {
