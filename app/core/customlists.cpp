@@ -117,6 +117,8 @@ QList<Notice> CustomLists::addToList(QByteArrayView listName, const QList<qint64
 }
 
 QList<Notice> CustomLists::deleteList(QByteArrayView listName) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Delete a custom list"),
+                        {CustomListFile, CustomListBackup});
     const QString unchanged = tr("The list was not deleted.");
     QList<Notice> notices;
     m_store.close();
@@ -195,6 +197,7 @@ QList<Notice> CustomLists::saveShoppingList(const QString& typed) {
 }
 
 CustomLists::ItemsOutcome CustomLists::removeItems(const QList<ListItem>& chosen) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Remove items from a custom list"), {CustomListFile});
     ItemsOutcome outcome{ItemsResult::Failed, {}};
     RecordFile* file = m_store.open(outcome.notices);
     const std::optional<QList<Record>> records = file ? m_store.readAll(*file, outcome.notices) : std::nullopt;

@@ -112,6 +112,8 @@ ImportResult importMergeFile(Session& session) {
     }
     if (merged->isEmpty())
         return result;
+    const UndoStep undo(session.undoHistory(), UndoCaptions::tr("Import products"),
+                        {session.productListPath(), session.mergePath(), DataFile::ImportedCopy});
 
     RecordFile* products = files.open(ProductChannel, session.productListPath(), ProductRecord::Length);
     if (!products) {

@@ -35,6 +35,7 @@ NotesText Notes::load() {
 
 // Leaves the file open on its channel when it was written.
 bool Notes::write(const QString& text, Notices& notices) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Save notes"), {NotesFile});
     FileChannels& files = m_session.files();
     files.close(NotesChannel);
     RecordFile* file = files.open(NotesChannel, NotesFile, Capacity);

@@ -315,6 +315,8 @@ CsvImportPlan planCsvImportFile(Session& session, const QString& path) {
 std::optional<Notice> commitCsvImport(Session& session, const CsvImportPlan& plan) {
     if (plan.refused || plan.additions.isEmpty())
         return std::nullopt;
+    const UndoStep undo(session.undoHistory(), UndoCaptions::tr("Import products from CSV"),
+                        {session.productListPath()});
     const QString changed = Texts::tr("%1 was changed since the CSV file was read. Nothing was imported; try the "
                                       "import again.")
                                 .arg(plan.productFile);

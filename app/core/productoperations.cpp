@@ -122,6 +122,7 @@ bool ProductOperations::stillHolds(RecordFile& products, QByteArrayView shownCon
 
 DeletionResult ProductOperations::deleteProducts(const QList<qint64>& selectedRecords, QByteArrayView shownContent,
                                                  const std::function<bool(const QString& productName)>& confirmEach) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Delete products"), {m_session.productListPath()});
     DeletionResult result;
     RecordFile* products = productFile(result.notice);
     if (!products)
@@ -244,6 +245,8 @@ std::optional<bool> ProductOperations::renameFromCatalog(RecordFile& file, const
 }
 
 CategoryRenameResult ProductOperations::renameCategory(const QString& oldName, const QString& newName) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Rename category"),
+                        {m_session.productListPath(), m_session.shoppingListPath()});
     CategoryRenameResult result;
     RecordFile* shopping = shoppingFile(result.notice);
     if (!shopping)
@@ -322,6 +325,7 @@ bool ProductOperations::isUnchanged(const LoadedProduct& loaded) {
 }
 
 std::optional<Notice> ProductOperations::changeProduct(LoadedProduct& loaded, const Record& product) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Change product"), {m_session.productListPath()});
     std::optional<Notice> notice;
     RecordFile* products = productFile(notice);
     if (!products)

@@ -162,6 +162,30 @@ Notices Session::probeMergeFile() {
     return notices;
 }
 
+UndoHistory::Outcome Session::undo() {
+    UndoHistory::Outcome outcome = m_undo.undo();
+    if (outcome.restored.isEmpty())
+        return outcome;
+    const auto restored = [&outcome](const QString& name) { return outcome.restored.contains(name); };
+    if (restored(m_productListPath)) {
+        if (RecordFile* products = m_files.file(ProductChannel))
+            m_productCount = products->count();
+        Q_EMIT productsChanged();
+    }
+    if (restored(m_mergePath))
+        outcome.notices += probeMergeFile();
+    if (restored(DataFile::CustomLists)) {
+        if (RecordFile* custom = m_files.file(CustomListChannel))
+            m_customCount = custom->count();
+        Q_EMIT customListsChanged();
+    }
+    if (restored(m_shoppingListPath)) {
+        if (const std::optional<Notice> failure = m_shoppingList.reload())
+            outcome.notices.append(*failure);
+    }
+    return outcome;
+}
+
 Notices Session::openAtStart() {
     Notices notices = openDefaultProducts(true);
     notices += takeOverOldList();

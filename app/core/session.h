@@ -4,6 +4,7 @@
 #include "core/notice.h"
 #include "core/shoppinglist.h"
 #include "core/shoppingticks.h"
+#include "core/undohistory.h"
 #include "data/filechannels.h"
 #include "data/filenames.h"
 #include "data/productcatalog.h"
@@ -97,6 +98,11 @@ public:
     Notices eliminateEmptyList();
     Notices rememberListName();
 
+    // The changes that may be taken back, and taking back the newest: the files it touched are put
+    // back as they were, and what shows them is told.
+    UndoHistory& undoHistory() { return m_undo; }
+    UndoHistory::Outcome undo();
+
     // For the operations that change the files: tell what shows them.
     void notifyProductsChanged() { Q_EMIT productsChanged(); }
     void notifyShoppingListChanged() { Q_EMIT shoppingListChanged(); }
@@ -122,6 +128,7 @@ private:
     bool m_defaultListWarned = false;
     bool m_importOffered = false;
 
+    UndoHistory m_undo{m_files};
     ShoppingList m_shoppingList{*this};
     ShoppingTicks m_ticks{*this};
 };

@@ -211,6 +211,7 @@ ShoppingListResult ShoppingList::checkQuantity(int row, const QByteArray& quanti
 }
 
 ShoppingListResult ShoppingList::changeItem(int row, const QByteArray& quantity, const QByteArray& text) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Change item"), {m_session.shoppingListPath()});
     if (ShoppingListResult checked = checkQuantity(row, quantity); checked.status != ShoppingListResult::Status::Done)
         return checked;
     // The questions took their time: another program may have written meanwhile.
@@ -233,6 +234,7 @@ ShoppingListResult ShoppingList::changeItem(int row, const QByteArray& quantity,
 }
 
 ShoppingListResult ShoppingList::remove(int row) {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Remove item"), {m_session.shoppingListPath()});
     if (row < 0 || row >= m_rows.size())
         return ShoppingListResult::notDone();
     if (!asShown())
@@ -259,6 +261,7 @@ ShoppingListResult ShoppingList::remove(int row) {
 }
 
 ShoppingListResult ShoppingList::erase() {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Erase list"), {m_session.shoppingListPath()});
     if (!asShown())
         return ShoppingListResult::changed(m_session.shoppingListPath());
     ShoppingListResult result = replaceList({});

@@ -155,6 +155,8 @@ qsizetype ShoppingTicks::removableRow() const {
 }
 
 ShoppingListResult ShoppingTicks::removeTicked() {
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Remove ticked items"),
+                        {m_session.shoppingListPath()});
     ShoppingList& list = m_session.shoppingList();
     for (qsizetype row = removableRow(); row >= 0; row = removableRow()) {
         ShoppingListResult result = list.remove(int(row));

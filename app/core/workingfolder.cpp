@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "workingfolder.h"
 
+#include "core/undohistory.h"
 #include "data/filechannels.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,7 @@ std::optional<Notice> WorkingFolder::claim() {
         m_lock = std::move(lock);
         // No other Pantrex saves here now: whatever a save cut short by the last run left goes.
         removeSaveLeftoversIn(QDir(m_path));
+        UndoHistory::removeLeftovers(m_path);
         return std::nullopt;
     }
     // Something other than a lock file under the lock's name (a folder) cannot be replaced by one.

@@ -167,6 +167,52 @@ bool FileChannels::copyFile(const QString& from, const QString& targetPath, cons
     return true;
 }
 
+bool FileChannels::restore(const QString& name, const std::optional<QByteArray>& content) {
+    if (!validName(name))
+        return false;
+    const QString path = pathOf(name);
+    const QString what = FileTexts::tr("Could not put back %1").arg(name);
+    QString why;
+    const QFileInfo info(path);
+    if (!isRemovable(path, why)) {
+        m_error = what + QStringLiteral(": ") + why;
+        return false;
+    }
+    // Asking the system to open it for writing tells whether it may be written (also for root).
+    QFile probe;
+    if (info.exists() && openRegularFile(probe, path, QIODevice::ReadWrite, false, why) != OpenOutcome::Opened) {
+        m_error = what + QStringLiteral(": ") + FileTexts::tr("the file is read-only");
+        return false;
+    }
+    probe.close();
+    int channel = 0;
+    for (int c = 1; c <= ChannelCount && channel == 0; ++c) {
+        if (m_channels[c] && QFileInfo(m_channels[c]->path()) == info)
+            channel = c;
+    }
+    const int recordLength = channel != 0 ? m_channels[channel]->recordLength() : 0;
+    close(channel);
+    ++*revisionCounter(name);
+    bool done = true;
+    if (!content) {
+        QFile doomed(path);
+        if ((doomed.exists() || info.isSymLink()) && !doomed.remove()) {
+            m_error = what + QStringLiteral(": ") + doomed.errorString();
+            done = false;
+        }
+    } else {
+        FileReplacement save(path);
+        done = save.open() && save.write(*content) && save.commit();
+        if (!done)
+            m_error = what + QStringLiteral(": ") + save.errorString();
+    }
+    if (channel != 0 && !open(channel, name, recordLength) && done) {
+        m_error = what + QStringLiteral(": ") + m_error;
+        done = false;
+    }
+    return done;
+}
+
 bool FileChannels::remove(const QString& name) {
     if (!validName(name))
         return false;

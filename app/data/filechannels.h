@@ -9,6 +9,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace pantrex {
 
@@ -65,6 +66,10 @@ public:
     // Removes a file; a missing file counts as removed. Refuses when the file is open on a channel
     // (close it first).
     [[nodiscard]] bool remove(const QString& name);
+    // Puts content back as the whole of a file, byte for byte, in one atomic step (nothing: the file
+    // goes). A channel the file is open on lets go of it for the moment and opens it again afterwards.
+    // A file marked read-only, or something in its place that is not a file, is left as it is.
+    [[nodiscard]] bool restore(const QString& name, const std::optional<QByteArray>& content);
     // Bytes in the file; 0 when missing.
     qint64 size(const QString& name) const;
 

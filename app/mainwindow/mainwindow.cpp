@@ -19,6 +19,7 @@
 #include "mainwindow/printwindows.h"
 #include "mainwindow/productview.h"
 #include "mainwindow/shoppinglistpanel.h"
+#include "mainwindow/undocommand.h"
 #include "phone/phoneview.h"
 #include "platform/dialogs.h"
 #include "platform/filechooser.h"
@@ -175,6 +176,16 @@ void MainWindow::buildMenus() {
     m_noHighFatAction->setCheckable(true);
     m_noHighCarbAction = addItem(filters, QStringLiteral("locarbcmd"), tr("Carbohydrates"));
     m_noHighCarbAction->setCheckable(true);
+
+    // Last, so that the menus keep the places and keys they always had.
+    QMenu* edit = menuBar()->addMenu(tr("Edit"));
+    edit->setObjectName(QStringLiteral("editmenu"));
+    auto* undo = new UndoCommand(m_session, m_dialogs, *addItem(edit, QStringLiteral("undocmd"), tr("Undo")));
+    connect(undo, &UndoCommand::filesRestored, this, [this] {
+        m_productView->fillCategoryList();
+        m_productView->fillProductList();
+        m_shoppingList->reloadShoppingList();
+    });
 }
 
 void MainWindow::connectActions() {

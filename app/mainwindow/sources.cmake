@@ -11,6 +11,7 @@ target_sources(pantrex_gui PRIVATE
     mainwindow/programrun.cpp mainwindow/programrun.h
     mainwindow/shoppinglistpanel.cpp mainwindow/shoppinglistpanel.h
     mainwindow/translations.cpp mainwindow/translations.h
+    mainwindow/undocommand.cpp mainwindow/undocommand.h
 )
 # The program finds the installed translations from its own folder, or those the build made.
 file(RELATIVE_PATH translations_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${PANTREX_INSTALL_FULL_TRANSLATIONSDIR})

@@ -117,7 +117,7 @@ void MainWindowControlsTest::menus() {
     QStringList titles;
     for (QAction* menu : f.window->menuBar()->actions())
         titles << menu->text();
-    QCOMPARE(titles, QStringList({"File", "Help", "&Import/export ", "&Custom lists", "Filters"}));
+    QCOMPARE(titles, QStringList({"File", "Help", "&Import/export ", "&Custom lists", "Filters", "Edit"}));
 
     auto itemsOf = [&](int index) {
         QStringList items;
@@ -132,6 +132,7 @@ void MainWindowControlsTest::menus() {
                                       "csvimportcmd=Import products from CSV...", "mergehelpcmd=Help"}));
     QCOMPARE(itemsOf(3).size(), 8);
     QCOMPARE(itemsOf(4), QStringList({"lofatcmd=Fats", "locarbcmd=Carbohydrates"}));
+    QCOMPARE(itemsOf(5), QStringList({"undocmd=Undo"}));
     QVERIFY(control<QAction>(f.window, "lofatcmd")->isCheckable() &&
             !control<QAction>(f.window, "lofatcmd")->isChecked());
     QVERIFY(control<QAction>(f.window, "locarbcmd")->isCheckable() &&
