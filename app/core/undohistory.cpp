@@ -116,20 +116,21 @@ QString blobName(quint64 number, qsizetype index) {
 }
 
 // A new file of the history's own: whatever has the name goes first (only the name, when it is a
-// link), and the file is made anew, never opened through a link.
-bool writeNewFile(const QString& path, QByteArrayView bytes) {
+// link), and the file is made anew, never opened through a link. What went wrong, or nothing.
+QString writeNewFile(const QString& path, QByteArrayView bytes) {
     QString why;
     if (!isRemovable(path, why))
-        return false;
+        return why;
     QFile::remove(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return false;
-    const bool written = writeWhole(file, bytes);
+        return file.errorString();
+    if (!writeWhole(file, bytes))
+        why = file.errorString();
     file.close();
-    if (!written)
+    if (!why.isEmpty())
         QFile::remove(path);
-    return written;
+    return why;
 }
 
 } // namespace
@@ -224,8 +225,6 @@ bool UndoHistory::load() {
 
 UndoHistory::Before UndoHistory::before(const QString& caption, const QStringList& names) const {
     Before before{caption, names, {}, false};
-    if (!folderUsable(true))
-        return before;
     for (const QString& name : names) {
         bool failed = false;
         QString why;
@@ -238,7 +237,7 @@ UndoHistory::Before UndoHistory::before(const QString& caption, const QStringLis
 }
 
 void UndoHistory::after(const Before& before) {
-    if (!before.usable || !folderUsable(true))
+    if (!before.usable)
         return;
     QList<FileState> states;
     QList<QByteArrayView> oldBytes;
@@ -258,22 +257,28 @@ void UndoHistory::after(const Before& before) {
     }
     if (states.isEmpty())
         return;
+    if (!folderUsable(true)) {
+        Q_EMIT notKept(UndoTexts::tr("%1 is not a folder Pantrex may write in").arg(folderPath()));
+        return;
+    }
     load();
     const quint64 number = m_entries.isEmpty() ? 1 : m_entries.last().number + 1;
     qint64 bytes = 0;
-    bool written = true;
-    for (qsizetype i = 0; i < states.size() && written; ++i) {
+    QString why;
+    for (qsizetype i = 0; i < states.size() && why.isEmpty(); ++i) {
         if (states.at(i).beforeSize < 0)
             continue;
-        written = writeNewFile(pathIn(blobName(number, i)), oldBytes.at(i));
+        why = writeNewFile(pathIn(blobName(number, i)), oldBytes.at(i));
         bytes += oldBytes.at(i).size();
     }
     // The entry exists once its description is in place, and only then.
     const QByteArray manifest = manifestOf(before.caption, states);
     FileReplacement save(pathIn(manifestName(number)));
-    written = written && save.open() && save.write(manifest) && save.commit();
-    if (!written) {
+    if (why.isEmpty() && !(save.open() && save.write(manifest) && save.commit()))
+        why = save.errorString();
+    if (!why.isEmpty()) {
         drop(number);
+        Q_EMIT notKept(why);
         return;
     }
     m_entries.append({number, bytes + manifest.size(), before.caption});

@@ -53,7 +53,8 @@ public:
     };
     Before before(const QString& caption, const QStringList& names) const;
     // After the change: an entry is made when any of the files now holds something else. Failing to
-    // make it changes nothing but the history (the change stays; it just cannot be taken back).
+    // make it changes nothing but the history (the change stays; it just cannot be taken back), and
+    // notKept() tells why.
     void after(const Before& before);
 
     struct Outcome {
@@ -68,6 +69,8 @@ public:
 Q_SIGNALS:
     // An entry came or went: what shows the next caption must be updated.
     void changed();
+    // A change was made but could not be kept for undo (why: the system's reason).
+    void notKept(const QString& why);
 
 private:
     friend class UndoStep;

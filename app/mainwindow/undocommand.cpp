@@ -13,6 +13,10 @@ UndoCommand::UndoCommand(Session& session, Dialogs& dialogs, QAction& action)
     m_action.setShortcut(QKeySequence::Undo);
     connect(&m_action, &QAction::triggered, this, &UndoCommand::undo);
     connect(&m_session.undoHistory(), &UndoHistory::changed, this, &UndoCommand::showCaption);
+    connect(&m_session.undoHistory(), &UndoHistory::notKept, this, [this](const QString& why) {
+        report(m_dialogs, Notice{tr("The change was made, but it cannot be undone: %1").arg(why), QString(),
+                                 Notice::Kind::Warning});
+    });
     showCaption();
 }
 

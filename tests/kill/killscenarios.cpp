@@ -2,6 +2,7 @@
 // The operations the kill test interrupts, each run through the real windows.
 #include "killscenarios.h"
 
+#include "core/productoperations.h"
 #include "customlists/customlistsfixture.h"
 #include "platform/filechooser.h"
 #include "printing/notesedit.h"
@@ -13,9 +14,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -253,6 +256,57 @@ void saveNotes(KillRun& run) {
     QTest::mouseClick(notes->findChild<QAbstractButton*>(QStringLiteral("savecmd")), Qt::LeftButton);
 }
 
+// The everyday folder as a change made through the core left it, with the change's entry in the
+// undo history: what an undo starts from.
+Files changedWithHistory(const std::function<void(Session&)>& change) {
+    QTemporaryDir dir;
+    const Files start = everyday();
+    for (auto file = start.cbegin(); file != start.cend(); ++file) {
+        QDir().mkpath(QFileInfo(dir.filePath(file.key())).path());
+        QFile out(dir.filePath(file.key()));
+        if (!file.key().endsWith('/') && (!out.open(QIODevice::WriteOnly) || out.write(file.value()) != file->size()))
+            qFatal("cannot lay %s", qPrintable(out.fileName()));
+    }
+    {
+        Session session(dir.filePath("work"));
+        (void)session.openAtStart();
+        change(session);
+    }
+    Files files;
+    QDirIterator entry(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+    while (entry.hasNext()) {
+        entry.next();
+        QFile file(entry.filePath());
+        const QString name = QDir(dir.path()).relativeFilePath(entry.filePath());
+        if (entry.fileInfo().isDir())
+            files[name + '/'] = {};
+        else if (file.open(QIODevice::ReadOnly))
+            files[name] = file.readAll();
+    }
+    return files;
+}
+
+Files erasedWithHistory() {
+    static const Files files = changedWithHistory([](Session& session) {
+        (void)session.shoppingList().reload();
+        (void)session.shoppingList().erase();
+    });
+    return files;
+}
+
+Files deletedWithHistory() {
+    static const Files files = changedWithHistory([](Session& session) {
+        session.catalog().refresh(session.files(), session.productListPath());
+        (void)ProductOperations(session).deleteProducts({1, 4, 7}, session.catalog().bytes());
+    });
+    return files;
+}
+
+void undoLastChange(KillRun& run) {
+    run.window.findChild<QAction*>(QStringLiteral("undocmd"))->trigger();
+}
+
 } // namespace
 
 const QList<KillScenario>& killScenarios() {
@@ -323,6 +377,8 @@ const QList<KillScenario>& killScenarios() {
          0,
          printFilesMade},
         {"notes window", everyday, {}, saveNotes},
+        {"undo: erased list", erasedWithHistory, {}, undoLastChange, true},
+        {"undo: three products deleted", deletedWithHistory, {}, undoLastChange},
         {"notes window, first use", withoutNotesFile, {}, saveNotes, false, {}, 0, notesFileMade},
     };
     return scenarios;
