@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -39,9 +40,8 @@ AisleOrderDialog::AisleOrderDialog(Session& session, Dialogs& dialogs, QWidget* 
     m_list->setAccessibleName(tr("Categories"));
     m_list->setAccessibleDescription(tr("Ctrl+Up and Ctrl+Down move the selected category"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setDragDropMode(QAbstractItemView::InternalMove);
-    m_list->setDefaultDropAction(Qt::MoveAction);
     m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
     m_heading->setBuddy(m_list);
     m_upButton = new HoverButton(QStringLiteral("moveupcmd"), tr("Move &up"), this);
     m_downButton = new HoverButton(QStringLiteral("movedowncmd"), tr("Move &down"), this);
@@ -56,7 +56,6 @@ AisleOrderDialog::AisleOrderDialog(Session& session, Dialogs& dialogs, QWidget* 
     connect(m_upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(m_downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(m_list, &QListWidget::currentRowChanged, this, &AisleOrderDialog::followSelection);
-    connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, &AisleOrderDialog::followSelection);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &AisleOrderDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &AisleOrderDialog::reject);
     followSelection();
@@ -92,7 +91,7 @@ void AisleOrderDialog::fillCategories() {
     for (const QByteArray& category : shown) {
         auto* item = new QListWidgetItem(fromAnsi(category), m_list);
         item->setData(CategoryRole, category);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
@@ -107,14 +106,56 @@ QList<QByteArray> AisleOrderDialog::categories() const {
 }
 
 void AisleOrderDialog::moveSelected(int step) {
+    moveTo(m_list->currentRow() + step);
+}
+
+void AisleOrderDialog::moveTo(int row) {
     const int from = m_list->currentRow();
-    const int to = from + step;
-    if (from < 0 || to < 0 || to >= m_list->count())
+    if (from < 0 || row < 0 || row >= m_list->count() || row == from)
         return;
     QListWidgetItem* item = m_list->takeItem(from);
-    m_list->insertItem(to, item);
+    m_list->insertItem(row, item);
     m_list->setCurrentItem(item);
+    m_list->scrollToItem(item);
     followSelection();
+}
+
+// The row a dragged category goes to with the pointer here: the row under it; above or below the
+// rows shown, one further that way, so that a long list scrolls along.
+int AisleOrderDialog::rowUnder(QPoint position) const {
+    const int row = m_list->indexAt(position).row();
+    if (row >= 0)
+        return row;
+    const int current = m_list->currentRow();
+    if (position.y() < 0)
+        return current - 1;
+    if (position.y() >= m_list->viewport()->height())
+        return current + 1;
+    return m_list->count() - 1;
+}
+
+// A category pressed on follows the pointer up and down the list until it is let go.
+bool AisleOrderDialog::dragEvent(QEvent* event) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint position = mouse->position().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_dragging = mouse->button() == Qt::LeftButton && m_list->indexAt(position).isValid();
+        return false;
+    case QEvent::MouseMove:
+        if (!m_dragging || !(mouse->buttons() & Qt::LeftButton))
+            return false;
+        m_list->viewport()->setCursor(Qt::ClosedHandCursor);
+        moveTo(rowUnder(position));
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (m_dragging)
+            m_list->viewport()->unsetCursor();
+        m_dragging = false;
+        return false;
+    default:
+        return false;
+    }
 }
 
 // A button that could not move anything is off; the keyboard user stays on the list.
@@ -125,6 +166,8 @@ void AisleOrderDialog::followSelection() {
 }
 
 bool AisleOrderDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list->viewport() && dynamic_cast<QMouseEvent*>(event))
+        return dragEvent(event);
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <QPoint>
 
 class QDialogButtonBox;
 class QLabel;
@@ -17,7 +18,8 @@ class Session;
 
 // The order in which the user walks the aisles of the store the open shopping list is for: the
 // categories of the open product list, the saved order's first, which the user moves up and down
-// (with the buttons, Ctrl+Up and Ctrl+Down, or by dragging them). OK keeps the order beside the
+// (with the buttons, Ctrl+Up and Ctrl+Down, or by dragging them: a category pressed on moves along
+// with the pointer, as the list shows at once). OK keeps the order beside the
 // list; Cancel leaves everything as it was. A save that fails is told and the dialog stays open with
 // the order as the user made it.
 class AisleOrderDialog : public QDialog {
@@ -41,6 +43,9 @@ private:
     void buildLayout();
     void fillCategories();
     void moveSelected(int step);
+    void moveTo(int row);
+    int rowUnder(QPoint position) const;
+    bool dragEvent(QEvent* event);
     void followSelection();
 
     Session& m_session;
@@ -50,6 +55,7 @@ private:
     HoverButton* m_upButton;
     HoverButton* m_downButton;
     QDialogButtonBox* m_buttons;
+    bool m_dragging = false;
 };
 
 } // namespace pantrex
