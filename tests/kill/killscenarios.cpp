@@ -4,6 +4,7 @@
 
 #include "customlists/customlistsfixture.h"
 #include "platform/filechooser.h"
+#include "printing/aisleorderdialog.h"
 #include "printing/notesedit.h"
 #include "printing/noteswindow.h"
 #include "printing/printdialog.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -172,6 +174,13 @@ Files notesFileMade(const Files&) {
     return {{"work/pantnotes.dat", {}}};
 }
 
+// An order for the store saved before: the third category is not in it yet.
+Files withAisleOrder() {
+    Files files = everyday();
+    files["work/grocery.lst.aisles"] = "Produce\nDairy\n";
+    return files;
+}
+
 int rowOf(QAbstractItemView* view, const QString& text) {
     return int(rowsOf(view).indexOf(text));
 }
@@ -253,6 +262,15 @@ void saveNotes(KillRun& run) {
     QTest::mouseClick(notes->findChild<QAbstractButton*>(QStringLiteral("savecmd")), Qt::LeftButton);
 }
 
+void saveAisleOrder(KillRun& run) {
+    run.window.findChild<QAction*>(QStringLiteral("aisleordercmd"))->trigger();
+    auto* dialog = run.window.findChild<AisleOrderDialog*>(QStringLiteral("aisleorder"));
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("aislelist"));
+    clickRow(list, 2);
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("okcmd")), Qt::LeftButton);
+}
+
 } // namespace
 
 const QList<KillScenario>& killScenarios() {
@@ -324,6 +342,7 @@ const QList<KillScenario>& killScenarios() {
          printFilesMade},
         {"notes window", everyday, {}, saveNotes},
         {"notes window, first use", withoutNotesFile, {}, saveNotes, false, {}, 0, notesFileMade},
+        {"Aisle order", withAisleOrder, {}, saveAisleOrder},
     };
     return scenarios;
 }
