@@ -80,7 +80,7 @@ void AisleOrderDialog::buildLayout() {
     layout->addWidget(m_heading);
     layout->addLayout(middle, 1);
     layout->addWidget(m_buttons);
-    resize(420, 420);
+    resize(380, 360);
 }
 
 // The saved order's categories that are still there first, then the others as the printout would
