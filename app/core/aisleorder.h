@@ -39,7 +39,7 @@ class AisleOrder : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr qint64 MostBytes = 1024 * 1024;
+    static constexpr qint64 MostBytes = qint64(1) << 20;
 
     explicit AisleOrder(Session& session, QObject* parent = nullptr);
 
