@@ -174,7 +174,7 @@
 <context>
     <name>DataFiles</name>
     <message>
-        <location filename="../app/data/filechannels.cpp" line="+82"/>
+        <location filename="../app/data/filechannels.cpp" line="+83"/>
         <source>There is no file channel %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -218,21 +218,21 @@
     </message>
     <message>
         <location line="+58"/>
-        <location line="+38"/>
-        <location line="+116"/>
+        <location line="+27"/>
+        <location line="+117"/>
         <source>Could not read %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+38"/>
+        <location line="-142"/>
+        <location line="+27"/>
         <location line="+47"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>the file is not open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-110"/>
+        <location line="-111"/>
         <source>it holds %1 records, not %2; another program may have changed it</source>
         <translation type="unfinished"></translation>
     </message>
@@ -254,15 +254,15 @@
     </message>
     <message>
         <location line="+25"/>
-        <location line="+100"/>
+        <location line="+109"/>
         <source>a record does not fit this file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-69"/>
         <location line="+15"/>
-        <location line="+23"/>
-        <location line="+71"/>
+        <location line="+24"/>
+        <location line="+58"/>
         <source>Could not save %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -283,7 +283,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/data/safefile.cpp" line="+28"/>
+        <location filename="../app/data/safefile.cpp" line="+31"/>
         <source>it is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -309,7 +309,8 @@
     </message>
     <message>
         <location line="+53"/>
-        <location line="+16"/>
+        <location line="+12"/>
+        <location line="+38"/>
         <source>the new file is not open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -955,7 +956,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+64"/>
         <source> Shopping List Utility</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1184,7 +1185,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+229"/>
+        <location line="+237"/>
         <source>This product was changed or deleted in the product list while it was open here, so it was not saved.  Return and open it again to make your changes.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1337,6 +1338,47 @@ Try &apos;pantrex --help&apos;.
     </message>
 </context>
 <context>
+    <name>pantrex::AisleOrder</name>
+    <message>
+        <location filename="../app/core/aisleorder.cpp" line="+98"/>
+        <source>The aisle order could not be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::AisleOrderDialog</name>
+    <message>
+        <location filename="../app/printing/aisleorderdialog.cpp" line="+34"/>
+        <source>Aisle order: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Categories in the order you walk the store&apos;s aisles:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Up and Ctrl+Down move the selected category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Move &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move &amp;down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pantrex::CustomListChooser</name>
     <message>
         <location filename="../app/customlists/customlistchooser.cpp" line="+38"/>
@@ -1426,7 +1468,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow/mainwindow.cpp" line="+111"/>
+        <location filename="../app/mainwindow/mainwindow.cpp" line="+112"/>
         <source>Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1463,6 +1505,11 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     <message>
         <location line="+3"/>
         <source>Phone view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aisle order...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1748,7 +1795,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::PhoneServer</name>
     <message>
-        <location filename="../app/phone/phoneserver.cpp" line="+96"/>
+        <location filename="../app/phone/phoneserver.cpp" line="+98"/>
         <source>The port could not be opened.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1841,7 +1888,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::PrintDialog</name>
     <message>
-        <location filename="../app/printing/printdialog.cpp" line="+82"/>
+        <location filename="../app/printing/printdialog.cpp" line="+83"/>
         <source>Printing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1938,6 +1985,11 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
     </message>
     <message>
         <location line="+1"/>
+        <source>Aisle order...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Not yet</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1947,7 +1999,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+180"/>
         <source>Add notes here as you think of them.  Click &quot;Not yet&quot; to return to shopping list.
 Be sure to clear old notes if you do not wish them to appear on your shopping list!</source>
         <translation type="unfinished"></translation>
@@ -2165,7 +2217,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/core/shoppinglist.cpp" line="+147"/>
+        <location filename="../app/core/shoppinglist.cpp" line="+169"/>
         <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+0"/>
         <source>Add...</source>
         <translation type="unfinished"></translation>

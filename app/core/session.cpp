@@ -220,6 +220,9 @@ Notices Session::createList(const QString& name, bool ownProducts) {
         m_productListPath = DefaultProducts;
         m_defaultListWarned = false;
     }
+    // A new list walks the aisles in the usual order. A leftover that cannot go (a named pipe in its
+    // place) is refused as an order when it is read, so the list is made all the same.
+    (void)m_files.remove(aislesFileOf(name));
     return {};
 }
 
@@ -240,6 +243,8 @@ Notices Session::eliminateEmptyList() {
     const QString ownProducts = ownProductList(m_shoppingListPath);
     if (!ownProducts.isEmpty() && m_files.exists(ownProducts) && m_files.size(ownProducts) == 0 &&
         !m_files.remove(ownProducts))
+        failed();
+    if (!m_files.remove(aislesFileOf(m_shoppingListPath)))
         failed();
     if (!m_files.remove(NameFile))
         failed();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/aisleorder.h"
 #include "core/notice.h"
 #include "core/shoppinglist.h"
 #include "core/shoppingticks.h"
@@ -35,6 +36,9 @@ public:
     // What of the open shopping list is ticked off, kept beside it.
     ShoppingTicks& ticks() { return m_ticks; }
     const ShoppingTicks& ticks() const { return m_ticks; }
+    // The order of the store's aisles for the open shopping list, kept beside it.
+    AisleOrder& aisles() { return m_aisles; }
+    const AisleOrder& aisles() const { return m_aisles; }
     // The open shopping list (channel 2) and its record count.
     const QString& shoppingListPath() const { return m_shoppingListPath; }
     void setShoppingListPath(const QString& name) { m_shoppingListPath = name; }
@@ -86,13 +90,14 @@ public:
     Notices openAtStart();
 
     // Makes a new list file the open shopping list, with its own product list (the file comes into
-    // being when it is opened) or the default one. On failure the list that was open stays open.
+    // being when it is opened) or the default one; it starts without an aisle order (one left behind
+    // under its name goes). On failure the list that was open stays open.
     // listTaken() only looks: a file that holds any bytes at all is taken.
     bool listTaken(const QString& name) const;
     Notices createList(const QString& name, bool ownProducts);
 
-    // Quitting: an empty list (not the default list) is eliminated with its own empty product list
-    // and the name file, after the user agreed; any other list is remembered for the next start.
+    // Quitting: an empty list (not the default list) is eliminated with its own empty product list,
+    // its aisle order and the name file, after the user agreed; any other list is remembered for the next start.
     // rowsShown: whether a view still shows rows of the lists.
     bool listToEliminate(bool rowsShown) const;
     Notices eliminateEmptyList();
@@ -131,6 +136,7 @@ private:
     UndoHistory m_undo{m_files};
     ShoppingList m_shoppingList{*this};
     ShoppingTicks m_ticks{*this};
+    AisleOrder m_aisles{*this};
 };
 
 } // namespace pantrex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shoppinglist.h"
 
+#include "core/aisleorder.h"
 #include "core/session.h"
 #include "data/ansitext.h"
 #include "data/displaysort.h"
@@ -37,7 +38,7 @@ QString ShoppingRow::shownText() const {
     return fromAnsi(quantityPrefix + itemText).replace(QChar(0), QLatin1Char(' '));
 }
 
-QList<CategoryGroup> groupByCategory(const QList<Record>& records) {
+QList<CategoryGroup> groupByCategory(const QList<Record>& records, const QList<QByteArray>& aisleOrder) {
     QList<CategoryGroup> groups;
     QHash<QByteArray, qsizetype> at;
     for (qsizetype i = 0; i < records.size(); ++i) {
@@ -49,8 +50,9 @@ QList<CategoryGroup> groupByCategory(const QList<Record>& records) {
         }
         groups[*known].items.append(i);
     }
-    std::stable_sort(groups.begin(), groups.end(), [](const CategoryGroup& a, const CategoryGroup& b) {
-        return fromAnsi(a.category) < fromAnsi(b.category);
+    const AisleSort before(aisleOrder);
+    std::stable_sort(groups.begin(), groups.end(), [&before](const CategoryGroup& a, const CategoryGroup& b) {
+        return before(a.category, b.category);
     });
     return groups;
 }

@@ -56,12 +56,13 @@ struct ShoppingListResult {
 // file as it is; whenever the rows change the session's shoppingListChanged() is sent.
 // Shopping records grouped by category, as the grouped printout and the phone view show them:
 // the groups in the order of their category texts compared character by character (capitals
-// first), the items of a group (indexes into the records) in the order they were added.
+// first), the items of a group (indexes into the records) in the order they were added. With a
+// store's aisle order, the categories of the order come first, in its order, and the others after.
 struct CategoryGroup {
     QByteArray category;
     QList<qsizetype> items;
 };
-QList<CategoryGroup> groupByCategory(const QList<Record>& records);
+QList<CategoryGroup> groupByCategory(const QList<Record>& records, const QList<QByteArray>& aisleOrder = {});
 
 class ShoppingList {
     Q_DECLARE_TR_FUNCTIONS(pantrex::ShoppingListPanel)

@@ -59,8 +59,9 @@ void removeSaveLeftovers(const QString& path) {
 }
 
 void removeSaveLeftoversIn(const QDir& folder) {
-    static const QRegularExpression dataFile(QStringLiteral("^(.+\\.(?:dat|lst|bak|old|mrg|cfg))\\.[A-Za-z]{6}$"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression dataFile(
+        QStringLiteral("^(.+\\.(?:dat|lst|bak|old|mrg|cfg|ticks|aisles))\\.[A-Za-z]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         const QRegularExpressionMatch match = dataFile.match(name);

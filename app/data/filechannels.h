@@ -29,8 +29,9 @@ enum Channel : int {
 // file it was for, under the file's name followed by a dot and six random letters. isSaveLeftover
 // tells whether name is such a file beside the file named of (six letters that read as a word are
 // taken for a copy of the user's own, and kept). The others remove such files beside path, and
-// beside every data file of folder (names ending in .dat, .lst, .bak, .old, .mrg or .cfg); only while
-// no other program may be saving there.
+// beside every data file of folder (names ending in .dat, .lst, .bak, .old, .mrg or .cfg, and the
+// ticks and aisle orders beside the lists, .ticks and .aisles); only while no other program may be
+// saving there.
 bool isSaveLeftover(const QString& name, const QString& of);
 void removeSaveLeftovers(const QString& path);
 void removeSaveLeftoversIn(const QDir& folder);

@@ -41,6 +41,10 @@ QString ticksFileOf(const QString& shoppingList) {
     return shoppingList + QStringLiteral(".ticks");
 }
 
+QString aislesFileOf(const QString& shoppingList) {
+    return shoppingList + QStringLiteral(".aisles");
+}
+
 QString mergeFileOf(const QString& productList) {
     return baseName(productList) + QStringLiteral(".mrg");
 }

@@ -49,6 +49,9 @@ bool isProgramFile(const QString& name);
 // so that the list file itself keeps its layout and the ticks are never offered as a list.
 QString ticksFileOf(const QString& shoppingList);
 
+// The order of a store's aisles kept beside a shopping list in the same way ("grocery.lst.aisles").
+QString aislesFileOf(const QString& shoppingList);
+
 // The merge file of a product list: its base name followed by ".mrg" ("party.mrg" for "party.dat").
 QString mergeFileOf(const QString& productList);
 

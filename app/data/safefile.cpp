@@ -148,9 +148,9 @@ OpenOutcome openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
     return OpenOutcome::Opened;
 }
 
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 length, QString& why) {
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 length, QString& why, bool mayFollowLink) {
     QFile file;
-    if (openRegularFile(file, path, QIODevice::ReadOnly, false, why) != OpenOutcome::Opened)
+    if (openRegularFile(file, path, QIODevice::ReadOnly, false, why, mayFollowLink) != OpenOutcome::Opened)
         return std::nullopt;
     QByteArray bytes = length < 0 ? file.readAll() : file.read(length);
     if (file.error() != QFileDevice::NoError) {

@@ -35,7 +35,7 @@ OpenOutcome openRegularFile(QFile& file, const QString& path, QIODevice::OpenMod
 
 // Up to length bytes from the start (all of them when length is negative) of the file at path, opened
 // as openRegularFile does; nothing, with why, when it is missing, refused or cannot be read.
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 length, QString& why);
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 length, QString& why, bool mayFollowLink = true);
 
 // Whether something is at path that openRegularFile refuses (why says what), as opposed to a file that
 // is merely missing or that the system will not open.

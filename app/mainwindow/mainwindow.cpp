@@ -28,6 +28,7 @@
 #include "platform/pictures.h"
 #include "platform/qtdialogs.h"
 #include "platform/qtfilechooser.h"
+#include "printing/aisleorderdialog.h"
 #include "products/deleteproducts.h"
 #include "products/productentrydialog.h"
 
@@ -135,6 +136,8 @@ void MainWindow::buildMenus() {
     m_phoneView = new PhoneView(m_session, this);
     connect(addItem(file, QStringLiteral("phoneviewcmd"), tr("Phone view...")), &QAction::triggered, m_phoneView,
             &PhoneView::showWindow);
+    connect(addItem(file, QStringLiteral("aisleordercmd"), tr("Aisle order...")), &QAction::triggered, this,
+            [this] { AisleOrderDialog::openOver(m_session, m_dialogs, this); });
     m_exitAction = addItem(file, QStringLiteral("exitcmd"), tr("Exit program"));
 
     QMenu* help = menuBar()->addMenu(tr("Help"));

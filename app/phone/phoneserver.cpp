@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "phoneserver.h"
 
+#include "core/aisleorder.h"
 #include "core/session.h"
 #include "core/shoppingticks.h"
 #include "data/ansitext.h"
@@ -63,6 +64,7 @@ PhoneServer::PhoneServer(Session& session, QObject* parent) : QObject(parent), m
     connect(&session, &Session::shoppingListChanged, this, &PhoneServer::tellChanged);
     connect(&session, &Session::productsChanged, this, &PhoneServer::tellChanged);
     connect(&session.ticks(), &ShoppingTicks::ticksChanged, this, &PhoneServer::tellChanged);
+    connect(&session.aisles(), &AisleOrder::orderChanged, this, &PhoneServer::tellChanged);
 }
 
 PhoneServer::~PhoneServer() {

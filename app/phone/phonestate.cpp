@@ -68,7 +68,7 @@ void appendItem(QByteArray& out, const Session& session, qint64 recordNumber) {
 QByteArray shoppingListState(const Session& session, const QString& socket) {
     const ShoppingList& list = session.shoppingList();
     const QList<Record>& records = list.shownRecords();
-    const QList<CategoryGroup> groups = groupByCategory(records);
+    const QList<CategoryGroup> groups = groupByCategory(records, session.aisles().order());
     QByteArray out;
     out.reserve(records.size() * 120 + 512);
     out += '{';

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/hoverbutton.h"
 #include "platform/messages.h"
+#include "printing/aisleorderdialog.h"
 #include "printing/printtext.h"
 #include "printing/shoppingprintout.h"
 
@@ -111,6 +112,7 @@ void PrintDialog::buildControls() {
     }
     m_clearButton = new HoverButton(QStringLiteral("clearcmd"), tr("Clear"), this);
     m_tipButton = new HoverButton(QStringLiteral("tipcmd"), tr("Tip"), this);
+    m_aisleButton = new HoverButton(QStringLiteral("aislecmd"), tr("Aisle order..."), this);
     m_notYetButton = new HoverButton(QStringLiteral("cancelcmd"), tr("Not yet"), this);
     m_printButton = new HoverButton(QStringLiteral("printcmd"), tr("&Print"), this);
 
@@ -157,6 +159,7 @@ void PrintDialog::buildLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_clearButton);
     buttons->addWidget(m_tipButton);
+    buttons->addWidget(m_aisleButton);
     buttons->addStretch(1);
     buttons->addWidget(m_notYetButton);
     buttons->addWidget(m_printButton);
@@ -197,6 +200,8 @@ void PrintDialog::connectControls() {
             note->clear();
     });
     connect(m_tipButton, &QPushButton::clicked, this, &PrintDialog::showTip);
+    connect(m_aisleButton, &QPushButton::clicked, this,
+            [this] { AisleOrderDialog::openOver(m_session, m_dialogs, this); });
     connect(m_notYetButton, &QPushButton::clicked, this, &PrintDialog::notYet);
     connect(m_printButton, &QPushButton::clicked, this, &PrintDialog::printList);
 }

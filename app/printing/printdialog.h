@@ -77,6 +77,7 @@ private:
     std::array<QLineEdit*, 3> m_noteBoxes;
     HoverButton* m_clearButton;
     HoverButton* m_tipButton;
+    HoverButton* m_aisleButton;
     HoverButton* m_notYetButton;
     HoverButton* m_printButton;
 };

@@ -137,7 +137,7 @@ void ShoppingPrintout::inListOrder() {
 }
 
 void ShoppingPrintout::byCategory() {
-    const QList<CategoryGroup> groups = groupByCategory(m_items);
+    const QList<CategoryGroup> groups = groupByCategory(m_items, m_session.aisles().order());
     heading();
     for (qsizetype c = 0; c < groups.size() && m_printer.ok(); ++c) {
         if (m_choices.separators && c > 0) {

@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
 target_sources(pantrex_gui PRIVATE
+    printing/aisleorderdialog.cpp printing/aisleorderdialog.h
     printing/notesedit.cpp printing/notesedit.h
     printing/notesprintout.cpp printing/notesprintout.h
     printing/noteswindow.cpp printing/noteswindow.h

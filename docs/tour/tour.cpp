@@ -120,9 +120,30 @@ void useCustomLists(QMainWindow& main) {
     settle();
 }
 
+// The order of the store's aisles, from the Printing window: the fruit and vegetables by the door,
+// the drinks at the back.
+void arrangeAisles(QWidget* printing) {
+    expectBoxes({[printing](QWidget* dialog) {
+        settle();
+        QAbstractItemView* categories = view(dialog, "aislelist");
+        clickRow(categories, QStringLiteral("Produce"));
+        for (int i = 0; i < 7; ++i)
+            click(named(dialog, "moveupcmd"));
+        clickRow(categories, QStringLiteral("Beverages"));
+        for (int i = 0; i < 5; ++i)
+            click(named(dialog, "movedowncmd"));
+        clickRow(categories, QStringLiteral("Meat"));
+        shoot(QStringLiteral("aisle-order"), {dialog});
+        click(named(dialog, "okcmd"));
+    }});
+    click(named(printing, "aislecmd"));
+    settle();
+}
+
 void print(QMainWindow& main) {
     click(named(&main, "printlistcmd"));
     QWidget* dialog = window(QStringLiteral("pantprnt"));
+    arrangeAisles(dialog);
     click(named(dialog, "category"));
     auto* separators = control<QCheckBox>(dialog, QStringLiteral("sepopt"));
     if (!separators->isChecked())

@@ -498,12 +498,13 @@ private Q_SLOTS:
     // that do not read as a word) is removed; anything else of the user's stays.
     void saveLeftovers() {
         QTemporaryDir dir;
-        const QStringList removed{"grocery.dat.AbCdEf", "grocery.lst.bak.XyZabc", "pantlpt.cfg.QWeRTY"};
+        const QStringList removed{"grocery.dat.AbCdEf", "grocery.lst.bak.XyZabc", "pantlpt.cfg.QWeRTY",
+                                  "grocery.lst.aisles.PqRstU", "grocery.lst.ticks.uVwXyZ"};
         const QStringList kept{
             "grocery.dat",         "grocery.lst.bak",        "pantlpt.cfg",        "grocery.dat.AbCd3f",
             "grocery.dat.AbCdEfG", "store.lst.QwErTy",       "notes.txt",          "notes.txt.AbCdEf",
             "grocery.mrg.AbCdEf",  "grocery.dat.AbCdEf.old", "grocery.dat.backup", "grocery.lst.BACKUP",
-            "pantlpt.cfg.Before"};
+            "pantlpt.cfg.Before",  "grocery.lst.aisles",     "grocery.lst.ticks"};
         for (const QString& name : removed + kept)
             put(QDir(dir.path()).filePath(name), name.toLatin1());
         removeSaveLeftoversIn(QDir(dir.path()));

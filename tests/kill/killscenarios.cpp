@@ -5,6 +5,7 @@
 #include "core/productoperations.h"
 #include "customlists/customlistsfixture.h"
 #include "platform/filechooser.h"
+#include "printing/aisleorderdialog.h"
 #include "printing/notesedit.h"
 #include "printing/noteswindow.h"
 #include "printing/printdialog.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -175,6 +177,13 @@ Files notesFileMade(const Files&) {
     return {{"work/pantnotes.dat", {}}};
 }
 
+// An order for the store saved before: the third category is not in it yet.
+Files withAisleOrder() {
+    Files files = everyday();
+    files["work/grocery.lst.aisles"] = "Produce\nDairy\n";
+    return files;
+}
+
 int rowOf(QAbstractItemView* view, const QString& text) {
     return int(rowsOf(view).indexOf(text));
 }
@@ -307,6 +316,15 @@ void undoLastChange(KillRun& run) {
     run.window.findChild<QAction*>(QStringLiteral("undocmd"))->trigger();
 }
 
+void saveAisleOrder(KillRun& run) {
+    run.window.findChild<QAction*>(QStringLiteral("aisleordercmd"))->trigger();
+    auto* dialog = run.window.findChild<AisleOrderDialog*>(QStringLiteral("aisleorder"));
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("aislelist"));
+    clickRow(list, 2);
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("okcmd")), Qt::LeftButton);
+}
+
 } // namespace
 
 const QList<KillScenario>& killScenarios() {
@@ -380,6 +398,7 @@ const QList<KillScenario>& killScenarios() {
         {"undo: erased list", erasedWithHistory, {}, undoLastChange, true},
         {"undo: three products deleted", deletedWithHistory, {}, undoLastChange},
         {"notes window, first use", withoutNotesFile, {}, saveNotes, false, {}, 0, notesFileMade},
+        {"Aisle order", withAisleOrder, {}, saveAisleOrder},
     };
     return scenarios;
 }

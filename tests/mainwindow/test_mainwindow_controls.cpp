@@ -125,8 +125,9 @@ void MainWindowControlsTest::menus() {
             items << item->objectName() + '=' + item->text();
         return items;
     };
-    QCOMPARE(itemsOf(0), QStringList({"openfilecmd=Open...", "newfilecmd=New...", "notescmd=Notes",
-                                      "phoneviewcmd=Phone view...", "exitcmd=Exit program"}));
+    QCOMPARE(itemsOf(0),
+             QStringList({"openfilecmd=Open...", "newfilecmd=New...", "notescmd=Notes", "phoneviewcmd=Phone view...",
+                          "aisleordercmd=Aisle order...", "exitcmd=Exit program"}));
     QCOMPARE(itemsOf(1), QStringList({"helpcmd=Program help", "aboutcmd=About"}));
     QCOMPARE(itemsOf(2), QStringList({"mergecmd=Import", "exportcmd=Export", "csvexportcmd=Export products as CSV...",
                                       "csvimportcmd=Import products from CSV...", "mergehelpcmd=Help"}));
