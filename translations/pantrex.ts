@@ -48,12 +48,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+280"/>
+        <location line="+283"/>
         <source>Could not read %1: the file is not open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-222"/>
+        <location line="-225"/>
         <source>A custom list requires selection of more than one item on the Product List.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -69,14 +69,14 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+79"/>
+        <location line="+81"/>
         <location line="+20"/>
         <location filename="../app/customlists/customlistops.cpp" line="+52"/>
         <source>Oops!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-85"/>
         <source>First you must select item(s) to be added from the Product List.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -96,7 +96,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+46"/>
         <source>Preview of %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -126,12 +126,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-158"/>
         <source>The custom lists file was changed by another program while this list was shown. The list has been read again: please select the items again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>The list was not deleted.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -151,7 +151,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/core/customlists.cpp" line="+97"/>
+        <location filename="../app/core/customlists.cpp" line="+98"/>
         <source>No item was removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -190,7 +190,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
+        <source>Could not put back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Could not remove %1: it is still open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -272,13 +277,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../app/data/filechannels.cpp" line="-75"/>
+        <location filename="../app/data/recordfile.cpp" line="+27"/>
         <location line="+13"/>
         <source>the file is read-only</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location filename="../app/data/recordfile.cpp" line="-1"/>
         <source>another program has removed it</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1125,7 +1131,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>%1 was changed since the CSV file was read. Nothing was imported; try the import again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1185,7 +1191,7 @@ Save it as a PDF file in the working folder instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+237"/>
+        <location line="+242"/>
         <source>This product was changed or deleted in the product list while it was open here, so it was not saved.  Return and open it again to make your changes.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1202,14 +1208,107 @@ Save it as a PDF file in the working folder instead?</source>
     </message>
 </context>
 <context>
+    <name>Undo</name>
+    <message>
+        <location filename="../app/core/customlists.cpp" line="-172"/>
+        <source>Delete a custom list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>Remove items from a custom list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/mergefiles.cpp" line="+115"/>
+        <source>Import products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/notes.cpp" line="+38"/>
+        <source>Save notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/productcsv.cpp" line="-2"/>
+        <source>Import products from CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/productoperations.cpp" line="-230"/>
+        <source>Delete products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>Rename category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>Change product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/shoppinglist.cpp" line="+216"/>
+        <source>Change item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Remove item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Erase list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/shoppingticks.cpp" line="+158"/>
+        <source>Remove ticked items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/core/undohistory.cpp" line="+333"/>
+        <source>%1 is not a folder Pantrex may write in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 was written over in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>What was kept to undo &quot;%1&quot; is damaged, so it cannot be undone. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Could not read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 has changed since &quot;%2&quot; (by another program or a later change), so it cannot be undone without losing what is in it now. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WorkingFolder</name>
     <message>
-        <location filename="../app/core/workingfolder.cpp" line="+60"/>
+        <location filename="../app/core/workingfolder.cpp" line="+61"/>
         <source>Pantrex could not create its data folder %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Pantrex is already running with the data folder %1.
 
 Use the window that is open, or quit it first.</source>
@@ -1468,7 +1567,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
 <context>
     <name>pantrex::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow/mainwindow.cpp" line="+112"/>
+        <location filename="../app/mainwindow/mainwindow.cpp" line="+113"/>
         <source>Pantrex</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1615,7 +1714,17 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+4"/>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
         <source>Close the program.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1787,7 +1896,7 @@ OR click &quot;Never Mind&quot; (at the bottom of the list) to quit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/core/notes.cpp" line="+49"/>
+        <location filename="../app/core/notes.cpp" line="+12"/>
         <source>%1 was changed by another program while the notes were open, so nothing was saved. Save again to replace it with the notes shown.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2217,7 +2326,7 @@ Be sure to clear old notes if you do not wish them to appear on your shopping li
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/core/shoppinglist.cpp" line="+169"/>
+        <location filename="../app/core/shoppinglist.cpp" line="-97"/>
         <location filename="../app/mainwindow/shoppinglistpanel.cpp" line="+0"/>
         <source>Add...</source>
         <translation type="unfinished"></translation>
@@ -2358,8 +2467,26 @@ Make them new products (priced .00, under Miscellaneous) and add them to the sho
 <context>
     <name>pantrex::ShoppingTicks</name>
     <message>
-        <location filename="../app/core/shoppingticks.cpp" line="+168"/>
+        <location filename="../app/core/shoppingticks.cpp" line="+12"/>
         <source>Some ticked items stayed on the list: an item of the same name that is not ticked comes before each of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pantrex::UndoCommand</name>
+    <message>
+        <location filename="../app/mainwindow/undocommand.cpp" line="+17"/>
+        <source>The change was made, but it cannot be undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Undo %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -316,7 +316,7 @@ std::optional<Notice> commitCsvImport(Session& session, const CsvImportPlan& pla
     if (plan.refused || plan.additions.isEmpty())
         return std::nullopt;
     const UndoStep undo(session.undoHistory(), UndoCaptions::tr("Import products from CSV"),
-                        {session.productListPath()});
+                        {session.productListPath()}, UndoHistory::Writes::NewFiles);
     const QString changed = Texts::tr("%1 was changed since the CSV file was read. Nothing was imported; try the "
                                       "import again.")
                                 .arg(plan.productFile);

@@ -122,7 +122,8 @@ bool ProductOperations::stillHolds(RecordFile& products, QByteArrayView shownCon
 
 DeletionResult ProductOperations::deleteProducts(const QList<qint64>& selectedRecords, QByteArrayView shownContent,
                                                  const std::function<bool(const QString& productName)>& confirmEach) {
-    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Delete products"), {m_session.productListPath()});
+    const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Delete products"), {m_session.productListPath()},
+                        UndoHistory::Writes::NewFiles);
     DeletionResult result;
     RecordFile* products = productFile(result.notice);
     if (!products)
@@ -246,7 +247,7 @@ std::optional<bool> ProductOperations::renameFromCatalog(RecordFile& file, const
 
 CategoryRenameResult ProductOperations::renameCategory(const QString& oldName, const QString& newName) {
     const UndoStep undo(m_session.undoHistory(), UndoCaptions::tr("Rename category"),
-                        {m_session.productListPath(), m_session.shoppingListPath()});
+                        {m_session.productListPath(), m_session.shoppingListPath()}, UndoHistory::Writes::NewFiles);
     CategoryRenameResult result;
     RecordFile* shopping = shoppingFile(result.notice);
     if (!shopping)

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <xxhash.h>
 
@@ -24,10 +28,42 @@ const QByteArray Header = QByteArrayLiteral("Pantrex undo 1");
 // An entry's description is a few lines; anything longer is not one of ours.
 constexpr qint64 MaxManifestBytes = 64 * 1024;
 
-QByteArray checksum(QByteArrayView bytes) {
-    const XXH128_hash_t hash = XXH3_128bits(bytes.data(), size_t(bytes.size()));
+struct Sum {
+    qint64 size = -1; // -1: not there
+    QByteArray sum = "-";
+};
+
+QByteArray hexOf(const XXH128_hash_t& hash) {
     return QByteArray::number(quint64(hash.high64), 16).rightJustified(16, '0') +
            QByteArray::number(quint64(hash.low64), 16).rightJustified(16, '0');
+}
+
+QByteArray checksum(QByteArrayView bytes) {
+    return hexOf(XXH3_128bits(bytes.data(), size_t(bytes.size())));
+}
+
+// The size and checksum of the file as it is now, read a piece at a time so that a long file takes
+// no copy in memory; nothing, with why, when it is there but cannot be read.
+std::optional<Sum> sumOf(const QString& path, QString& why) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return Sum{};
+    QFile file;
+    if (openRegularFile(file, path, QIODevice::ReadOnly, false, why) != OpenOutcome::Opened)
+        return std::nullopt;
+    const std::unique_ptr<XXH3_state_t, XXH_errorcode (*)(XXH3_state_t*)> state(XXH3_createState(), XXH3_freeState);
+    XXH3_128bits_reset(state.get());
+    QByteArray buffer(qsizetype(1) << 20, Qt::Uninitialized);
+    Sum sum{0, {}};
+    for (qint64 got = 0; (got = file.read(buffer.data(), buffer.size())) != 0; sum.size += got) {
+        if (got < 0) {
+            why = file.errorString();
+            return std::nullopt;
+        }
+        XXH3_128bits_update(state.get(), buffer.constData(), size_t(got));
+    }
+    sum.sum = hexOf(XXH3_128bits_digest(state.get()));
+    return sum;
 }
 
 // One file of an entry: its size and checksum before and after the change (-1: not there).
@@ -223,37 +259,73 @@ bool UndoHistory::load() {
     return true;
 }
 
-UndoHistory::Before UndoHistory::before(const QString& caption, const QStringList& names) const {
-    Before before{caption, names, {}, false};
-    for (const QString& name : names) {
-        bool failed = false;
+UndoHistory::Before UndoHistory::before(const QString& caption, const QStringList& names, Writes writes) {
+    // What an earlier run left in the history goes before this change's pieces are there.
+    load();
+    Before before{caption, names, {}, {}, {}, {}, {}, false};
+    const bool linkable = writes == Writes::NewFiles && folderUsable(true);
+    for (qsizetype i = 0; i < names.size(); ++i) {
         QString why;
-        before.contents.append(currentContent(m_files.pathOf(name), failed, why));
+        const QString path = m_files.pathOf(names.at(i));
+        const QString second = pathIn(blobName(0, i));
+        QFile::remove(second);
+        struct stat file {};
+        const bool linked = linkable && ::lstat(QFile::encodeName(path).constData(), &file) == 0 &&
+                            S_ISREG(file.st_mode) &&
+                            ::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()) == 0;
+        before.kept.append(linked ? second : QString());
+        before.nodes.append(linked ? quint64(file.st_ino) : 0);
+        if (linked) {
+            const std::optional<Sum> sum = sumOf(second, why);
+            if (!sum)
+                return before;
+            before.contents.append(std::nullopt);
+            before.sizes.append(sum->size);
+            before.sums.append(sum->sum);
+            continue;
+        }
+        bool failed = false;
+        const std::optional<QByteArray> bytes = currentContent(path, failed, why);
         if (failed)
             return before;
+        before.contents.append(bytes);
+        before.sizes.append(bytes ? bytes->size() : -1);
+        before.sums.append(bytes ? checksum(*bytes) : "-");
     }
     before.usable = true;
     return before;
 }
 
+namespace {
+
+quint64 nodeOf(const QString& path) {
+    struct stat file {};
+    return ::lstat(QFile::encodeName(path).constData(), &file) == 0 ? quint64(file.st_ino) : 0;
+}
+
+} // namespace
+
 void UndoHistory::after(const Before& before) {
+    // Whatever becomes of the entry, the second names made for it go.
+    const auto forget = qScopeGuard([&before] {
+        for (const QString& second : before.kept) {
+            if (!second.isEmpty())
+                QFile::remove(second);
+        }
+    });
     if (!before.usable)
         return;
     QList<FileState> states;
-    QList<QByteArrayView> oldBytes;
+    QList<qsizetype> touched;
     for (qsizetype i = 0; i < before.names.size(); ++i) {
-        bool failed = false;
         QString why;
-        const std::optional<QByteArray> now = currentContent(m_files.pathOf(before.names.at(i)), failed, why);
-        const std::optional<QByteArray>& then = before.contents.at(i);
-        if (failed)
+        const std::optional<Sum> now = sumOf(m_files.pathOf(before.names.at(i)), why);
+        if (!now)
             return;
-        if (now == then)
+        if (now->size == before.sizes.at(i) && now->sum == before.sums.at(i))
             continue;
-        FileState state{before.names.at(i), then ? then->size() : -1, then ? checksum(*then) : "-",
-                        now ? now->size() : -1, now ? checksum(*now) : "-"};
-        states.append(state);
-        oldBytes.append(then ? QByteArrayView(*then) : QByteArrayView());
+        states.append({before.names.at(i), before.sizes.at(i), before.sums.at(i), now->size, now->sum});
+        touched.append(i);
     }
     if (states.isEmpty())
         return;
@@ -265,11 +337,21 @@ void UndoHistory::after(const Before& before) {
     const quint64 number = m_entries.isEmpty() ? 1 : m_entries.last().number + 1;
     qint64 bytes = 0;
     QString why;
-    for (qsizetype i = 0; i < states.size() && why.isEmpty(); ++i) {
-        if (states.at(i).beforeSize < 0)
+    for (qsizetype k = 0; k < states.size() && why.isEmpty(); ++k) {
+        const qsizetype i = touched.at(k);
+        if (before.sizes.at(i) < 0)
             continue;
-        why = writeNewFile(pathIn(blobName(number, i)), oldBytes.at(i));
-        bytes += oldBytes.at(i).size();
+        const QString blob = pathIn(blobName(number, k));
+        // The old file itself, when the change put a new one in its place; else a copy of its bytes.
+        const QString& second = before.kept.at(i);
+        const bool replaced = !second.isEmpty() && nodeOf(m_files.pathOf(before.names.at(i))) != before.nodes.at(i) &&
+                              nodeOf(second) == before.nodes.at(i) && QFileInfo(second).size() == before.sizes.at(i);
+        const bool moved =
+            replaced && ::rename(QFile::encodeName(second).constData(), QFile::encodeName(blob).constData()) == 0;
+        if (!moved)
+            why = before.contents.at(i) ? writeNewFile(blob, *before.contents.at(i))
+                                        : UndoTexts::tr("%1 was written over in place").arg(before.names.at(i));
+        bytes += before.sizes.at(i);
     }
     // The entry exists once its description is in place, and only then.
     const QByteArray manifest = manifestOf(before.caption, states);
@@ -333,15 +415,14 @@ UndoHistory::Outcome UndoHistory::undo() {
     QList<qsizetype> toRestore;
     for (qsizetype i = 0; i < files->size(); ++i) {
         const FileState& file = files->at(i);
-        bool failed = false;
-        const std::optional<QByteArray> now = currentContent(m_files.pathOf(file.name), failed, why);
-        if (failed) {
+        const std::optional<Sum> now = sumOf(m_files.pathOf(file.name), why);
+        if (!now) {
             outcome.notices.append(Notice::fileError(UndoTexts::tr("Could not read %1: %2").arg(file.name, why)));
             return outcome;
         }
-        if (holdsState(now, file.afterSize, file.afterSum))
+        if (now->size == file.afterSize && now->sum == file.afterSum)
             toRestore.append(i);
-        else if (!holdsState(now, file.beforeSize, file.beforeSum))
+        else if (now->size != file.beforeSize || now->sum != file.beforeSum)
             return giveUp(UndoTexts::tr("%1 has changed since \"%2\" (by another program or a later change), so it "
                                         "cannot be undone without losing what is in it now. Nothing was changed.")
                               .arg(file.name, caption));
@@ -370,9 +451,10 @@ UndoHistory::Outcome UndoHistory::undo() {
     return outcome;
 }
 
-UndoStep::UndoStep(UndoHistory& history, const QString& caption, const QStringList& names) : m_history(history) {
+UndoStep::UndoStep(UndoHistory& history, const QString& caption, const QStringList& names, UndoHistory::Writes writes)
+    : m_history(history) {
     if (m_history.m_openSteps++ == 0)
-        m_before = m_history.before(caption, names);
+        m_before = m_history.before(caption, names, writes);
 }
 
 UndoStep::~UndoStep() {

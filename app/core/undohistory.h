@@ -48,10 +48,21 @@ public:
     struct Before {
         QString caption;
         QStringList names;
-        QList<std::optional<QByteArray>> contents;
+        QList<std::optional<QByteArray>> contents; // kept only where no second name holds them
+        QList<qint64> sizes;                       // -1: not there
+        QList<QByteArray> sums;
+        // A second name in the history for each file (empty where there is none), made before the
+        // change: a change that puts a new file in the old one's place leaves the old one there, so
+        // that its bytes need not be copied.
+        QStringList kept;
+        QList<quint64> nodes;
         bool usable = false; // false: a file could not be read, so the change cannot be taken back
     };
-    Before before(const QString& caption, const QStringList& names) const;
+    // How the change writes its files: over their bytes, or as new files put in their place (then
+    // the old bytes are kept under a second name and never copied; a file written over after all is
+    // then not kept, and notKept() tells).
+    enum class Writes { InPlace, NewFiles };
+    Before before(const QString& caption, const QStringList& names, Writes writes);
     // After the change: an entry is made when any of the files now holds something else. Failing to
     // make it changes nothing but the history (the change stays; it just cannot be taken back), and
     // notKept() tells why.
@@ -98,7 +109,8 @@ private:
 // another (an item removed as part of removing the ticked ones) is part of the outer one.
 class UndoStep {
 public:
-    UndoStep(UndoHistory& history, const QString& caption, const QStringList& names);
+    UndoStep(UndoHistory& history, const QString& caption, const QStringList& names,
+             UndoHistory::Writes writes = UndoHistory::Writes::InPlace);
     ~UndoStep();
     UndoStep(const UndoStep&) = delete;
     UndoStep& operator=(const UndoStep&) = delete;
