@@ -187,6 +187,7 @@ void office(QMainWindow& main) {
     expectBoxes({press(QStringLiteral("Yes"), QStringLiteral("import"), &main)});
     chooseFromMenu(&main, QStringLiteral("mergemenu"), QStringLiteral("mergecmd"), QStringLiteral("import-menu"));
     shoot(QStringLiteral("imported"), {&main});
+    chooseFromMenu(&main, QStringLiteral("editmenu"), QStringLiteral("undocmd"), QStringLiteral("undo"));
 }
 
 } // namespace
