@@ -26,7 +26,7 @@ struct UndoTexts {
 
 const QByteArray Header = QByteArrayLiteral("Pantrex undo 1");
 // An entry's description is a few lines; anything longer is not one of ours.
-constexpr qint64 MaxManifestBytes = 64 * 1024;
+constexpr qint64 MaxManifestBytes = qint64(64) * 1024;
 
 struct Sum {
     qint64 size = -1; // -1: not there
@@ -305,6 +305,19 @@ quint64 nodeOf(const QString& path) {
 
 } // namespace
 
+// The old bytes of file i under the entry's name blob: the old file itself, when the change put a
+// new one in its place; else a copy of its bytes. What went wrong, or nothing.
+QString UndoHistory::keepOldBytes(const Before& before, qsizetype i, const QString& blob) const {
+    const QString& second = before.kept.at(i);
+    const bool replaced = !second.isEmpty() && nodeOf(m_files.pathOf(before.names.at(i))) != before.nodes.at(i) &&
+                          nodeOf(second) == before.nodes.at(i) && QFileInfo(second).size() == before.sizes.at(i);
+    if (replaced && ::rename(QFile::encodeName(second).constData(), QFile::encodeName(blob).constData()) == 0)
+        return {};
+    if (before.contents.at(i))
+        return writeNewFile(blob, *before.contents.at(i));
+    return UndoTexts::tr("%1 was written over in place").arg(before.names.at(i));
+}
+
 void UndoHistory::after(const Before& before) {
     // Whatever becomes of the entry, the second names made for it go.
     const auto forget = qScopeGuard([&before] {
@@ -341,16 +354,7 @@ void UndoHistory::after(const Before& before) {
         const qsizetype i = touched.at(k);
         if (before.sizes.at(i) < 0)
             continue;
-        const QString blob = pathIn(blobName(number, k));
-        // The old file itself, when the change put a new one in its place; else a copy of its bytes.
-        const QString& second = before.kept.at(i);
-        const bool replaced = !second.isEmpty() && nodeOf(m_files.pathOf(before.names.at(i))) != before.nodes.at(i) &&
-                              nodeOf(second) == before.nodes.at(i) && QFileInfo(second).size() == before.sizes.at(i);
-        const bool moved =
-            replaced && ::rename(QFile::encodeName(second).constData(), QFile::encodeName(blob).constData()) == 0;
-        if (!moved)
-            why = before.contents.at(i) ? writeNewFile(blob, *before.contents.at(i))
-                                        : UndoTexts::tr("%1 was written over in place").arg(before.names.at(i));
+        why = keepOldBytes(before, i, pathIn(blobName(number, k)));
         bytes += before.sizes.at(i);
     }
     // The entry exists once its description is in place, and only then.

@@ -95,6 +95,7 @@ private:
     QString folderPath() const;
     QString pathIn(const QString& name) const;
     bool folderUsable(bool create) const;
+    QString keepOldBytes(const Before& before, qsizetype i, const QString& blob) const;
     void trim();
     void drop(quint64 number);
 
